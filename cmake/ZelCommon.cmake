@@ -1,0 +1,24 @@
+# Settings every target of the project shares.
+add_library(zel_common_cfg INTERFACE)
+target_compile_features(zel_common_cfg INTERFACE cxx_std_20)
+target_compile_options(zel_common_cfg INTERFACE
+    -Wall -Wextra -Werror -Wold-style-cast -Wnon-virtual-dtor)
+target_include_directories(zel_common_cfg INTERFACE ${CMAKE_SOURCE_DIR}/src)
+if(ZEL_SANITIZE)
+    target_compile_options(zel_common_cfg INTERFACE
+        -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(zel_common_cfg INTERFACE -fsanitize=address,undefined)
+endif()
+
+# One static library per core module: every source file in its folder.
+function(zel_core_module name)
+    cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+    if(sources)
+        add_library(zel_${name} STATIC ${sources})
+        target_link_libraries(zel_${name} PUBLIC zel_common_cfg ${ARG_DEPENDS})
+    else()
+        add_library(zel_${name} INTERFACE)
+        target_link_libraries(zel_${name} INTERFACE zel_common_cfg ${ARG_DEPENDS})
+    endif()
+endfunction()

@@ -1,0 +1,74 @@
+#pragma once
+// The machine as the core sees it, in DOS terms: drive letters, backslashes, code page 1250.
+// The core never touches the operating system itself, so that it runs the same on every
+// platform and in tests against a prefix of temporary folders.
+//
+// Operations whose failure the callers ignore return a result; the rest throw IoError.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/DosTypes.h"
+#include "platform/FileStreams.h"
+#include "platform/SharingProbe.h"
+
+namespace zel {
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Process.
+    [[nodiscard]] virtual std::string CurrentDirectory() = 0;
+    [[nodiscard]] virtual bool SetCurrentDirectory(std::string_view dosPath) = 0;
+    [[nodiscard]] virtual std::string ExecutablePath() = 0;
+    [[nodiscard]] virtual PlatformVersion Version() = 0;
+    [[nodiscard]] virtual LocalDateTime Now() = 0;
+
+    // Drives, by upper-case letter.
+    [[nodiscard]] virtual std::vector<char> PresentDrives() = 0;
+    [[nodiscard]] virtual DriveType GetDriveType(char letter) = 0;
+    [[nodiscard]] virtual std::optional<std::string> VolumeLabel(char letter) = 0;
+    [[nodiscard]] virtual std::optional<std::string> FileSystemName(char letter) = 0;
+    [[nodiscard]] virtual std::optional<std::string> RemoteName(char letter) = 0;
+
+    // Files. FileExists is true for regular files only.
+    [[nodiscard]] virtual bool FileExists(std::string_view dosPath) = 0;
+    [[nodiscard]] virtual bool DirectoryExists(std::string_view dosPath) = 0;
+    [[nodiscard]] virtual bool CreateDirectory(std::string_view dosPath) = 0;
+    // Entries of folder whose names match the wildcard pattern ("*.*", "ws*.*"), in ASCII
+    // case-insensitive comparison, folders included; a missing folder yields nothing.
+    [[nodiscard]] virtual std::vector<DirEntry> FindFiles(std::string_view folder,
+                                                          std::string_view pattern) = 0;
+    // Replaces an existing target, so a file written under a temporary name can take the
+    // place of the old one in one step.
+    [[nodiscard]] virtual bool RenameFile(std::string_view from, std::string_view to) = 0;
+    [[nodiscard]] virtual bool DeleteFile(std::string_view dosPath) = 0;
+    [[nodiscard]] virtual std::optional<LocalDateTime> LastWriteTime(std::string_view dosPath) = 0;
+    [[nodiscard]] virtual bool SetLastWriteTime(std::string_view dosPath,
+                                                const LocalDateTime& time) = 0;
+    virtual std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) = 0;
+    // Creates or truncates.
+    virtual std::unique_ptr<OutputFile> CreateForWrite(std::string_view dosPath) = 0;
+
+    // A fresh look at who holds which file open.
+    virtual std::unique_ptr<SharingProbe> MakeSharingProbe() = 0;
+
+    // Starts a program by command line in a normal window, without waiting.
+    [[nodiscard]] virtual bool StartProgram(std::string_view commandLine) = 0;
+
+    // Shortcuts: an empty text where the machine has no such folder.
+    [[nodiscard]] virtual std::string ShortcutFolder(ShortcutFolderKind kind) = 0;
+    // linkPath ends in ".lnk"; the platform may store the shortcut in its own form beside it.
+    [[nodiscard]] virtual bool CreateShortcut(std::string_view linkPath, std::string_view target,
+                                              std::string_view workingDirectory) = 0;
+    [[nodiscard]] virtual bool DeleteShortcut(std::string_view linkPath) = 0;
+};
+
+// The platform of the machine this binary was built for.
+std::unique_ptr<Platform> MakePlatform();
+
+} // namespace zel

@@ -1,0 +1,313 @@
+#include "platform/posix/PosixPlatform.h"
+
+#include <cerrno>
+#include <chrono>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/posix/DesktopShortcuts.h"
+#include "platform/posix/DriveFacts.h"
+#include "platform/posix/ErrnoText.h"
+#include "platform/posix/ProcSharingProbe.h"
+#include "platform/posix/ProgramStarter.h"
+#include "text/DosWildcard.h"
+
+namespace fs = std::filesystem;
+
+namespace zel {
+
+std::unique_ptr<Platform> MakePlatform() {
+    return std::make_unique<posix::PosixPlatform>();
+}
+
+namespace posix {
+namespace {
+
+LocalDateTime FromTimeT(std::time_t t) {
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+class PosixInputFile final : public InputFile {
+public:
+    explicit PosixInputFile(int fd) : m_fd(fd) {}
+    ~PosixInputFile() override { ::close(m_fd); }
+    PosixInputFile(const PosixInputFile&) = delete;
+    PosixInputFile& operator=(const PosixInputFile&) = delete;
+
+    std::uint64_t Size() override {
+        struct stat st {};
+        if (::fstat(m_fd, &st) != 0) {
+            ThrowErrno(errno);
+        }
+        return static_cast<std::uint64_t>(st.st_size);
+    }
+
+    std::string Read(std::size_t maxBytes) override {
+        std::string buffer(maxBytes, '\0');
+        std::size_t got = 0;
+        while (got < maxBytes) {
+            const ssize_t n = ::read(m_fd, buffer.data() + got, maxBytes - got);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                throw IoError(io_text::kReadError);
+            }
+            if (n == 0) {
+                break;
+            }
+            got += static_cast<std::size_t>(n);
+        }
+        buffer.resize(got);
+        return buffer;
+    }
+
+private:
+    int m_fd;
+};
+
+class PosixOutputFile final : public OutputFile {
+public:
+    explicit PosixOutputFile(int fd) : m_fd(fd) {}
+    ~PosixOutputFile() override {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    PosixOutputFile(const PosixOutputFile&) = delete;
+    PosixOutputFile& operator=(const PosixOutputFile&) = delete;
+
+    void Write(std::string_view bytes) override {
+        while (!bytes.empty()) {
+            const ssize_t n = ::write(m_fd, bytes.data(), bytes.size());
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0) {
+                ThrowErrno(errno == EIO ? EIO : errno);
+            }
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+        }
+    }
+
+    void Close() override {
+        const int fd = m_fd;
+        m_fd = -1;
+        if (::fsync(fd) != 0 && errno != EINVAL) {
+            const int error = errno;
+            ::close(fd);
+            ThrowErrno(error);
+        }
+        if (::close(fd) != 0) {
+            ThrowErrno(errno);
+        }
+    }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+std::optional<fs::path> PosixPlatform::Native(std::string_view dosPath) {
+    if (dosPath.size() >= 2 && dosPath[1] == ':') {
+        return m_prefix.ToNative(dosPath);
+    }
+    std::string absolute = CurrentDirectory();
+    if (absolute.empty()) {
+        return std::nullopt;
+    }
+    if (!dosPath.empty() && dosPath.front() == '\\') {
+        absolute.resize(2);
+    } else if (absolute.back() != '\\') {
+        absolute += '\\';
+    }
+    absolute += dosPath;
+    return m_prefix.ToNative(absolute);
+}
+
+std::string PosixPlatform::CurrentDirectory() {
+    std::error_code ec;
+    const fs::path cwd = fs::current_path(ec);
+    if (ec) {
+        return {};
+    }
+    return m_prefix.ToDos(cwd).value_or(std::string{});
+}
+
+bool PosixPlatform::SetCurrentDirectory(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    std::error_code ec;
+    if (!native) {
+        return false;
+    }
+    fs::current_path(*native, ec);
+    return !ec;
+}
+
+std::string PosixPlatform::ExecutablePath() {
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    if (ec) {
+        return {};
+    }
+    return m_prefix.ToDos(self).value_or(std::string{});
+}
+
+PlatformVersion PosixPlatform::Version() {
+    return {10, 0, true};
+}
+
+LocalDateTime PosixPlatform::Now() {
+    return FromTimeT(std::time(nullptr));
+}
+
+std::vector<char> PosixPlatform::PresentDrives() {
+    return m_prefix.Letters();
+}
+
+DriveType PosixPlatform::GetDriveType(char letter) {
+    return DriveTypeOf(m_prefix, letter);
+}
+
+std::optional<std::string> PosixPlatform::VolumeLabel(char letter) {
+    return VolumeLabelOf(m_prefix, letter);
+}
+
+std::optional<std::string> PosixPlatform::FileSystemName(char letter) {
+    return FileSystemNameOf(m_prefix, letter);
+}
+
+std::optional<std::string> PosixPlatform::RemoteName(char letter) {
+    return RemoteNameOf(m_prefix, letter);
+}
+
+bool PosixPlatform::FileExists(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    std::error_code ec;
+    return native && fs::is_regular_file(*native, ec);
+}
+
+bool PosixPlatform::DirectoryExists(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    std::error_code ec;
+    return native && fs::is_directory(*native, ec);
+}
+
+bool PosixPlatform::CreateDirectory(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    return native && ::mkdir(native->c_str(), 0777) == 0;
+}
+
+std::vector<DirEntry> PosixPlatform::FindFiles(std::string_view folder, std::string_view pattern) {
+    std::vector<DirEntry> found;
+    const auto native = Native(folder);
+    if (!native) {
+        return found;
+    }
+    std::error_code ec;
+    for (fs::directory_iterator it(*native, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = NativeNameToDos(it->path().filename().string());
+        if (MatchesDosWildcard(name, pattern)) {
+            std::error_code typeError;
+            found.push_back({name, it->is_directory(typeError)});
+        }
+    }
+    return found;
+}
+
+bool PosixPlatform::RenameFile(std::string_view from, std::string_view to) {
+    const auto source = Native(from);
+    const auto target = Native(to);
+    return source && target && ::rename(source->c_str(), target->c_str()) == 0;
+}
+
+bool PosixPlatform::DeleteFile(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    std::error_code ec;
+    return native && !fs::is_directory(*native, ec) && ::unlink(native->c_str()) == 0;
+}
+
+std::optional<LocalDateTime> PosixPlatform::LastWriteTime(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    struct stat st {};
+    if (!native || ::stat(native->c_str(), &st) != 0) {
+        return std::nullopt;
+    }
+    return FromTimeT(st.st_mtim.tv_sec);
+}
+
+bool PosixPlatform::SetLastWriteTime(std::string_view dosPath, const LocalDateTime& time) {
+    const auto native = Native(dosPath);
+    if (!native) {
+        return false;
+    }
+    std::tm tm{};
+    tm.tm_year = time.year - 1900;
+    tm.tm_mon = time.month - 1;
+    tm.tm_mday = time.day;
+    tm.tm_hour = time.hour;
+    tm.tm_min = time.minute;
+    tm.tm_sec = time.second;
+    tm.tm_isdst = -1;
+    const std::time_t t = std::mktime(&tm);
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {t, 0}};
+    return ::utimensat(AT_FDCWD, native->c_str(), times, 0) == 0;
+}
+
+std::unique_ptr<InputFile> PosixPlatform::OpenForRead(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    if (!native) {
+        throw IoError(io_text::kInvalidDrive);
+    }
+    const int fd = ::open(native->c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        ThrowErrno(errno);
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        throw IoError(io_text::kAccessDenied);
+    }
+    return std::make_unique<PosixInputFile>(fd);
+}
+
+std::unique_ptr<OutputFile> PosixPlatform::CreateForWrite(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    if (!native) {
+        throw IoError(io_text::kInvalidDrive);
+    }
+    const int fd = ::open(native->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        ThrowErrno(errno);
+    }
+    return std::make_unique<PosixOutputFile>(fd);
+}
+
+std::unique_ptr<SharingProbe> PosixPlatform::MakeSharingProbe() {
+    return MakeProcSharingProbe(m_prefix);
+}
+
+bool PosixPlatform::StartProgram(std::string_view commandLine) {
+    return StartCommandLine(m_prefix, commandLine);
+}
+
+std::string PosixPlatform::ShortcutFolder(ShortcutFolderKind kind) {
+    return ShortcutFolderOf(m_prefix, kind);
+}
+
+bool PosixPlatform::CreateShortcut(std::string_view linkPath, std::string_view target,
+                                   std::string_view workingDirectory) {
+    return CreateDesktopEntry(m_prefix, linkPath, target, workingDirectory);
+}
+
+bool PosixPlatform::DeleteShortcut(std::string_view linkPath) {
+    return DeleteDesktopEntry(m_prefix, linkPath);
+}
+
+} // namespace posix
+} // namespace zel

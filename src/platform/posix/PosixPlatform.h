@@ -1,0 +1,54 @@
+#pragma once
+// The machine on Linux and other POSIX systems, drive letters through a Wine-style prefix.
+
+#include "platform/Platform.h"
+#include "platform/posix/WinePrefix.h"
+
+namespace zel::posix {
+
+class PosixPlatform final : public Platform {
+public:
+    PosixPlatform() = default;
+    explicit PosixPlatform(WinePrefix prefix) : m_prefix(std::move(prefix)) {}
+
+    std::string CurrentDirectory() override;
+    bool SetCurrentDirectory(std::string_view dosPath) override;
+    std::string ExecutablePath() override;
+    PlatformVersion Version() override;
+    LocalDateTime Now() override;
+
+    std::vector<char> PresentDrives() override;
+    DriveType GetDriveType(char letter) override;
+    std::optional<std::string> VolumeLabel(char letter) override;
+    std::optional<std::string> FileSystemName(char letter) override;
+    std::optional<std::string> RemoteName(char letter) override;
+
+    bool FileExists(std::string_view dosPath) override;
+    bool DirectoryExists(std::string_view dosPath) override;
+    bool CreateDirectory(std::string_view dosPath) override;
+    std::vector<DirEntry> FindFiles(std::string_view folder, std::string_view pattern) override;
+    bool RenameFile(std::string_view from, std::string_view to) override;
+    bool DeleteFile(std::string_view dosPath) override;
+    std::optional<LocalDateTime> LastWriteTime(std::string_view dosPath) override;
+    bool SetLastWriteTime(std::string_view dosPath, const LocalDateTime& time) override;
+    std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) override;
+    std::unique_ptr<OutputFile> CreateForWrite(std::string_view dosPath) override;
+
+    std::unique_ptr<SharingProbe> MakeSharingProbe() override;
+    bool StartProgram(std::string_view commandLine) override;
+
+    std::string ShortcutFolder(ShortcutFolderKind kind) override;
+    bool CreateShortcut(std::string_view linkPath, std::string_view target,
+                        std::string_view workingDirectory) override;
+    bool DeleteShortcut(std::string_view linkPath) override;
+
+    [[nodiscard]] const WinePrefix& Prefix() const { return m_prefix; }
+
+private:
+    // Relative DOS paths are taken against the current directory, as DOS does.
+    [[nodiscard]] std::optional<std::filesystem::path> Native(std::string_view dosPath);
+
+    WinePrefix m_prefix;
+};
+
+} // namespace zel::posix

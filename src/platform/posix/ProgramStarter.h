@@ -1,0 +1,14 @@
+#pragma once
+// Starting what a command line names: a program information file is read back and its
+// program run (a DOS executable in DOSBox with every drive mounted, a native one directly);
+// detached, never through a shell.
+
+#include <string_view>
+
+#include "platform/posix/WinePrefix.h"
+
+namespace zel::posix {
+
+[[nodiscard]] bool StartCommandLine(const WinePrefix& prefix, std::string_view commandLine);
+
+} // namespace zel::posix

@@ -1,0 +1,172 @@
+#include "platform/posix/WinePrefix.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "text/AsciiUpper.h"
+#include "text/CodePage1250.h"
+
+namespace fs = std::filesystem;
+
+namespace zel::posix {
+namespace {
+
+fs::path DefaultPrefix() {
+    if (const char* env = std::getenv("WINEPREFIX"); env != nullptr && *env != '\0') {
+        return fs::path(env);
+    }
+    const char* home = std::getenv("HOME");
+    return fs::path(home != nullptr ? home : "/") / ".wine";
+}
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && AsciiUpper(a) == AsciiUpper(b);
+}
+
+// The entry of folder named like name: the exact name first, else one equal in ASCII case.
+fs::path FindEntry(const fs::path& folder, const std::string& name) {
+    std::error_code ec;
+    if (fs::symlink_status(folder / name, ec).type() != fs::file_type::not_found && !ec) {
+        return folder / name;
+    }
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string entry = it->path().filename().string();
+        if (EqualsIgnoringAsciiCase(entry, name)) {
+            return it->path();
+        }
+    }
+    return folder / name;
+}
+
+} // namespace
+
+WinePrefix::WinePrefix() : WinePrefix(DefaultPrefix()) {}
+
+WinePrefix::WinePrefix(fs::path prefix) : m_prefix(std::move(prefix)) {
+    ReadDrives();
+}
+
+void WinePrefix::ReadDrives() {
+    std::error_code ec;
+    const fs::path devices = m_prefix / "dosdevices";
+    auto add = [this](char letter, const fs::path& target) {
+        std::error_code error;
+        const fs::path root = fs::canonical(target, error);
+        if (!error && fs::is_directory(root, error)) {
+            m_drives.push_back({letter, root});
+        }
+    };
+    if (!fs::is_directory(devices, ec)) {
+        // A prefix that was never started: the layout Wine makes first.
+        add('C', m_prefix / "drive_c");
+        add('Z', "/");
+        return;
+    }
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const char lower = static_cast<char>(letter - 'A' + 'a');
+        add(letter, devices / (std::string(1, lower) + ":"));
+    }
+}
+
+std::vector<char> WinePrefix::Letters() const {
+    std::vector<char> letters;
+    for (const auto& drive : m_drives) {
+        letters.push_back(drive.letter);
+    }
+    return letters;
+}
+
+std::optional<fs::path> WinePrefix::DriveRoot(char letter) const {
+    const char upper = AsciiUpper(letter);
+    const auto found = std::find_if(m_drives.begin(), m_drives.end(),
+                                    [upper](const Drive& d) { return d.letter == upper; });
+    if (found == m_drives.end()) {
+        return std::nullopt;
+    }
+    return found->root;
+}
+
+std::optional<fs::path> WinePrefix::ToNative(std::string_view dosPath) const {
+    if (dosPath.size() < 2 || dosPath[1] != ':') {
+        return std::nullopt;
+    }
+    auto root = DriveRoot(dosPath[0]);
+    if (!root) {
+        return std::nullopt;
+    }
+    fs::path native = *root;
+    std::string_view rest = dosPath.substr(2);
+    bool exists = true;
+    while (!rest.empty()) {
+        const auto slash = rest.find('\\');
+        const std::string_view part = rest.substr(0, slash);
+        rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash + 1);
+        if (part.empty() || part == ".") {
+            continue;
+        }
+        if (part == "..") {
+            native = native.parent_path();
+            continue;
+        }
+        const std::string name = DosNameToNative(part);
+        if (exists) {
+            native = FindEntry(native, name);
+            std::error_code ec;
+            exists = fs::exists(native, ec);
+        } else {
+            native /= name;
+        }
+    }
+    return native;
+}
+
+std::optional<std::string> WinePrefix::ToDos(const fs::path& native) const {
+    std::error_code ec;
+    fs::path path = fs::weakly_canonical(native, ec);
+    if (ec) {
+        path = native;
+    }
+    const Drive* best = nullptr;
+    std::size_t bestDepth = 0;
+    for (const auto& drive : m_drives) {
+        auto [rootEnd, pathIt] = std::mismatch(drive.root.begin(), drive.root.end(),
+                                               path.begin(), path.end());
+        if (rootEnd != drive.root.end()) {
+            continue;
+        }
+        const auto depth = static_cast<std::size_t>(std::distance(drive.root.begin(),
+                                                                  drive.root.end()));
+        if (best == nullptr || depth > bestDepth) {
+            best = &drive;
+            bestDepth = depth;
+        }
+    }
+    if (best == nullptr) {
+        return std::nullopt;
+    }
+    std::string dos{best->letter, ':'};
+    auto it = path.begin();
+    std::advance(it, static_cast<std::ptrdiff_t>(bestDepth));
+    for (; it != path.end(); ++it) {
+        const std::string part = it->string();
+        if (part.empty() || part == "/") {
+            continue;
+        }
+        dos += '\\';
+        dos += NativeNameToDos(part);
+    }
+    if (dos.size() == 2) {
+        dos += '\\';
+    }
+    return dos;
+}
+
+std::string NativeNameToDos(std::string_view utf8) {
+    return Utf8ToCp1250(utf8);
+}
+
+std::string DosNameToNative(std::string_view cp1250) {
+    return Cp1250ToUtf8(cp1250);
+}
+
+} // namespace zel::posix
