@@ -3,11 +3,11 @@
 // even slots payroll, two a year from 1996. Every module that deals with one program
 // addresses it by its slot and forms its paths here, so they are formed one way only.
 
+#include "catalogue/ProgramSlot.h"
+
 #include <array>
 #include <string>
 #include <string_view>
-
-#include "catalogue/ProgramSlot.h"
 
 namespace zel {
 
@@ -21,7 +21,9 @@ public:
     // The fixed values of all sixty slots; start parameters empty.
     void Fill();
 
-    [[nodiscard]] ProgramSlot& Slot(int slot) { return m_slots.at(static_cast<std::size_t>(slot - 1)); }
+    [[nodiscard]] ProgramSlot& Slot(int slot) {
+        return m_slots.at(static_cast<std::size_t>(slot - 1));
+    }
     [[nodiscard]] const ProgramSlot& Slot(int slot) const {
         return m_slots.at(static_cast<std::size_t>(slot - 1));
     }

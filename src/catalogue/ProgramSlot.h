@@ -3,9 +3,9 @@
 // lives and what it keeps per drive. The accounting programs know these texts by their
 // fixed lengths, so each field keeps its capacity.
 
-#include <array>
-
 #include "text/FixedText.h"
+
+#include <array>
 
 namespace zel {
 

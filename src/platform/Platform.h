@@ -5,15 +5,15 @@
 //
 // Operations whose failure the callers ignore return a result; the rest throw IoError.
 
+#include "platform/DosTypes.h"
+#include "platform/FileStreams.h"
+#include "platform/SharingProbe.h"
+
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "platform/DosTypes.h"
-#include "platform/FileStreams.h"
-#include "platform/SharingProbe.h"
 
 namespace zel {
 

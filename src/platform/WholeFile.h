@@ -2,10 +2,10 @@
 // Whole files in one call, and the safe way to replace one: the new content is written
 // beside the old under a temporary name and takes its place only when it is complete.
 
+#include "platform/Platform.h"
+
 #include <string>
 #include <string_view>
-
-#include "platform/Platform.h"
 
 namespace zel {
 

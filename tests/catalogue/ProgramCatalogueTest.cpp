@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "catalogue/ProgramCatalogue.h"
+
+#include <gtest/gtest.h>
 
 namespace zel {
 namespace {

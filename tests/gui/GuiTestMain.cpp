@@ -1,7 +1,6 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <cstdlib>
+#include <gtest/gtest.h>
 
 // Widget tests run offscreen, even while the build lists them where there is no display.
 int main(int argc, char** argv) {

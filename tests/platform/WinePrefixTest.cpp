@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <unistd.h>
-
 #include "platform/IoError.h"
 #include "platform/WholeFile.h"
 #include "support/WineWorld.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -18,8 +17,10 @@ TEST(WinePrefix, DosPathsFindNamesInAnyCaseAndKeepMissingOnes) {
     fs::create_directories(c / "Zelkonyv.97");
     test::WriteNativeFile(c / "Zelkonyv.97" / "a97.exe", "x");
     auto platform = world.MakePlatform();
-    EXPECT_EQ(platform->Prefix().ToNative("C:\\ZELKONYV.97\\A97.EXE"), c / "Zelkonyv.97" / "a97.exe");
-    EXPECT_EQ(platform->Prefix().ToNative("c:\\ZELKONYV.97\\NEW.PIF"), c / "Zelkonyv.97" / "NEW.PIF");
+    EXPECT_EQ(platform->Prefix().ToNative("C:\\ZELKONYV.97\\A97.EXE"),
+              c / "Zelkonyv.97" / "a97.exe");
+    EXPECT_EQ(platform->Prefix().ToNative("c:\\ZELKONYV.97\\NEW.PIF"),
+              c / "Zelkonyv.97" / "NEW.PIF");
     EXPECT_FALSE(platform->Prefix().ToNative("Q:\\X"));
     EXPECT_TRUE(platform->FileExists("C:\\ZELKONYV.97\\A97.EXE"));
     EXPECT_FALSE(platform->FileExists("C:\\ZELKONYV.97"));
@@ -73,7 +74,8 @@ TEST(PosixFiles, FailuresCarryTheRunTimeLibraryTexts) {
     expectText([&] { (void)platform->OpenForRead("C:\\DIR"); }, io_text::kAccessDenied);
     if (::geteuid() != 0) {
         fs::permissions(c / "DIR", fs::perms::owner_read | fs::perms::owner_exec);
-        expectText([&] { (void)platform->CreateForWrite("C:\\DIR\\NEW.TXT"); }, io_text::kAccessDenied);
+        expectText([&] { (void)platform->CreateForWrite("C:\\DIR\\NEW.TXT"); },
+                   io_text::kAccessDenied);
     }
 }
 

@@ -2,13 +2,13 @@
 // A test world: a temporary Wine-style prefix with drive links to folders of its own, and
 // $WINEPREFIX pointing at it while the world lives.
 
+#include "platform/posix/PosixPlatform.h"
+#include "support/TempDir.h"
+
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <string_view>
-
-#include "platform/posix/PosixPlatform.h"
-#include "support/TempDir.h"
 
 namespace zel::test {
 

@@ -1,14 +1,13 @@
-#include <gtest/gtest.h>
-#include <iconv.h>
-
-#include <string>
-
 #include "text/AsciiUpper.h"
 #include "text/CodePage1250.h"
 #include "text/CodePage852.h"
 #include "text/DosWildcard.h"
 #include "text/FixedText.h"
 #include "text/Utf8.h"
+
+#include <gtest/gtest.h>
+#include <iconv.h>
+#include <string>
 
 namespace zel {
 namespace {
@@ -60,9 +59,12 @@ TEST(CodePage1250, EveryByteSurvivesTheWayThereAndBack) {
 }
 
 TEST(CodePage1250, HungarianLettersAndMissingCharacters) {
-    EXPECT_EQ(Utf8ToCp1250("Indítópult őű ŐŰ"), "Ind\xED" "t\xF3pult \xF5\xFB \xD5\xDB");
+    EXPECT_EQ(Utf8ToCp1250("Indítópult őű ŐŰ"), "Ind\xED"
+                                                "t\xF3pult \xF5\xFB \xD5\xDB");
     EXPECT_EQ(Utf8ToCp1250("日本"), "??");
-    EXPECT_EQ(Utf8ToCp1250("a\xFF" "b"), "a?b");
+    EXPECT_EQ(Utf8ToCp1250("a\xFF"
+                           "b"),
+              "a?b");
 }
 
 TEST(PrintCodePage, HighHalfMatchesTheSystemConverterAndControlsPrintAsGlyphs) {
@@ -88,7 +90,10 @@ TEST(PrintCodePage, ListNameTableDiffersFromTheBodyTable) {
                                "\xA7\x82"),
               "\xF5\xE1 \xFC\xCD\xC1\xC9\xF6\xD3\xFB\xDA\xDB\xD6\xDC\xED\xF3\xFA\xD5\xE9");
     // 0x8B is "ő" in the body but not in the list-name table: it stays.
-    EXPECT_EQ(ListNameToCp1250("\x8B" "A"), "\x8B" "A");
+    EXPECT_EQ(ListNameToCp1250("\x8B"
+                               "A"),
+              "\x8B"
+              "A");
 }
 
 TEST(Texts, UpperCasingTouchesOnlyAToZ) {

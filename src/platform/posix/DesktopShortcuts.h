@@ -2,11 +2,11 @@
 // Shortcuts on a freedesktop system: ".desktop" entries in a ZELKOR group of the application
 // menu and on the desktop, standing in for the shell links of the ".lnk" names.
 
-#include <string>
-#include <string_view>
-
 #include "platform/DosTypes.h"
 #include "platform/posix/WinePrefix.h"
+
+#include <string>
+#include <string_view>
 
 namespace zel::posix {
 

@@ -2,11 +2,11 @@
 // What a drive is: its type, label, file system and remote name, read from the prefix's
 // registry file and the mount that holds the drive's root.
 
-#include <optional>
-#include <string>
-
 #include "platform/DosTypes.h"
 #include "platform/posix/WinePrefix.h"
+
+#include <optional>
+#include <string>
 
 namespace zel::posix {
 

@@ -2,9 +2,9 @@
 // The run-time library's text for a failed system call, so that the application-wide
 // handler can classify a POSIX failure just as it does a DOS one.
 
-#include <string>
-
 #include "platform/IoError.h"
+
+#include <string>
 
 namespace zel::posix {
 

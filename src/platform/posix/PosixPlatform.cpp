@@ -1,18 +1,18 @@
 #include "platform/posix/PosixPlatform.h"
 
-#include <cerrno>
-#include <chrono>
-#include <ctime>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "platform/posix/DesktopShortcuts.h"
 #include "platform/posix/DriveFacts.h"
 #include "platform/posix/ErrnoText.h"
 #include "platform/posix/ProcSharingProbe.h"
 #include "platform/posix/ProgramStarter.h"
 #include "text/DosWildcard.h"
+
+#include <cerrno>
+#include <chrono>
+#include <ctime>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 

@@ -2,10 +2,10 @@
 // Linux has no share modes: whether a DOS open would succeed is read from the file's write
 // permission and from which processes hold it open (/proc/*/fd), taken once per probe.
 
-#include <memory>
-
 #include "platform/SharingProbe.h"
 #include "platform/posix/WinePrefix.h"
+
+#include <memory>
 
 namespace zel::posix {
 

@@ -3,9 +3,9 @@
 // program run (a DOS executable in DOSBox with every drive mounted, a native one directly);
 // detached, never through a shell.
 
-#include <string_view>
-
 #include "platform/posix/WinePrefix.h"
+
+#include <string_view>
 
 namespace zel::posix {
 

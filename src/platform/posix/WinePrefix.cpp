@@ -1,10 +1,10 @@
 #include "platform/posix/WinePrefix.h"
 
-#include <algorithm>
-#include <cstdlib>
-
 #include "text/AsciiUpper.h"
 #include "text/CodePage1250.h"
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace fs = std::filesystem;
 
@@ -129,13 +129,13 @@ std::optional<std::string> WinePrefix::ToDos(const fs::path& native) const {
     const Drive* best = nullptr;
     std::size_t bestDepth = 0;
     for (const auto& drive : m_drives) {
-        auto [rootEnd, pathIt] = std::mismatch(drive.root.begin(), drive.root.end(),
-                                               path.begin(), path.end());
+        auto [rootEnd, pathIt] =
+            std::mismatch(drive.root.begin(), drive.root.end(), path.begin(), path.end());
         if (rootEnd != drive.root.end()) {
             continue;
         }
-        const auto depth = static_cast<std::size_t>(std::distance(drive.root.begin(),
-                                                                  drive.root.end()));
+        const auto depth =
+            static_cast<std::size_t>(std::distance(drive.root.begin(), drive.root.end()));
         if (best == nullptr || depth > bestDepth) {
             best = &drive;
             bestDepth = depth;
