@@ -1,0 +1,41 @@
+#pragma once
+// A click on a year button: the checks, the parameters and the program information file of
+// one launch. The window passes in what its controls hold and shows the messages; the
+// launch never waits for the program it starts.
+
+#include "catalogue/ProgramCatalogue.h"
+#include "platform/MessageSink.h"
+#include "platform/Platform.h"
+
+#include <string>
+#include <string_view>
+
+namespace zel {
+
+// The bookkeeping program of 2000 wants its own tag on the NT family.
+inline constexpr int kSlotA00 = 9;
+// The payroll program of 2003, whose export files are renamed on launch.
+inline constexpr int kSlotB03 = 16;
+
+enum class LaunchResult {
+    Started,
+    // The platform could not start the program; the user is told nothing.
+    StartFailed,
+    // Its data lock file is held: the user was told, and nothing was started.
+    AlreadyRunning,
+};
+
+// The parameter text of a launch: the start parameters kept for the slot's drive letter
+// (none for a letter outside A to Z), the platform tag on the NT family, and in desktop
+// printer mode " PRN:" with the spool directory; cut to 255 characters.
+[[nodiscard]] std::string LaunchParameters(const ProgramCatalogue& catalogue, int slot,
+                                           bool ntFamily, bool windowsPrintMode,
+                                           std::string_view spoolDirectory);
+
+// Launches the program of slot 1 to 60 from its chosen drive and makes it the current slot.
+// Messages are shown through the sink and waited for before the launch goes on or ends.
+LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int slot,
+                           bool windowsPrintMode, std::string_view spoolDirectory,
+                           MessageSink& messages);
+
+} // namespace zel

@@ -1,0 +1,208 @@
+#include "launch/LaunchProcedure.h"
+
+#include "GoldenFile.h"
+#include "LaunchTestPlatform.h"
+#include "RecordingMessageSink.h"
+#include "launch/ProgramInformationFile.h"
+#include "support/WineWorld.h"
+#include "text/CodePage1250.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace zel {
+namespace {
+
+constexpr int kSlotA97 = 3;
+constexpr int kSlotB97 = 4;
+constexpr const char* kSpool = "X:\\ZELKOR\\Printing";
+
+class LaunchTest : public ::testing::Test {
+protected:
+    LaunchTest() {
+        world.AddDrive('C');
+        world.AddDrive('D');
+        platform = std::make_unique<test::LaunchTestPlatform>(world.MakePlatform(), log);
+        catalogue.Fill();
+        Install(kSlotA97, 'C');
+        Install(kSlotB97, 'C');
+    }
+
+    void Install(int slot, char drive) {
+        catalogue.SetDriveLetter(slot, drive);
+        world.WriteFile(catalogue.ExecutablePath(slot), "MZ");
+    }
+
+    LaunchResult Launch(int slot, bool printMode = false) {
+        return LaunchProgram(*platform, catalogue, slot, printMode, kSpool, sink);
+    }
+
+    // The 386 section's parameters of the file the last launch of slot wrote.
+    std::string WrittenParameters(int slot) {
+        const std::string file =
+            test::ReadNativeFile(world.Native(catalogue.ProgramInformationPath(slot)));
+        if (file.size() != kProgramInformationSize) {
+            return "<no file>";
+        }
+        return file.substr(0x1E1, file.find('\0', 0x1E1) - 0x1E1);
+    }
+
+    test::WineWorld world;
+    std::vector<std::string> log;
+    std::unique_ptr<test::LaunchTestPlatform> platform;
+    test::RecordingMessageSink sink{log};
+    ProgramCatalogue catalogue;
+};
+
+TEST_F(LaunchTest, WritesTheGoldenFileBesideTheProgramAndStartsIt) {
+    platform->ntFamily = true;
+    catalogue.SetStartParams(kSlotA97, 'C', "/N");
+
+    EXPECT_EQ(Launch(kSlotA97), LaunchResult::Started);
+
+    EXPECT_EQ(test::ReadNativeFile(world.Native("C:\\ZELKONYV.97\\A97.PIF")),
+              test::ReadGoldenHex("A97.PIF.hex"));
+    EXPECT_EQ(platform->started, std::vector<std::string>{"C:\\ZELKONYV.97\\A97.PIF"});
+    EXPECT_EQ(catalogue.currentSlot, kSlotA97);
+    EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(LaunchTest, ParameterAdditions) {
+    Install(kSlotA00, 'D');
+    struct Case {
+        int slot;
+        bool nt;
+        const char* stored;
+        bool printMode;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {kSlotA97, false, "", false, ""},
+        {kSlotA97, true, "", false, " SERVER"},
+        {kSlotA97, true, "/N", false, "/N SERVER"},
+        {kSlotA97, true, "/N SERVER", false, "/N SERVER"},
+        {kSlotA97, true, "server", false, "server SERVER"},
+        {kSlotA00, true, "", false, " NT2000"},
+        {kSlotA00, true, "/NT2000", false, "/NT2000"},
+        {kSlotA00, true, "SERVER", false, "SERVER NT2000"},
+        {kSlotA97, true, "", true, " SERVER PRN:X:\\ZELKOR\\Printing"},
+        {kSlotA97, false, "", true, " PRN:X:\\ZELKOR\\Printing"},
+        {kSlotA00, true, "/N", true, "/N NT2000 PRN:X:\\ZELKOR\\Printing"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.stored) + (c.nt ? " nt" : "") + (c.printMode ? " prn" : ""));
+        platform->ntFamily = c.nt;
+        catalogue.SetStartParams(c.slot, catalogue.DriveLetter(c.slot), c.stored);
+        ASSERT_EQ(Launch(c.slot, c.printMode), LaunchResult::Started);
+        EXPECT_EQ(WrittenParameters(c.slot), c.expected);
+    }
+}
+
+TEST_F(LaunchTest, ADriveLetterOutsideAToZNeverChoosesStoredParameters) {
+    catalogue.SetStartParams(kSlotA97, 'C', "/C");
+    catalogue.SetStartParams(kSlotA97, 'Z', "/Z");
+
+    catalogue.SetDriveLetter(kSlotA97, 'c');
+    ASSERT_EQ(Launch(kSlotA97), LaunchResult::Started);
+    EXPECT_EQ(WrittenParameters(kSlotA97), "");
+
+    for (const char letter : {'[', '0', '@'}) {
+        catalogue.SetDriveLetter(kSlotA97, letter);
+        EXPECT_EQ(LaunchParameters(catalogue, kSlotA97, false, false, kSpool), "") << letter;
+        EXPECT_EQ(LaunchParameters(catalogue, kSlotA97, true, false, kSpool), " SERVER") << letter;
+    }
+}
+
+TEST_F(LaunchTest, AHeldLockFileRefusesTheLaunchWithTheProductsMessage) {
+    platform->fileSystem = "NTFS";
+    struct Case {
+        int slot;
+        const char* lock;
+        const char* text;
+    };
+    const Case cases[] = {
+        {kSlotA97, "C:\\ZELKONYV.97\\DATA\\ZELKOR97.001",
+         "Az egyszeres könyvviteli program a kiválasztott helyen már fut!"},
+        {kSlotB97, "C:\\ZELBER.97\\DATA\\BER97.004",
+         "A bérszámfejtő program a kiválasztott helyen már fut!"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lock);
+        log.clear();
+        sink.shown.clear();
+        world.WriteFile(c.lock, "data");
+        platform->heldFiles = {c.lock};
+
+        EXPECT_EQ(Launch(c.slot), LaunchResult::AlreadyRunning);
+
+        ASSERT_EQ(sink.shown.size(), 1u);
+        EXPECT_EQ(sink.shown[0].text, Utf8ToCp1250(c.text));
+        EXPECT_EQ(sink.shown[0].kind, MessageKind::Error);
+        EXPECT_EQ(sink.shown[0].detail, "");
+        EXPECT_EQ(log, (std::vector<std::string>{"show", "wait"}));
+        EXPECT_FALSE(
+            std::filesystem::exists(world.Native(catalogue.ProgramInformationPath(c.slot))));
+        EXPECT_EQ(catalogue.currentSlot, c.slot);
+    }
+    EXPECT_TRUE(platform->started.empty());
+}
+
+TEST_F(LaunchTest, AMissingOrFreeLockFileLetsTheLaunchGoOn) {
+    EXPECT_EQ(Launch(kSlotA97), LaunchResult::Started);
+    world.WriteFile("C:\\ZELKONYV.97\\DATA\\ZELKOR97.001", "data");
+    platform->heldFiles = {"C:\\ZELBER.97\\DATA\\BER97.004"};
+    EXPECT_EQ(Launch(kSlotA97), LaunchResult::Started);
+    EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(LaunchTest, NtfsWarningFromMarch2006) {
+    struct Case {
+        std::optional<std::string> fileSystem;
+        LocalDateTime now;
+        bool warned;
+    };
+    const Case cases[] = {
+        {"NTFS", {2006, 3, 1, 0, 0, 0}, true},        {"NTFS", {2025, 12, 31, 23, 59, 59}, true},
+        {"NTFS", {2006, 2, 28, 23, 59, 59}, false},   {"NTFS", {2005, 12, 1, 8, 0, 0}, false},
+        {"FAT", {2025, 1, 1, 0, 0, 0}, false},        {"FAT32", {2025, 1, 1, 0, 0, 0}, false},
+        {std::nullopt, {2025, 1, 1, 0, 0, 0}, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fileSystem.value_or("<no answer>") + " " + std::to_string(c.now.year));
+        log.clear();
+        sink.shown.clear();
+        platform->fileSystem = c.fileSystem;
+        platform->now = c.now;
+
+        EXPECT_EQ(Launch(kSlotA97), LaunchResult::Started);
+
+        if (c.warned) {
+            ASSERT_EQ(sink.shown.size(), 1u);
+            EXPECT_EQ(sink.shown[0].kind, MessageKind::Warning);
+            EXPECT_EQ(sink.shown[0].text,
+                      Utf8ToCp1250("Az indítandó program jelenleg NTFS partíción van, ami "
+                                   "instabilitáshoz vezethet."));
+            EXPECT_EQ(sink.shown[0].detail,
+                      Utf8ToCp1250(" Telepítse át mielőbb FAT partícióra! Technikai segítségért "
+                                   "hívja a forgalmazót!"));
+            EXPECT_EQ(log, (std::vector<std::string>{"show", "wait", "start"}));
+        } else {
+            EXPECT_TRUE(sink.shown.empty());
+            EXPECT_EQ(log, std::vector<std::string>{"start"});
+        }
+    }
+}
+
+TEST_F(LaunchTest, AFileThatCannotBeWrittenOrStartedIsIgnored) {
+    std::filesystem::remove_all(world.Native("C:\\ZELKONYV.97"));
+    EXPECT_EQ(Launch(kSlotA97), LaunchResult::Started);
+    EXPECT_EQ(platform->started, std::vector<std::string>{"C:\\ZELKONYV.97\\A97.PIF"});
+    EXPECT_FALSE(std::filesystem::exists(world.Native("C:\\ZELKONYV.97")));
+
+    platform->startSucceeds = false;
+    EXPECT_EQ(Launch(kSlotA97), LaunchResult::StartFailed);
+    EXPECT_TRUE(sink.shown.empty());
+}
+
+} // namespace
+} // namespace zel
