@@ -127,6 +127,15 @@ void SettingsDialog::FormCreate() {
     move((m_screenSize.width() - outer.width()) / 2, (m_screenSize.height() - outer.height()) / 2);
 }
 
+void SettingsDialog::PlaceOnceFramed() {
+    // The frame is known only once the window has been shown: centre it again by its
+    // outer size, the first time only, so that a place the user chose stays.
+    if (!m_placed) {
+        m_placed = true;
+        FormCreate();
+    }
+}
+
 void SettingsDialog::FormActivate() {
     m_keptSize = OuterSize();
     // The user cannot change the size: the client area stays what the kept size leaves.
@@ -201,6 +210,7 @@ void SettingsDialog::showEvent(QShowEvent* event) {
     if (m_owner != nullptr && windowHandle() != nullptr && m_owner->window()->windowHandle()) {
         windowHandle()->setTransientParent(m_owner->window()->windowHandle());
     }
+    PlaceOnceFramed();
     FormActivate();
 }
 

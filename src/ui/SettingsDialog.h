@@ -44,6 +44,7 @@ protected:
 private:
     void MakeControls();
     void FormCreate();
+    void PlaceOnceFramed();
     void FormActivate();
     [[nodiscard]] QSize OuterSize() const;
 
@@ -51,6 +52,7 @@ private:
     QPointer<QWidget> m_owner;
     QSize m_screenSize;
     QSize m_keptSize;
+    bool m_placed = false;
     int m_slot = 0;
     std::string m_shownPath;
     std::vector<std::string> m_driveEntries;

@@ -13,7 +13,6 @@ class StartParamStoreTest : public ::testing::Test {
 protected:
     StartParamStoreTest() {
         catalogue.Fill();
-        catalogue.SetDriveLetter(kSlot, 'D');
         for (char drive : {'C', 'D', 'E'}) {
             catalogue.SetStartParams(kSlot, drive, "OLD");
         }
@@ -24,52 +23,44 @@ protected:
             catalogue, {kSlot, 'D', std::string(text), everyDrive, {"C: [SYSTEM]", "D: [ADAT]"}});
     }
 
+    std::string Params(char drive) { return std::string(catalogue.StartParams(kSlot, drive)); }
+
     ProgramCatalogue catalogue;
 };
 
-TEST_F(StartParamStoreTest, OnlyTheShownDriveWithoutTheCheckBox) {
+TEST_F(StartParamStoreTest, ShownDriveAloneOrEveryListedDrive) {
     EXPECT_EQ(Store("/r ab", false), "/R AB");
-    EXPECT_EQ(catalogue.StartParams(kSlot, 'D'), "/R AB");
-    EXPECT_EQ(catalogue.StartParams(kSlot, 'C'), "OLD");
-    EXPECT_EQ(catalogue.StartParams(kSlot, 'E'), "OLD");
-}
+    EXPECT_EQ(Params('D'), "/R AB");
+    EXPECT_EQ(Params('C'), "OLD");
 
-TEST_F(StartParamStoreTest, EveryListedDriveWithTheCheckBoxAndNoOther) {
-    Store("/r ab", true);
-    EXPECT_EQ(catalogue.StartParams(kSlot, 'C'), "/R AB");
-    EXPECT_EQ(catalogue.StartParams(kSlot, 'D'), "/R AB");
-    EXPECT_EQ(catalogue.StartParams(kSlot, 'E'), "OLD");
-    EXPECT_EQ(catalogue.StartParams(kSlot - 1, 'C'), "");
+    Store("/x", true);
+    EXPECT_EQ(Params('C'), "/X");
+    EXPECT_EQ(Params('D'), "/X");
+    EXPECT_EQ(Params('E'), "OLD");
 
     Store("", true);
-    EXPECT_EQ(catalogue.StartParams(kSlot, 'C'), "");
-    EXPECT_EQ(catalogue.StartParams(kSlot, 'D'), "");
-    EXPECT_EQ(catalogue.StartParams(kSlot, 'E'), "OLD");
+    EXPECT_EQ(Params('C'), "");
+    EXPECT_EQ(Params('D'), "");
+    EXPECT_EQ(Params('E'), "OLD");
 }
 
-TEST_F(StartParamStoreTest, OnlyAToZChangeCase) {
-    const std::string typed = Utf8ToCp1250("/á ő ß z{} 9");
-    EXPECT_EQ(Store(typed, false), Utf8ToCp1250("/á ő ß Z{} 9"));
-    EXPECT_EQ(catalogue.StartParams(kSlot, 'D'), Utf8ToCp1250("/á ő ß Z{} 9"));
+TEST_F(StartParamStoreTest, OnlyAToZChangeCaseAndTheTableKeepsSixty) {
+    EXPECT_EQ(Store(Utf8ToCp1250("/á ő ß z{} 9"), false), Utf8ToCp1250("/á ő ß Z{} 9"));
+    EXPECT_EQ(Params('D'), Utf8ToCp1250("/á ő ß Z{} 9"));
+
+    EXPECT_EQ(Store(std::string(70, 'p') + "12345", true), std::string(70, 'P') + "12345");
+    EXPECT_EQ(Params('D'), std::string(60, 'P'));
+    EXPECT_EQ(Params('C'), std::string(60, 'P'));
 }
 
-TEST_F(StartParamStoreTest, LongTextKeepsItsFirstSixtyCharactersInTheTable) {
-    const std::string typed = std::string(70, 'p') + "12345";
-    const std::string shown = Store(typed, true);
-    EXPECT_EQ(shown, std::string(70, 'P') + "12345");
-    EXPECT_EQ(catalogue.StartParams(kSlot, 'D'), std::string(60, 'P'));
-    EXPECT_EQ(catalogue.StartParams(kSlot, 'C'), std::string(60, 'P'));
-}
-
-TEST_F(StartParamStoreTest, NoDriveLetterStoresNothing) {
-    ProgramCatalogue fresh;
-    fresh.Fill();
+TEST(StartParamStoreNoDriveTest, CharacterThatIsNoDriveLetterStoresNothing) {
+    ProgramCatalogue catalogue;
+    catalogue.Fill();
     for (char shown : {kNoDrive, 'd', '\0', '['}) {
-        EXPECT_EQ(StoreStartParams(fresh, {kSlot, shown, "x", true, {"", "c: [SYSTEM]", "@"}}),
-                  "X");
+        StoreStartParams(catalogue, {kSlot, shown, "x", true, {"", "c: [SYSTEM]", "@"}});
     }
     for (char drive = 'A'; drive <= 'Z'; ++drive) {
-        EXPECT_EQ(fresh.StartParams(kSlot, drive), "") << drive;
+        EXPECT_EQ(catalogue.StartParams(kSlot, drive), "") << drive;
     }
 }
 
