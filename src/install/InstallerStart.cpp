@@ -1,0 +1,98 @@
+#include "install/InstallerStart.h"
+
+#include "launch/ProgramInformationFile.h"
+#include "text/AsciiUpper.h"
+#include "text/CodePage1250.h"
+#include "text/DosPath.h"
+#include "text/FixedText.h"
+
+namespace zel {
+namespace {
+
+constexpr std::string_view kFloppyInstaller = "A:\\INSTALL.EXE";
+constexpr std::string_view kFloppyDirectory = "A:\\";
+constexpr std::string_view kLauncherName = "ZELPULT.EXE";
+constexpr int kFirstInstallerYear = 1998;
+constexpr int kLastInstallerYear = 2009;
+
+bool Contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+InstallerStartResult Refuse(MessageSink& messages, InstallerOutcome outcome,
+                            std::optional<std::string> pathText, std::string_view text) {
+    messages.ShowMessage(CutText(text, kPathCapacity), MessageKind::Error, {});
+    return {outcome, std::move(pathText)};
+}
+
+} // namespace
+
+bool IsAcceptedInstallerName(std::string_view pathText) {
+    const std::string upper = AsciiUpper(pathText);
+    if (Contains(upper, "INSTALL.EXE")) {
+        return true;
+    }
+    for (int year = kFirstInstallerYear; year <= kLastInstallerYear; ++year) {
+        const std::string yyyy = std::to_string(year);
+        if (Contains(upper, "ZELKONYV" + yyyy + ".EXE") ||
+            Contains(upper, "ZELBER" + yyyy + ".EXE")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string NormaliseInstallerPath(std::string_view pathText) {
+    std::string path = AsciiUpper(CutText(pathText, kPathCapacity));
+    for (char& c : path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return path;
+}
+
+std::string InstallerInformationPath(std::string_view startDirectory) {
+    return std::string(startDirectory.substr(0, 1)) + ":\\ZELKOR\\RUN.PIF";
+}
+
+InstallerStartResult StartInstaller(Platform& platform, MessageSink& messages,
+                                    const InstallerChoice& choice,
+                                    std::string_view startDirectory) {
+    if (!choice.fromFloppy && !IsAcceptedInstallerName(choice.pathText)) {
+        return Refuse(messages, InstallerOutcome::NameRefused, std::nullopt,
+                      Utf8ToCp1250("Csak \"INSTALL.EXE\" , \"ZELKONYV(év).EXE\" , "
+                                   "\"ZELBER(év).EXE\" futtatható!"));
+    }
+    std::string path = NormaliseInstallerPath(choice.pathText);
+    const std::string informationPath = InstallerInformationPath(startDirectory);
+
+    if (choice.fromFloppy) {
+        if (!platform.FileExists(kFloppyInstaller)) {
+            return Refuse(messages, InstallerOutcome::FloppyMissing, std::move(path),
+                          Utf8ToCp1250("Az \"A:\\INSTALL.EXE\" program nem érhető el!"));
+        }
+        WriteProgramInformationFile(platform, informationPath, "INSTALL", kFloppyInstaller,
+                                    kFloppyDirectory, {});
+        (void)platform.StartProgram(informationPath);
+        return {InstallerOutcome::Started, std::move(path)};
+    }
+
+    // Without a backslash the installer runs in the root of the current drive.
+    const std::string workingDirectory =
+        DirectoryPart(path).empty() ? std::string("\\") : std::string(DirectoryPart(path));
+    if (!platform.FileExists(path)) {
+        const std::string text =
+            Utf8ToCp1250("A(z) \"") + path + Utf8ToCp1250("\" program nem érhető el!");
+        return Refuse(messages, InstallerOutcome::FileMissing, std::move(path), text);
+    }
+    if (Contains(path, kLauncherName)) {
+        return Refuse(messages, InstallerOutcome::LauncherRefused, std::move(path),
+                      Utf8ToCp1250("Az ZELKOR Indítópult csak egy példányban futhat!"));
+    }
+    WriteProgramInformationFile(platform, informationPath, "RUN", path, workingDirectory, {});
+    (void)platform.StartProgram(informationPath);
+    return {InstallerOutcome::Started, std::move(path)};
+}
+
+} // namespace zel
