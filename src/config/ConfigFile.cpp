@@ -137,8 +137,8 @@ std::string ComposeConfigFile(const ProgramCatalogue& catalogue, const LauncherC
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
             const std::string_view params = catalogue.StartParams(slot, letter);
             if (!params.empty()) {
-                AppendLine(out, "[" + catalogue.DirectoryOn(slot, letter) + "\\" +
-                                    s.exeName.str() + " " + std::string(params) + "]");
+                AppendLine(out, "[" + catalogue.DirectoryOn(slot, letter) + "\\" + s.exeName.str() +
+                                    " " + std::string(params) + "]");
             }
         }
     }

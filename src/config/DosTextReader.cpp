@@ -3,7 +3,7 @@
 namespace zel {
 namespace {
 
-constexpr std::size_t kBlockSize = 64 * 1024;
+constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
 constexpr char kEndOfText = '\x1A';
 
 } // namespace

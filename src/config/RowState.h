@@ -37,7 +37,6 @@ using RowStates = std::array<RowState, kSlotCount>;
 // Every row's state; the drive letter of each slot found becomes its preselected drive, and a
 // slot found nowhere keeps the one it had.
 [[nodiscard]] RowStates ComputeRowStates(const InstallationFinds& finds,
-                                         const LauncherConfig& config,
-                                         ProgramCatalogue& catalogue);
+                                         const LauncherConfig& config, ProgramCatalogue& catalogue);
 
 } // namespace zel
