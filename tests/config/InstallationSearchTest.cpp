@@ -52,14 +52,6 @@ TEST_F(InstallationSearchTest, OnlyTheExecutableInItsOwnDirectoryCounts) {
     EXPECT_EQ(finds.Drives(kA97).size(), 2u);
 }
 
-TEST_F(InstallationSearchTest, AMissingDriveYieldsNothing) {
-    auto platform = world.MakePlatform();
-    SearchAll(*platform);
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        EXPECT_TRUE(finds.Drives(slot).empty());
-    }
-}
-
 TEST(RowState, TheRememberedDriveIsPreselectedWhenOffered) {
     const std::vector<char> cAndE{'C', 'E'};
     const RowState remembered = RowStateOf(cAndE, 'E');
@@ -81,26 +73,6 @@ TEST(RowState, TheRememberedDriveIsPreselectedWhenOffered) {
     EXPECT_EQ(none.ComboText(), "");
     EXPECT_FALSE(none.rowEnabled);
     EXPECT_FALSE(none.comboEnabled);
-}
-
-TEST_F(InstallationSearchTest, RowStatesSetTheDriveLettersOfFoundSlotsOnly) {
-    finds.Add(kA97, 'C');
-    finds.Add(kA97, 'E');
-    finds.Add(kB17, 'D');
-    LauncherConfig config;
-    config.rememberedDrivesA[1] = 'E';  // year 1997
-    config.rememberedDrivesB[21] = 'E'; // year 2017, not among its drives
-    config.rememberedDrivesA[21] = 'D';
-    catalogue.SetDriveLetter(kA97 + 1, 'Q');
-    const RowStates states = ComputeRowStates(finds, config, catalogue);
-    EXPECT_EQ(states[kA97 - 1].ComboText(), "E:");
-    EXPECT_EQ(catalogue.DriveLetter(kA97), 'E');
-    EXPECT_EQ(states[kB17 - 1].ComboText(), "D:");
-    EXPECT_FALSE(states[kB17 - 1].comboEnabled);
-    EXPECT_EQ(catalogue.DriveLetter(kB17), 'D');
-    EXPECT_FALSE(states[kB17 - 2].rowEnabled);
-    EXPECT_EQ(catalogue.DriveLetter(kB17 - 1), '0');
-    EXPECT_EQ(catalogue.DriveLetter(kA97 + 1), 'Q');
 }
 
 } // namespace
