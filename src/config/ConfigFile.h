@@ -1,0 +1,37 @@
+#pragma once
+// ZELPULT.INI: the launcher's only settings file, read once at start-up and rewritten whole
+// at close. Files written by every earlier version must read the same, so the reader takes
+// lines 1 to 3 by position and recognises every later line by its content, and the writer
+// produces the same bytes those versions did.
+
+#include "catalogue/ProgramCatalogue.h"
+#include "config/LauncherConfig.h"
+#include "platform/Platform.h"
+
+#include <string>
+#include <string_view>
+
+namespace zel {
+
+inline constexpr std::string_view kConfigFileName = "ZELPULT.INI";
+
+// The file in the start directory, which may be a drive root.
+[[nodiscard]] std::string ConfigFilePath(std::string_view startDirectory);
+
+// Empties the start parameters of drives C to Z and sets the print defaults, then takes
+// whatever the file holds. A file that cannot be opened leaves the defaults; a read error
+// after it was opened throws IoError.
+void ReadConfigFile(Platform& platform, std::string_view iniPath, ProgramCatalogue& catalogue,
+                    LauncherConfig& config);
+
+// The file's bytes for the catalogue's drive letters and start parameters and the given
+// install path and print switches; config's remembered drives are not used.
+[[nodiscard]] std::string ComposeConfigFile(const ProgramCatalogue& catalogue,
+                                            const LauncherConfig& config);
+
+// Writes beside the old file and puts the new one in its place, so that a failed write
+// leaves the old settings whole; false when nothing was replaced.
+[[nodiscard]] bool WriteConfigFile(Platform& platform, std::string_view iniPath,
+                                   const ProgramCatalogue& catalogue, const LauncherConfig& config);
+
+} // namespace zel

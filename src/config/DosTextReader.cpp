@@ -1,0 +1,45 @@
+#include "config/DosTextReader.h"
+
+namespace zel {
+namespace {
+
+constexpr std::size_t kBlockSize = std::size_t{64} * 1024;
+constexpr char kEndOfText = '\x1A';
+
+} // namespace
+
+bool DosTextReader::HasByte() {
+    while (m_position >= m_block.size()) {
+        if (m_lastBlock) {
+            return false;
+        }
+        m_block = m_file.Read(kBlockSize);
+        m_position = 0;
+        m_lastBlock = m_block.size() < kBlockSize;
+    }
+    return true;
+}
+
+bool DosTextReader::AtEnd() {
+    return !HasByte() || m_block[m_position] == kEndOfText;
+}
+
+std::string DosTextReader::ReadLine() {
+    std::string line;
+    while (HasByte()) {
+        const char c = m_block[m_position];
+        if (c == kEndOfText) {
+            break;
+        }
+        ++m_position;
+        if (c == '\n') {
+            break;
+        }
+        if (c != '\r' && line.size() < kTextLineCapacity) {
+            line.push_back(c);
+        }
+    }
+    return line;
+}
+
+} // namespace zel

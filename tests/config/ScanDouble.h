@@ -1,0 +1,48 @@
+#pragma once
+// A test world's platform with what this machine cannot give set by hand: drive facts per
+// letter (a CD-ROM, a floppy, a network drive with its remote name) and a file whose reading
+// fails after it was opened. Everything else is the real thing.
+
+#include "platform/IoError.h"
+#include "support/ForwardingPlatform.h"
+#include "support/WineWorld.h"
+
+#include <map>
+#include <optional>
+#include <string>
+
+namespace zel::test {
+
+class ScanDouble final : public ForwardingPlatform {
+public:
+    explicit ScanDouble(const WineWorld& world) : ForwardingPlatform(world.MakePlatform()) {}
+
+    DriveType GetDriveType(char letter) override {
+        const auto found = types.find(letter);
+        return found == types.end() ? ForwardingPlatform::GetDriveType(letter) : found->second;
+    }
+    std::optional<std::string> RemoteName(char letter) override {
+        const auto found = remoteNames.find(letter);
+        return found == remoteNames.end() ? ForwardingPlatform::RemoteName(letter) : found->second;
+    }
+    std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) override {
+        auto file = ForwardingPlatform::OpenForRead(dosPath);
+        if (!readFails) {
+            return file;
+        }
+        return std::make_unique<FailingFile>();
+    }
+
+    std::map<char, DriveType> types;
+    std::map<char, std::optional<std::string>> remoteNames;
+    bool readFails = false;
+
+private:
+    class FailingFile final : public InputFile {
+    public:
+        std::uint64_t Size() override { return 1; }
+        std::string Read(std::size_t) override { throw IoError(io_text::kReadError); }
+    };
+};
+
+} // namespace zel::test
