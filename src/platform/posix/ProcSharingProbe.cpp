@@ -50,7 +50,7 @@ enum class Access { Path, Read, Write };
 
 // The open flags from /proc/PID/fdinfo/N. When they cannot be read the descriptor counts as
 // writing: a print file then waits one more tick rather than being printed half written.
-Access AccessOf(int fdinfoDir, const char* name) {
+Access AccessFromFlags(int fdinfoDir, const char* name) {
     if (fdinfoDir < 0) {
         return Access::Write;
     }
@@ -73,6 +73,17 @@ Access AccessOf(int fdinfoDir, const char* name) {
         return Access::Path;
     }
     return (value & O_ACCMODE) == O_RDONLY ? Access::Read : Access::Write;
+}
+
+// Linux gives an fd link the permission bits of its access mode (none for O_PATH), which
+// spares reading fdinfo for the many descriptors that cannot write; the flags decide the rest.
+Access AccessOf(int fdDir, int fdinfoDir, const char* name) {
+    struct stat link {};
+    if (::fstatat(fdDir, name, &link, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(link.st_mode) &&
+        (link.st_mode & S_IWUSR) == 0) {
+        return (link.st_mode & S_IRUSR) != 0 ? Access::Read : Access::Path;
+    }
+    return AccessFromFlags(fdinfoDir, name);
 }
 
 bool IsProcessId(const char* name) {
@@ -136,7 +147,7 @@ private:
             if (held->second) {
                 continue;
             }
-            switch (AccessOf(fdinfoDir.Get(), entry->d_name)) {
+            switch (AccessOf(fdDirFd, fdinfoDir.Get(), entry->d_name)) {
             case Access::Path:
                 if (added) {
                     m_held.erase(held);
