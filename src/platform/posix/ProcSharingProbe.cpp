@@ -5,6 +5,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
@@ -40,7 +41,6 @@ public:
     Descriptor& operator=(const Descriptor&) = delete;
 
     [[nodiscard]] int Get() const { return m_fd; }
-    [[nodiscard]] int Release() { return std::exchange(m_fd, -1); }
 
 private:
     int m_fd;
@@ -124,19 +124,18 @@ private:
     // A process that ends meanwhile, or whose descriptors are not ours to see, is skipped.
     void AddProcess(int proc, const char* pid) {
         const std::string base(pid);
-        Descriptor fdDir(
-            ::openat(proc, (base + "/fd").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        if (fdDir.Get() < 0) {
+        const int fdDirFd =
+            ::openat(proc, (base + "/fd").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fdDirFd < 0) {
             return;
         }
-        const Descriptor fdinfoDir(
-            ::openat(proc, (base + "/fdinfo").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        const int fdDirFd = fdDir.Get();
-        DIR* descriptors = ::fdopendir(fdDir.Release());
+        DIR* descriptors = ::fdopendir(fdDirFd);
         if (descriptors == nullptr) {
             ::close(fdDirFd);
             return;
         }
+        const Descriptor fdinfoDir(
+            ::openat(proc, (base + "/fdinfo").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
         while (const dirent* entry = ::readdir(descriptors)) {
             struct stat st {};
             if (entry->d_name[0] == '.' || ::fstatat(fdDirFd, entry->d_name, &st, 0) != 0 ||
