@@ -1,39 +1,212 @@
 #include "platform/posix/ProcSharingProbe.h"
 
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
+#include <functional>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
+#include <utility>
 
 namespace zel::posix {
 namespace {
 
-class OpenProbe final : public SharingProbe {
-public:
-    explicit OpenProbe(const WinePrefix& prefix) : m_prefix(prefix) {}
+struct FileId {
+    dev_t device;
+    ino_t inode;
+    friend bool operator==(const FileId&, const FileId&) = default;
+};
 
-    bool CanOpenExclusive(std::string_view dosPath) override { return CanOpenForWriting(dosPath); }
-    bool CanOpenDenyWrite(std::string_view dosPath) override { return CanOpenForWriting(dosPath); }
+struct FileIdHash {
+    std::size_t operator()(const FileId& id) const noexcept {
+        return std::hash<std::uint64_t>{}(static_cast<std::uint64_t>(id.inode) * 31 +
+                                          static_cast<std::uint64_t>(id.device));
+    }
+};
+
+class Descriptor final {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    [[nodiscard]] int Get() const { return m_fd; }
 
 private:
-    bool CanOpenForWriting(std::string_view dosPath) {
-        const auto native = m_prefix.ToNative(dosPath);
-        if (!native) {
+    int m_fd;
+};
+
+enum class Access { Path, Read, Write };
+
+// The open flags from /proc/PID/fdinfo/N. When they cannot be read the descriptor counts as
+// writing: a print file then waits one more tick rather than being printed half written.
+Access AccessFromFlags(int fdinfoDir, const char* name) {
+    if (fdinfoDir < 0) {
+        return Access::Write;
+    }
+    const Descriptor info(::openat(fdinfoDir, name, O_RDONLY | O_CLOEXEC));
+    if (info.Get() < 0) {
+        return Access::Write;
+    }
+    char text[256];
+    const ssize_t n = ::read(info.Get(), text, sizeof text - 1);
+    if (n <= 0) {
+        return Access::Write;
+    }
+    text[n] = '\0';
+    const char* flags = std::strstr(text, "flags:");
+    if (flags == nullptr) {
+        return Access::Write;
+    }
+    const long value = std::strtol(flags + 6, nullptr, 8);
+    if ((value & O_PATH) != 0) {
+        return Access::Path;
+    }
+    return (value & O_ACCMODE) == O_RDONLY ? Access::Read : Access::Write;
+}
+
+// Linux gives an fd link the permission bits of its access mode (none for O_PATH), which
+// spares reading fdinfo for the many descriptors that cannot write; the flags decide the rest.
+Access AccessOf(int fdDir, int fdinfoDir, const char* name) {
+    struct stat link {};
+    if (::fstatat(fdDir, name, &link, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(link.st_mode) &&
+        (link.st_mode & S_IWUSR) == 0) {
+        return (link.st_mode & S_IRUSR) != 0 ? Access::Read : Access::Path;
+    }
+    return AccessFromFlags(fdinfoDir, name);
+}
+
+bool IsProcessId(const char* name) {
+    if (*name == '\0') {
+        return false;
+    }
+    for (const char* c = name; *c != '\0'; ++c) {
+        if (*c < '0' || *c > '9') {
             return false;
         }
-        const int fd = ::open(native->c_str(), O_RDWR | O_CLOEXEC);
-        if (fd < 0) {
-            return false;
+    }
+    return true;
+}
+
+// Every regular file some process holds open, and whether any holds it for writing.
+class OpenFiles final {
+public:
+    OpenFiles() {
+        DIR* processes = ::opendir("/proc");
+        if (processes == nullptr) {
+            return;
         }
-        ::close(fd);
-        return true;
+        while (const dirent* entry = ::readdir(processes)) {
+            if (IsProcessId(entry->d_name)) {
+                AddProcess(::dirfd(processes), entry->d_name);
+            }
+        }
+        ::closedir(processes);
     }
 
-    const WinePrefix& m_prefix;
+    [[nodiscard]] bool HeldOpen(const FileId& id) const { return m_held.contains(id); }
+    [[nodiscard]] bool HeldForWriting(const FileId& id) const {
+        const auto found = m_held.find(id);
+        return found != m_held.end() && found->second;
+    }
+
+private:
+    // A process that ends meanwhile, or whose descriptors are not ours to see, is skipped.
+    void AddProcess(int proc, const char* pid) {
+        const std::string base(pid);
+        const int fdDirFd =
+            ::openat(proc, (base + "/fd").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fdDirFd < 0) {
+            return;
+        }
+        DIR* descriptors = ::fdopendir(fdDirFd);
+        if (descriptors == nullptr) {
+            ::close(fdDirFd);
+            return;
+        }
+        const Descriptor fdinfoDir(
+            ::openat(proc, (base + "/fdinfo").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        while (const dirent* entry = ::readdir(descriptors)) {
+            struct stat st {};
+            if (entry->d_name[0] == '.' || ::fstatat(fdDirFd, entry->d_name, &st, 0) != 0 ||
+                !S_ISREG(st.st_mode)) {
+                continue;
+            }
+            const auto [held, added] = m_held.try_emplace(FileId{st.st_dev, st.st_ino}, false);
+            if (held->second) {
+                continue;
+            }
+            switch (AccessOf(fdDirFd, fdinfoDir.Get(), entry->d_name)) {
+            case Access::Path:
+                if (added) {
+                    m_held.erase(held);
+                }
+                break;
+            case Access::Read:
+                break;
+            case Access::Write:
+                held->second = true;
+                break;
+            }
+        }
+        ::closedir(descriptors);
+    }
+
+    std::unordered_map<FileId, bool, FileIdHash> m_held;
+};
+
+class ProcSharingProbe final : public SharingProbe {
+public:
+    explicit ProcSharingProbe(WinePrefix prefix) : m_prefix(std::move(prefix)) {}
+
+    bool CanOpenExclusive(std::string_view dosPath) override {
+        const auto id = OpenableForReadingAndWriting(dosPath);
+        return id && !Held().HeldOpen(*id);
+    }
+
+    bool CanOpenDenyWrite(std::string_view dosPath) override {
+        const auto id = OpenableForReadingAndWriting(dosPath);
+        return id && !Held().HeldForWriting(*id);
+    }
+
+private:
+    // A file without any write bit is read-only to DOS even where root could write it.
+    std::optional<FileId> OpenableForReadingAndWriting(std::string_view dosPath) const {
+        const auto native = m_prefix.ToNative(dosPath);
+        struct stat st {};
+        if (!native || ::stat(native->c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+            (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+            ::access(native->c_str(), R_OK | W_OK) != 0) {
+            return std::nullopt;
+        }
+        return FileId{st.st_dev, st.st_ino};
+    }
+
+    const OpenFiles& Held() {
+        if (!m_held) {
+            m_held.emplace();
+        }
+        return *m_held;
+    }
+
+    WinePrefix m_prefix;
+    std::optional<OpenFiles> m_held;
 };
 
 } // namespace
 
 std::unique_ptr<SharingProbe> MakeProcSharingProbe(const WinePrefix& prefix) {
-    return std::make_unique<OpenProbe>(prefix);
+    return std::make_unique<ProcSharingProbe>(prefix);
 }
 
 } // namespace zel::posix

@@ -9,6 +9,8 @@
 
 namespace zel::posix {
 
+// The look at /proc is taken at the probe's first question and answers all later ones; the
+// probe keeps its own copy of the drive table. Relative DOS paths are not resolved.
 std::unique_ptr<SharingProbe> MakeProcSharingProbe(const WinePrefix& prefix);
 
 } // namespace zel::posix
