@@ -325,9 +325,7 @@ void RefreshGroupMenu(const fs::path& group) {
         return;
     }
     std::sort(entries.begin(), entries.end());
-    std::string text = "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-                       " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
-                       "<Menu>\n  <Name>Applications</Name>\n  <Menu>\n    <Name>" +
+    std::string text = "<Menu>\n  <Name>Applications</Name>\n  <Menu>\n    <Name>" +
                        EscapeXml(groupName) + "</Name>\n    <Directory>" +
                        EscapeXml(directory.filename().string()) + "</Directory>\n    <Include>\n";
     for (const auto& id : entries) {
