@@ -224,6 +224,21 @@ TEST_F(PrintSpoolTest, AFailedJobGoesBackAndPrintsWhenThePrinterIsMended) {
     EXPECT_TRUE(FolderNames().empty());
 }
 
+TEST_F(PrintSpoolTest, ACycleThatEndsInAnErrorLetsGoOfTheSpool) {
+    Write("ws0001.A17", List("egy"));
+    bool fail = true;
+    PrintSpool spool(*m_platform, m_printer, kSpool, [&fail](const LocalDateTime&) {
+        if (fail) {
+            throw std::runtime_error("clock");
+        }
+        return std::string("ma");
+    });
+    EXPECT_THROW(spool.Tick(true), std::runtime_error);
+    fail = false;
+    EXPECT_TRUE(spool.Tick(true).printed);
+    EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("egy")});
+}
+
 TEST_F(PrintSpoolTest, AJobThatCannotGoBackIsRestoredByALaterScan) {
     Write("ws0001.A17", List("egy"));
     m_printer.failure = "Nincs nyomtató";
