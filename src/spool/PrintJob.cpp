@@ -1,0 +1,105 @@
+#include "spool/PrintJob.h"
+
+#include "text/AsciiUpper.h"
+#include "text/CodePage852.h"
+#include "text/DosPath.h"
+
+#include <algorithm>
+
+namespace zel {
+namespace {
+
+constexpr std::size_t kShortNameLength = 12;
+constexpr int kMaxHeaderFields = 10;
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool IsListExtension(std::string_view ext) {
+    if (ext.size() != 3) {
+        return false;
+    }
+    const char product = AsciiUpper(ext[0]);
+    const char decade = ext[1];
+    return (product == 'A' || product == 'B') &&
+           (decade == '0' || decade == '1' || decade == '2' || decade == '3' || decade == '9') &&
+           IsDigit(ext[2]);
+}
+
+bool EndsWith(std::string_view text, std::string_view tail) {
+    return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
+}
+
+} // namespace
+
+std::string_view SpoolExtension(std::string_view fileName) {
+    const std::string_view shortName = fileName.substr(0, kShortNameLength);
+    const auto dot = shortName.find('.');
+    if (dot == std::string_view::npos) {
+        return {};
+    }
+    return shortName.substr(dot + 1, 3);
+}
+
+SpoolFileKind ClassifySpoolFile(std::string_view fileName) {
+    const std::string_view ext = SpoolExtension(fileName);
+    if (ext.size() != 3 || !EndsWith(fileName, ext)) {
+        return SpoolFileKind::Other;
+    }
+    if (AsciiUpper(ext) == "WPR") {
+        return SpoolFileKind::Leftover;
+    }
+    return IsListExtension(ext) ? SpoolFileKind::Waiting : SpoolFileKind::Other;
+}
+
+std::string PrintingName(std::string_view fileName) {
+    return ReplaceLastThree(fileName, "WPR");
+}
+
+std::string FirstLine(std::string_view bytes) {
+    const auto end = bytes.find_first_of(std::string_view("\r\n\x1A", 3));
+    return std::string(bytes.substr(0, std::min(end, kPrintLineCapacity)));
+}
+
+PrintHeader ParsePrintHeader(std::string_view firstLine) {
+    PrintHeader header;
+    const std::string_view line = firstLine.substr(0, kPrintLineCapacity);
+    if (line.size() < 2 || line[0] != kFieldMark || line[1] != '0') {
+        return header;
+    }
+    header.recognised = true;
+    // The programs that read these headers had room for ten fields; the rest never counted.
+    std::size_t start = 0;
+    for (int field = 0; field < kMaxHeaderFields && start < line.size(); ++field) {
+        const auto next = line.find(kFieldMark, start + 1);
+        const std::string_view text = line.substr(start + 1, next - start - 1);
+        start = next;
+        if (text.empty()) {
+            continue;
+        }
+        const std::string_view value = text.substr(1);
+        switch (text[0]) {
+        case '0': {
+            std::string name = ListNameToCp1250(value);
+            name.erase(name.find_last_not_of(' ') + 1);
+            header.listName = std::move(name);
+            break;
+        }
+        case '2':
+            header.band = value;
+            break;
+        case '3':
+            header.year = value;
+            break;
+        case '4':
+            header.page = value;
+            break;
+        default:
+            break;
+        }
+    }
+    return header;
+}
+
+} // namespace zel

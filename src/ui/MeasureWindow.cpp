@@ -1,0 +1,46 @@
+#include "ui/MeasureWindow.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+
+namespace zel {
+namespace {
+
+constexpr int kPrintPointSize = 24;
+
+} // namespace
+
+MeasureWindow::MeasureWindow() {
+    setObjectName(QStringLiteral("TForm7"));
+    // Without a substitute "Lucida Console" falls back to a proportional face.
+    if (QFont::substitutes(QStringLiteral("Lucida Console")).isEmpty()) {
+        QFont::insertSubstitution(QStringLiteral("Lucida Console"),
+                                  QStringLiteral("DejaVu Sans Mono"));
+    }
+    QFont printFont(QStringLiteral("Lucida Console"), kPrintPointSize);
+    printFont.setStyleHint(QFont::TypeWriter);
+    setFont(printFont);
+}
+
+void MeasureWindow::SetStyle(bool bold, bool italic) {
+    QFont styled = font();
+    styled.setBold(bold);
+    styled.setItalic(italic);
+    setFont(styled);
+}
+
+int MeasureWindow::TextWidth(const QString& text) const {
+    return QFontMetrics(font(), this).horizontalAdvance(text);
+}
+
+int MeasureWindow::Ascent() const {
+    return QFontMetrics(font(), this).ascent();
+}
+
+QFont MeasureWindow::PixelFont() const {
+    QFont pixelFont = font();
+    pixelFont.setPixelSize(QFontInfo(font()).pixelSize());
+    return pixelFont;
+}
+
+} // namespace zel

@@ -1,0 +1,41 @@
+#pragma once
+// The printer page of a print job. Each run is drawn as text in the measuring font and
+// stretched by a transform onto its cells: the cells a stretched bitmap would fill, but
+// sharp on paper and searchable in a PDF (the PDF engine, which CUPS printing also goes
+// through, would store every such bitmap as a JPEG).
+
+#include "spool/Canvas.h"
+
+#include <QFont>
+#include <QPainter>
+
+class QPrinter;
+
+namespace zel {
+
+class MeasureWindow;
+
+class PrinterCanvas final : public Canvas {
+public:
+    PrinterCanvas(QPrinter& printer, MeasureWindow& measure);
+
+    PageSize PrintablePage() override;
+    void BeginDocument(std::string_view title) override;
+    void NewPage() override;
+    void EndDocument() override;
+    void AbortDocument() noexcept override;
+    void SetStyle(bool bold, bool italic) override;
+    int TextWidth(std::u32string_view text) override;
+    void DrawRun(std::u32string_view text, int naturalWidth, int naturalHeight,
+                 const PixelRect& target) override;
+
+private:
+    [[noreturn]] void Fail(const QString& what);
+
+    QPrinter& m_printer;
+    MeasureWindow& m_measure;
+    QPainter m_painter;
+    QFont m_drawingFont;
+};
+
+} // namespace zel

@@ -1,0 +1,184 @@
+#include "spool/PageRenderer.h"
+#include "support/TempDir.h"
+#include "support/WineWorld.h"
+#include "ui/FileTimeText.h"
+#include "ui/MeasureWindow.h"
+#include "ui/PrintControl.h"
+#include "ui/PrinterCanvas.h"
+
+#include <QDateTime>
+#include <QHeaderView>
+#include <QLocale>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace zel::test {
+namespace {
+
+class StringFile final : public InputFile {
+public:
+    explicit StringFile(std::string bytes) : m_bytes(std::move(bytes)) {}
+    std::uint64_t Size() override { return m_bytes.size(); }
+    std::string Read(std::size_t maxBytes) override {
+        std::string piece = m_bytes.substr(m_pos, maxBytes);
+        m_pos += piece.size();
+        return piece;
+    }
+
+private:
+    std::string m_bytes;
+    std::size_t m_pos = 0;
+};
+
+QString Run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(60000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int PageCount(const fs::path& pdf) {
+    const QString info = Run("pdfinfo", {QString::fromStdString(pdf.string())});
+    for (const QString& line : info.split('\n')) {
+        if (line.startsWith("Pages:")) {
+            return line.mid(6).trimmed().toInt();
+        }
+    }
+    return -1;
+}
+
+QStringList PageText(const fs::path& pdf, int page) {
+    QString text =
+        Run("pdftotext", {"-layout", "-f", QString::number(page), "-l", QString::number(page),
+                          QString::fromStdString(pdf.string()), "-"});
+    text.replace(QChar(0x00A0), u' ').remove(u'\f');
+    return text.split('\n');
+}
+
+void PrintToPdf(const std::string& bytes, const fs::path& pdf) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    MeasureWindow measure;
+    PrinterCanvas canvas(printer, measure);
+    StringFile file(bytes);
+    RenderPrintFile(file, canvas, "lista");
+}
+
+std::string TableLine(int i) {
+    char line[96];
+    std::snprintf(line, sizeof(line), "%-20s%10d%10s%40s", ("Tétel " + std::to_string(i)).c_str(),
+                  i * 137, "Ft", "");
+    return line;
+}
+
+TEST(PrinterCanvas, APdfKeepsTheColumnsAndPagesOfTheList) {
+    TempDir dir;
+    std::string body;
+    for (int i = 1; i <= 71; ++i) {
+        body += TableLine(i) + "\r\n";
+    }
+    const fs::path pdf = dir.Path() / "lista.pdf";
+    PrintToPdf("\xAD"
+               "0LISTA\r\n" +
+                   body,
+               pdf);
+
+    ASSERT_EQ(PageCount(pdf), 2);
+    const QStringList page1 = PageText(pdf, 1);
+    int column = -1;
+    int found = 0;
+    for (const QString& line : page1) {
+        const int at = line.indexOf(QRegularExpression("\\d+ +Ft"));
+        if (at < 0) {
+            continue;
+        }
+        const int end = line.indexOf("Ft");
+        if (column < 0) {
+            column = end;
+        }
+        EXPECT_EQ(end, column) << line.toStdString();
+        ++found;
+    }
+    EXPECT_EQ(found, 70);
+    EXPECT_TRUE(PageText(pdf, 2).join('\n').contains("71"));
+}
+
+TEST(PrinterCanvas, HungarianLettersAndAttributesReachThePdf) {
+    TempDir dir;
+    const fs::path pdf = dir.Path() / "betuk.pdf";
+    PrintToPdf("\xAD"
+               "0X\r\n"
+               "\x94r\x8Bk \xAD"
+               "Kf\x82lk\x94v\xAD"
+               "k \xAD"
+               "BSZ\xAD"
+               "b\r\n\xAD"
+               "L\r\nm\xA0sodik\r\n",
+               pdf);
+    EXPECT_EQ(PageCount(pdf), 2);
+    const QString first = PageText(pdf, 1).join('\n');
+    EXPECT_TRUE(first.contains(QString::fromUtf8("örők"))) << first.toStdString();
+    EXPECT_TRUE(first.contains(QString::fromUtf8("félkö"))) << first.toStdString();
+    EXPECT_TRUE(PageText(pdf, 2).join('\n').contains(QString::fromUtf8("második")));
+}
+
+TEST(PrintControl, ShowsTheJobsAndStopsOnAPrinterThatFails) {
+    WineWorld world;
+    const fs::path root = world.AddDrive('C');
+    fs::create_directories(root / "Printing");
+    WriteNativeFile(root / "Printing" / "ws0001.A17", "\xAD"
+                                                      "0B\xA0r lista  \xAD"
+                                                      "32017\xAD"
+                                                      "41\r\nsor\r\n");
+    const auto platform = world.MakePlatform();
+    QTableWidget running;
+    QTableWidget finished;
+    PrintControl control(*platform, "C:\\Printing", running, finished);
+    control.Printer().setOutputFormat(QPrinter::PdfFormat);
+    control.Printer().setOutputFileName(
+        QString::fromStdString((root / "no such folder" / "out.pdf").string()));
+
+    const SpoolTickResult failed = control.Tick(true);
+    EXPECT_TRUE(failed.printingStopped);
+    EXPECT_FALSE(failed.error.empty());
+    EXPECT_TRUE(fs::exists(root / "Printing" / "ws0001.A17"));
+    ASSERT_EQ(running.columnCount(), 7);
+    ASSERT_EQ(running.rowCount(), 1);
+    EXPECT_EQ(running.horizontalHeaderItem(2)->text(), QString::fromUtf8("Nyomtatás időpontja"));
+    EXPECT_EQ(running.item(0, 0)->text(), QString::fromUtf8("Bár lista"));
+    EXPECT_EQ(running.item(0, 1)->text(), QString::fromUtf8("2017. év"));
+    EXPECT_EQ(running.columnWidth(4), 0);
+    EXPECT_EQ(running.columnWidth(6), 0);
+    EXPECT_EQ(finished.rowCount(), 1);
+
+    const fs::path pdf = root / "out.pdf";
+    control.Printer().setOutputFileName(QString::fromStdString(pdf.string()));
+    EXPECT_TRUE(control.Tick(true).printed);
+    EXPECT_EQ(PageCount(pdf), 1);
+    EXPECT_FALSE(fs::exists(root / "Printing" / "ws0001.A17"));
+    EXPECT_EQ(finished.item(0, 0)->text(), QString::fromUtf8("Bár lista"));
+    EXPECT_EQ(running.item(0, 0)->text(), QString());
+}
+
+TEST(FileTimeText, ShortDateLongTimeWithoutZoneAndNoTimeAtMidnight) {
+    const QLocale hungarian(QLocale::Hungarian, QLocale::Hungary);
+    const QDate day(2017, 3, 9);
+    const QString noon = FileTimeText(hungarian, QDateTime(day, QTime(14, 5, 7)));
+    EXPECT_TRUE(noon.startsWith(hungarian.toString(day, QLocale::ShortFormat)));
+    EXPECT_TRUE(noon.endsWith("14:05:07")) << noon.toStdString();
+    EXPECT_EQ(FileTimeText(hungarian, QDateTime(day, QTime(0, 0))),
+              hungarian.toString(day, QLocale::ShortFormat));
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QString evening = FileTimeText(english, QDateTime(day, QTime(21, 0, 1)));
+    EXPECT_TRUE(evening.endsWith("9:00:01 PM")) << evening.toStdString();
+}
+
+} // namespace
+} // namespace zel::test

@@ -1,0 +1,82 @@
+#include "spool/PrintJob.h"
+
+#include "text/CodePage1250.h"
+
+#include <gtest/gtest.h>
+
+namespace zel {
+namespace {
+
+TEST(PrintJob, ExtensionsSayWhatAFileIs) {
+    for (const char* name : {"ws0001.A17", "ws0001.b21", "WS1.A99", "ws.B30", "ws2.a05"}) {
+        EXPECT_EQ(ClassifySpoolFile(name), SpoolFileKind::Waiting) << name;
+    }
+    for (const char* name : {"ws0001.WPR", "ws1.wpr", "WS0001.WpR"}) {
+        EXPECT_EQ(ClassifySpoolFile(name), SpoolFileKind::Leftover) << name;
+    }
+    for (const char* name : {"ws0001.TXT", "ws0001", "ws0001.A4", "ws0001.A47", "ws0001.C17",
+                             "ws0001.A1x", "ws0001.A1", "ws0001.", "ws0001.A17.TXT", "ws0001.A17x",
+                             "ws0001.WPRX", "ws00001234567.A17"}) {
+        EXPECT_EQ(ClassifySpoolFile(name), SpoolFileKind::Other) << name;
+    }
+    EXPECT_EQ(SpoolExtension("ws0001234.A17"), "A1");
+    EXPECT_EQ(PrintingName("ws0001.b21"), "ws0001.WPR");
+}
+
+TEST(PrintJob, HeaderFieldsFillTheListColumns) {
+    const PrintHeader header = ParsePrintHeader(FirstLine("\xAD"
+                                                          "0F\x93k\xA0nyv  lista   \xAD"
+                                                          "1 12:00\xAD"
+                                                          "22\xAD"
+                                                          "32017\xAD"
+                                                          "4 3 \xAD"
+                                                          "9x\r\nbody"));
+    EXPECT_TRUE(header.recognised);
+    EXPECT_EQ(header.listName, Utf8ToCp1250("Főkány"
+                                            "v  lista"));
+    EXPECT_EQ(header.band, "2");
+    EXPECT_EQ(header.year, "2017");
+    EXPECT_EQ(header.page, " 3 ");
+}
+
+TEST(PrintJob, OnlyAHeaderStartingWithTheNameFieldCounts) {
+    EXPECT_FALSE(ParsePrintHeader("\xAD"
+                                  "1time\xAD"
+                                  "0name")
+                     .recognised);
+    EXPECT_FALSE(ParsePrintHeader("LISTA").recognised);
+    EXPECT_FALSE(ParsePrintHeader("").recognised);
+    EXPECT_TRUE(ParsePrintHeader("\xAD"
+                                 "0")
+                    .recognised);
+}
+
+TEST(PrintJob, FieldsBeyondTheTenthAreIgnored) {
+    std::string line = "\xAD"
+                       "0name\xAD"
+                       "4one";
+    for (int i = 0; i < 8; ++i) {
+        line += "\xAD"
+                "9";
+    }
+    line += "\xAD"
+            "4eleven";
+    EXPECT_EQ(ParsePrintHeader(line).page, "one");
+}
+
+TEST(PrintJob, TheHeaderIsReadUpToItsCapacity) {
+    const std::string line = "\xAD"
+                             "0" +
+                             std::string(300, 'n') +
+                             "\xAD"
+                             "32017";
+    const PrintHeader header = ParsePrintHeader(FirstLine(line));
+    EXPECT_EQ(header.listName.size(), 253u);
+    EXPECT_EQ(header.year, "");
+    EXPECT_EQ(FirstLine("abc\x1A"
+                        "def"),
+              "abc");
+}
+
+} // namespace
+} // namespace zel

@@ -1,0 +1,293 @@
+#include "spool/PrintSpool.h"
+
+#include "support/ForwardingPlatform.h"
+#include "support/WineWorld.h"
+#include "text/CodePage1250.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <set>
+#include <stdexcept>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace zel::test {
+namespace {
+
+const std::string kSpool = "C:\\ZELKOR\\Printing";
+
+// Keeps what it was given; fails, as a missing printer does, while told to.
+class RecordingPrinter final : public JobPrinter {
+public:
+    void PrintJob(InputFile& file, std::string_view title) override {
+        if (!failure.empty()) {
+            throw std::runtime_error(failure);
+        }
+        std::string bytes;
+        for (std::string piece; !(piece = file.Read(4096)).empty();) {
+            bytes += piece;
+        }
+        jobs.push_back(bytes);
+        titles.emplace_back(title);
+    }
+
+    std::string failure;
+    std::vector<std::string> jobs;
+    std::vector<std::string> titles;
+};
+
+// Renames fail while told to, as in a folder the user may not write.
+class StubbornPlatform final : public ForwardingPlatform {
+public:
+    using ForwardingPlatform::ForwardingPlatform;
+    bool RenameFile(std::string_view from, std::string_view to) override {
+        if (beforeRename) {
+            beforeRename();
+        }
+        return !refuseRenames && ForwardingPlatform::RenameFile(from, to);
+    }
+    bool refuseRenames = false;
+    std::function<void()> beforeRename;
+};
+
+class PrintSpoolTest : public ::testing::Test {
+protected:
+    PrintSpoolTest()
+        : m_root(m_world.AddDrive('C')),
+          m_platform(std::make_unique<StubbornPlatform>(m_world.MakePlatform())),
+          m_spool(*m_platform, m_printer, kSpool,
+                  [](const LocalDateTime& t) { return std::to_string(t.year); }) {
+        fs::create_directories(Folder());
+    }
+
+    [[nodiscard]] fs::path Folder() const { return m_root / "ZELKOR" / "Printing"; }
+    void Write(const std::string& name, const std::string& bytes) {
+        WriteNativeFile(Folder() / name, bytes);
+    }
+    static std::string List(const std::string& name) {
+        return "\xAD"
+               "0" +
+               name + "\r\nbody of " + name + "\r\n";
+    }
+    [[nodiscard]] std::set<std::string> FolderNames() const {
+        std::set<std::string> names;
+        for (const auto& entry : fs::directory_iterator(Folder())) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
+    }
+    [[nodiscard]] std::vector<std::string> RunningNames() const {
+        std::vector<std::string> names;
+        for (int row = 1; row < m_spool.Running().RowCount(); ++row) {
+            names.push_back(m_spool.Running().Row(row)[kFileNameColumn]);
+        }
+        return names;
+    }
+
+    WineWorld m_world;
+    fs::path m_root;
+    RecordingPrinter m_printer;
+    std::unique_ptr<StubbornPlatform> m_platform;
+    PrintSpool m_spool;
+};
+
+TEST_F(PrintSpoolTest, AnEmptyFolderShowsTheHeadersAndOneEmptyRow) {
+    EXPECT_TRUE(m_spool.Tick(true).scanned);
+    ASSERT_EQ(m_spool.Running().RowCount(), 2);
+    EXPECT_EQ(m_spool.Running().Row(0), JobColumnHeaders());
+    EXPECT_EQ(m_spool.Running().Row(0)[2], Utf8ToCp1250("Nyomtatás időpontja"));
+    EXPECT_EQ(m_spool.Running().Row(1), JobRow{});
+    EXPECT_EQ(m_spool.Finished().Row(0), JobColumnHeaders());
+    EXPECT_TRUE(m_printer.jobs.empty());
+}
+
+TEST_F(PrintSpoolTest, OneJobPerTickInNameOrder) {
+    Write("ws0003.A17", List("harmadik"));
+    Write("ws0001.B21", List("első"));
+    Write("ws0002.A17", List("második"));
+
+    const SpoolTickResult first = m_spool.Tick(true);
+    EXPECT_TRUE(first.printed);
+    ASSERT_EQ(m_printer.jobs.size(), 1u);
+    EXPECT_EQ(m_printer.jobs[0], List("első"));
+    EXPECT_EQ(m_printer.titles[0], "első");
+    EXPECT_EQ(RunningNames(), (std::vector<std::string>{"ws0002.A17", "ws0003.A17"}));
+    EXPECT_EQ(m_spool.Finished().RowCount(), 2);
+    EXPECT_EQ(m_spool.Finished().Row(1)[kFileNameColumn], "ws0001.B21");
+    EXPECT_EQ(FolderNames(), (std::set<std::string>{"ws0002.A17", "ws0003.A17"}));
+
+    m_spool.Tick(true);
+    m_spool.Tick(true);
+    EXPECT_EQ(m_printer.jobs.size(), 3u);
+    EXPECT_EQ(m_printer.jobs[2], List("harmadik"));
+    ASSERT_EQ(m_spool.Finished().RowCount(), 4);
+    EXPECT_EQ(m_spool.Finished().Row(1)[kFileNameColumn], "ws0003.A17");
+    EXPECT_EQ(m_spool.Finished().Row(3)[kFileNameColumn], "ws0001.B21");
+    EXPECT_EQ(m_spool.Running().RowCount(), 2);
+    EXPECT_EQ(m_spool.Running().Row(1)[kListNameColumn], "");
+    EXPECT_TRUE(FolderNames().empty());
+
+    m_spool.Tick(true);
+    EXPECT_EQ(m_printer.jobs.size(), 3u);
+}
+
+TEST_F(PrintSpoolTest, AListStillBeingWrittenWaitsUntilItsWriterClosesIt) {
+    Write("ws0001.A17", List("félkész"));
+    {
+        std::ofstream writer(Folder() / "ws0001.A17", std::ios::app);
+        ASSERT_TRUE(writer.is_open());
+        m_spool.Tick(true);
+        EXPECT_TRUE(m_printer.jobs.empty());
+        EXPECT_EQ(m_spool.Running().Row(1)[kFileNameColumn], "");
+    }
+    // A reader does not hold the writer's place.
+    std::ifstream reader(Folder() / "ws0001.A17");
+    EXPECT_TRUE(m_spool.Tick(true).printed);
+}
+
+TEST_F(PrintSpoolTest, LeftoversGoAndStrangersStay) {
+    Write("ws0001.WPR", List("félbehagyott"));
+    Write("ws0001.TXT", "text");
+    Write("ws0002", "no extension");
+    Write("ws0003.A17.TXT", List("long name"));
+    Write("wsé04.A17", List("ékezetes"));
+    Write("ws\xFF"
+          "5.A17",
+          List("broken name"));
+    Write("ws0006.A17x", List("four letters"));
+    fs::create_directories(Folder() / "ws0007.A17");
+    fs::create_symlink(Folder() / "ws0001.TXT", Folder() / "ws0008.WPR");
+
+    for (int i = 0; i < 3; ++i) {
+        m_spool.Tick(true);
+    }
+    ASSERT_EQ(m_printer.jobs.size(), 1u);
+    EXPECT_EQ(m_printer.jobs[0], List("ékezetes"));
+    EXPECT_EQ(FolderNames(), (std::set<std::string>{"ws0001.TXT", "ws0002", "ws0003.A17.TXT",
+                                                    "ws\xFF"
+                                                    "5.A17",
+                                                    "ws0006.A17x", "ws0007.A17"}));
+}
+
+TEST_F(PrintSpoolTest, RowsShowTheHeaderOrTheFileName) {
+    Write("ws0001.A17", "\xAD"
+                        "0Gy\x93jt\x93   \xAD"
+                        "22\xAD"
+                        "32017\xAD"
+                        "45\r\n");
+    Write("ws0002.A17", "no header\r\n");
+    Write("ws0003.A17", std::string("\x00\xFF\xAD\x1A", 4));
+    ASSERT_TRUE(m_platform->SetLastWriteTime(kSpool + "\\ws0002.A17", {2017, 3, 9, 14, 5, 0}));
+    m_platform->refuseRenames = true;
+
+    m_spool.Tick(true);
+    const JobGrid& running = m_spool.Running();
+    ASSERT_EQ(running.RowCount(), 4);
+    EXPECT_EQ(running.Row(1), (JobRow{Utf8ToCp1250("Győjtő"), Utf8ToCp1250("2017. év"),
+                                      running.Row(1)[kTimeColumn], "5", "2", "", "ws0001.A17"}));
+    EXPECT_EQ(running.Row(2), (JobRow{"ws0002.A17", "", "2017", "", "", "", "ws0002.A17"}));
+    EXPECT_EQ(running.Row(3)[kListNameColumn], "ws0003.A17");
+}
+
+TEST_F(PrintSpoolTest, WithPrintingStoppedNothingIsTouched) {
+    Write("ws0001.A17", List("egy"));
+    m_platform->refuseRenames = true;
+    m_spool.Tick(true);
+    m_platform->refuseRenames = false;
+    const JobGrid before = m_spool.Running();
+    Write("ws0002.A17", List("kettő"));
+
+    EXPECT_FALSE(m_spool.Tick(false).scanned);
+    EXPECT_EQ(m_spool.Running().Revision(), before.Revision());
+    EXPECT_TRUE(m_printer.jobs.empty());
+    EXPECT_EQ(FolderNames(), (std::set<std::string>{"ws0001.A17", "ws0002.A17"}));
+}
+
+TEST_F(PrintSpoolTest, AFailedJobGoesBackAndPrintsWhenThePrinterIsMended) {
+    Write("ws0001.A17", List("egy"));
+    m_printer.failure = "Nincs nyomtató";
+
+    const SpoolTickResult failed = m_spool.Tick(true);
+    EXPECT_TRUE(failed.printingStopped);
+    EXPECT_FALSE(failed.printed);
+    EXPECT_EQ(failed.error, "Nincs nyomtató");
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.A17"});
+    EXPECT_EQ(m_spool.Running().Row(1)[kFileNameColumn], "ws0001.A17");
+    EXPECT_EQ(m_spool.Finished().Row(1), JobRow{});
+
+    // The cycle that failed has let go of the spool.
+    m_printer.failure.clear();
+    EXPECT_TRUE(m_spool.Tick(true).printed);
+    EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("egy")});
+    EXPECT_TRUE(FolderNames().empty());
+}
+
+TEST_F(PrintSpoolTest, ACycleThatEndsInAnErrorLetsGoOfTheSpool) {
+    Write("ws0001.A17", List("egy"));
+    bool fail = true;
+    PrintSpool spool(*m_platform, m_printer, kSpool, [&fail](const LocalDateTime&) {
+        if (fail) {
+            throw std::runtime_error("clock");
+        }
+        return std::string("ma");
+    });
+    EXPECT_THROW(spool.Tick(true), std::runtime_error);
+    fail = false;
+    EXPECT_TRUE(spool.Tick(true).printed);
+    EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("egy")});
+}
+
+TEST_F(PrintSpoolTest, AJobThatCannotGoBackIsRestoredByALaterScan) {
+    Write("ws0001.A17", List("egy"));
+    m_printer.failure = "Nincs nyomtató";
+    m_platform->beforeRename = [this] {
+        m_platform->refuseRenames = fs::exists(Folder() / "ws0001.WPR");
+    };
+    EXPECT_TRUE(m_spool.Tick(true).printingStopped);
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.WPR"});
+
+    m_platform->beforeRename = nullptr;
+    m_platform->refuseRenames = false;
+    m_printer.failure.clear();
+    m_spool.Tick(true);
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.A17"});
+    m_spool.Tick(true);
+    EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("egy")});
+}
+
+TEST_F(PrintSpoolTest, AJobThatCannotBeTakenDoesNotHoldUpTheOthers) {
+    Write("ws0001.A17", List("egy"));
+    Write("ws0002.A17", List("kettő"));
+    // The first vanishes between the scan and its print.
+    m_platform->beforeRename = [this] { fs::remove(Folder() / "ws0001.A17"); };
+    EXPECT_TRUE(m_spool.Tick(true).printed);
+    EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("kettő")});
+    EXPECT_EQ(RunningNames(), std::vector<std::string>{"ws0001.A17"});
+
+    // Nothing can be renamed: nothing is printed twice, nothing lost.
+    m_platform->beforeRename = nullptr;
+    Write("ws0003.A17", List("három"));
+    m_platform->refuseRenames = true;
+    EXPECT_FALSE(m_spool.Tick(true).printed);
+    EXPECT_EQ(m_printer.jobs.size(), 1u);
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0003.A17"});
+}
+
+TEST_F(PrintSpoolTest, AThousandWaitingListsAreListedInOrder) {
+    for (int i = 999; i >= 0; --i) {
+        char name[16];
+        std::snprintf(name, sizeof(name), "ws%04d.A17", i);
+        Write(name, List(name));
+    }
+    m_spool.Tick(true);
+    EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("ws0000.A17")});
+    const std::vector<std::string> names = RunningNames();
+    ASSERT_EQ(names.size(), 999u);
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
+    EXPECT_EQ(names.front(), "ws0001.A17");
+}
+
+} // namespace
+} // namespace zel::test
