@@ -1,0 +1,23 @@
+#pragma once
+// Starting a process that belongs to nobody: its own session, no child left for the
+// launcher to reap, standard handles on /dev/null, no inherited files. Only async-signal-
+// safe calls run after the fork, as the launcher has threads.
+
+#include <string>
+#include <vector>
+
+namespace zel::posix {
+
+struct SpawnPlan {
+    std::vector<std::string> argv; // argv[0] is the path executed
+    std::vector<std::string> environment;
+    std::string workingFolder;
+    // Files and then the folder removed once the program has ended; a process waits for it.
+    std::vector<std::string> leftovers;
+    std::string leftoverFolder;
+};
+
+// True once the program's image is running; false when it could not be executed.
+[[nodiscard]] bool SpawnDetached(const SpawnPlan& plan);
+
+} // namespace zel::posix

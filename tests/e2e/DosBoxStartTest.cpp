@@ -1,0 +1,119 @@
+// The DOS stand-in started through the platform's real start path, inside DOSBox.
+
+#include "StartWorld.h"
+#include "text/CodePage1250.h"
+
+#include <cstdlib>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace zel::test {
+namespace {
+
+// DOSBox is slow to come up on a loaded machine; this bounds a wait, it measures nothing.
+constexpr int kPatience = 60;
+
+class DosBoxStart : public StartWorld {
+protected:
+    DosBoxStart() {
+        const char* path = std::getenv("PATH");
+        m_path = path != nullptr ? path : "";
+        InstallDos("C:\\ZELKONYV.97\\A97.EXE");
+        fs::create_directories(m_c / "ZELKOR" / "Printing");
+    }
+    ~DosBoxStart() override { ::setenv("PATH", m_path.c_str(), 1); }
+
+    void SetUp() override {
+        if (::system("command -v dosbox > /dev/null") != 0) {
+            GTEST_SKIP() << "DOSBox is not installed";
+        }
+    }
+
+    [[nodiscard]] bool PrivateFoldersGone() const { return fs::is_empty(m_temp.Path()); }
+
+    std::string m_path;
+};
+
+TEST_F(DosBoxStart, DosProgramHoldsItsLockAndPrintsIntoTheSpoolFolder) {
+    WritePif("C:\\ZELKONYV.97\\A97.PIF", "C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97",
+             " SERVER PRN:C:\\ZELKOR\\Printing /NYOMTAT=1");
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.PIF"));
+    EXPECT_TRUE(ChildrenOf(::getpid()).empty()) << "a child is left for the launcher";
+
+    ASSERT_TRUE(WaitUntil([&] { return !PrintFiles("C:\\ZELKOR\\Printing").empty(); }, kPatience));
+    const fs::path list = PrintFiles("C:\\ZELKOR\\Printing").front();
+    EXPECT_EQ(list.filename(), "WS0001.A97");
+    const std::string bytes = ReadNativeFile(list);
+    EXPECT_TRUE(bytes.starts_with("\xAD"
+                                  "0F\x93k\x94nyvi kivonat"));
+    EXPECT_NE(bytes.find("\xAD"
+                         "31997"
+                         "\xAD"
+                         "41\r\n"),
+              std::string::npos);
+
+    const fs::path lock = m_c / "ZELKONYV.97" / "DATA" / "ZELKOR97.001";
+    ASSERT_TRUE(fs::exists(lock));
+    EXPECT_FALSE(Holders(lock).empty()) << "DOSBox keeps the lock file open for the program";
+
+    const auto log = LogEntries(WaitForLog("C:\\ZELKONYV.97", kPatience).value_or(""));
+    EXPECT_EQ(log.at("TAIL"), "[ SERVER PRN:C:\\ZELKOR\\Printing /NYOMTAT=1]");
+    EXPECT_EQ(log.at("DIR"), "C:\\ZELKONYV.97");
+    EXPECT_EQ(log.at("PROGRAM"), "C:\\ZELKONYV.97\\A97.EXE");
+
+    m_mark.KillAll();
+    EXPECT_TRUE(Holders(lock).empty());
+}
+
+TEST_F(DosBoxStart, TailReachesTheProgramLiterallyAndDosBoxEndsWithIt) {
+    const std::string parameters = Utf8ToCp1250("a<b >out |echo %PATH% \"q\" ő%% /KILEP");
+    WritePif("C:\\ZELKONYV.97\\A97.PIF", "C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", parameters);
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.PIF"));
+
+    const auto log = LogEntries(WaitForLog("C:\\ZELKONYV.97", kPatience).value_or(""));
+    EXPECT_EQ(log.at("TAIL"), "[ a<b >out |echo %PATH% \"q\" \x8B%% /KILEP]");
+    EXPECT_TRUE(WaitUntil([&] { return m_mark.Marked().empty(); }, kPatience))
+        << "DOSBox did not end after the program";
+    EXPECT_TRUE(PrivateFoldersGone());
+    for (const char* stray : {"out", "OUT", "b", "B"}) {
+        EXPECT_FALSE(fs::exists(m_c / "ZELKONYV.97" / stray)) << stray;
+    }
+}
+
+TEST_F(DosBoxStart, DosKeepsTheFirst126CharactersOfALongTail) {
+    std::string tail = "/KILEP";
+    while (tail.size() < 200) {
+        tail += " X" + std::to_string(tail.size());
+    }
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE " + tail));
+    const auto log = LogEntries(WaitForLog("C:\\ZELKONYV.97", kPatience).value_or(""));
+    EXPECT_EQ(log.at("TAIL"), "[ " + tail.substr(0, 125) + "]");
+    EXPECT_TRUE(WaitUntil([&] { return m_mark.Marked().empty(); }, kPatience));
+}
+
+TEST_F(DosBoxStart, DrivesAreMountedUnderTheirOwnLetters) {
+    // The program lives on Z:, where DOSBox keeps its own drive unless it is moved.
+    m_world.AddDrive('Z');
+    m_world.AddDrive('D');
+    InstallDos("Z:\\ZELBER.217\\B2017.EXE");
+    fs::create_directories(m_world.Native("D:\\SPOOL"));
+    m_platform = m_world.MakePlatform();
+    ASSERT_TRUE(Start("Z:\\ZELBER.217\\B2017.EXE PRN:D:\\SPOOL /NYOMTAT=2 /KILEP"));
+
+    EXPECT_TRUE(WaitUntil([&] { return m_mark.Marked().empty(); }, kPatience));
+    EXPECT_TRUE(fs::exists(m_world.Native("Z:\\ZELBER.217\\DATA\\BER2017.004")));
+    EXPECT_TRUE(fs::exists(m_world.Native("D:\\SPOOL\\WS0001.B17")));
+    EXPECT_TRUE(fs::exists(m_world.Native("D:\\SPOOL\\WS0002.B17")));
+}
+
+TEST_F(DosBoxStart, WithoutDosBoxNothingStarts) {
+    ::setenv("PATH", m_temp.Path().c_str(), 1);
+    WritePif("C:\\ZELKONYV.97\\A97.PIF", "C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", "");
+    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\A97.PIF"));
+    EXPECT_TRUE(m_mark.Marked().empty());
+    EXPECT_TRUE(PrivateFoldersGone());
+}
+
+} // namespace
+} // namespace zel::test
