@@ -1,6 +1,6 @@
 #include "config/ConfigFile.h"
 
-#include "config/DosTextReader.h"
+#include "platform/DosTextReader.h"
 #include "platform/IoError.h"
 #include "platform/WholeFile.h"
 #include "text/DosPath.h"
@@ -110,7 +110,7 @@ void ReadConfigFile(Platform& platform, std::string_view iniPath, ProgramCatalog
     } catch (const IoError&) {
         return;
     }
-    DosTextReader reader(*file);
+    DosTextReader reader(*file, LineEnd::LfDroppingCr, kPathCapacity);
     config.rememberedDrivesA.assign(kRememberedDrives, ' ');
     config.rememberedDrivesB.assign(kRememberedDrives, ' ');
     if (!reader.AtEnd()) {
@@ -131,7 +131,7 @@ std::string ComposeConfigFile(const ProgramCatalogue& catalogue, const LauncherC
     std::string out;
     AppendLine(out, DriveLetterLine(catalogue, 1));
     AppendLine(out, DriveLetterLine(catalogue, 2));
-    AppendLine(out, CutText("[" + config.installSourcePath + "]", kTextLineCapacity));
+    AppendLine(out, CutText("[" + config.installSourcePath + "]", kPathCapacity));
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const ProgramSlot& s = catalogue.Slot(slot);
         for (char letter = 'A'; letter <= 'Z'; ++letter) {

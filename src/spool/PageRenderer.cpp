@@ -1,6 +1,6 @@
 #include "spool/PageRenderer.h"
 
-#include "spool/DosTextReader.h"
+#include "platform/DosTextReader.h"
 #include "spool/PageGeometry.h"
 #include "spool/PrintJob.h"
 #include "text/CodePage852.h"
@@ -19,7 +19,7 @@ public:
     void Render(InputFile& file, std::string_view title) {
         m_canvas.BeginDocument(title);
         ApplyStyle();
-        DosTextReader reader(file, kPrintLineCapacity);
+        DosTextReader reader(file, LineEnd::CrOrLf, kPrintLineCapacity);
         if (!reader.AtEnd()) {
             reader.ReadLine();
         }

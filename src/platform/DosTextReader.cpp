@@ -1,4 +1,4 @@
-#include "config/DosTextReader.h"
+#include "platform/DosTextReader.h"
 
 namespace zel {
 namespace {
@@ -8,14 +8,17 @@ constexpr char kEndOfText = '\x1A';
 
 } // namespace
 
+DosTextReader::DosTextReader(InputFile& file, LineEnd lineEnd, std::size_t lineCapacity)
+    : m_file(file), m_lineEnd(lineEnd), m_capacity(lineCapacity) {}
+
 bool DosTextReader::HasByte() {
     while (m_position >= m_block.size()) {
-        if (m_lastBlock) {
+        if (m_fileDone) {
             return false;
         }
         m_block = m_file.Read(kBlockSize);
         m_position = 0;
-        m_lastBlock = m_block.size() < kBlockSize;
+        m_fileDone = m_block.size() < kBlockSize;
     }
     return true;
 }
@@ -35,7 +38,16 @@ std::string DosTextReader::ReadLine() {
         if (c == '\n') {
             break;
         }
-        if (c != '\r' && line.size() < kTextLineCapacity) {
+        if (c == '\r') {
+            if (m_lineEnd == LineEnd::LfDroppingCr) {
+                continue;
+            }
+            if (HasByte() && m_block[m_position] == '\n') {
+                ++m_position;
+            }
+            break;
+        }
+        if (line.size() < m_capacity) {
             line.push_back(c);
         }
     }
