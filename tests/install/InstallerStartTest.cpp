@@ -1,9 +1,9 @@
 #include "install/InstallerStart.h"
 
-#include "RecordingMessages.h"
 #include "install/InstallerBrowse.h"
 #include "launch/ProgramInformationFile.h"
 #include "support/ForwardingPlatform.h"
+#include "support/RecordingMessageSink.h"
 #include "support/WineWorld.h"
 #include "text/CodePage1250.h"
 
@@ -55,7 +55,7 @@ protected:
 
     test::WineWorld world;
     std::unique_ptr<StartRecordingPlatform> platform;
-    test::RecordingMessages messages;
+    test::RecordingMessageSink messages;
 };
 
 constexpr const char* kNameRefused =

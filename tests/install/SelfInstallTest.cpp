@@ -1,8 +1,8 @@
 #include "install/SelfInstall.h"
 
-#include "RecordingMessages.h"
 #include "platform/IoError.h"
 #include "support/ForwardingPlatform.h"
+#include "support/RecordingMessageSink.h"
 #include "support/WineWorld.h"
 #include "text/CodePage1250.h"
 
@@ -151,7 +151,7 @@ protected:
     char drive = 'd';
     std::string launcher = Bytes(1300);
     std::unique_ptr<InstallPlatform> platform;
-    test::RecordingMessages messages;
+    test::RecordingMessageSink messages;
     std::vector<int> progress;
     int pauses = 0;
 };

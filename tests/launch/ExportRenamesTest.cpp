@@ -1,6 +1,6 @@
 #include "LaunchTestPlatform.h"
-#include "RecordingMessageSink.h"
 #include "launch/LaunchProcedure.h"
+#include "support/RecordingMessageSink.h"
 #include "support/WineWorld.h"
 
 #include <filesystem>

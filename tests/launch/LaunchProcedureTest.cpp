@@ -2,8 +2,8 @@
 
 #include "GoldenFile.h"
 #include "LaunchTestPlatform.h"
-#include "RecordingMessageSink.h"
 #include "launch/ProgramInformationFile.h"
+#include "support/RecordingMessageSink.h"
 #include "support/WineWorld.h"
 #include "text/CodePage1250.h"
 
