@@ -109,4 +109,3 @@ void Launcher::FocusExitButton() {
 }
 
 } // namespace zel
-

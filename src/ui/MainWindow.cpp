@@ -43,11 +43,26 @@ namespace {
 
 // The row pages in their tab order; the print page follows them.
 const std::array<RowPage, 3> kRowPages = {{
-    {"TabSheet1", "&Program indítás", 2017, 2025, {"Panel1", "Panel3"}, {"Label1", "Label2"},
+    {"TabSheet1",
+     "&Program indítás",
+     2017,
+     2025,
+     {"Panel1", "Panel3"},
+     {"Label1", "Label2"},
      "DriveComboBox1"},
-    {"TabSheet2", "&Korábbi évek", 2006, 2016, {"Panel2", "Panel5"}, {"Label4", "Label6"},
+    {"TabSheet2",
+     "&Korábbi évek",
+     2006,
+     2016,
+     {"Panel2", "Panel5"},
+     {"Label4", "Label6"},
      "DriveComboBox2"},
-    {"TabSheet4", "&Korábbi évek II", 1996, 2005, {"Panel7", "Panel8"}, {"Label7", "Label8"},
+    {"TabSheet4",
+     "&Korábbi évek II",
+     1996,
+     2005,
+     {"Panel7", "Panel8"},
+     {"Label7", "Label8"},
      "DriveComboBox3"},
 }};
 
@@ -126,8 +141,7 @@ QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& c
 
 void SetFaceColour(QComboBox* combo, bool face) {
     QPalette palette = combo->palette();
-    palette.setBrush(QPalette::Base,
-                     face ? palette.button() : QApplication::palette(combo).base());
+    palette.setBrush(QPalette::Base, face ? palette.button() : QApplication::palette(combo).base());
     combo->setPalette(palette);
 }
 
@@ -158,8 +172,7 @@ bool IsEnter(const QKeyEvent& key) {
 
 } // namespace
 
-MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue,
-                       std::string startDirectory)
+MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::string startDirectory)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
@@ -201,9 +214,9 @@ QWidget* MainWindow::MakeRowPage(const RowPage& layout, std::size_t index) {
     MakeProductPanel(page, layout, Product::Bookkeeping);
     MakeProductPanel(page, layout, Product::Payroll);
     // Never shown: the drive scan reads its entries.
-    auto* driveList = Named(new DriveComboBox(page->findChild<QWidget*>(
-                                QString::fromLatin1(layout.panelNames[0]))),
-                            layout.driveListName);
+    auto* driveList = Named(
+        new DriveComboBox(page->findChild<QWidget*>(QString::fromLatin1(layout.panelNames[0]))),
+        layout.driveListName);
     driveList->move(300, 50);
     driveList->hide();
     driveList->Fill(m_platform);
@@ -219,8 +232,7 @@ void MainWindow::MakeProductPanel(QWidget* page, const RowPage& layout, Product 
     QFrame* panel = MakePanel(page, layout.panelNames[payroll ? 1 : 0],
                               payroll ? QRect(292, -1, 294, 530) : QRect(-1, -1, 293, 530));
     MakeLabel(panel, layout.headingNames[payroll ? 1 : 0], Heading(product),
-              payroll ? QPoint(85, 26) : QPoint(61, 26),
-              SansSerifPixels(kHeadingFontPixels, true));
+              payroll ? QPoint(85, 26) : QPoint(61, 26), SansSerifPixels(kHeadingFontPixels, true));
     for (int year = layout.firstYear; year <= layout.lastYear; ++year) {
         MakeRow(panel, product, year, year - layout.firstYear);
     }
@@ -338,8 +350,8 @@ QWidget* MainWindow::MakePrintPage() {
         }
     }
 
-    m_btNyomtat = MakeSpeedButton(panel6, "btNyomtat", Q("Nyomtatás engedélyezése"),
-                                  TickGlyph(), QRect(31, 406, 175, 27));
+    m_btNyomtat = MakeSpeedButton(panel6, "btNyomtat", Q("Nyomtatás engedélyezése"), TickGlyph(),
+                                  QRect(31, 406, 175, 27));
     m_btMegszakit = MakeSpeedButton(panel6, "btMegszakit", Q("Nyomtatás megszakítása"),
                                     CrossGlyph(), QRect(380, 406, 175, 27));
     auto* group = new QButtonGroup(this);
@@ -459,13 +471,12 @@ void MainWindow::KeepOuterSize() {
 }
 
 void MainWindow::AppException(const QString& message) {
-    if (message == QLatin1String("Invalid filename") ||
-        message == QLatin1String("Invalid drive")) {
+    if (message == QLatin1String("Invalid filename") || message == QLatin1String("Invalid drive")) {
         return;
     }
     if (message == QLatin1String("File access denied") && m_messageDialog) {
-        QWidget* owner =
-            m_selfInstallWindow ? m_selfInstallWindow.data() : static_cast<QWidget*>(m_messageDialog);
+        QWidget* owner = m_selfInstallWindow ? m_selfInstallWindow.data()
+                                             : static_cast<QWidget*>(m_messageDialog);
         m_messageDialog->ShowMessageDialog(owner, Q("Ez a meghajtó írásvédett!"),
                                            MessageKind::Error, QString());
         return;

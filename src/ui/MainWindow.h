@@ -34,9 +34,9 @@ enum class Product : char;
 struct RowPage;
 
 struct RowControls {
-    QPushButton* year = nullptr;      // A17
-    QComboBox* drive = nullptr;       // A17PATH
-    QPushButton* settings = nullptr;  // sa17
+    QPushButton* year = nullptr;     // A17
+    QComboBox* drive = nullptr;      // A17PATH
+    QPushButton* settings = nullptr; // sa17
 };
 
 class MainWindow final : public QWidget {

@@ -84,6 +84,11 @@ bool MessageDialog::OwnsItself() const {
 
 void MessageDialog::ShowMessageDialog(QWidget* owner, const QString& text, MessageKind kind,
                                       const QString& detail) {
+    // A message that replaces one still on screen releases that one's owner: nothing would
+    // enable it again.
+    if (isVisible() && m_owner && m_owner != owner) {
+        m_owner->setEnabled(true);
+    }
     m_ownerIsSelf = owner == nullptr || owner == this;
     m_owner = m_ownerIsSelf ? nullptr : owner;
     if (m_owner) {
@@ -114,6 +119,27 @@ void MessageDialog::ShowMessageDialog(QWidget* owner, const QString& text, Messa
     m_label2->adjustSize();
     m_label1->move(kLabelLeft, detail.isEmpty() ? kSingleLineTop : kFirstLineTop);
 
+    if (!testAttribute(Qt::WA_WState_Created)) {
+        create();
+    }
+    Place();
+    setEnabled(true);
+    if (QWindow* window = windowHandle()) {
+        window->setTransientParent(m_owner ? m_owner->window()->windowHandle() : nullptr);
+    }
+    const QSize frameBefore = FrameExtra(*this);
+    show();
+    if (FrameExtra(*this) != frameBefore) {
+        Place();
+    }
+    raise();
+    activateWindow();
+    m_button1->setFocus();
+    repaint();
+}
+
+// Size and position go by the outer size, which includes the frame.
+void MessageDialog::Place() {
     // The width follows the first line only; a longer second line is cut off at the edge.
     const QSize frame = FrameExtra(*this);
     const int outerWidth = m_label1->x() + m_label1->width() + 25;
@@ -130,19 +156,6 @@ void MessageDialog::ShowMessageDialog(QWidget* owner, const QString& text, Messa
         const QSize screen = ScreenSize();
         move(screen.width() / 2 - outerWidth / 2, screen.height() / 2 - outerHeight / 2);
     }
-
-    setEnabled(true);
-    if (!isVisible()) {
-        create();
-    }
-    if (QWindow* window = windowHandle()) {
-        window->setTransientParent(m_owner ? m_owner->window()->windowHandle() : nullptr);
-    }
-    show();
-    raise();
-    activateWindow();
-    m_button1->setFocus();
-    repaint();
 }
 
 void MessageDialog::Button1Click() {

@@ -51,6 +51,7 @@ protected:
 private:
     void BuildUi();
     QLabel* MakePicture(const char* name, const QPixmap& picture);
+    void Place();
     void Button1Click();
     void FormClose();
     [[nodiscard]] bool OwnsItself() const;
