@@ -5,11 +5,16 @@ namespace {
 
 const QString kSansSerif = QStringLiteral("MS Sans Serif");
 
-// The substitute runs wider than the face the layouts were drawn with; its narrower cut keeps
+// The substitute runs wider than the face the layouts were drawn with; narrowed, it keeps
 // every caption inside its control.
+constexpr int kSansSerifStretch = 80;
+
+// 8 point on the 96 dpi screens the layouts were drawn on.
+constexpr int kFormFontPixels = 11;
+
 QFont SansSerif() {
     QFont font(kSansSerif);
-    font.setStretch(QFont::SemiCondensed);
+    font.setStretch(kSansSerifStretch);
     return font;
 }
 
@@ -22,9 +27,7 @@ void InstallFontSubstitutions() {
 }
 
 QFont FormFont() {
-    QFont font = SansSerif();
-    font.setPointSize(8);
-    return font;
+    return SansSerifPixels(kFormFontPixels);
 }
 
 QFont SansSerifPixels(int pixelSize, bool bold) {

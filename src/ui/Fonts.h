@@ -9,7 +9,8 @@ namespace zel {
 // "MS Sans Serif" and "System" to DejaVu Sans, "Lucida Console" to DejaVu Sans Mono.
 void InstallFontSubstitutions();
 
-// "MS Sans Serif", 8 point: the default of every window.
+// "MS Sans Serif", 8 point (11 pixels, so that the pixel layouts hold on any screen): the
+// default of every window.
 QFont FormFont();
 // "MS Sans Serif" at a character height in pixels.
 QFont SansSerifPixels(int pixelSize, bool bold = false);

@@ -187,6 +187,22 @@ MainWindow::~MainWindow() {
     }
 }
 
+void MainWindow::SetMessageDialog(MessageDialog* dialog) {
+    m_messageDialog = dialog;
+}
+
+void MainWindow::SetSelfInstallWindow(QWidget* window) {
+    m_selfInstallWindow = window;
+}
+
+MessageDialog* MainWindow::GetMessageDialog() const {
+    return m_messageDialog;
+}
+
+QWidget* MainWindow::SelfInstallWindow() const {
+    return m_selfInstallWindow;
+}
+
 void MainWindow::BuildUi() {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(Q("  ZELKOR - Indítópult   ver: 27.0"));
@@ -213,13 +229,12 @@ QWidget* MainWindow::MakeRowPage(const RowPage& layout, std::size_t index) {
     auto* page = Named(new QWidget, layout.pageName);
     MakeProductPanel(page, layout, Product::Bookkeeping);
     MakeProductPanel(page, layout, Product::Payroll);
-    // Never shown: the drive scan reads its entries.
+    // Never shown: the drive scan fills it and reads its entries.
     auto* driveList = Named(
         new DriveComboBox(page->findChild<QWidget*>(QString::fromLatin1(layout.panelNames[0]))),
         layout.driveListName);
     driveList->move(300, 50);
     driveList->hide();
-    driveList->Fill(m_platform);
     m_driveLists[index] = driveList;
     if (index == 0) {
         MakeInstallBox(page);

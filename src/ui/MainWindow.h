@@ -58,10 +58,10 @@ public:
     [[nodiscard]] bool NormalMode() const { return m_normalMode; }
 
     // The windows created after this one; the error handler shows its messages through them.
-    void SetMessageDialog(MessageDialog* dialog) { m_messageDialog = dialog; }
-    void SetSelfInstallWindow(QWidget* window) { m_selfInstallWindow = window; }
-    [[nodiscard]] MessageDialog* GetMessageDialog() const { return m_messageDialog; }
-    [[nodiscard]] QWidget* SelfInstallWindow() const { return m_selfInstallWindow; }
+    void SetMessageDialog(MessageDialog* dialog);
+    void SetSelfInstallWindow(QWidget* window);
+    [[nodiscard]] MessageDialog* GetMessageDialog() const;
+    [[nodiscard]] QWidget* SelfInstallWindow() const;
 
     // Rows by slot 1 to 60.
     [[nodiscard]] RowControls Row(int slot) const;
@@ -73,6 +73,7 @@ public:
     void SetRowEnabled(int slot, bool enabled);
 
     [[nodiscard]] QTabWidget* PageControl1() const { return m_pageControl; }
+    // The hidden drive list of the first page, empty until the drive scan fills it.
     [[nodiscard]] DriveComboBox* DriveComboBox1() const { return m_driveLists[0]; }
     [[nodiscard]] QRadioButton* NDISKA() const { return m_ndiskA; }
     [[nodiscard]] QRadioButton* NDISKC() const { return m_ndiskC; }

@@ -31,6 +31,8 @@ SelfInstallWindow::SelfInstallWindow(Platform& platform)
       m_screen(ScreenSize()) {
     BuildUi(platform);
     FormActivate();
+    const QSize outer = size() + FrameExtra(*this);
+    move((m_screen.width() - outer.width()) / 2, (m_screen.height() - outer.height()) / 2);
 }
 
 SelfInstallWindow::~SelfInstallWindow() = default;
