@@ -1,6 +1,10 @@
-#include <QApplication>
+#include "platform/Platform.h"
+#include "ui/Application.h"
+#include "ui/Launcher.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    zel::Application app(argc, argv);
+    const auto platform = zel::MakePlatform();
+    zel::Launcher launcher(*platform);
+    return launcher.Run();
 }

@@ -1,11 +1,12 @@
-#include <QApplication>
+#include "ui/Application.h"
+
 #include <cstdlib>
 #include <gtest/gtest.h>
 
 // Widget tests run offscreen, even while the build lists them where there is no display.
 int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
+    zel::Application app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

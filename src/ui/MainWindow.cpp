@@ -1,0 +1,502 @@
+#include "ui/MainWindow.h"
+
+#include "catalogue/ProgramCatalogue.h"
+#include "platform/Platform.h"
+#include "text/DosPath.h"
+#include "ui/Application.h"
+#include "ui/DriveComboBox.h"
+#include "ui/Fonts.h"
+#include "ui/Glyphs.h"
+#include "ui/MessageDialog.h"
+#include "ui/StringGrid.h"
+#include "ui/WindowGeometry.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopeGuard>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+
+namespace zel {
+
+struct RowPage {
+    const char* pageName;
+    const char* caption;
+    int firstYear;
+    int lastYear;
+    std::array<const char*, 2> panelNames;   // product A, product B
+    std::array<const char*, 2> headingNames; // product A, product B
+    const char* driveListName;
+};
+
+namespace {
+
+// The row pages in their tab order; the print page follows them.
+const std::array<RowPage, 3> kRowPages = {{
+    {"TabSheet1",
+     "&Program indítás",
+     2017,
+     2025,
+     {"Panel1", "Panel3"},
+     {"Label1", "Label2"},
+     "DriveComboBox1"},
+    {"TabSheet2",
+     "&Korábbi évek",
+     2006,
+     2016,
+     {"Panel2", "Panel5"},
+     {"Label4", "Label6"},
+     "DriveComboBox2"},
+    {"TabSheet4",
+     "&Korábbi évek II",
+     1996,
+     2005,
+     {"Panel7", "Panel8"},
+     {"Label7", "Label8"},
+     "DriveComboBox3"},
+}};
+
+constexpr int kYearButtonFontPixels = 12;
+constexpr int kHeadingFontPixels = 12;
+
+QString Q(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+QString Heading(Product product) {
+    return product == Product::Bookkeeping ? Q("Egyszeres könyvviteli program")
+                                           : Q("Bérszámfejtő program");
+}
+
+int SlotOf(Product product, int year) {
+    return (year - kFirstYear) * 2 + (product == Product::Bookkeeping ? 1 : 2);
+}
+
+// The caption without its mnemonic marks and edge blanks: what a screen reader says.
+QString Spoken(const QString& caption) {
+    QString spoken = caption;
+    return spoken.remove(QLatin1Char('&')).trimmed();
+}
+
+template <typename Control> Control* Named(Control* control, const char* name) {
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QFrame* MakePanel(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* panel = Named(new QFrame(parent), name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setAutoFillBackground(true);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QPoint at,
+                  const QFont& font) {
+    auto* label = Named(new QLabel(text, parent), name);
+    label->setFont(font);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry) {
+    auto* button = Named(new QPushButton(caption, parent), name);
+    button->setGeometry(geometry);
+    button->setAccessibleName(Spoken(caption));
+    button->setAutoDefault(true);
+    return button;
+}
+
+QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString& caption,
+                        const QRect& geometry) {
+    auto* radio = Named(new QRadioButton(caption, parent), name);
+    radio->setGeometry(geometry);
+    radio->setAccessibleName(Spoken(caption));
+    return radio;
+}
+
+QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& caption,
+                             const QIcon& glyph, const QRect& geometry) {
+    auto* button = Named(new QToolButton(parent), name);
+    button->setText(caption);
+    button->setIcon(glyph);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setCheckable(true);
+    button->setGeometry(geometry);
+    button->setAccessibleName(caption);
+    return button;
+}
+
+void SetFaceColour(QComboBox* combo, bool face) {
+    QPalette palette = combo->palette();
+    palette.setBrush(QPalette::Base, face ? palette.button() : QApplication::palette(combo).base());
+    combo->setPalette(palette);
+}
+
+// X:\ZELKOR\ZELPULT.EXE gives X:\ZELKOR\Printing. An executable outside every drive has no
+// DOS path; the spool then lies in the start directory, where the programs can reach it.
+std::string SpoolDirectoryOf(std::string_view executable, std::string_view startDirectory) {
+    if (!executable.empty()) {
+        return std::string(DirectoryPart(executable)) + "Printing";
+    }
+    std::string directory(startDirectory);
+    if (!directory.empty() && directory.back() != '\\') {
+        directory += '\\';
+    }
+    return directory + "Printing";
+}
+
+std::string InDirectory(std::string_view directory, std::string_view name) {
+    std::string path(directory);
+    if (path.empty() || path.back() != '\\') {
+        path += '\\';
+    }
+    return path + std::string(name);
+}
+
+bool IsEnter(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::string startDirectory)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      m_platform(platform), m_catalogue(catalogue), m_startDirectory(std::move(startDirectory)) {
+    BuildUi();
+    FormCreate();
+}
+
+MainWindow::~MainWindow() {
+    if (Application* app = Application::Instance()) {
+        app->SetErrorHandler({});
+    }
+}
+
+void MainWindow::SetMessageDialog(MessageDialog* dialog) {
+    m_messageDialog = dialog;
+}
+
+void MainWindow::SetSelfInstallWindow(QWidget* window) {
+    m_selfInstallWindow = window;
+}
+
+MessageDialog* MainWindow::GetMessageDialog() const {
+    return m_messageDialog;
+}
+
+QWidget* MainWindow::SelfInstallWindow() const {
+    return m_selfInstallWindow;
+}
+
+void MainWindow::BuildUi() {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(Q("  ZELKOR - Indítópult   ver: 27.0"));
+    setWindowIcon(WindowIcon());
+    setFont(FormFont());
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    setFixedSize(kOuterSize);
+
+    m_pageControl = Named(new QTabWidget(this), "PageControl1");
+    m_pageControl->setGeometry(0, -1, 584, 474);
+    for (std::size_t i = 0; i < kRowPages.size(); ++i) {
+        m_pageControl->addTab(MakeRowPage(kRowPages[i], i), Q(kRowPages[i].caption));
+    }
+    m_pageControl->addTab(MakePrintPage(), Q("&Nyomtatás vezérlés"));
+    m_pageControl->setCurrentIndex(0);
+
+    m_timer1 = Named(new QTimer(this), "Timer1");
+    m_timer1->setInterval(1000);
+    m_timer1->start();
+}
+
+QWidget* MainWindow::MakeRowPage(const RowPage& layout, std::size_t index) {
+    auto* page = Named(new QWidget, layout.pageName);
+    MakeProductPanel(page, layout, Product::Bookkeeping);
+    MakeProductPanel(page, layout, Product::Payroll);
+    // Never shown: the drive scan fills it and reads its entries.
+    auto* driveList = Named(
+        new DriveComboBox(page->findChild<QWidget*>(QString::fromLatin1(layout.panelNames[0]))),
+        layout.driveListName);
+    driveList->move(300, 50);
+    driveList->hide();
+    m_driveLists[index] = driveList;
+    if (index == 0) {
+        MakeInstallBox(page);
+    }
+    return page;
+}
+
+void MainWindow::MakeProductPanel(QWidget* page, const RowPage& layout, Product product) {
+    const bool payroll = product == Product::Payroll;
+    QFrame* panel = MakePanel(page, layout.panelNames[payroll ? 1 : 0],
+                              payroll ? QRect(292, -1, 294, 530) : QRect(-1, -1, 293, 530));
+    MakeLabel(panel, layout.headingNames[payroll ? 1 : 0], Heading(product),
+              payroll ? QPoint(85, 26) : QPoint(61, 26), SansSerifPixels(kHeadingFontPixels, true));
+    for (int year = layout.firstYear; year <= layout.lastYear; ++year) {
+        MakeRow(panel, product, year, year - layout.firstYear);
+    }
+}
+
+void MainWindow::MakeRow(QWidget* panel, Product product, int year, int index) {
+    const int slot = SlotOf(product, year);
+    const QString rowName = QString::fromStdString(RowName(slot));
+    const QString about = Heading(product) + QLatin1Char(' ') + QString::number(year);
+    const int shift = product == Product::Payroll ? 3 : 0;
+    const int top = 68 + 31 * index;
+    RowControls& row = m_rows[static_cast<std::size_t>(slot - 1)];
+
+    row.year = new QPushButton(QString::number(year), panel);
+    row.year->setObjectName(rowName);
+    row.year->setGeometry(24 + shift, top, 81, 22);
+    row.year->setFont(SansSerifPixels(kYearButtonFontPixels, true));
+    row.year->setToolTip(Q("Program indítása"));
+    row.year->setAccessibleName(QString::number(year));
+    row.year->setAccessibleDescription(about);
+    row.year->setAutoDefault(true);
+
+    row.drive = new QComboBox(panel);
+    row.drive->setObjectName(rowName + QStringLiteral("PATH"));
+    row.drive->setGeometry(120 + shift, top, 97, 21);
+    row.drive->setEditable(true);
+    row.drive->setInsertPolicy(QComboBox::NoInsert);
+    row.drive->setAccessibleName(Q("Meghajtó"));
+    row.drive->setAccessibleDescription(about);
+
+    row.settings = new QPushButton(panel);
+    row.settings->setObjectName(QStringLiteral("s") + rowName.toLower());
+    row.settings->setGeometry(232 + shift, top - 2, 33, 26);
+    row.settings->setIcon(SettingsGlyph());
+    row.settings->setIconSize(QSize(18, 18));
+    row.settings->setToolTip(Q("Beállítások"));
+    row.settings->setAccessibleName(Q("Beállítások"));
+    row.settings->setAccessibleDescription(about);
+    row.settings->setAutoDefault(true);
+
+    for (QWidget* control : {static_cast<QWidget*>(row.year), static_cast<QWidget*>(row.drive),
+                             static_cast<QWidget*>(row.settings)}) {
+        ListenForKeys(control);
+    }
+    SetRowEnabled(slot, false);
+}
+
+void MainWindow::MakeInstallBox(QWidget* page) {
+    QFrame* panel4 = MakePanel(page, "Panel4", QRect(-1, 356, 586, 85));
+    auto* box = Named(new QGroupBox(Q("  ZELKOR programok telepítése  "), panel4), "GroupBox2");
+    box->setGeometry(24, 6, 451, 61);
+
+    m_ndiskA = MakeRadio(box, "NDISKA", Q(" &A: floppy lemezről"), QRect(20, 18, 121, 17));
+    m_ndiskC = MakeRadio(box, "NDISKC", Q(" &Egyéb útvonalról:"), QRect(20, 36, 113, 17));
+    m_ndiskC->setChecked(true);
+
+    m_npath = Named(new QLineEdit(box), "NPATH");
+    m_npath->setGeometry(126, 31, 220, 21);
+    m_npath->setAccessibleName(Q("Egyéb útvonal"));
+
+    // The picture button lies over the plain one; either browses.
+    m_nbrowse = MakeButton(box, "NBROWSE", QString(), QRect(328, 33, 16, 18));
+    m_nbrowsePic = MakeButton(box, "NBROWSEPIC", QString(), QRect(330, 36, 11, 13));
+    m_nbrowsePic->setIcon(BrowseGlyph());
+    m_nbrowsePic->setIconSize(QSize(9, 3));
+    m_nbrowsePic->setFlat(true);
+    for (QPushButton* browse : {m_nbrowse, m_nbrowsePic}) {
+        browse->setFocusPolicy(Qt::NoFocus);
+        browse->setAccessibleName(Q("Tallózás"));
+    }
+
+    m_button4 = MakeButton(box, "Button4", Q("&Telepítés"), QRect(362, 20, 73, 25));
+    m_button5 = MakeButton(panel4, "Button5", Q("&Kilépés"), QRect(487, 27, 74, 25));
+    connect(m_button5, &QPushButton::clicked, this, &MainWindow::BENDClick);
+
+    for (QWidget* control : {static_cast<QWidget*>(m_ndiskA), static_cast<QWidget*>(m_ndiskC),
+                             static_cast<QWidget*>(m_npath), static_cast<QWidget*>(m_button4),
+                             static_cast<QWidget*>(m_button5)}) {
+        ListenForKeys(control);
+    }
+}
+
+QWidget* MainWindow::MakePrintPage() {
+    auto* page = Named(new QWidget, "TabSheet3");
+    QFrame* panel6 = MakePanel(page, "Panel6", QRect(-2, -2, 587, 493));
+
+    auto* box = Named(new QGroupBox(Q("  Nyomtatás módja  "), panel6), "GroupBox3");
+    box->setGeometry(32, 13, 382, 62);
+    m_edNyomDos =
+        MakeRadio(box, "edNyomDos",
+                  Q("Hagyományos karakteres (kizárólag &DOS-kompatibilis nyomtató esetén) "),
+                  QRect(15, 18, 358, 17));
+    m_edNyomDos->setChecked(true);
+    m_edNyomWindows = MakeRadio(box, "edNyomWindows", Q("&Windows alapértelmezett nyomtatóval"),
+                                QRect(15, 37, 204, 17));
+
+    m_button2 = MakeButton(panel6, "Button2", Q("Nyomtató &beállítás"), QRect(440, 49, 115, 25));
+    ListenForKeys(m_button2);
+
+    QFont bold = font();
+    bold.setBold(true);
+    MakeLabel(panel6, "Label5", Q("Folyamatban lévő nyomtatások"), QPoint(31, 87), bold);
+    m_stringGrid1 = Named(new StringGrid(7, 2, panel6), "StringGrid1");
+    m_stringGrid1->setGeometry(31, 109, 524, 126);
+    m_stringGrid1->setAccessibleName(Q("Folyamatban lévő nyomtatások"));
+    MakeLabel(panel6, "Label3", Q("Elvégzett nyomtatások"), QPoint(31, 246), bold);
+    m_stringGrid2 = Named(new StringGrid(7, 2, panel6), "StringGrid2");
+    m_stringGrid2->setGeometry(31, 268, 524, 126);
+    m_stringGrid2->setAccessibleName(Q("Elvégzett nyomtatások"));
+    // Column widths as drawn; the spool narrows the last three to nothing.
+    for (StringGrid* grid : {m_stringGrid1, m_stringGrid2}) {
+        int column = 0;
+        for (const int width : {304, 51, 110, 52, 39, 53, 64}) {
+            grid->setColumnWidth(column++, width);
+        }
+    }
+
+    m_btNyomtat = MakeSpeedButton(panel6, "btNyomtat", Q("Nyomtatás engedélyezése"), TickGlyph(),
+                                  QRect(31, 406, 175, 27));
+    m_btMegszakit = MakeSpeedButton(panel6, "btMegszakit", Q("Nyomtatás megszakítása"),
+                                    CrossGlyph(), QRect(380, 406, 175, 27));
+    auto* group = new QButtonGroup(this);
+    group->setExclusive(true);
+    group->addButton(m_btNyomtat);
+    group->addButton(m_btMegszakit);
+    m_btNyomtat->setChecked(true);
+    return page;
+}
+
+void MainWindow::ListenForKeys(QWidget* control) {
+    control->installEventFilter(this);
+}
+
+RowControls MainWindow::Row(int slot) const {
+    return m_rows.at(static_cast<std::size_t>(slot - 1));
+}
+
+int MainWindow::SlotOfControl(const QObject* control) const {
+    if (control == nullptr) {
+        return 0;
+    }
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const RowControls& row = m_rows[static_cast<std::size_t>(slot - 1)];
+        if (control == row.year || control == row.drive || control == row.settings ||
+            control == row.drive->lineEdit()) {
+            return slot;
+        }
+    }
+    return 0;
+}
+
+void MainWindow::SetRowEnabled(int slot, bool enabled) {
+    const RowControls row = Row(slot);
+    row.year->setEnabled(enabled);
+    row.drive->setEnabled(enabled);
+    row.settings->setEnabled(enabled);
+    SetFaceColour(row.drive, !enabled);
+}
+
+QPoint MainWindow::CentredOnScreen(QSize window, QSize screen) {
+    const int width = std::min(window.width(), screen.width());
+    const int height = std::min(window.height(), screen.height());
+    return {(screen.width() - width) / 2, (screen.height() - height) / 2};
+}
+
+void MainWindow::FormCreate() {
+    m_spoolDirectory = SpoolDirectoryOf(m_platform.ExecutablePath(), m_startDirectory);
+    if (Application* app = Application::Instance()) {
+        app->SetErrorHandler([this](const QString& message) { AppException(message); });
+    }
+    if (!m_platform.FileExists(InDirectory(m_startDirectory, "ZELPULT.INI"))) {
+        return;
+    }
+    m_normalMode = true;
+    static_cast<void>(m_platform.CreateDirectory("Printing"));
+    move(CentredOnScreen(kOuterSize, ScreenSize()));
+    const std::string current = m_platform.CurrentDirectory();
+    const bool known = current.size() >= 2 && current[1] == ':' &&
+                       m_platform.GetDriveType(current[0]) != DriveType::Unknown;
+    if (!known) {
+        m_ndiskA->setEnabled(false);
+    }
+    m_catalogue.Fill();
+}
+
+bool MainWindow::FormKeyDown(QObject* sender, const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Escape) {
+        close();
+        return true;
+    }
+    if (IsEnter(key) && (sender == m_ndiskA || sender == m_ndiskC || sender == m_npath)) {
+        m_button4->click();
+        return true;
+    }
+    return false;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        FormKeyDown(watched, *static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // A key that a control passed on is not the window's own: Escape in a print grid stays
+    // there.
+    const QWidget* focus = QApplication::focusWidget();
+    if ((focus == nullptr || focus == this) && FormKeyDown(this, *event)) {
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MainWindow::BENDClick() {
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The program ends even when writing the configuration fails.
+    const auto closed = qScopeGuard([this] { emit Closed(); });
+    emit Closing();
+    QWidget::closeEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        KeepOuterSize();
+    }
+    QWidget::changeEvent(event);
+}
+
+void MainWindow::KeepOuterSize() {
+    setFixedSize(kOuterSize - FrameExtra(*this));
+}
+
+void MainWindow::AppException(const QString& message) {
+    if (message == QLatin1String("Invalid filename") || message == QLatin1String("Invalid drive")) {
+        return;
+    }
+    if (message == QLatin1String("File access denied") && m_messageDialog) {
+        QWidget* owner = m_selfInstallWindow ? m_selfInstallWindow.data()
+                                             : static_cast<QWidget*>(m_messageDialog);
+        m_messageDialog->ShowMessageDialog(owner, Q("Ez a meghajtó írásvédett!"),
+                                           MessageKind::Error, QString());
+        return;
+    }
+    ShowStandardError(message);
+}
+
+} // namespace zel

@@ -1,0 +1,197 @@
+#include "ui/MessageDialog.h"
+
+#include "ui/Fonts.h"
+#include "ui/MessagePictures.h"
+#include "ui/WindowGeometry.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QWindow>
+
+namespace zel {
+namespace {
+
+constexpr int kMaxText = 255;
+constexpr int kLabelLeft = 56;
+constexpr int kSingleLineTop = 27;
+constexpr int kFirstLineTop = 21;
+constexpr int kSecondLineTop = 39;
+
+} // namespace
+
+MessageDialog::MessageDialog()
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint) {
+    BuildUi();
+}
+
+MessageDialog::~MessageDialog() = default;
+
+void MessageDialog::BuildUi() {
+    setObjectName(QStringLiteral("TForm4"));
+    setFont(FormFont());
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    setFixedSize(354, kClientHeight);
+
+    m_image1 = MakePicture("Image1", ErrorPicture());
+    m_image2 = MakePicture("Image2", WarningPicture());
+    m_image3 = MakePicture("Image3", InformationPicture());
+
+    const QFont lineFont = SansSerifPixels(12);
+    for (QLabel** label : {&m_label1, &m_label2}) {
+        *label = new QLabel(this);
+        (*label)->setFont(lineFont);
+        (*label)->setTextFormat(Qt::PlainText);
+        (*label)->setWordWrap(false);
+        (*label)->setForegroundRole(QPalette::WindowText);
+    }
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label2->setObjectName(QStringLiteral("Label2"));
+    m_label1->move(kLabelLeft, kFirstLineTop);
+    m_label2->move(kLabelLeft, kSecondLineTop);
+
+    m_button1 = new QPushButton(QStringLiteral("&OK"), this);
+    m_button1->setObjectName(QStringLiteral("Button1"));
+    m_button1->setAccessibleName(QStringLiteral("OK"));
+    m_button1->setFont(lineFont);
+    m_button1->setAutoDefault(true);
+    m_button1->setGeometry(144, 64, kButtonWidth, 25);
+    connect(m_button1, &QPushButton::clicked, this, &MessageDialog::Button1Click);
+}
+
+QLabel* MessageDialog::MakePicture(const char* name, const QPixmap& picture) {
+    auto* image = new QLabel(this);
+    image->setObjectName(QString::fromLatin1(name));
+    image->setPixmap(picture);
+    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    image->setGeometry(12, 21, 33, 33);
+    image->hide();
+    return image;
+}
+
+QWidget* MessageDialog::CurrentOwner() const {
+    return m_ownerIsSelf ? const_cast<MessageDialog*>(this) : m_owner.data();
+}
+
+bool MessageDialog::OwnsItself() const {
+    return m_ownerIsSelf;
+}
+
+void MessageDialog::ShowMessageDialog(QWidget* owner, const QString& text, MessageKind kind,
+                                      const QString& detail) {
+    // A message that replaces one still on screen releases that one's owner: nothing would
+    // enable it again.
+    if (isVisible() && m_owner && m_owner != owner) {
+        m_owner->setEnabled(true);
+    }
+    m_ownerIsSelf = owner == nullptr || owner == this;
+    m_owner = m_ownerIsSelf ? nullptr : owner;
+    if (m_owner) {
+        m_owner->setEnabled(false);
+    }
+
+    m_image1->hide();
+    m_image2->hide();
+    m_image3->hide();
+    switch (kind) {
+    case MessageKind::Error:
+        m_image1->show();
+        setWindowTitle(QStringLiteral("  Hiba"));
+        break;
+    case MessageKind::Warning:
+        m_image2->show();
+        setWindowTitle(QStringLiteral("  Figyelem"));
+        break;
+    case MessageKind::Information:
+        m_image3->show();
+        setWindowTitle(QStringLiteral("  Információ"));
+        break;
+    }
+
+    m_label1->setText(text.left(kMaxText));
+    m_label2->setText(detail.left(kMaxText));
+    m_label1->adjustSize();
+    m_label2->adjustSize();
+    m_label1->move(kLabelLeft, detail.isEmpty() ? kSingleLineTop : kFirstLineTop);
+
+    if (!testAttribute(Qt::WA_WState_Created)) {
+        create();
+    }
+    Place();
+    setEnabled(true);
+    if (QWindow* window = windowHandle()) {
+        window->setTransientParent(m_owner ? m_owner->window()->windowHandle() : nullptr);
+    }
+    const QSize frameBefore = FrameExtra(*this);
+    show();
+    if (FrameExtra(*this) != frameBefore) {
+        Place();
+    }
+    raise();
+    activateWindow();
+    m_button1->setFocus();
+    repaint();
+}
+
+// Size and position go by the outer size, which includes the frame.
+void MessageDialog::Place() {
+    // The width follows the first line only; a longer second line is cut off at the edge.
+    const QSize frame = FrameExtra(*this);
+    const int outerWidth = m_label1->x() + m_label1->width() + 25;
+    setFixedSize(outerWidth - frame.width(), kClientHeight);
+    m_button1->move((outerWidth - kButtonWidth) / 2, m_button1->y());
+
+    const int outerHeight = kClientHeight + frame.height();
+    if (m_owner) {
+        m_owner->setEnabled(false);
+        const QRect area = m_owner->frameGeometry();
+        move(area.left() + area.width() / 2 - outerWidth / 2,
+             area.top() + area.height() / 2 - outerHeight / 2);
+    } else {
+        const QSize screen = ScreenSize();
+        move(screen.width() / 2 - outerWidth / 2, screen.height() / 2 - outerHeight / 2);
+    }
+}
+
+void MessageDialog::Button1Click() {
+    const QPointer<QWidget> owner = m_owner;
+    close();
+    if (owner && owner == m_selfInstallWindow) {
+        owner->close();
+    }
+}
+
+void MessageDialog::FormClose() {
+    if (!OwnsItself() && m_owner) {
+        m_owner->setEnabled(true);
+    }
+}
+
+void MessageDialog::closeEvent(QCloseEvent* event) {
+    FormClose();
+    QWidget::closeEvent(event);
+    emit Closed();
+}
+
+void MessageDialog::keyPressEvent(QKeyEvent* event) {
+    // Escape closes the message as the close box does.
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void MessageDialog::WaitUntilHidden(MessageDialog* dialog) {
+    const QPointer<MessageDialog> guard = dialog;
+    while (guard && guard->isVisible()) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+}
+
+} // namespace zel

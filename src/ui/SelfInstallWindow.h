@@ -1,0 +1,60 @@
+#pragma once
+// The window of the launcher's own installation (TForm2): the target drive, whether to make
+// the program group entry and the desktop shortcut, and the copy's progress. In install
+// mode it is the program's main window.
+
+#include <QWidget>
+
+class QCheckBox;
+class QFrame;
+class QProgressBar;
+class QPushButton;
+
+namespace zel {
+
+class DriveComboBox;
+class Platform;
+
+class SelfInstallWindow final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SelfInstallWindow)
+
+public:
+    // The drive list lists the platform's drives and starts at the current drive.
+    explicit SelfInstallWindow(Platform& platform);
+    ~SelfInstallWindow() override;
+
+    // The chosen target drive, upper case; '\0' when the list is empty.
+    [[nodiscard]] char TargetDrive() const;
+    [[nodiscard]] DriveComboBox* DriveComboBox1() const { return m_driveList; }
+    [[nodiscard]] QCheckBox* CheckBox1() const { return m_programGroup; }
+    [[nodiscard]] QCheckBox* CheckBox2() const { return m_desktopIcon; }
+    [[nodiscard]] QProgressBar* Gauge1() const { return m_gauge; }
+    // "&Start": the installation is connected to its clicked signal.
+    [[nodiscard]] QPushButton* Button1() const { return m_start; }
+    [[nodiscard]] QPushButton* Button2() const { return m_cancel; }
+
+signals:
+    void Closed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildUi(Platform& platform);
+    void FormActivate();
+
+    QSize m_screen;
+    QFrame* m_panel = nullptr;
+    DriveComboBox* m_driveList = nullptr;
+    QCheckBox* m_programGroup = nullptr;
+    QCheckBox* m_desktopIcon = nullptr;
+    QProgressBar* m_gauge = nullptr;
+    QPushButton* m_start = nullptr;
+    QPushButton* m_cancel = nullptr;
+};
+
+} // namespace zel

@@ -1,0 +1,123 @@
+#include "ui/Launcher.h"
+
+#include "GuiWorld.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageDialog.h"
+#include "ui/SelfInstallWindow.h"
+#include "ui/WindowGeometry.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace zel {
+namespace {
+
+class LauncherTest : public ::testing::Test {
+protected:
+    test::GuiWorld env;
+};
+
+TEST_F(LauncherTest, ConfigurationInTheCurrentFolderStartsTheMainWindow) {
+    env.WriteConfig();
+    Launcher launcher(env.platform);
+    ASSERT_EQ(launcher.Start(), StartMode::Normal);
+    EXPECT_EQ(launcher.StartDirectory(), "C:\\ZELKOR");
+    EXPECT_EQ(QCoreApplication::applicationName(), QString::fromUtf8("  Zelkor Indítópult"));
+    ASSERT_NE(launcher.Form1(), nullptr);
+    EXPECT_TRUE(launcher.Form1()->isVisible());
+    EXPECT_EQ(launcher.Form1()->focusWidget(), launcher.Form1()->Button5());
+    EXPECT_EQ(launcher.Catalogue().Slot(60).directory, "0:\\ZELBER.225");
+    ASSERT_NE(launcher.Form2(), nullptr);
+    EXPECT_FALSE(launcher.Form2()->isVisible());
+    ASSERT_NE(launcher.Form4(), nullptr);
+    EXPECT_FALSE(launcher.Form4()->isVisible());
+    EXPECT_EQ(launcher.Form1()->GetMessageDialog(), launcher.Form4());
+    EXPECT_EQ(launcher.Form1()->SelfInstallWindow(), launcher.Form2());
+
+    QSignalSpy ended(&launcher, &Launcher::Ended);
+    launcher.Form2()->close();
+    EXPECT_EQ(ended.count(), 0);
+    launcher.Form1()->Button5()->click();
+    EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(LauncherTest, WithoutConfigurationTheLauncherInstallsItself) {
+    // A folder of that name is no configuration file.
+    std::filesystem::create_directories(env.world.Native("C:\\ZELKOR\\ZELPULT.INI"));
+    Launcher launcher(env.platform);
+    ASSERT_EQ(launcher.Start(), StartMode::Install);
+    EXPECT_TRUE(launcher.Form2()->isVisible());
+    EXPECT_EQ(launcher.Form2()->TargetDrive(), 'C');
+    EXPECT_FALSE(launcher.Form1()->isVisible());
+    EXPECT_FALSE(launcher.Form1()->NormalMode());
+    EXPECT_TRUE(launcher.Catalogue().Slot(1).directory.empty());
+    EXPECT_FALSE(launcher.Form4()->isVisible());
+
+    QSignalSpy ended(&launcher, &Launcher::Ended);
+    launcher.Form2()->Button2()->click();
+    EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(LauncherTest, OnlyTheCurrentFolderCounts) {
+    env.WriteConfig();
+    std::filesystem::create_directories(env.world.Native("C:\\ZELKOR\\MASIK"));
+    env.EnterDirectory(env.world.Native("C:\\ZELKOR\\MASIK"));
+    Launcher launcher(env.platform);
+    EXPECT_EQ(launcher.Start(), StartMode::Install);
+}
+
+TEST_F(LauncherTest, AFolderOutsideEveryDriveInstalls) {
+    env.EnterDirectory(env.world.Prefix());
+    Launcher launcher(env.platform);
+    EXPECT_EQ(launcher.Start(), StartMode::Install);
+    EXPECT_EQ(launcher.StartDirectory(), "");
+}
+
+TEST_F(LauncherTest, OldPlatformIsRefusedWithItsOwnMessage) {
+    env.WriteConfig();
+    env.platform.version = PlatformVersion{3, 10, false};
+    Launcher launcher(env.platform);
+    ASSERT_EQ(launcher.Start(), StartMode::Refused);
+    EXPECT_EQ(launcher.Form1(), nullptr);
+    EXPECT_EQ(launcher.Form2(), nullptr);
+    MessageDialog* dialog = launcher.Form4();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->Label1()->text(),
+              QString::fromUtf8("A program a jelen Windows változattal nem futtatható !"));
+    EXPECT_EQ(dialog->CurrentOwner(), dialog);
+    const QRect box = dialog->frameGeometry();
+    EXPECT_EQ(box.left(), ScreenSize().width() / 2 - box.width() / 2);
+
+    QSignalSpy ended(&launcher, &Launcher::Ended);
+    dialog->Button1()->click();
+    EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(LauncherTest, LaterVersionsRun) {
+    env.WriteConfig();
+    for (const PlatformVersion version :
+         {PlatformVersion{3, 51, true}, PlatformVersion{4, 0, false},
+          PlatformVersion{3, 21, false}}) {
+        env.platform.version = version;
+        Launcher launcher(env.platform);
+        EXPECT_EQ(launcher.Start(), StartMode::Normal) << version.major << "." << version.minor;
+    }
+    EXPECT_TRUE(IsRefusedVersion({3, 20, false}));
+    EXPECT_TRUE(IsRefusedVersion({3, 0, false}));
+}
+
+TEST_F(LauncherTest, RunEndsWhenTheMainWindowOfTheModeCloses) {
+    env.platform.version = PlatformVersion{3, 10, false};
+    Launcher launcher(env.platform);
+    QTimer::singleShot(0, [&] { launcher.Form4()->Button1()->click(); });
+    EXPECT_EQ(launcher.Run(), 0);
+    EXPECT_FALSE(launcher.Form4()->isVisible());
+}
+
+} // namespace
+} // namespace zel

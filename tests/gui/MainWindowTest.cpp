@@ -1,0 +1,277 @@
+#include "ui/MainWindow.h"
+
+#include "GuiWorld.h"
+#include "catalogue/ProgramCatalogue.h"
+#include "platform/IoError.h"
+#include "ui/MessageDialog.h"
+#include "ui/StringGrid.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace zel {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() { env.WriteConfig(); }
+
+    std::unique_ptr<MainWindow> Create() {
+        return std::make_unique<MainWindow>(env.platform, catalogue,
+                                            env.platform.CurrentDirectory());
+    }
+
+    test::GuiWorld env;
+    ProgramCatalogue catalogue;
+};
+
+QWidget* PageOf(const QWidget* control) {
+    for (QWidget* w = control->parentWidget(); w != nullptr; w = w->parentWidget()) {
+        if (w->objectName().startsWith(QStringLiteral("TabSheet"))) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(MainWindowTest, PagesComeInTheirTabOrder) {
+    const auto window = Create();
+    const QTabWidget* pages = window->PageControl1();
+    ASSERT_EQ(pages->count(), 4);
+    const char* names[] = {"TabSheet1", "TabSheet2", "TabSheet4", "TabSheet3"};
+    const char* captions[] = {"&Program indítás", "&Korábbi évek", "&Korábbi évek II",
+                              "&Nyomtatás vezérlés"};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(pages->widget(i)->objectName(), QString::fromLatin1(names[i]));
+        EXPECT_EQ(pages->tabText(i), QString::fromUtf8(captions[i]));
+    }
+    EXPECT_EQ(pages->currentIndex(), 0);
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("  ZELKOR - Indítópult   ver: 27.0"));
+}
+
+TEST_F(MainWindowTest, RowsLieWhereTheRulePutsThem) {
+    const auto window = Create();
+    const struct {
+        const char* name;
+        const char* page;
+        QRect geometry;
+    } controls[] = {
+        {"A17", "TabSheet1", {24, 68, 81, 22}},       {"A17PATH", "TabSheet1", {120, 68, 97, 21}},
+        {"sa17", "TabSheet1", {232, 66, 33, 26}},     {"B25", "TabSheet1", {27, 316, 81, 22}},
+        {"B25PATH", "TabSheet1", {123, 316, 97, 21}}, {"sb25", "TabSheet1", {235, 314, 33, 26}},
+        {"A06", "TabSheet2", {24, 68, 81, 22}},       {"B16", "TabSheet2", {27, 378, 81, 22}},
+        {"A96", "TabSheet4", {24, 68, 81, 22}},       {"sb05", "TabSheet4", {235, 345, 33, 26}},
+    };
+    for (const auto& expected : controls) {
+        const auto* control = window->findChild<QWidget*>(QString::fromLatin1(expected.name));
+        ASSERT_NE(control, nullptr) << expected.name;
+        EXPECT_EQ(control->geometry(), expected.geometry) << expected.name;
+        EXPECT_EQ(PageOf(control)->objectName(), QString::fromLatin1(expected.page))
+            << expected.name;
+        EXPECT_FALSE(control->isEnabled()) << expected.name;
+    }
+    EXPECT_EQ(window->findChildren<QPushButton*>(QRegularExpression("^[AB]\\d\\d$")).size(), 60);
+}
+
+TEST_F(MainWindowTest, RowControlsCarryTheirLooksAndFindTheirSlot) {
+    const auto window = Create();
+    const RowControls row = window->Row(43);
+    ASSERT_NE(row.year, nullptr);
+    EXPECT_EQ(row.year->objectName(), QStringLiteral("A17"));
+    EXPECT_EQ(row.year->text(), QStringLiteral("2017"));
+    EXPECT_TRUE(row.year->font().bold());
+    EXPECT_EQ(row.year->font().pixelSize(), 12);
+    EXPECT_EQ(row.year->toolTip(), QString::fromUtf8("Program indítása"));
+    EXPECT_TRUE(row.year->accessibleDescription().contains(QStringLiteral("2017")));
+    EXPECT_TRUE(row.drive->isEditable());
+    EXPECT_EQ(row.drive->count(), 0);
+    EXPECT_EQ(row.drive->palette().color(QPalette::Base),
+              row.drive->palette().color(QPalette::Button));
+    EXPECT_EQ(row.settings->objectName(), QStringLiteral("sa17"));
+    EXPECT_EQ(row.settings->accessibleName(), QString::fromUtf8("Beállítások"));
+
+    EXPECT_EQ(window->SlotOfControl(row.year), 43);
+    EXPECT_EQ(window->SlotOfControl(row.drive->lineEdit()), 43);
+    EXPECT_EQ(window->SlotOfControl(window->findChild<QWidget*>("sb96")), 2);
+    EXPECT_EQ(window->SlotOfControl(window->Button5()), 0);
+
+    window->SetRowEnabled(43, true);
+    EXPECT_TRUE(row.year->isEnabled() && row.drive->isEnabled() && row.settings->isEnabled());
+    EXPECT_NE(row.drive->palette().color(QPalette::Base),
+              row.drive->palette().color(QPalette::Button));
+}
+
+TEST_F(MainWindowTest, PrintPageStartsInCharacterModeWithPrintingEnabled) {
+    const auto window = Create();
+    EXPECT_TRUE(window->edNyomDos()->isChecked());
+    EXPECT_TRUE(window->btNyomtat()->isChecked());
+    window->btNyomtat()->click();
+    EXPECT_TRUE(window->btNyomtat()->isChecked());
+    window->btMegszakit()->click();
+    EXPECT_FALSE(window->btNyomtat()->isChecked());
+    EXPECT_TRUE(window->btMegszakit()->isChecked());
+
+    StringGrid* grid = window->StringGrid1();
+    EXPECT_EQ(grid->geometry(), QRect(31, 109, 524, 126));
+    EXPECT_EQ(grid->columnCount(), 7);
+    EXPECT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->rowHeight(1), 16);
+    EXPECT_EQ(grid->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(window->Timer1()->interval(), 1000);
+    EXPECT_TRUE(window->Timer1()->isActive());
+}
+
+TEST_F(MainWindowTest, NormalCreationFillsTheCatalogueAndMakesTheSpoolFolder) {
+    const auto window = Create();
+    EXPECT_TRUE(window->NormalMode());
+    EXPECT_EQ(catalogue.Slot(1).directory, "0:\\VORMAK.96");
+    EXPECT_TRUE(std::filesystem::is_directory(env.world.Native("C:\\ZELKOR\\Printing")));
+    // The test program lies outside every drive: the spool falls back to the start folder.
+    EXPECT_EQ(window->SpoolDirectory(), "C:\\ZELKOR\\Printing");
+    EXPECT_TRUE(window->NDISKA()->isEnabled());
+}
+
+TEST_F(MainWindowTest, SpoolFolderLiesBesideTheExecutable) {
+    env.platform.executablePath = "X:\\ZELKOR\\ZELPULT.EXE";
+    EXPECT_EQ(Create()->SpoolDirectory(), "X:\\ZELKOR\\Printing");
+}
+
+TEST_F(MainWindowTest, UnknownCurrentDriveDisablesTheFloppySource) {
+    env.platform.driveType = DriveType::Unknown;
+    EXPECT_FALSE(Create()->NDISKA()->isEnabled());
+}
+
+TEST_F(MainWindowTest, WithoutConfigurationCreationStopsBeforeTheCatalogue) {
+    std::filesystem::remove(env.world.Native("C:\\ZELKOR\\ZELPULT.INI"));
+    const auto window = Create();
+    EXPECT_FALSE(window->NormalMode());
+    EXPECT_TRUE(catalogue.Slot(1).directory.empty());
+    EXPECT_FALSE(std::filesystem::exists(env.world.Native("C:\\ZELKOR\\Printing")));
+    EXPECT_EQ(window->SpoolDirectory(), "C:\\ZELKOR\\Printing");
+}
+
+TEST(MainWindowPlacement, CentresOnTheScreenOrTakesTheCornerWhenLarger) {
+    EXPECT_EQ(MainWindow::CentredOnScreen({600, 512}, {1024, 768}), QPoint(212, 128));
+    EXPECT_EQ(MainWindow::CentredOnScreen({601, 513}, {1024, 768}), QPoint(211, 127));
+    EXPECT_EQ(MainWindow::CentredOnScreen({600, 512}, {640, 480}), QPoint(20, 0));
+    EXPECT_EQ(MainWindow::CentredOnScreen({800, 600}, {640, 480}), QPoint(0, 0));
+}
+
+class MainWindowKeysTest : public MainWindowTest {
+protected:
+    MainWindowKeysTest() : window(Create()), closed(window.get(), &MainWindow::Closed) {
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        window->SetRowEnabled(43, true);
+    }
+
+    void Press(QWidget* control, Qt::Key key) {
+        control->setFocus();
+        QTest::keyClick(control, key);
+    }
+
+    std::unique_ptr<MainWindow> window;
+    QSignalSpy closed;
+};
+
+TEST_F(MainWindowKeysTest, EscapeOnARowControlClosesTheWindow) {
+    QSignalSpy closing(window.get(), &MainWindow::Closing);
+    Press(window->Row(43).drive, Qt::Key_Escape);
+    EXPECT_EQ(closing.count(), 1);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(MainWindowKeysTest, EscapeOnTheExitButtonClosesTheWindow) {
+    Press(window->Button5(), Qt::Key_Escape);
+    EXPECT_EQ(closed.count(), 1);
+}
+
+TEST_F(MainWindowKeysTest, EscapeInAPrintGridOrOnThePrintModeDoesNothing) {
+    window->PageControl1()->setCurrentIndex(3);
+    Press(window->StringGrid1(), Qt::Key_Escape);
+    Press(window->edNyomWindows(), Qt::Key_Escape);
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowKeysTest, EnterInTheSourceFieldsInstallsAsTheButtonDoes) {
+    QSignalSpy install(window->Button4(), &QPushButton::clicked);
+    Press(window->NPATH(), Qt::Key_Return);
+    Press(window->NDISKC(), Qt::Key_Enter);
+    EXPECT_EQ(install.count(), 2);
+    EXPECT_EQ(closed.count(), 0);
+}
+
+// An object whose every event fails as a file operation would.
+class FailingObject final : public QObject {
+public:
+    explicit FailingObject(const char* text) : m_text(text) {}
+    bool event(QEvent*) override { throw IoError(m_text); }
+
+private:
+    const char* m_text;
+};
+
+class AppExceptionTest : public MainWindowTest {
+protected:
+    AppExceptionTest() : window(Create()) {
+        window->SetMessageDialog(&dialog);
+        window->SetSelfInstallWindow(&selfInstall);
+        dialog.SetSelfInstallWindow(&selfInstall);
+        selfInstall.show();
+    }
+
+    // Sends an event to an object that fails with this text: the failure escapes the
+    // handler and ends in the application.
+    static void Fail(const char* text) {
+        FailingObject failing(text);
+        QEvent event(QEvent::User);
+        QCoreApplication::sendEvent(&failing, &event);
+    }
+
+    std::unique_ptr<MainWindow> window;
+    MessageDialog dialog;
+    QWidget selfInstall;
+};
+
+TEST_F(AppExceptionTest, InvalidNamesAndDrivesShowNothing) {
+    for (const char* text : {io_text::kInvalidDrive, io_text::kInvalidFilename}) {
+        test::ModalWatch watch;
+        Fail(text);
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(watch.Seen().isEmpty()) << text;
+        EXPECT_FALSE(dialog.isVisible()) << text;
+    }
+}
+
+TEST_F(AppExceptionTest, DeniedAccessIsAWriteProtectedDriveOfTheSelfInstallWindow) {
+    Fail(io_text::kAccessDenied);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.Label1()->text(), QString::fromUtf8("Ez a meghajtó írásvédett!"));
+    EXPECT_TRUE(dialog.Label2()->text().isEmpty());
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("  Hiba"));
+    EXPECT_EQ(dialog.CurrentOwner(), &selfInstall);
+    EXPECT_FALSE(selfInstall.isEnabled());
+}
+
+TEST_F(AppExceptionTest, AnyOtherErrorGoesToTheStandardErrorBox) {
+    test::ModalWatch watch;
+    Fail(io_text::kDiskFull);
+    EXPECT_EQ(watch.Seen(), QStringLiteral("Disk full"));
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+} // namespace
+} // namespace zel

@@ -1,0 +1,65 @@
+#include "ui/SelfInstallWindow.h"
+
+#include "GuiWorld.h"
+#include "ui/DriveComboBox.h"
+
+#include <QCheckBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace zel {
+namespace {
+
+class SelfInstallWindowTest : public ::testing::Test {
+protected:
+    SelfInstallWindowTest() {
+        env.world.AddDrive('D');
+        std::filesystem::create_directories(env.world.Native("D:\\MUNKA"));
+        env.EnterDirectory(env.world.Native("D:\\MUNKA"));
+    }
+
+    test::GuiWorld env;
+};
+
+TEST_F(SelfInstallWindowTest, StartsAtTheCurrentDriveWithBothShortcutsChosen) {
+    auto platform = env.world.MakePlatform();
+    SelfInstallWindow window(*platform);
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("  ZELKOR Indítópult telepítése"));
+    EXPECT_EQ(window.DriveComboBox1()->count(), 2);
+    EXPECT_EQ(window.TargetDrive(), 'D');
+    EXPECT_TRUE(window.CheckBox1()->isChecked());
+    EXPECT_TRUE(window.CheckBox2()->isChecked());
+    EXPECT_EQ(window.Gauge1()->minimum(), 0);
+    EXPECT_EQ(window.Gauge1()->maximum(), 100);
+    EXPECT_EQ(window.Button1()->text(), QStringLiteral("&Start"));
+}
+
+TEST_F(SelfInstallWindowTest, KeepsThePanelsSizeWithItsMargins) {
+    auto platform = env.world.MakePlatform();
+    SelfInstallWindow window(*platform);
+    window.show();
+    EXPECT_EQ(window.size(), QSize(426, 273));
+    window.resize(700, 500);
+    EXPECT_EQ(window.size(), QSize(426, 273));
+}
+
+TEST_F(SelfInstallWindowTest, EscapeAnywhereAndCancelClose) {
+    auto platform = env.world.MakePlatform();
+    SelfInstallWindow window(*platform);
+    QSignalSpy closed(&window, &SelfInstallWindow::Closed);
+    window.show();
+    window.CheckBox2()->setFocus();
+    QTest::keyClick(window.CheckBox2(), Qt::Key_Escape);
+    EXPECT_EQ(closed.count(), 1);
+    EXPECT_FALSE(window.isVisible());
+
+    window.show();
+    window.Button2()->click();
+    EXPECT_EQ(closed.count(), 2);
+}
+
+} // namespace
+} // namespace zel
