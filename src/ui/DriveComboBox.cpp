@@ -1,16 +1,10 @@
 #include "ui/DriveComboBox.h"
 
-#include "platform/Platform.h"
+#include "config/DriveList.h"
 #include "ui/QtText.h"
 
 namespace zel {
 namespace {
-
-QString BracketedLabel(Platform& platform, char letter) {
-    const auto label = platform.VolumeLabel(letter);
-    return QStringLiteral("[") + (label ? FromCp1250(*label).toLower() : QString()) +
-           QStringLiteral("]");
-}
 
 char UpperLetter(QChar c) {
     const char16_t u = c.toUpper().unicode();
@@ -19,35 +13,12 @@ char UpperLetter(QChar c) {
 
 } // namespace
 
-std::optional<QString> DriveListEntry(Platform& platform, char letter) {
-    const QString head = QChar(letter).toLower() + QStringLiteral(":");
-    switch (platform.GetDriveType(letter)) {
-    case DriveType::Removable:
-        return head;
-    case DriveType::Fixed:
-    case DriveType::CdRom:
-    case DriveType::RamDisk:
-        return head + QStringLiteral(" ") + BracketedLabel(platform, letter);
-    case DriveType::Remote:
-        if (const auto remote = platform.RemoteName(letter)) {
-            return head + QStringLiteral(" ") + FromCp1250(*remote).toLower();
-        }
-        return head + QStringLiteral(" ") + BracketedLabel(platform, letter);
-    case DriveType::Unknown:
-    case DriveType::NoRootDir:
-        break;
-    }
-    return std::nullopt;
-}
-
 DriveComboBox::DriveComboBox(QWidget* parent) : QComboBox(parent) {}
 
 void DriveComboBox::Fill(Platform& platform) {
     clear();
-    for (const char letter : platform.PresentDrives()) {
-        if (const auto entry = DriveListEntry(platform, letter)) {
-            addItem(*entry);
-        }
+    for (const std::string& entry : ReadDriveList(platform)) {
+        addItem(FromCp1250(entry));
     }
 }
 

@@ -1,19 +1,14 @@
 #pragma once
 // A list of the machine's drives, one entry per drive in letter order, written as the drive
-// scan reads them: "a:" for a removable drive, "c: [label]" for a fixed disk, CD-ROM or RAM
-// disk, the remote name for a network drive, all in lower case.
+// scan reads them ("a:", "c: [label]", a network drive's remote name).
 
 #include <QComboBox>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace zel {
 
 class Platform;
-
-// The entry of one drive; none for a drive type that the list leaves out.
-std::optional<QString> DriveListEntry(Platform& platform, char letter);
 
 class DriveComboBox final : public QComboBox {
     Q_OBJECT
