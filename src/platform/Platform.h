@@ -60,6 +60,11 @@ public:
     // Starts a program by command line in a normal window, without waiting.
     [[nodiscard]] virtual bool StartProgram(std::string_view commandLine) = 0;
 
+    // The same file as the machine's own file dialogs name it (UTF-8 on POSIX), and back;
+    // empty, or nothing, where a path has no counterpart.
+    [[nodiscard]] virtual std::string ToNativePath(std::string_view dosPath) = 0;
+    [[nodiscard]] virtual std::optional<std::string> FromNativePath(std::string_view native) = 0;
+
     // Shortcuts: an empty text where the machine has no such folder.
     [[nodiscard]] virtual std::string ShortcutFolder(ShortcutFolderKind kind) = 0;
     // linkPath ends in ".lnk"; the platform may store the shortcut in its own form beside it.

@@ -1,9 +1,15 @@
 #include "ui/Launcher.h"
 
+#include "config/ConfigFile.h"
+#include "config/StartupScan.h"
 #include "platform/Platform.h"
+#include "ui/DialogMessageSink.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageDialog.h"
+#include "ui/ProgressWindow.h"
 #include "ui/SelfInstallWindow.h"
+#include "ui/SettingsDialog.h"
+#include "ui/WindowGeometry.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -19,6 +25,7 @@ Launcher::Launcher(Platform& platform) : m_platform(platform) {}
 // Windows go before the objects they point at are gone; the dialog last, as every other
 // window may still show a message while it closes.
 Launcher::~Launcher() {
+    m_settingsDialog.reset();
     m_mainWindow.reset();
     m_selfInstallWindow.reset();
     m_messageDialog.reset();
@@ -62,7 +69,11 @@ void Launcher::StartNormal() {
     CreateMainWindow();
     connect(m_mainWindow.get(), &MainWindow::Closed, this, &Launcher::Ended);
     CreateMessageDialog();
+    ProgressWindow progress(*m_mainWindow);
+    RunScan(progress);
     CreateSelfInstallWindow();
+    CreateSettingsDialog();
+    progress.close();
     m_mainWindow->show();
     FocusExitButton();
 }
@@ -76,6 +87,19 @@ void Launcher::StartInstall() {
     m_selfInstallWindow->show();
 }
 
+void Launcher::RunScan(ProgressWindow& progress) {
+    DialogMessageSink messages(*m_messageDialog, m_mainWindow.get());
+    RunStartupScan(m_platform, ConfigFilePath(m_startDirectory),
+                   {m_catalogue, m_mainWindow->Config(), m_mainWindow->Drives()}, progress,
+                   *m_mainWindow, messages);
+}
+
+void Launcher::CreateSettingsDialog() {
+    m_settingsDialog =
+        std::make_unique<SettingsDialog>(m_catalogue, m_mainWindow.get(), ScreenSize());
+    m_mainWindow->SetSettingsDialog(m_settingsDialog.get());
+}
+
 void Launcher::CreateMainWindow() {
     m_mainWindow = std::make_unique<MainWindow>(m_platform, m_catalogue, m_startDirectory);
     m_mainWindow->SetMessageDialog(m_messageDialog.get());
@@ -85,6 +109,9 @@ void Launcher::CreateMainWindow() {
 void Launcher::CreateMessageDialog() {
     m_messageDialog = std::make_unique<MessageDialog>();
     m_messageDialog->SetSelfInstallWindow(m_selfInstallWindow.get());
+    if (m_selfInstallWindow) {
+        m_selfInstallWindow->SetMessageDialog(m_messageDialog.get());
+    }
     if (m_mainWindow) {
         m_mainWindow->SetMessageDialog(m_messageDialog.get());
     }
@@ -92,6 +119,7 @@ void Launcher::CreateMessageDialog() {
 
 void Launcher::CreateSelfInstallWindow() {
     m_selfInstallWindow = std::make_unique<SelfInstallWindow>(m_platform);
+    m_selfInstallWindow->SetMessageDialog(m_messageDialog.get());
     if (m_mainWindow) {
         m_mainWindow->SetSelfInstallWindow(m_selfInstallWindow.get());
     }

@@ -15,7 +15,9 @@ namespace zel {
 class MainWindow;
 class MessageDialog;
 class Platform;
+class ProgressWindow;
 class SelfInstallWindow;
+class SettingsDialog;
 
 enum class StartMode {
     Refused,
@@ -44,6 +46,7 @@ public:
     [[nodiscard]] ProgramCatalogue& Catalogue() { return m_catalogue; }
     [[nodiscard]] MainWindow* Form1() const { return m_mainWindow.get(); }
     [[nodiscard]] SelfInstallWindow* Form2() const { return m_selfInstallWindow.get(); }
+    [[nodiscard]] SettingsDialog* Form3() const { return m_settingsDialog.get(); }
     [[nodiscard]] MessageDialog* Form4() const { return m_messageDialog.get(); }
 
 signals:
@@ -57,6 +60,9 @@ private:
     void CreateMainWindow();
     void CreateMessageDialog();
     void CreateSelfInstallWindow();
+    void CreateSettingsDialog();
+    // The start-up scan inside the progress window: drives, configuration, rows.
+    void RunScan(ProgressWindow& progress);
     void FocusExitButton();
 
     Platform& m_platform;
@@ -66,6 +72,7 @@ private:
     std::unique_ptr<MessageDialog> m_messageDialog;
     std::unique_ptr<SelfInstallWindow> m_selfInstallWindow;
     std::unique_ptr<MainWindow> m_mainWindow;
+    std::unique_ptr<SettingsDialog> m_settingsDialog;
 };
 
 } // namespace zel

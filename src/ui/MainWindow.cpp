@@ -8,6 +8,7 @@
 #include "ui/Fonts.h"
 #include "ui/Glyphs.h"
 #include "ui/MessageDialog.h"
+#include "ui/PrintControl.h"
 #include "ui/StringGrid.h"
 #include "ui/WindowGeometry.h"
 
@@ -179,6 +180,7 @@ MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::str
       m_platform(platform), m_catalogue(catalogue), m_startDirectory(std::move(startDirectory)) {
     BuildUi();
     FormCreate();
+    ConnectHandlers();
 }
 
 MainWindow::~MainWindow() {
@@ -399,6 +401,12 @@ int MainWindow::SlotOfControl(const QObject* control) const {
     return 0;
 }
 
+void MainWindow::SetComboEnabled(int slot, bool enabled) {
+    QComboBox* drive = Row(slot).drive;
+    drive->setEnabled(enabled);
+    SetFaceColour(drive, !enabled);
+}
+
 void MainWindow::SetRowEnabled(int slot, bool enabled) {
     const RowControls row = Row(slot);
     row.year->setEnabled(enabled);
@@ -415,6 +423,8 @@ QPoint MainWindow::CentredOnScreen(QSize window, QSize screen) {
 
 void MainWindow::FormCreate() {
     m_spoolDirectory = SpoolDirectoryOf(m_platform.ExecutablePath(), m_startDirectory);
+    m_printControl = std::make_unique<PrintControl>(m_platform, m_spoolDirectory, *m_stringGrid1,
+                                                    *m_stringGrid2);
     if (Application* app = Application::Instance()) {
         app->SetErrorHandler([this](const QString& message) { AppException(message); });
     }
@@ -433,6 +443,23 @@ void MainWindow::FormCreate() {
     m_catalogue.Fill();
 }
 
+void MainWindow::ConnectHandlers() {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const RowControls row = Row(slot);
+        connect(row.year, &QPushButton::clicked, this, &MainWindow::A96Click);
+        connect(row.drive, &QComboBox::currentTextChanged, this, &MainWindow::A96PATHChange);
+        connect(row.settings, &QPushButton::clicked, this, &MainWindow::sa96Click);
+    }
+    connect(m_button4, &QPushButton::clicked, this, &MainWindow::INSTALLClick);
+    connect(m_ndiskA, &QRadioButton::clicked, this, &MainWindow::NDISKCClick);
+    connect(m_ndiskC, &QRadioButton::clicked, this, &MainWindow::NDISKCClick);
+    connect(m_nbrowse, &QPushButton::clicked, this, &MainWindow::NBROWSEPICClick);
+    connect(m_nbrowsePic, &QPushButton::clicked, this, &MainWindow::NBROWSEPICClick);
+    connect(m_timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+    connect(m_button2, &QPushButton::clicked, this, &MainWindow::Button2Click);
+    connect(this, &MainWindow::Closing, this, &MainWindow::FormClose);
+}
+
 bool MainWindow::FormKeyDown(QObject* sender, const QKeyEvent& key) {
     if (key.key() == Qt::Key_Escape) {
         close();
@@ -446,6 +473,9 @@ bool MainWindow::FormKeyDown(QObject* sender, const QKeyEvent& key) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched == m_npath) {
+        PATHEnter();
+    }
     if (event->type() == QEvent::KeyPress &&
         FormKeyDown(watched, *static_cast<QKeyEvent*>(event))) {
         return true;

@@ -6,10 +6,14 @@
 // SlotOfControl().
 
 #include "catalogue/ProgramSlot.h"
+#include "config/DriveTable.h"
+#include "config/LauncherConfig.h"
+#include "config/StartupControls.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <string>
 
 class QAbstractButton;
@@ -27,10 +31,13 @@ namespace zel {
 
 class DriveComboBox;
 class MessageDialog;
+class PrintControl;
+class SettingsDialog;
 class Platform;
 class ProgramCatalogue;
 class StringGrid;
 enum class Product : char;
+enum class MessageKind : int;
 struct RowPage;
 
 struct RowControls {
@@ -39,7 +46,7 @@ struct RowControls {
     QPushButton* settings = nullptr; // sa17
 };
 
-class MainWindow final : public QWidget {
+class MainWindow final : public QWidget, public StartupControls {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 
@@ -61,6 +68,7 @@ public:
     void SetMessageDialog(MessageDialog* dialog);
     void SetSelfInstallWindow(QWidget* window);
     [[nodiscard]] MessageDialog* GetMessageDialog() const;
+    void SetSettingsDialog(SettingsDialog* dialog);
     [[nodiscard]] QWidget* SelfInstallWindow() const;
 
     // Rows by slot 1 to 60.
@@ -71,6 +79,8 @@ public:
     // Enables or disables a row's three controls; an enabled combo box gets the window
     // colour, a disabled one the face colour.
     void SetRowEnabled(int slot, bool enabled);
+    // The drive box alone: a row found on one drive offers no choice.
+    void SetComboEnabled(int slot, bool enabled);
 
     [[nodiscard]] QTabWidget* PageControl1() const { return m_pageControl; }
     // The hidden drive list of the first page, empty until the drive scan fills it.
@@ -91,6 +101,29 @@ public:
     [[nodiscard]] StringGrid* StringGrid2() const { return m_stringGrid2; }
     // The print spool's tick: 1000 ms, running from creation.
     [[nodiscard]] QTimer* Timer1() const { return m_timer1; }
+
+    // What the configuration file gave and the drive marking found; the scan fills them.
+    [[nodiscard]] LauncherConfig& Config() { return m_config; }
+    [[nodiscard]] DriveTable& Drives() { return m_driveTable; }
+    // The configuration as the controls hold it now.
+    [[nodiscard]] LauncherConfig CurrentConfig() const;
+
+    // StartupControls.
+    void ApplyConfig(const LauncherConfig& config) override;
+    void ApplyRowStates(const RowStates& states) override;
+
+    // Handlers of the rows, the install box and the print page.
+    void A96Click();
+    void A96PATHChange();
+    void sa96Click();
+    void INSTALLClick();
+    void NDISKCClick();
+    void PATHEnter();
+    void NBROWSEPICClick();
+    void Timer1Timer();
+    void Button2Click();
+    // Writes the configuration file; run whenever the window closes in normal mode.
+    void FormClose();
 
     // The application-wide error handler: sorts an error by its text.
     void AppException(const QString& message);
@@ -122,6 +155,9 @@ private:
     void ListenForKeys(QWidget* control);
 
     void FormCreate();
+    void ConnectHandlers();
+    // A message through the one message window, owned by this window.
+    void Show(const QString& text, MessageKind kind);
     bool FormKeyDown(QObject* sender, const QKeyEvent& key);
     void KeepOuterSize();
 
@@ -132,6 +168,10 @@ private:
     bool m_normalMode = false;
     QPointer<MessageDialog> m_messageDialog;
     QPointer<QWidget> m_selfInstallWindow;
+    QPointer<SettingsDialog> m_settingsDialog;
+    LauncherConfig m_config;
+    DriveTable m_driveTable;
+    std::unique_ptr<PrintControl> m_printControl;
 
     std::array<RowControls, kSlotCount> m_rows{};
     QTabWidget* m_pageControl = nullptr;

@@ -1,9 +1,13 @@
 #include "ui/SelfInstallWindow.h"
 
+#include "config/CountingPause.h"
+#include "install/SelfInstall.h"
 #include "platform/Platform.h"
+#include "ui/DialogMessageSink.h"
 #include "ui/DriveComboBox.h"
 #include "ui/Fonts.h"
 #include "ui/Glyphs.h"
+#include "ui/MessageDialog.h"
 #include "ui/WindowGeometry.h"
 
 #include <QCheckBox>
@@ -28,7 +32,7 @@ QString Q(const char* utf8) {
 SelfInstallWindow::SelfInstallWindow(Platform& platform)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_screen(ScreenSize()) {
+      m_platform(platform), m_screen(ScreenSize()) {
     BuildUi(platform);
     FormActivate();
     const QSize outer = size() + FrameExtra(*this);
@@ -99,6 +103,7 @@ void SelfInstallWindow::BuildUi(Platform& platform) {
     m_start->setGeometry(88, 208, 89, 25);
     m_start->setAccessibleName(Q("Start"));
     m_start->setAutoDefault(true);
+    connect(m_start, &QPushButton::clicked, this, &SelfInstallWindow::Button1Click);
 
     m_cancel = new QPushButton(Q("&Mégsem"), m_panel);
     m_cancel->setObjectName(QStringLiteral("Button2"));
@@ -151,6 +156,25 @@ void SelfInstallWindow::changeEvent(QEvent* event) {
 void SelfInstallWindow::showEvent(QShowEvent* event) {
     FormActivate();
     QWidget::showEvent(event);
+}
+
+void SelfInstallWindow::SetMessageDialog(MessageDialog* dialog) {
+    m_messageDialog = dialog;
+}
+
+void SelfInstallWindow::Button1Click() {
+    const char drive = TargetDrive();
+    if (drive == '\0' || !m_messageDialog) {
+        return;
+    }
+    DialogMessageSink messages(*m_messageDialog, this);
+    const CopyFeedback feedback{[this](int progress) {
+                                    m_gauge->setValue(progress);
+                                    m_gauge->repaint();
+                                },
+                                [] { CountingPause(kFirstPassPause); }};
+    InstallLauncher(m_platform, messages,
+                    {drive, m_programGroup->isChecked(), m_desktopIcon->isChecked()}, feedback);
 }
 
 } // namespace zel

@@ -3,6 +3,7 @@
 // the program group entry and the desktop shortcut, and the copy's progress. In install
 // mode it is the program's main window.
 
+#include <QPointer>
 #include <QWidget>
 
 class QCheckBox;
@@ -13,6 +14,7 @@ class QPushButton;
 namespace zel {
 
 class DriveComboBox;
+class MessageDialog;
 class Platform;
 
 class SelfInstallWindow final : public QWidget {
@@ -33,6 +35,12 @@ public:
     // "&Start": the installation is connected to its clicked signal.
     [[nodiscard]] QPushButton* Button1() const { return m_start; }
     [[nodiscard]] QPushButton* Button2() const { return m_cancel; }
+    // The success message goes through it; its OK closes this window too.
+    void SetMessageDialog(MessageDialog* dialog);
+
+    // Copies the launcher to the chosen drive with its configuration file and shortcuts.
+    // A failure to copy throws IoError for the application-wide handler.
+    void Button1Click();
 
 signals:
     void Closed();
@@ -47,6 +55,8 @@ private:
     void BuildUi(Platform& platform);
     void FormActivate();
 
+    Platform& m_platform;
+    QPointer<MessageDialog> m_messageDialog;
     QSize m_screen;
     QFrame* m_panel = nullptr;
     DriveComboBox* m_driveList = nullptr;

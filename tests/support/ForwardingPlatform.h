@@ -54,6 +54,10 @@ public:
         return m_inner->MakeSharingProbe();
     }
     bool StartProgram(std::string_view c) override { return m_inner->StartProgram(c); }
+    std::string ToNativePath(std::string_view p) override { return m_inner->ToNativePath(p); }
+    std::optional<std::string> FromNativePath(std::string_view n) override {
+        return m_inner->FromNativePath(n);
+    }
     std::string ShortcutFolder(ShortcutFolderKind k) override { return m_inner->ShortcutFolder(k); }
     bool CreateShortcut(std::string_view l, std::string_view t, std::string_view w) override {
         return m_inner->CreateShortcut(l, t, w);

@@ -296,6 +296,15 @@ bool PosixPlatform::StartProgram(std::string_view commandLine) {
     return StartCommandLine(m_prefix, commandLine);
 }
 
+std::string PosixPlatform::ToNativePath(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    return native ? native->string() : std::string{};
+}
+
+std::optional<std::string> PosixPlatform::FromNativePath(std::string_view native) {
+    return m_prefix.ToDos(fs::path(native));
+}
+
 std::string PosixPlatform::ShortcutFolder(ShortcutFolderKind kind) {
     return ShortcutFolderOf(m_prefix, kind);
 }

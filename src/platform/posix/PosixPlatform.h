@@ -37,6 +37,9 @@ public:
     std::unique_ptr<SharingProbe> MakeSharingProbe() override;
     bool StartProgram(std::string_view commandLine) override;
 
+    std::string ToNativePath(std::string_view dosPath) override;
+    std::optional<std::string> FromNativePath(std::string_view native) override;
+
     std::string ShortcutFolder(ShortcutFolderKind kind) override;
     bool CreateShortcut(std::string_view linkPath, std::string_view target,
                         std::string_view workingDirectory) override;
