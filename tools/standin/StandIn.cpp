@@ -158,18 +158,27 @@ std::string Now(const char* format) {
     return text;
 }
 
+// A header field's mark and code letter.
+std::string Field(char code) {
+    std::string field(1, kMark);
+    field += code;
+    return field;
+}
+
 std::vector<std::string> ListLines(const Identity& who, int number) {
-    static const char* const kBookkeeping[] = {"Főkönyvi kivonat", "Naplófőkönyv", "Áfa-analitika"};
-    static const char* const kPayroll[] = {"Bérjegyzék", "Összesítő kimutatás",
-                                           "Munkabér-elszámolás"};
-    const char* name = (who.letter == 'A' ? kBookkeeping : kPayroll)[number % 3];
+    static constexpr std::array<const char*, 3> kBookkeeping = {"Főkönyvi kivonat", "Naplófőkönyv",
+                                                                "Áfa-analitika"};
+    static constexpr std::array<const char*, 3> kPayroll = {"Bérjegyzék", "Összesítő kimutatás",
+                                                            "Munkabér-elszámolás"};
+    const auto& names = who.letter == 'A' ? kBookkeeping : kPayroll;
+    const char* name = names.at(static_cast<std::size_t>(number) % names.size());
     const std::string year = std::to_string(who.year);
-    std::string header = std::string{kMark, '0'} + Cp1250ToListName(Utf8ToCp1250(name));
+    std::string header = Field('0') + Cp1250ToListName(Utf8ToCp1250(name));
     header.resize(header.size() + 30 - std::min<std::size_t>(30, header.size() - 2), ' ');
-    header += std::string{kMark, '1'} + Now("%Y.%m.%d %H:%M");
-    header += std::string{kMark, '2'} + "1";
-    header += std::string{kMark, '3'} + year;
-    header += std::string{kMark, '4'} + "1";
+    header += Field('1') + Now("%Y.%m.%d %H:%M");
+    header += Field('2') + "1";
+    header += Field('3') + year;
+    header += Field('4') + "1";
 
     std::vector<std::string> lines{header};
     const std::string product = who.letter == 'A' ? "Egyszeres könyvvitel" : "Bérszámfejtés";
