@@ -37,6 +37,10 @@ int MeasureWindow::Ascent() const {
     return QFontMetrics(font(), this).ascent();
 }
 
+int MeasureWindow::Descent() const {
+    return QFontMetrics(font(), this).descent();
+}
+
 QFont MeasureWindow::PixelFont() const {
     QFont pixelFont = font();
     pixelFont.setPixelSize(QFontInfo(font()).pixelSize());

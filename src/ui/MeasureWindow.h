@@ -18,6 +18,7 @@ public:
     void SetStyle(bool bold, bool italic);
     [[nodiscard]] int TextWidth(const QString& text) const;
     [[nodiscard]] int Ascent() const;
+    [[nodiscard]] int Descent() const;
     // The measuring font sized in pixels, so that it draws on a printer as large as it
     // measures on screen.
     [[nodiscard]] QFont PixelFont() const;

@@ -70,6 +70,23 @@ int PrinterCanvas::TextWidth(std::u32string_view text) {
     return m_measure.TextWidth(FromUcs4(text));
 }
 
+QTransform RunTransform(const QRect& cells, QSize natural, double squeeze, int ascent,
+                        int descent) {
+    QTransform box;
+    box.translate(cells.left(), cells.top());
+    box.scale(static_cast<double>(cells.width()) / natural.width(),
+              static_cast<double>(cells.height()) / natural.height());
+    // The box is 1.7 mean letters high, which held the old printer face whole; a face with
+    // taller ascenders and descenders is pressed into it rather than losing its descenders.
+    const double glyphHeight = 1.0 + ascent + descent;
+    if (glyphHeight > natural.height()) {
+        box.scale(1, natural.height() / glyphHeight);
+    }
+    box.translate(1, 1 + ascent);
+    box.scale(squeeze, 1);
+    return box;
+}
+
 void PrinterCanvas::DrawRun(std::u32string_view text, int naturalWidth, int naturalHeight,
                             const PixelRect& target) {
     if (naturalWidth <= 0 || naturalHeight <= 0 || target.Width() <= 0 || target.Height() <= 0) {
@@ -81,16 +98,11 @@ void PrinterCanvas::DrawRun(std::u32string_view text, int naturalWidth, int natu
     m_painter.setClipRect(cells);
     // The white ground of the old bitmap covers whatever lies below.
     m_painter.fillRect(cells, Qt::white);
-    QTransform box;
-    box.translate(target.left, target.top);
-    box.scale(static_cast<double>(target.Width()) / naturalWidth,
-              static_cast<double>(target.Height()) / naturalHeight);
     // The glyphs take the width the screen measured, as they would on the bitmap.
     const double drawnWidth = QFontMetricsF(m_drawingFont).horizontalAdvance(run);
     const double squeeze = drawnWidth > 0 ? m_measure.TextWidth(run) / drawnWidth : 1.0;
-    box.translate(1, 1 + m_measure.Ascent());
-    box.scale(squeeze, 1);
-    m_painter.setTransform(box);
+    m_painter.setTransform(RunTransform(cells, {naturalWidth, naturalHeight}, squeeze,
+                                        m_measure.Ascent(), m_measure.Descent()));
     m_painter.setFont(m_drawingFont);
     m_painter.drawText(QPointF(0, 0), run);
     m_painter.restore();

@@ -10,10 +10,17 @@
 #include <QPainter>
 
 class QPrinter;
+class QRect;
+class QSize;
+class QTransform;
 
 namespace zel {
 
 class MeasureWindow;
+
+// From the run's natural box (its text at (1, 1), baseline below the ascent) onto its cells,
+// with the glyphs squeezed to the width the screen measured.
+QTransform RunTransform(const QRect& cells, QSize natural, double squeeze, int ascent, int descent);
 
 class PrinterCanvas final : public Canvas {
 public:

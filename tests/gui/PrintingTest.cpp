@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTableWidget>
+#include <QTransform>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -127,6 +128,18 @@ TEST(PrinterCanvas, HungarianLettersAndAttributesReachThePdf) {
     EXPECT_TRUE(first.contains(QString::fromUtf8("örők"))) << first.toStdString();
     EXPECT_TRUE(first.contains(QString::fromUtf8("félkö"))) << first.toStdString();
     EXPECT_TRUE(PageText(pdf, 2).join('\n').contains(QString::fromUtf8("második")));
+}
+
+TEST(PrinterCanvas, EveryGlyphStaysInsideItsCells) {
+    const QRect cells(100, 200, 80, 30);
+    // A face taller than its box, as the installed monospace face is, and one that fits.
+    for (const auto& [ascent, descent] : {std::pair{15, 4}, std::pair{10, 3}}) {
+        const QTransform box = RunTransform(cells, {50, 17}, 1.0, ascent, descent);
+        const QRectF glyphs = box.mapRect(QRectF(0, -ascent, 48, ascent + descent));
+        EXPECT_GE(glyphs.top(), cells.top()) << ascent;
+        EXPECT_LE(glyphs.bottom(), cells.top() + cells.height()) << ascent;
+        EXPECT_LE(glyphs.right(), cells.left() + cells.width()) << ascent;
+    }
 }
 
 TEST(PrintControl, ShowsTheJobsAndStopsOnAPrinterThatFails) {
