@@ -252,6 +252,16 @@ TEST_F(SelfInstallTest, FailedCopyLeavesTheEarlierInstallationWhole) {
     ExpectEarlierWhole();
 }
 
+TEST_F(SelfInstallTest, TheCopyRunsWithoutAShortcutAndTheRestDoesNot) {
+    Install(false, false);
+    const auto runnable = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+    EXPECT_EQ(fs::status(world.Native("D:\\ZELKOR\\ZELPULT.EXE")).permissions() &
+                  fs::perms::owner_exec,
+              fs::perms::owner_exec);
+    EXPECT_EQ(fs::status(world.Native("D:\\ZELKOR\\ZELPULT.INI")).permissions() & runnable,
+              fs::perms::none);
+}
+
 TEST_F(SelfInstallTest, VanishedDriveMakesNothing) {
     world.AddDanglingDrive('E');
     drive = 'E';

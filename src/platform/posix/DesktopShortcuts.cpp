@@ -243,25 +243,6 @@ std::string DesktopEntryText(const WinePrefix& prefix, const fs::path& target,
     return text;
 }
 
-// A launcher copied as plain bytes lacks the execute bit its shortcut needs.
-void MakeRunnable(const fs::path& target) {
-    struct stat st {};
-    if (::stat(target.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
-        (st.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0) {
-        return;
-    }
-    std::ifstream in(target, std::ios::binary);
-    char magic[4] = {};
-    in.read(magic, sizeof magic);
-    const std::string_view head(magic, static_cast<std::size_t>(in.gcount()));
-    if (head == "\x7f"
-                "ELF" ||
-        head.starts_with("#!")) {
-        const mode_t readable = st.st_mode & (S_IRUSR | S_IRGRP | S_IROTH);
-        ::chmod(target.c_str(), (st.st_mode & 07777) | (readable >> 2));
-    }
-}
-
 // Desktops start only entries the user has trusted; gio marks ours so, where it exists.
 void MarkTrusted(const fs::path& entry) {
     posix_spawn_file_actions_t actions;
@@ -407,7 +388,6 @@ bool CreateDesktopEntry(const WinePrefix& prefix, std::string_view linkPath,
                          inMenu ? 0644 : 0755)) {
         return false;
     }
-    MakeRunnable(*targetPath);
     if (IsProgramGroup(folder)) {
         RefreshGroupMenu(folder);
     } else if (!inMenu) {

@@ -5,6 +5,7 @@
 #include "platform/posix/ErrnoText.h"
 #include "platform/posix/ProcSharingProbe.h"
 #include "platform/posix/ProgramStarter.h"
+#include "text/AsciiUpper.h"
 #include "text/DosWildcard.h"
 
 #include <cerrno>
@@ -29,6 +30,13 @@ LocalDateTime FromTimeT(std::time_t t) {
     std::tm tm{};
     localtime_r(&t, &tm);
     return {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec};
+}
+
+// As Wine does, a file made under a program's name can be run by whoever may read it: a
+// launcher copied as bytes must start from its shortcut.
+mode_t CreationMode(const fs::path& native) {
+    const std::string extension = AsciiUpper(native.extension().string());
+    return extension == ".EXE" || extension == ".COM" ? 0777 : 0666;
 }
 
 class PosixInputFile final : public InputFile {
@@ -281,7 +289,8 @@ std::unique_ptr<OutputFile> PosixPlatform::CreateForWrite(std::string_view dosPa
     if (!native) {
         throw IoError(io_text::kInvalidDrive);
     }
-    const int fd = ::open(native->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    const int fd =
+        ::open(native->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, CreationMode(*native));
     if (fd < 0) {
         ThrowErrno(errno);
     }
