@@ -80,7 +80,12 @@ void CopyLauncher(Platform& platform, const std::string& target, const CopyFeedb
 void InstallLauncher(Platform& platform, MessageSink& messages, const SelfInstallChoice& choice,
                      const CopyFeedback& feedback) {
     const std::string directory = InstallDirectory(choice.drive);
-    (void)platform.CreateDirectory(directory);
+    // A drive that is there but takes no folder is write-protected: say so, rather than that
+    // the copy's file was not found.
+    if (!platform.CreateDirectory(directory) && !platform.DirectoryExists(directory) &&
+        platform.DirectoryExists(directory.substr(0, 3))) {
+        throw IoError(io_text::kAccessDenied);
+    }
     (void)platform.SetCurrentDirectory(directory.substr(0, 3));
     CopyLauncher(platform, directory + "\\ZELPULT.EXE", feedback);
     CreateEmptyIfMissing(platform, directory + "\\ZELPULT.INI");

@@ -59,6 +59,9 @@ public:
         return true;
     }
     bool DeleteShortcut(std::string_view link) override { return Inner().DeleteFile(link); }
+    bool CreateDirectory(std::string_view path) override {
+        return !path.starts_with(readOnlyDrive) && Inner().CreateDirectory(path);
+    }
     std::unique_ptr<OutputFile> CreateForWrite(std::string_view path) override {
         if (path.starts_with(deniedPrefix)) {
             throw IoError(io_text::kAccessDenied);
@@ -74,6 +77,8 @@ public:
     std::map<ShortcutFolderKind, std::string> folders;
     std::vector<MadeShortcut> made;
     std::string deniedPrefix = "\x01";
+    // Takes no new folder, as a write-protected medium does.
+    std::string readOnlyDrive = "\x01";
     std::optional<std::size_t> writeLimit;
 };
 
@@ -260,6 +265,12 @@ TEST_F(SelfInstallTest, TheCopyRunsWithoutAShortcutAndTheRestDoesNot) {
               fs::perms::owner_exec);
     EXPECT_EQ(fs::status(world.Native("D:\\ZELKOR\\ZELPULT.INI")).permissions() & runnable,
               fs::perms::none);
+}
+
+TEST_F(SelfInstallTest, ReadOnlyDriveIsTold) {
+    platform->readOnlyDrive = "D:\\";
+    ExpectInstallFails(io_text::kAccessDenied);
+    EXPECT_FALSE(fs::exists(world.Native("D:\\ZELKOR")));
 }
 
 TEST_F(SelfInstallTest, VanishedDriveMakesNothing) {
