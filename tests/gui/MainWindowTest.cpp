@@ -214,6 +214,29 @@ TEST_F(MainWindowKeysTest, EnterInTheSourceFieldsInstallsAsTheButtonDoes) {
     EXPECT_EQ(closed.count(), 0);
 }
 
+TEST_F(MainWindowKeysTest, TheSourceChosenByMouseOrKeysEnablesThePathItNeeds) {
+    const auto pathEnabled = [this] {
+        const bool path = window->NPATH()->isEnabled();
+        EXPECT_EQ(window->NBROWSE()->isEnabled(), path);
+        EXPECT_EQ(window->NBROWSEPIC()->isEnabled(), path);
+        return path;
+    };
+    EXPECT_TRUE(window->NDISKC()->isChecked());
+    EXPECT_TRUE(pathEnabled());
+    QTest::mouseClick(window->NDISKA(), Qt::LeftButton);
+    EXPECT_FALSE(pathEnabled());
+    Press(window->NDISKA(), Qt::Key_Down);
+    EXPECT_TRUE(window->NDISKC()->isChecked());
+    EXPECT_TRUE(pathEnabled());
+    Press(window->NDISKC(), Qt::Key_Up);
+    EXPECT_TRUE(window->NDISKA()->isChecked());
+    EXPECT_FALSE(pathEnabled());
+    QTest::mouseClick(window->NDISKC(), Qt::LeftButton);
+    window->NDISKA()->setChecked(true);
+    window->NPATH()->setFocus();
+    EXPECT_TRUE(window->NDISKC()->isChecked());
+}
+
 // An object whose every event fails as a file operation would.
 class FailingObject final : public QObject {
 public:
