@@ -80,7 +80,11 @@ void CopyLauncher(Platform& platform, const std::string& target, const CopyFeedb
 void InstallLauncher(Platform& platform, MessageSink& messages, const SelfInstallChoice& choice,
                      const CopyFeedback& feedback) {
     const std::string directory = InstallDirectory(choice.drive);
-    (void)platform.CreateDirectory(directory);
+    if (!platform.CreateDirectory(directory) && !platform.DirectoryExists(directory) &&
+        platform.DirectoryExists(directory.substr(0, 3))) {
+        // A drive that takes no folder takes no copy either; said so, not as a missing path.
+        throw IoError(io_text::kAccessDenied);
+    }
     (void)platform.SetCurrentDirectory(directory.substr(0, 3));
     CopyLauncher(platform, directory + "\\ZELPULT.EXE", feedback);
     CreateEmptyIfMissing(platform, directory + "\\ZELPULT.INI");
