@@ -15,7 +15,8 @@ void SetText(QTableWidget& table, int row, int column, const QString& text) {
     QTableWidgetItem* item = table.item(row, column);
     if (item == nullptr) {
         item = new QTableWidgetItem();
-        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+        // The column titles stand in the fixed first row, which takes no selection.
+        item->setFlags(row == 0 ? Qt::ItemIsEnabled : Qt::ItemIsSelectable | Qt::ItemIsEnabled);
         table.setItem(row, column, item);
     }
     if (item->text() != text) {
@@ -35,20 +36,15 @@ void JobGridView::Refresh() {
     if (m_table.columnCount() != kJobColumns) {
         m_table.setColumnCount(kJobColumns);
     }
-    QStringList headers;
-    for (const std::string& header : JobColumnHeaders()) {
-        headers << FromCp1250(header);
-    }
-    m_table.setHorizontalHeaderLabels(headers);
     m_table.horizontalHeader()->setMinimumSectionSize(0);
     for (int column = kFirstHiddenColumn; column < kJobColumns; ++column) {
         m_table.setColumnWidth(column, 0);
     }
-    m_table.setRowCount(m_grid.RowCount() - 1);
-    for (int row = 1; row < m_grid.RowCount(); ++row) {
+    m_table.setRowCount(m_grid.RowCount());
+    for (int row = 0; row < m_grid.RowCount(); ++row) {
         const JobRow& cells = m_grid.Row(row);
         for (int column = 0; column < kJobColumns; ++column) {
-            SetText(m_table, row - 1, column, FromCp1250(cells[static_cast<std::size_t>(column)]));
+            SetText(m_table, row, column, FromCp1250(cells[static_cast<std::size_t>(column)]));
         }
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
-// A job list of the spool shown in its string grid: the grid's row 0 is the table's header,
-// the hidden columns are zero wide, and cells are copied only when the list has changed.
+// A job list of the spool shown in its string grid, row for row: row 0 holds the column
+// titles as the grid's fixed row, the hidden columns are zero wide, and cells are copied only
+// when the list has changed.
 
 #include <cstdint>
 #include <limits>

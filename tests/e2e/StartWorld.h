@@ -3,7 +3,7 @@
 // accounting program names, a private temporary folder, no display, and every process
 // started from it ended when the test ends.
 
-#include "ProcessWatch.h"
+#include "support/ProcessWatch.h"
 #include "support/TempDir.h"
 #include "support/WineWorld.h"
 

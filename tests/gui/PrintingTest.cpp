@@ -163,21 +163,22 @@ TEST(PrintControl, ShowsTheJobsAndStopsOnAPrinterThatFails) {
     EXPECT_FALSE(failed.error.empty());
     EXPECT_TRUE(fs::exists(root / "Printing" / "ws0001.A17"));
     ASSERT_EQ(running.columnCount(), 7);
-    ASSERT_EQ(running.rowCount(), 1);
-    EXPECT_EQ(running.horizontalHeaderItem(2)->text(), QString::fromUtf8("Nyomtatás időpontja"));
-    EXPECT_EQ(running.item(0, 0)->text(), QString::fromUtf8("Bár lista"));
-    EXPECT_EQ(running.item(0, 1)->text(), QString::fromUtf8("2017. év"));
+    ASSERT_EQ(running.rowCount(), 2);
+    EXPECT_EQ(running.item(0, 2)->text(), QString::fromUtf8("Nyomtatás időpontja"));
+    EXPECT_FALSE(running.item(0, 0)->flags() & Qt::ItemIsSelectable);
+    EXPECT_EQ(running.item(1, 0)->text(), QString::fromUtf8("Bár lista"));
+    EXPECT_EQ(running.item(1, 1)->text(), QString::fromUtf8("2017. év"));
     EXPECT_EQ(running.columnWidth(4), 0);
     EXPECT_EQ(running.columnWidth(6), 0);
-    EXPECT_EQ(finished.rowCount(), 1);
+    EXPECT_EQ(finished.rowCount(), 2);
 
     const fs::path pdf = root / "out.pdf";
     control.Printer().setOutputFileName(QString::fromStdString(pdf.string()));
     EXPECT_TRUE(control.Tick(true).printed);
     EXPECT_EQ(PageCount(pdf), 1);
     EXPECT_FALSE(fs::exists(root / "Printing" / "ws0001.A17"));
-    EXPECT_EQ(finished.item(0, 0)->text(), QString::fromUtf8("Bár lista"));
-    EXPECT_EQ(running.item(0, 0)->text(), QString());
+    EXPECT_EQ(finished.item(1, 0)->text(), QString::fromUtf8("Bár lista"));
+    EXPECT_EQ(running.item(1, 0)->text(), QString());
 }
 
 TEST(FileTimeText, ShortDateLongTimeWithoutZoneAndNoTimeAtMidnight) {

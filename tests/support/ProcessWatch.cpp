@@ -1,4 +1,4 @@
-#include "ProcessWatch.h"
+#include "support/ProcessWatch.h"
 
 #include <chrono>
 #include <csignal>
