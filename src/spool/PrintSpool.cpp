@@ -30,7 +30,7 @@ std::string DefaultFileTime(const LocalDateTime& t) {
     return text;
 }
 
-// Names compare from their second character, so that "ws" and "WS" sort together.
+// Names compare from their second character, so that "ws1" and "Ws1" sort together.
 std::string_view SortKey(const JobRow& row) {
     return std::string_view(row[kFileNameColumn])
         .substr(std::min<std::size_t>(1, row[kFileNameColumn].size()));
@@ -142,51 +142,47 @@ void PrintSpool::SortRows(int count) {
 SpoolTickResult PrintSpool::PrintFirstJob(int count) {
     SpoolTickResult result;
     result.scanned = true;
-    // The first job in name order prints; one that cannot be taken (gone, or its folder
-    // refuses the rename) must not hold up the ones behind it.
-    for (int row = 1; row <= count; ++row) {
-        const std::string fileName = m_running.Row(row)[kFileNameColumn];
-        const std::string waitingPath = PathOf(fileName);
-        const std::string printingPath = PathOf(PrintingName(fileName));
-        if (m_platform.FileExists(printingPath) ||
-            !m_platform.RenameFile(waitingPath, printingPath)) {
-            continue;
-        }
-        std::unique_ptr<InputFile> file;
-        try {
-            file = m_platform.OpenForRead(printingPath);
-        } catch (const IoError&) {
-            (void)m_platform.RenameFile(printingPath, waitingPath);
-            continue;
-        }
-        try {
-            m_printer.PrintJob(*file, m_running.Row(row)[kListNameColumn]);
-        } catch (const std::exception& error) {
-            file.reset();
-            if (!m_platform.RenameFile(printingPath, waitingPath)) {
-                m_unrestored[AsciiUpper(PrintingName(fileName))] = fileName;
-            }
-            result.printingStopped = true;
-            result.error = error.what();
-            return result;
-        }
-        file.reset();
-        (void)m_platform.DeleteFile(printingPath);
-        MoveToFinished(row, count);
-        result.printed = true;
+    // Only the first in name order: one that cannot be taken now is tried again next tick,
+    // so the lists never come out of order.
+    const std::string fileName = m_running.Row(1)[kFileNameColumn];
+    const std::string waitingPath = PathOf(fileName);
+    const std::string printingPath = PathOf(PrintingName(fileName));
+    if (m_platform.FileExists(printingPath) || !m_platform.RenameFile(waitingPath, printingPath)) {
         return result;
     }
+    std::unique_ptr<InputFile> file;
+    try {
+        file = m_platform.OpenForRead(printingPath);
+    } catch (const IoError&) {
+        (void)m_platform.RenameFile(printingPath, waitingPath);
+        return result;
+    }
+    try {
+        m_printer.PrintJob(*file, m_running.Row(1)[kListNameColumn]);
+    } catch (const std::exception& error) {
+        file.reset();
+        if (!m_platform.RenameFile(printingPath, waitingPath)) {
+            m_unrestored[AsciiUpper(PrintingName(fileName))] = fileName;
+        }
+        result.printingStopped = true;
+        result.error = error.what();
+        return result;
+    }
+    file.reset();
+    (void)m_platform.DeleteFile(printingPath);
+    MoveToFinished(count);
+    result.printed = true;
     return result;
 }
 
-void PrintSpool::MoveToFinished(int row, int count) {
+void PrintSpool::MoveToFinished(int count) {
     ++m_printedCounter;
     m_finished.SetRowCount(m_printedCounter);
     for (int i = m_finished.RowCount() - 2; i >= 1; --i) {
         m_finished.SetRow(i + 1, m_finished.Row(i));
     }
-    m_finished.SetRow(1, m_running.Row(row));
-    for (int i = row; i < count; ++i) {
+    m_finished.SetRow(1, m_running.Row(1));
+    for (int i = 1; i < count; ++i) {
         m_running.SetRow(i, m_running.Row(i + 1));
     }
     if (m_running.RowCount() > 2) {

@@ -47,7 +47,7 @@ private:
     void AddJob(int row, const PrintJob& job);
     void SortRows(int count);
     SpoolTickResult PrintFirstJob(int count);
-    void MoveToFinished(int row, int count);
+    void MoveToFinished(int count);
     [[nodiscard]] std::string PathOf(std::string_view fileName) const;
 
     Platform& m_platform;

@@ -12,17 +12,18 @@
 #include <QPrinter>
 #include <memory>
 
-class QTableWidget;
 class QWidget;
 
 namespace zel {
+
+class StringGrid;
 
 class PrintControl final {
     Q_DISABLE_COPY_MOVE(PrintControl)
 
 public:
-    PrintControl(Platform& platform, std::string spoolDirectory, QTableWidget& running,
-                 QTableWidget& finished);
+    PrintControl(Platform& platform, std::string spoolDirectory, StringGrid& running,
+                 StringGrid& finished);
 
     // One cycle of Timer1; shows its outcome in the grids. A result with printingStopped
     // set asks the window to put btMegszakit down and show the error.

@@ -5,14 +5,16 @@
 #include "ui/MeasureWindow.h"
 #include "ui/PrintControl.h"
 #include "ui/PrinterCanvas.h"
+#include "ui/StringGrid.h"
 
+#include <QApplication>
 #include <QDateTime>
-#include <QHeaderView>
+#include <QDialog>
 #include <QLocale>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTableWidget>
+#include <QTimer>
 #include <QTransform>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -151,8 +153,8 @@ TEST(PrintControl, ShowsTheJobsAndStopsOnAPrinterThatFails) {
                                                       "32017\xAD"
                                                       "41\r\nsor\r\n");
     const auto platform = world.MakePlatform();
-    QTableWidget running;
-    QTableWidget finished;
+    StringGrid running(7, 2);
+    StringGrid finished(7, 2);
     PrintControl control(*platform, "C:\\Printing", running, finished);
     control.Printer().setOutputFormat(QPrinter::PdfFormat);
     control.Printer().setOutputFileName(
@@ -162,23 +164,54 @@ TEST(PrintControl, ShowsTheJobsAndStopsOnAPrinterThatFails) {
     EXPECT_TRUE(failed.printingStopped);
     EXPECT_FALSE(failed.error.empty());
     EXPECT_TRUE(fs::exists(root / "Printing" / "ws0001.A17"));
-    ASSERT_EQ(running.columnCount(), 7);
+    // Row 0 is the fixed header row; the jobs begin in row 1.
     ASSERT_EQ(running.rowCount(), 2);
-    EXPECT_EQ(running.item(0, 2)->text(), QString::fromUtf8("Nyomtatás időpontja"));
-    EXPECT_FALSE(running.item(0, 0)->flags() & Qt::ItemIsSelectable);
-    EXPECT_EQ(running.item(1, 0)->text(), QString::fromUtf8("Bár lista"));
-    EXPECT_EQ(running.item(1, 1)->text(), QString::fromUtf8("2017. év"));
+    EXPECT_EQ(running.Cell(2, 0), QString::fromUtf8("Nyomtatás időpontja"));
+    EXPECT_EQ(running.Cell(0, 1), QString::fromUtf8("Bár lista"));
+    EXPECT_EQ(running.Cell(1, 1), QString::fromUtf8("2017. év"));
+    EXPECT_EQ(running.Cell(6, 1), QStringLiteral("ws0001.A17"));
+    EXPECT_TRUE(running.item(1, 0)->flags().testFlag(Qt::ItemIsSelectable));
     EXPECT_EQ(running.columnWidth(4), 0);
     EXPECT_EQ(running.columnWidth(6), 0);
     EXPECT_EQ(finished.rowCount(), 2);
+    EXPECT_EQ(finished.Cell(0, 0), QString::fromUtf8("Lista neve"));
+    EXPECT_EQ(finished.Cell(0, 1), QString());
 
     const fs::path pdf = root / "out.pdf";
     control.Printer().setOutputFileName(QString::fromStdString(pdf.string()));
     EXPECT_TRUE(control.Tick(true).printed);
     EXPECT_EQ(PageCount(pdf), 1);
     EXPECT_FALSE(fs::exists(root / "Printing" / "ws0001.A17"));
-    EXPECT_EQ(finished.item(1, 0)->text(), QString::fromUtf8("Bár lista"));
-    EXPECT_EQ(running.item(1, 0)->text(), QString());
+    EXPECT_EQ(finished.Cell(0, 1), QString::fromUtf8("Bár lista"));
+    EXPECT_EQ(running.rowCount(), 2);
+    EXPECT_EQ(running.Cell(0, 1), QString());
+}
+
+TEST(PrintControl, CancellingThePrinterSetupKeepsThePrinter) {
+    WineWorld world;
+    world.AddDrive('C');
+    const auto platform = world.MakePlatform();
+    StringGrid running(7, 2);
+    StringGrid finished(7, 2);
+    PrintControl control(*platform, "C:\\Printing", running, finished);
+    control.Printer().setOutputFormat(QPrinter::PdfFormat);
+    TempDir dir;
+    const QString kept = QString::fromStdString((dir.Path() / "kept.pdf").string());
+    control.Printer().setOutputFileName(kept);
+    control.Printer().setPageOrientation(QPageLayout::Landscape);
+
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            shown = dialog->objectName();
+            dialog->reject();
+        }
+    });
+    control.SetupPrinter(nullptr);
+    EXPECT_EQ(shown, QStringLiteral("PrinterSetupDialog1"));
+    EXPECT_EQ(control.Printer().outputFormat(), QPrinter::PdfFormat);
+    EXPECT_EQ(control.Printer().outputFileName(), kept);
+    EXPECT_EQ(control.Printer().pageLayout().orientation(), QPageLayout::Landscape);
 }
 
 TEST(FileTimeText, ShortDateLongTimeWithoutZoneAndNoTimeAtMidnight) {

@@ -46,9 +46,12 @@ public:
         if (beforeRename) {
             beforeRename();
         }
-        return !refuseRenames && ForwardingPlatform::RenameFile(from, to);
+        const bool refused =
+            refuseRenames || (!refuseRenamesOf.empty() && from.ends_with(refuseRenamesOf));
+        return !refused && ForwardingPlatform::RenameFile(from, to);
     }
     bool refuseRenames = false;
+    std::string refuseRenamesOf; // a file name whose renames fail
     std::function<void()> beforeRename;
 };
 
@@ -257,22 +260,25 @@ TEST_F(PrintSpoolTest, AJobThatCannotGoBackIsRestoredByALaterScan) {
     EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("egy")});
 }
 
-TEST_F(PrintSpoolTest, AJobThatCannotBeTakenDoesNotHoldUpTheOthers) {
+TEST_F(PrintSpoolTest, AJobThatCannotBeTakenKeepsItsPlaceInTheQueue) {
     Write("ws0001.A17", List("egy"));
     Write("ws0002.A17", List("kettő"));
-    // The first vanishes between the scan and its print.
-    m_platform->beforeRename = [this] { fs::remove(Folder() / "ws0001.A17"); };
-    EXPECT_TRUE(m_spool.Tick(true).printed);
-    EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("kettő")});
-    EXPECT_EQ(RunningNames(), std::vector<std::string>{"ws0001.A17"});
-
-    // Nothing can be renamed: nothing is printed twice, nothing lost.
-    m_platform->beforeRename = nullptr;
     Write("ws0003.A17", List("három"));
-    m_platform->refuseRenames = true;
+    // The first cannot be renamed this tick: the second must not print before it.
+    m_platform->refuseRenamesOf = "\\ws0001.A17";
     EXPECT_FALSE(m_spool.Tick(true).printed);
-    EXPECT_EQ(m_printer.jobs.size(), 1u);
-    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0003.A17"});
+    m_platform->refuseRenamesOf.clear();
+    EXPECT_TRUE(m_printer.jobs.empty());
+    EXPECT_TRUE(m_spool.Tick(true).printed);
+    EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("egy")});
+
+    // The next vanishes between the scan and its print; the one behind it prints next tick.
+    m_platform->beforeRename = [this] { fs::remove(Folder() / "ws0002.A17"); };
+    EXPECT_FALSE(m_spool.Tick(true).printed);
+    m_platform->beforeRename = nullptr;
+    EXPECT_TRUE(m_spool.Tick(true).printed);
+    EXPECT_EQ(m_printer.jobs, (std::vector<std::string>{List("egy"), List("három")}));
+    EXPECT_TRUE(FolderNames().empty());
 }
 
 TEST_F(PrintSpoolTest, AThousandWaitingListsAreListedInOrder) {
