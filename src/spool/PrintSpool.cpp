@@ -86,7 +86,7 @@ int PrintSpool::Scan() {
             const auto unrestored = m_unrestored.find(AsciiUpper(entry.name));
             if (unrestored == m_unrestored.end()) {
                 (void)m_platform.DeleteFile(path);
-            } else if (m_platform.RenameFile(path, PathOf(unrestored->second))) {
+            } else if (PutBack(path, unrestored->second)) {
                 m_unrestored.erase(unrestored);
             }
             continue;
@@ -154,14 +154,14 @@ SpoolTickResult PrintSpool::PrintFirstJob(int count) {
     try {
         file = m_platform.OpenForRead(printingPath);
     } catch (const IoError&) {
-        (void)m_platform.RenameFile(printingPath, waitingPath);
+        (void)PutBack(printingPath, fileName);
         return result;
     }
     try {
         m_printer.PrintJob(*file, m_running.Row(1)[kListNameColumn]);
     } catch (const std::exception& error) {
         file.reset();
-        if (!m_platform.RenameFile(printingPath, waitingPath)) {
+        if (!PutBack(printingPath, fileName)) {
             m_unrestored[AsciiUpper(PrintingName(fileName))] = fileName;
         }
         result.printingStopped = true;
@@ -173,6 +173,24 @@ SpoolTickResult PrintSpool::PrintFirstJob(int count) {
     MoveToFinished(count);
     result.printed = true;
     return result;
+}
+
+bool PrintSpool::PutBack(const std::string& printingPath, const std::string& fileName) {
+    // The program may have written a newer list under the same name meanwhile: then the job
+    // waits beside it under a free name that is still a list's ("ws0001~1.A17"), so that
+    // neither is lost.
+    std::string name = fileName;
+    const std::size_t dot = fileName.find('.');
+    const std::string stem = fileName.substr(0, std::min<std::size_t>(dot, 6));
+    const std::string extension = dot == std::string::npos ? std::string() : fileName.substr(dot);
+    for (int n = 1; m_platform.FileExists(PathOf(name)) || m_platform.DirectoryExists(PathOf(name));
+         ++n) {
+        if (n > 9) {
+            return false;
+        }
+        name = stem + "~" + std::to_string(n) + extension;
+    }
+    return m_platform.RenameFile(printingPath, PathOf(name));
 }
 
 void PrintSpool::MoveToFinished(int count) {

@@ -48,6 +48,8 @@ private:
     void SortRows(int count);
     SpoolTickResult PrintFirstJob(int count);
     void MoveToFinished(int count);
+    // A job whose printing failed back under a waiting name; false when it stays as it is.
+    [[nodiscard]] bool PutBack(const std::string& printingPath, const std::string& fileName);
     [[nodiscard]] std::string PathOf(std::string_view fileName) const;
 
     Platform& m_platform;

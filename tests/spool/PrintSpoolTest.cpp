@@ -22,6 +22,9 @@ const std::string kSpool = "C:\\ZELKOR\\Printing";
 class RecordingPrinter final : public JobPrinter {
 public:
     void PrintJob(InputFile& file, std::string_view title) override {
+        if (whilePrinting) {
+            whilePrinting();
+        }
         if (!failure.empty()) {
             throw std::runtime_error(failure);
         }
@@ -34,6 +37,7 @@ public:
     }
 
     std::string failure;
+    std::function<void()> whilePrinting;
     std::vector<std::string> jobs;
     std::vector<std::string> titles;
 };
@@ -225,6 +229,20 @@ TEST_F(PrintSpoolTest, AFailedJobGoesBackAndPrintsWhenThePrinterIsMended) {
     EXPECT_TRUE(m_spool.Tick(true).printed);
     EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("egy")});
     EXPECT_TRUE(FolderNames().empty());
+}
+
+TEST_F(PrintSpoolTest, AFailedJobNeverTakesTheNameOfANewerList) {
+    Write("ws0001.A17", List("egy"));
+    m_printer.failure = "Nincs nyomtató";
+    m_printer.whilePrinting = [this] { Write("ws0001.A17", List("uj")); };
+    EXPECT_TRUE(m_spool.Tick(true).printingStopped);
+    EXPECT_EQ(FolderNames(), (std::set<std::string>{"ws0001.A17", "ws0001~1.A17"}));
+
+    m_printer.failure.clear();
+    m_printer.whilePrinting = nullptr;
+    m_spool.Tick(true);
+    m_spool.Tick(true);
+    EXPECT_EQ(m_printer.jobs, (std::vector<std::string>{List("uj"), List("egy")}));
 }
 
 TEST_F(PrintSpoolTest, ACycleThatEndsInAnErrorLetsGoOfTheSpool) {
