@@ -124,6 +124,9 @@ public:
     void Button2Click();
     // Writes the configuration file; run whenever the window closes in normal mode.
     void FormClose();
+    // The configuration file failed while it was read: closing leaves it as it is rather
+    // than writing the little that was read over it.
+    void KeepConfigFile() { m_keepConfigFile = true; }
 
     // The application-wide error handler: sorts an error by its text.
     void AppException(const QString& message);
@@ -166,6 +169,7 @@ private:
     std::string m_startDirectory;
     std::string m_spoolDirectory;
     bool m_normalMode = false;
+    bool m_keepConfigFile = false;
     QPointer<MessageDialog> m_messageDialog;
     QPointer<QWidget> m_selfInstallWindow;
     QPointer<SettingsDialog> m_settingsDialog;

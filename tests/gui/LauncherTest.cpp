@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -77,6 +78,23 @@ TEST_F(LauncherTest, AFolderOutsideEveryDriveInstalls) {
     EXPECT_EQ(launcher.StartDirectory(), "");
 }
 
+TEST_F(LauncherTest, AStartDirectoryLongerThanAnyTextKeepsItsConfigurationWhole) {
+    // Cut to 255 characters, the path would name another folder: it is kept whole.
+    const std::string folder = "C:\\ZELKOR\\" + std::string(120, 'M') + "\\" +
+                               std::string(120, 'N') + "\\" + std::string(40, 'O');
+    const std::string ini = folder + "\\ZELPULT.INI";
+    env.world.WriteFile(ini, "[]\r\n[]\r\n[]\r\n[NYOMTATAS_MODJA_WINDOWS=TRUE]\r\n");
+    env.EnterDirectory(env.world.Native(folder));
+    Launcher launcher(env.platform);
+    ASSERT_EQ(launcher.Start(), StartMode::Normal);
+    EXPECT_EQ(launcher.StartDirectory(), folder);
+    EXPECT_TRUE(launcher.Form1()->edNyomWindows()->isChecked());
+    launcher.Form1()->close();
+    const std::string written = test::ReadNativeFile(env.world.Native(ini));
+    EXPECT_EQ(written.substr(0, 34), "[" + std::string(30, '0') + "]\r\n");
+    EXPECT_NE(written.find("[NYOMTATAS_MODJA_WINDOWS=TRUE]"), std::string::npos);
+}
+
 TEST_F(LauncherTest, OldPlatformIsRefusedWithItsOwnMessage) {
     env.WriteConfig();
     env.platform.version = PlatformVersion{3, 10, false};
@@ -109,6 +127,37 @@ TEST_F(LauncherTest, LaterVersionsRun) {
     }
     EXPECT_TRUE(IsRefusedVersion({3, 20, false}));
     EXPECT_TRUE(IsRefusedVersion({3, 0, false}));
+}
+
+TEST_F(LauncherTest, PrintingStoppedWarnsAndTheExitButtonHasTheFocusAfterwards) {
+    env.world.WriteFile("C:\\ZELKOR\\ZELPULT.INI",
+                        "[]\r\n[]\r\n[]\r\n[NYOMTATAS_ENGEDELYEZVE=FALSE]\r\n");
+    Launcher launcher(env.platform);
+    ASSERT_EQ(launcher.Start(), StartMode::Normal);
+    MessageDialog* dialog = launcher.Form4();
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->CurrentOwner(), launcher.Form1());
+    EXPECT_FALSE(launcher.Form1()->isEnabled());
+    dialog->Button1()->click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(launcher.Form1()->isEnabled());
+    EXPECT_EQ(launcher.Form1()->focusWidget(), launcher.Form1()->Button5());
+}
+
+TEST_F(LauncherTest, AReadErrorInTheConfigurationIsShownAndTheFileIsKept) {
+    const std::string settings = "[CD]\r\n[]\r\n[]\r\n[C:\\ZELKONYV.97\\A97.EXE /P]\r\n";
+    env.world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", settings);
+    env.platform.readFails = true;
+    Launcher launcher(env.platform);
+    {
+        test::ModalWatch watch;
+        EXPECT_EQ(launcher.Start(), StartMode::Normal);
+        EXPECT_EQ(watch.Seen(), QStringLiteral("Disk read error"));
+    }
+    EXPECT_TRUE(launcher.Form1()->isVisible());
+    EXPECT_NE(launcher.Form2(), nullptr);
+    launcher.Form1()->close();
+    EXPECT_EQ(test::ReadNativeFile(env.world.Native("C:\\ZELKOR\\ZELPULT.INI")), settings);
 }
 
 TEST_F(LauncherTest, RunEndsWhenTheMainWindowOfTheModeCloses) {
