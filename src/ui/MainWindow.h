@@ -83,7 +83,8 @@ public:
     void SetComboEnabled(int slot, bool enabled);
 
     [[nodiscard]] QTabWidget* PageControl1() const { return m_pageControl; }
-    // The hidden drive list of the first page, empty until the drive scan fills it.
+    // The hidden drive list of the first page; it stays empty, as the drive scan reads the
+    // same entries from the platform itself.
     [[nodiscard]] DriveComboBox* DriveComboBox1() const { return m_driveLists[0]; }
     [[nodiscard]] QRadioButton* NDISKA() const { return m_ndiskA; }
     [[nodiscard]] QRadioButton* NDISKC() const { return m_ndiskC; }

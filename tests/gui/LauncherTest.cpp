@@ -6,8 +6,11 @@
 #include "ui/SelfInstallWindow.h"
 #include "ui/WindowGeometry.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -44,6 +47,51 @@ TEST_F(LauncherTest, ConfigurationInTheCurrentFolderStartsTheMainWindow) {
     EXPECT_EQ(ended.count(), 0);
     launcher.Form1()->Button5()->click();
     EXPECT_EQ(ended.count(), 1);
+}
+
+TEST_F(LauncherTest, RowsOfferTheDrivesTheirProgramIsOnAndTheSettingsComeBack) {
+    env.world.AddDrive('D');
+    for (const char* program :
+         {"C:\\ZELKONYV.97\\A97.EXE", "D:\\ZELKONYV.97\\A97.EXE", "D:\\ZELBER.217\\B2017.EXE"}) {
+        env.world.WriteFile(program);
+    }
+    std::string lineA(30, ' ');
+    lineA[1] = 'D'; // A97
+    std::string lineB(30, ' ');
+    lineB[21] = 'C'; // B17, which is on D only
+    env.world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", "[" + lineA + "]\r\n[" + lineB +
+                                                       "]\r\n[A:\\INSTALL.EXE]\r\n"
+                                                       "[NYOMTATAS_MODJA_WINDOWS=TRUE]\r\n");
+    test::GuiPlatform platform(env.world.MakePlatform());
+    Launcher launcher(platform);
+    ASSERT_EQ(launcher.Start(), StartMode::Normal);
+    const MainWindow& window = *launcher.Form1();
+    const auto faced = [](const QComboBox* box) {
+        return box->palette().color(QPalette::Base) == box->palette().color(QPalette::Button);
+    };
+
+    const RowControls a97 = window.Row(3);
+    EXPECT_EQ(a97.drive->count(), 2);
+    EXPECT_EQ(a97.drive->currentText(), QStringLiteral("D:"));
+    EXPECT_TRUE(a97.year->isEnabled() && a97.drive->isEnabled() && a97.settings->isEnabled());
+    EXPECT_FALSE(faced(a97.drive));
+    EXPECT_EQ(launcher.Catalogue().DriveLetter(3), 'D');
+
+    const RowControls b17 = window.Row(44);
+    EXPECT_EQ(b17.drive->currentText(), QStringLiteral("D:"));
+    EXPECT_TRUE(b17.year->isEnabled() && b17.settings->isEnabled());
+    EXPECT_FALSE(b17.drive->isEnabled());
+    EXPECT_TRUE(faced(b17.drive));
+
+    const RowControls a96 = window.Row(1);
+    EXPECT_FALSE(a96.year->isEnabled() || a96.drive->isEnabled() || a96.settings->isEnabled());
+    EXPECT_EQ(a96.drive->count(), 0);
+    EXPECT_EQ(launcher.Catalogue().DriveLetter(1), '0');
+
+    EXPECT_EQ(window.NPATH()->text(), QStringLiteral("A:\\INSTALL.EXE"));
+    EXPECT_TRUE(window.edNyomWindows()->isChecked());
+    EXPECT_TRUE(window.btNyomtat()->isChecked());
+    EXPECT_FALSE(launcher.Form4()->isVisible());
 }
 
 TEST_F(LauncherTest, WithoutConfigurationTheLauncherInstallsItself) {
