@@ -149,6 +149,14 @@ std::string ComposeConfigFile(const ProgramCatalogue& catalogue, const LauncherC
 
 bool WriteConfigFile(Platform& platform, std::string_view iniPath,
                      const ProgramCatalogue& catalogue, const LauncherConfig& config) {
+    // A file that cannot be read gave none of its settings; replacing it would lose them.
+    if (platform.FileExists(iniPath)) {
+        try {
+            (void)platform.OpenForRead(iniPath);
+        } catch (const IoError&) {
+            return false;
+        }
+    }
     return ReplaceWholeFile(platform, iniPath, ComposeConfigFile(catalogue, config));
 }
 

@@ -30,7 +30,8 @@ void ReadConfigFile(Platform& platform, std::string_view iniPath, ProgramCatalog
                                             const LauncherConfig& config);
 
 // Writes beside the old file and puts the new one in its place, so that a failed write
-// leaves the old settings whole; false when nothing was replaced.
+// leaves the old settings whole; an old file that cannot be read is left alone. False when
+// nothing was replaced.
 [[nodiscard]] bool WriteConfigFile(Platform& platform, std::string_view iniPath,
                                    const ProgramCatalogue& catalogue, const LauncherConfig& config);
 

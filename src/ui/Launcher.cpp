@@ -7,12 +7,14 @@
 #include "ui/MainWindow.h"
 #include "ui/MessageDialog.h"
 #include "ui/ProgressWindow.h"
+#include "ui/QtText.h"
 #include "ui/SelfInstallWindow.h"
 #include "ui/SettingsDialog.h"
 #include "ui/WindowGeometry.h"
 
 #include <QApplication>
 #include <QPushButton>
+#include <exception>
 
 namespace zel {
 
@@ -89,9 +91,15 @@ void Launcher::StartInstall() {
 
 void Launcher::RunScan(ProgressWindow& progress) {
     DialogMessageSink messages(*m_messageDialog, m_mainWindow.get());
-    RunStartupScan(m_platform, ConfigFilePath(m_startDirectory),
-                   {m_catalogue, m_mainWindow->Config(), m_mainWindow->Drives()}, progress,
-                   *m_mainWindow, messages);
+    try {
+        RunStartupScan(m_platform, ConfigFilePath(m_startDirectory),
+                       {m_catalogue, m_mainWindow->Config(), m_mainWindow->Drives()}, progress,
+                       *m_mainWindow, messages);
+    } catch (const std::exception& error) {
+        // No event handler runs yet to catch it: the scan stops here and the panel comes up.
+        m_mainWindow->KeepConfigFile();
+        m_mainWindow->AppException(FromCp1250(error.what()));
+    }
 }
 
 void Launcher::CreateSettingsDialog() {
@@ -130,10 +138,18 @@ void Launcher::CreateSelfInstallWindow() {
 
 void Launcher::FocusExitButton() {
     QPushButton* exit = m_mainWindow->Button5();
-    if (exit->isEnabled() && exit->isVisibleTo(m_mainWindow.get()) &&
-        exit->focusPolicy() != Qt::NoFocus) {
-        exit->setFocus();
+    if (!exit->isEnabledTo(m_mainWindow.get()) || !exit->isVisibleTo(m_mainWindow.get()) ||
+        exit->focusPolicy() == Qt::NoFocus) {
+        return;
     }
+    if (m_mainWindow->isEnabled()) {
+        exit->setFocus();
+        return;
+    }
+    // The start-up's warning holds the window; the button takes the focus once it is released.
+    connect(
+        m_messageDialog.get(), &MessageDialog::Closed, exit, [exit] { exit->setFocus(); },
+        Qt::SingleShotConnection);
 }
 
 } // namespace zel

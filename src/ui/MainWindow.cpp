@@ -231,7 +231,7 @@ QWidget* MainWindow::MakeRowPage(const RowPage& layout, std::size_t index) {
     auto* page = Named(new QWidget, layout.pageName);
     MakeProductPanel(page, layout, Product::Bookkeeping);
     MakeProductPanel(page, layout, Product::Payroll);
-    // Never shown: the drive scan fills it and reads its entries.
+    // Never shown or filled: the drive scan reads the same entries from the platform itself.
     auto* driveList = Named(
         new DriveComboBox(page->findChild<QWidget*>(QString::fromLatin1(layout.panelNames[0]))),
         layout.driveListName);

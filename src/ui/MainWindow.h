@@ -83,7 +83,8 @@ public:
     void SetComboEnabled(int slot, bool enabled);
 
     [[nodiscard]] QTabWidget* PageControl1() const { return m_pageControl; }
-    // The hidden drive list of the first page, empty until the drive scan fills it.
+    // The hidden drive list of the first page; it stays empty, as the drive scan reads the
+    // same entries from the platform itself.
     [[nodiscard]] DriveComboBox* DriveComboBox1() const { return m_driveLists[0]; }
     [[nodiscard]] QRadioButton* NDISKA() const { return m_ndiskA; }
     [[nodiscard]] QRadioButton* NDISKC() const { return m_ndiskC; }
@@ -124,6 +125,9 @@ public:
     void Button2Click();
     // Writes the configuration file; run whenever the window closes in normal mode.
     void FormClose();
+    // The configuration file failed while it was read: closing leaves it as it is rather
+    // than writing the little that was read over it.
+    void KeepConfigFile() { m_keepConfigFile = true; }
 
     // The application-wide error handler: sorts an error by its text.
     void AppException(const QString& message);
@@ -166,6 +170,7 @@ private:
     std::string m_startDirectory;
     std::string m_spoolDirectory;
     bool m_normalMode = false;
+    bool m_keepConfigFile = false;
     QPointer<MessageDialog> m_messageDialog;
     QPointer<QWidget> m_selfInstallWindow;
     QPointer<SettingsDialog> m_settingsDialog;

@@ -26,7 +26,7 @@ void MainWindow::ApplyConfig(const LauncherConfig& config) {
 }
 
 void MainWindow::FormClose() {
-    if (!m_normalMode) {
+    if (!m_normalMode || m_keepConfigFile) {
         return;
     }
     // A failed write keeps the file of the last run whole; the panel closes regardless.

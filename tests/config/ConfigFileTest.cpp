@@ -275,6 +275,16 @@ TEST_F(ConfigFileTest, TheFileLiesInTheStartDirectoryEvenAtARoot) {
               ComposeConfigFile(catalogue, config));
 }
 
+TEST_F(ConfigFileTest, AFileThatCannotBeReadIsNotReplaced) {
+    const std::string old = Lines({"[C]", "[D]", "[SOMEONE ELSE'S]"});
+    world.WriteFile(kIni, old);
+    test::ScanDouble locked(world);
+    locked.openFails = true;
+    ReadConfigFile(locked, kIni, catalogue, config);
+    EXPECT_FALSE(WriteConfigFile(locked, kIni, catalogue, config));
+    EXPECT_EQ(test::ReadNativeFile(world.Native(kIni)), old);
+}
+
 TEST_F(ConfigFileTest, AFailedWriteLeavesTheOldFileWhole) {
     const std::string old = Lines({"[C]", "[D]", "[OLD]", "[NYOMTATAS_ENGEDELYEZVE=FALSE]"});
     world.WriteFile(kIni, old);

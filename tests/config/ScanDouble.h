@@ -1,7 +1,7 @@
 #pragma once
 // A test world's platform with what this machine cannot give set by hand: drive facts per
-// letter (a CD-ROM, a floppy, a network drive with its remote name) and a file whose reading
-// fails after it was opened. Everything else is the real thing.
+// letter (a CD-ROM, a floppy, a network drive with its remote name) and a file that cannot be
+// opened or whose reading fails after it was opened. Everything else is the real thing.
 
 #include "platform/IoError.h"
 #include "support/ForwardingPlatform.h"
@@ -26,6 +26,9 @@ public:
         return found == remoteNames.end() ? ForwardingPlatform::RemoteName(letter) : found->second;
     }
     std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) override {
+        if (openFails) {
+            throw IoError(io_text::kAccessDenied);
+        }
         auto file = ForwardingPlatform::OpenForRead(dosPath);
         if (!readFails) {
             return file;
@@ -36,6 +39,8 @@ public:
     std::map<char, DriveType> types;
     std::map<char, std::optional<std::string>> remoteNames;
     bool readFails = false;
+    // Root reads whatever the permission bits say: a file it may not open is made here.
+    bool openFails = false;
 
 private:
     class FailingFile final : public InputFile {

@@ -3,6 +3,7 @@
 // directory, and a platform whose version, drive type and executable path a test may
 // replace.
 
+#include "platform/IoError.h"
 #include "support/ForwardingPlatform.h"
 #include "support/WineWorld.h"
 
@@ -25,10 +26,23 @@ public:
     std::string ExecutablePath() override {
         return executablePath.value_or(Inner().ExecutablePath());
     }
+    std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) override {
+        auto file = Inner().OpenForRead(dosPath);
+        return readFails ? std::make_unique<FailingFile>() : std::move(file);
+    }
 
     std::optional<PlatformVersion> version;
     std::optional<DriveType> driveType;
     std::optional<std::string> executablePath;
+    // A file that opens but fails at its first read.
+    bool readFails = false;
+
+private:
+    class FailingFile final : public InputFile {
+    public:
+        std::uint64_t Size() override { return 1; }
+        std::string Read(std::size_t) override { throw IoError(io_text::kReadError); }
+    };
 };
 
 class GuiWorld final {

@@ -6,9 +6,13 @@
 #include "ui/SelfInstallWindow.h"
 #include "ui/WindowGeometry.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -45,6 +49,51 @@ TEST_F(LauncherTest, ConfigurationInTheCurrentFolderStartsTheMainWindow) {
     EXPECT_EQ(ended.count(), 1);
 }
 
+TEST_F(LauncherTest, RowsOfferTheDrivesTheirProgramIsOnAndTheSettingsComeBack) {
+    env.world.AddDrive('D');
+    for (const char* program :
+         {"C:\\ZELKONYV.97\\A97.EXE", "D:\\ZELKONYV.97\\A97.EXE", "D:\\ZELBER.217\\B2017.EXE"}) {
+        env.world.WriteFile(program);
+    }
+    std::string lineA(30, ' ');
+    lineA[1] = 'D'; // A97
+    std::string lineB(30, ' ');
+    lineB[21] = 'C'; // B17, which is on D only
+    env.world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", "[" + lineA + "]\r\n[" + lineB +
+                                                       "]\r\n[A:\\INSTALL.EXE]\r\n"
+                                                       "[NYOMTATAS_MODJA_WINDOWS=TRUE]\r\n");
+    test::GuiPlatform platform(env.world.MakePlatform());
+    Launcher launcher(platform);
+    ASSERT_EQ(launcher.Start(), StartMode::Normal);
+    const MainWindow& window = *launcher.Form1();
+    const auto faced = [](const QComboBox* box) {
+        return box->palette().color(QPalette::Base) == box->palette().color(QPalette::Button);
+    };
+
+    const RowControls a97 = window.Row(3);
+    EXPECT_EQ(a97.drive->count(), 2);
+    EXPECT_EQ(a97.drive->currentText(), QStringLiteral("D:"));
+    EXPECT_TRUE(a97.year->isEnabled() && a97.drive->isEnabled() && a97.settings->isEnabled());
+    EXPECT_FALSE(faced(a97.drive));
+    EXPECT_EQ(launcher.Catalogue().DriveLetter(3), 'D');
+
+    const RowControls b17 = window.Row(44);
+    EXPECT_EQ(b17.drive->currentText(), QStringLiteral("D:"));
+    EXPECT_TRUE(b17.year->isEnabled() && b17.settings->isEnabled());
+    EXPECT_FALSE(b17.drive->isEnabled());
+    EXPECT_TRUE(faced(b17.drive));
+
+    const RowControls a96 = window.Row(1);
+    EXPECT_FALSE(a96.year->isEnabled() || a96.drive->isEnabled() || a96.settings->isEnabled());
+    EXPECT_EQ(a96.drive->count(), 0);
+    EXPECT_EQ(launcher.Catalogue().DriveLetter(1), '0');
+
+    EXPECT_EQ(window.NPATH()->text(), QStringLiteral("A:\\INSTALL.EXE"));
+    EXPECT_TRUE(window.edNyomWindows()->isChecked());
+    EXPECT_TRUE(window.btNyomtat()->isChecked());
+    EXPECT_FALSE(launcher.Form4()->isVisible());
+}
+
 TEST_F(LauncherTest, WithoutConfigurationTheLauncherInstallsItself) {
     // A folder of that name is no configuration file.
     std::filesystem::create_directories(env.world.Native("C:\\ZELKOR\\ZELPULT.INI"));
@@ -75,6 +124,23 @@ TEST_F(LauncherTest, AFolderOutsideEveryDriveInstalls) {
     Launcher launcher(env.platform);
     EXPECT_EQ(launcher.Start(), StartMode::Install);
     EXPECT_EQ(launcher.StartDirectory(), "");
+}
+
+TEST_F(LauncherTest, AStartDirectoryLongerThanAnyTextKeepsItsConfigurationWhole) {
+    // Cut to 255 characters, the path would name another folder: it is kept whole.
+    const std::string folder = "C:\\ZELKOR\\" + std::string(120, 'M') + "\\" +
+                               std::string(120, 'N') + "\\" + std::string(40, 'O');
+    const std::string ini = folder + "\\ZELPULT.INI";
+    env.world.WriteFile(ini, "[]\r\n[]\r\n[]\r\n[NYOMTATAS_MODJA_WINDOWS=TRUE]\r\n");
+    env.EnterDirectory(env.world.Native(folder));
+    Launcher launcher(env.platform);
+    ASSERT_EQ(launcher.Start(), StartMode::Normal);
+    EXPECT_EQ(launcher.StartDirectory(), folder);
+    EXPECT_TRUE(launcher.Form1()->edNyomWindows()->isChecked());
+    launcher.Form1()->close();
+    const std::string written = test::ReadNativeFile(env.world.Native(ini));
+    EXPECT_EQ(written.substr(0, 34), "[" + std::string(30, '0') + "]\r\n");
+    EXPECT_NE(written.find("[NYOMTATAS_MODJA_WINDOWS=TRUE]"), std::string::npos);
 }
 
 TEST_F(LauncherTest, OldPlatformIsRefusedWithItsOwnMessage) {
@@ -109,6 +175,37 @@ TEST_F(LauncherTest, LaterVersionsRun) {
     }
     EXPECT_TRUE(IsRefusedVersion({3, 20, false}));
     EXPECT_TRUE(IsRefusedVersion({3, 0, false}));
+}
+
+TEST_F(LauncherTest, PrintingStoppedWarnsAndTheExitButtonHasTheFocusAfterwards) {
+    env.world.WriteFile("C:\\ZELKOR\\ZELPULT.INI",
+                        "[]\r\n[]\r\n[]\r\n[NYOMTATAS_ENGEDELYEZVE=FALSE]\r\n");
+    Launcher launcher(env.platform);
+    ASSERT_EQ(launcher.Start(), StartMode::Normal);
+    MessageDialog* dialog = launcher.Form4();
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->CurrentOwner(), launcher.Form1());
+    EXPECT_FALSE(launcher.Form1()->isEnabled());
+    dialog->Button1()->click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(launcher.Form1()->isEnabled());
+    EXPECT_EQ(launcher.Form1()->focusWidget(), launcher.Form1()->Button5());
+}
+
+TEST_F(LauncherTest, AReadErrorInTheConfigurationIsShownAndTheFileIsKept) {
+    const std::string settings = "[CD]\r\n[]\r\n[]\r\n[C:\\ZELKONYV.97\\A97.EXE /P]\r\n";
+    env.world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", settings);
+    env.platform.readFails = true;
+    Launcher launcher(env.platform);
+    {
+        test::ModalWatch watch;
+        EXPECT_EQ(launcher.Start(), StartMode::Normal);
+        EXPECT_EQ(watch.Seen(), QStringLiteral("Disk read error"));
+    }
+    EXPECT_TRUE(launcher.Form1()->isVisible());
+    EXPECT_NE(launcher.Form2(), nullptr);
+    launcher.Form1()->close();
+    EXPECT_EQ(test::ReadNativeFile(env.world.Native("C:\\ZELKOR\\ZELPULT.INI")), settings);
 }
 
 TEST_F(LauncherTest, RunEndsWhenTheMainWindowOfTheModeCloses) {
