@@ -150,10 +150,14 @@ std::string ComposeConfigFile(const ProgramCatalogue& catalogue, const LauncherC
 bool WriteConfigFile(Platform& platform, std::string_view iniPath,
                      const ProgramCatalogue& catalogue, const LauncherConfig& config) {
     // A file that cannot be read gave none of its settings; replacing it would lose them.
+    // One made read-only keeps the settings its user froze there.
     if (platform.FileExists(iniPath)) {
         try {
             (void)platform.OpenForRead(iniPath);
         } catch (const IoError&) {
+            return false;
+        }
+        if (!platform.MakeSharingProbe()->CanOpenDenyWrite(iniPath)) {
             return false;
         }
     }

@@ -275,13 +275,20 @@ TEST_F(ConfigFileTest, TheFileLiesInTheStartDirectoryEvenAtARoot) {
               ComposeConfigFile(catalogue, config));
 }
 
-TEST_F(ConfigFileTest, AFileThatCannotBeReadIsNotReplaced) {
+TEST_F(ConfigFileTest, AFileThatCannotBeReadOrWrittenIsNotReplaced) {
     const std::string old = Lines({"[C]", "[D]", "[SOMEONE ELSE'S]"});
     world.WriteFile(kIni, old);
     test::ScanDouble locked(world);
     locked.openFails = true;
     ReadConfigFile(locked, kIni, catalogue, config);
     EXPECT_FALSE(WriteConfigFile(locked, kIni, catalogue, config));
+    EXPECT_EQ(test::ReadNativeFile(world.Native(kIni)), old);
+
+    // Made read-only by its user: read, and kept as it is.
+    fs::permissions(world.Native(kIni), fs::perms::owner_read | fs::perms::group_read);
+    ReadConfigFile(*platform, kIni, catalogue, config);
+    EXPECT_EQ(config.installSourcePath, "SOMEONE ELSE'S");
+    EXPECT_FALSE(WriteConfigFile(*platform, kIni, catalogue, config));
     EXPECT_EQ(test::ReadNativeFile(world.Native(kIni)), old);
 }
 
