@@ -6,6 +6,7 @@
 #include "spool/JobPrinter.h"
 #include "spool/PageRenderer.h"
 #include "spool/PrintSpool.h"
+#include "support/MemoryFile.h"
 #include "ui/MeasureWindow.h"
 #include "ui/PrinterCanvas.h"
 
@@ -24,21 +25,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr int kPages = 10;
-
-class StringFile final : public zel::InputFile {
-public:
-    explicit StringFile(const std::string& bytes) : m_bytes(bytes) {}
-    std::uint64_t Size() override { return m_bytes.size(); }
-    std::string Read(std::size_t maxBytes) override {
-        std::string piece = m_bytes.substr(m_pos, maxBytes);
-        m_pos += piece.size();
-        return piece;
-    }
-
-private:
-    const std::string& m_bytes;
-    std::size_t m_pos = 0;
-};
 
 class NoPrinter final : public zel::JobPrinter {
 public:
@@ -107,7 +93,7 @@ void RendererToPdf(benchmark::State& state) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf.string()));
         zel::PrinterCanvas canvas(printer, measure);
-        StringFile file(job);
+        zel::test::MemoryFile file(job);
         zel::RenderPrintFile(file, canvas, "bench");
     }
     SetPageCounters(state, pdf);

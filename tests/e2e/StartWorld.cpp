@@ -2,6 +2,7 @@
 
 #include "TestPaths.h"
 #include "launch/ProgramInformationFile.h"
+#include "support/StandIns.h"
 #include "text/AsciiUpper.h"
 #include "text/DosPath.h"
 
@@ -12,35 +13,22 @@ namespace fs = std::filesystem;
 namespace zel::test {
 
 StartWorld::StartWorld() : m_c(m_world.AddDrive('C')) {
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "TMPDIR"}) {
-        const char* value = std::getenv(name);
-        m_savedEnvironment[name] = value ? std::optional<std::string>(value) : std::nullopt;
-    }
-    ::unsetenv("DISPLAY");
-    ::unsetenv("WAYLAND_DISPLAY");
-    ::setenv("TMPDIR", m_temp.Path().c_str(), 1);
+    m_environment.Unset("DISPLAY");
+    m_environment.Unset("WAYLAND_DISPLAY");
+    m_environment.Set("TMPDIR", m_temp.Path().string());
     m_platform = m_world.MakePlatform();
 }
 
 StartWorld::~StartWorld() {
     m_mark.KillAll();
-    for (const auto& [name, value] : m_savedEnvironment) {
-        if (value) {
-            ::setenv(name.c_str(), value->c_str(), 1);
-        } else {
-            ::unsetenv(name.c_str());
-        }
-    }
 }
 
 void StartWorld::InstallNative(std::string_view dosPath) {
-    const fs::path target = m_world.WriteFile(dosPath);
-    fs::copy_file(fs::path(kBinDir) / "standin", target, fs::copy_options::overwrite_existing);
+    InstallNativeStandIn(m_world, dosPath);
 }
 
 void StartWorld::InstallDos(std::string_view dosPath) {
-    const fs::path target = m_world.WriteFile(dosPath);
-    fs::copy_file(fs::path(kBinDir) / "STANDIN.EXE", target, fs::copy_options::overwrite_existing);
+    InstallDosStandIn(m_world, dosPath);
 }
 
 void StartWorld::WritePif(std::string_view pifPath, std::string_view program,
@@ -70,32 +58,11 @@ std::optional<std::string> StartWorld::WaitForLog(std::string_view folder, int s
 }
 
 std::map<std::string, std::string> StartWorld::LogEntries(const std::string& log) {
-    std::map<std::string, std::string> entries;
-    std::size_t start = 0;
-    while (start < log.size()) {
-        auto end = log.find('\n', start);
-        std::string line = log.substr(start, end == std::string::npos ? end : end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (const auto equals = line.find('='); equals != std::string::npos) {
-            entries[line.substr(0, equals)] = line.substr(equals + 1);
-        }
-        start = end == std::string::npos ? log.size() : end + 1;
-    }
-    return entries;
+    return StandInLogEntries(log);
 }
 
 std::vector<fs::path> StartWorld::PrintFiles(std::string_view folder) const {
-    std::vector<fs::path> files;
-    std::error_code ec;
-    for (fs::directory_iterator it(m_world.Native(folder), ec), end; !ec && it != end;
-         it.increment(ec)) {
-        if (AsciiUpper(it->path().filename().string()).starts_with("WS")) {
-            files.push_back(it->path());
-        }
-    }
-    return files;
+    return PrintFilesIn(m_world, folder);
 }
 
 } // namespace zel::test

@@ -4,6 +4,7 @@
 // started from it ended when the test ends.
 
 #include "support/ProcessWatch.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 #include "support/WineWorld.h"
 
@@ -42,7 +43,7 @@ protected:
     std::unique_ptr<posix::PosixPlatform> m_platform;
 
 private:
-    std::map<std::string, std::optional<std::string>> m_savedEnvironment;
+    ScopedEnvironment m_environment;
 };
 
 } // namespace zel::test

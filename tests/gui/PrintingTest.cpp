@@ -1,4 +1,5 @@
 #include "spool/PageRenderer.h"
+#include "support/MemoryFile.h"
 #include "support/TempDir.h"
 #include "support/WineWorld.h"
 #include "ui/FileTimeText.h"
@@ -23,21 +24,6 @@ namespace fs = std::filesystem;
 
 namespace zel::test {
 namespace {
-
-class StringFile final : public InputFile {
-public:
-    explicit StringFile(std::string bytes) : m_bytes(std::move(bytes)) {}
-    std::uint64_t Size() override { return m_bytes.size(); }
-    std::string Read(std::size_t maxBytes) override {
-        std::string piece = m_bytes.substr(m_pos, maxBytes);
-        m_pos += piece.size();
-        return piece;
-    }
-
-private:
-    std::string m_bytes;
-    std::size_t m_pos = 0;
-};
 
 QString Run(const QString& program, const QStringList& arguments) {
     QProcess process;
@@ -70,7 +56,7 @@ void PrintToPdf(const std::string& bytes, const fs::path& pdf) {
     printer.setOutputFileName(QString::fromStdString(pdf.string()));
     MeasureWindow measure;
     PrinterCanvas canvas(printer, measure);
-    StringFile file(bytes);
+    MemoryFile file(bytes);
     RenderPrintFile(file, canvas, "lista");
 }
 

@@ -1,6 +1,7 @@
 #include "PanelWorld.h"
 
 #include "TestPaths.h"
+#include "support/StandIns.h"
 #include "text/AsciiUpper.h"
 #include "text/CodePage1250.h"
 #include "ui/MessageDialog.h"
@@ -15,14 +16,6 @@
 namespace fs = std::filesystem;
 
 namespace zel::test {
-namespace {
-
-constexpr const char* kEnvironment[] = {"DISPLAY",        "WAYLAND_DISPLAY", "TMPDIR",
-                                        "HOME",           "XDG_DATA_HOME",   "XDG_CONFIG_HOME",
-                                        "XDG_DESKTOP_DIR"};
-
-} // namespace
-
 PanelWorld::PanelWorld()
     : m_platform([this] {
           for (const char drive : {'C', 'D', 'E'}) {
@@ -31,21 +24,17 @@ PanelWorld::PanelWorld()
           return m_world.MakePlatform();
       }()),
       m_oldDirectory(fs::current_path()) {
-    for (const char* name : kEnvironment) {
-        const char* value = std::getenv(name);
-        m_savedEnvironment[name] = value ? std::optional<std::string>(value) : std::nullopt;
-    }
-    ::unsetenv("DISPLAY");
-    ::unsetenv("WAYLAND_DISPLAY");
-    ::setenv("TMPDIR", m_temp.Path().c_str(), 1);
+    m_environment.Unset("DISPLAY");
+    m_environment.Unset("WAYLAND_DISPLAY");
+    m_environment.Set("TMPDIR", m_temp.Path().string());
     // Shortcuts go into this world's own home, never into the user's.
     const fs::path home = m_world.Native("C:\\HOME");
     fs::create_directories(home / "Asztal");
     WriteNativeFile(home / ".config" / "user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Asztal\"\n");
-    ::setenv("HOME", home.c_str(), 1);
-    ::setenv("XDG_DATA_HOME", (home / ".local" / "share").c_str(), 1);
-    ::setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
-    ::setenv("XDG_DESKTOP_DIR", (home / "Asztal").c_str(), 1);
+    m_environment.Set("HOME", home.string());
+    m_environment.Set("XDG_DATA_HOME", (home / ".local" / "share").string());
+    m_environment.Set("XDG_CONFIG_HOME", (home / ".config").string());
+    m_environment.Set("XDG_DESKTOP_DIR", (home / "Asztal").string());
 
     fs::create_directories(m_world.Native("C:\\ZELKOR"));
     fs::current_path(m_world.Native("C:\\ZELKOR"));
@@ -68,23 +57,14 @@ PanelWorld::~PanelWorld() {
     m_launcher.reset();
     m_mark.KillAll();
     fs::current_path(m_oldDirectory);
-    for (const auto& [name, value] : m_savedEnvironment) {
-        if (value) {
-            ::setenv(name.c_str(), value->c_str(), 1);
-        } else {
-            ::unsetenv(name.c_str());
-        }
-    }
 }
 
 void PanelWorld::InstallNative(std::string_view dosPath) {
-    const fs::path target = m_world.WriteFile(dosPath);
-    fs::copy_file(fs::path(kBinDir) / "standin", target, fs::copy_options::overwrite_existing);
+    InstallNativeStandIn(m_world, dosPath);
 }
 
 void PanelWorld::InstallDos(std::string_view dosPath) {
-    const fs::path target = m_world.WriteFile(dosPath);
-    fs::copy_file(fs::path(kBinDir) / "STANDIN.EXE", target, fs::copy_options::overwrite_existing);
+    InstallDosStandIn(m_world, dosPath);
 }
 
 void PanelWorld::WriteConfig(std::initializer_list<std::string_view> lines) {
@@ -163,26 +143,7 @@ bool PanelWorld::WaitFor(const std::function<bool()>& condition, int seconds, in
 }
 
 std::map<std::string, std::string> PanelWorld::Log(std::string_view folder) const {
-    std::map<std::string, std::string> entries;
-    const fs::path log = m_world.Native(std::string(folder) + "\\STANDIN.LOG");
-    std::error_code ec;
-    if (!fs::exists(log, ec)) {
-        return entries;
-    }
-    const std::string text = ReadNativeFile(log);
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const auto end = text.find('\n', start);
-        std::string line = text.substr(start, end == std::string::npos ? end : end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (const auto equals = line.find('='); equals != std::string::npos) {
-            entries[line.substr(0, equals)] = line.substr(equals + 1);
-        }
-        start = end == std::string::npos ? text.size() : end + 1;
-    }
-    return entries;
+    return ReadStandInLog(m_world, folder);
 }
 
 std::map<std::string, std::string> PanelWorld::WaitForLog(std::string_view folder) {
@@ -191,15 +152,7 @@ std::map<std::string, std::string> PanelWorld::WaitForLog(std::string_view folde
 }
 
 std::vector<fs::path> PanelWorld::PrintFiles(std::string_view folder) const {
-    std::vector<fs::path> files;
-    std::error_code ec;
-    for (fs::directory_iterator it(m_world.Native(folder), ec), end; !ec && it != end;
-         it.increment(ec)) {
-        if (AsciiUpper(it->path().filename().string()).starts_with("WS")) {
-            files.push_back(it->path());
-        }
-    }
-    return files;
+    return PrintFilesIn(m_world, folder);
 }
 
 } // namespace zel::test

@@ -6,6 +6,7 @@
 
 #include "support/ForwardingPlatform.h"
 #include "support/ProcessWatch.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
 #include "support/WineWorld.h"
 #include "ui/Launcher.h"
@@ -103,7 +104,7 @@ private:
     QTimer m_errorBoxWatch;
     QStringList m_errorBoxes;
     std::filesystem::path m_oldDirectory;
-    std::map<std::string, std::optional<std::string>> m_savedEnvironment;
+    ScopedEnvironment m_environment;
 };
 
 } // namespace zel::test

@@ -1,8 +1,8 @@
 #include "spool/PageRenderer.h"
 
-#include "MemoryFile.h"
 #include "RecordingCanvas.h"
 #include "spool/PageGeometry.h"
+#include "support/MemoryFile.h"
 
 #include <gtest/gtest.h>
 #include <string>
