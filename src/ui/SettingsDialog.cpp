@@ -2,6 +2,7 @@
 
 #include "catalogue/ProgramCatalogue.h"
 #include "settings/StartParamStore.h"
+#include "ui/Fonts.h"
 #include "ui/QtText.h"
 
 #include <QCheckBox>
@@ -19,19 +20,25 @@ namespace {
 
 const QRect kPanel(8, 8, 401, 265);
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry) {
+// The form's labels sized themselves to their text; one that the standing-in face makes
+// wider grows away from the edge it is aligned to.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    const int width = std::max(geometry.width(), label->sizeHint().width());
+    const int left =
+        alignment.testFlag(Qt::AlignRight) ? geometry.right() + 1 - width : geometry.left();
+    label->setGeometry(left, geometry.top(), width, geometry.height());
     return label;
 }
 
 // The value labels size themselves to their text, as the form's autosized labels did.
 QLabel* MakeValueLabel(QWidget* parent, const char* name, int left, int top) {
     auto* label = MakeLabel(parent, name, {}, QRect(left, top, 0, 0));
-    QFont bold(QStringLiteral("MS Sans Serif"), 9);
-    bold.setBold(true);
-    label->setFont(bold);
+    // 9 points at 96 dots per inch.
+    label->setFont(SansSerifPixels(12, true));
     return label;
 }
 
@@ -58,7 +65,7 @@ SettingsDialog::SettingsDialog(ProgramCatalogue& catalogue, QWidget* owner, QSiz
       m_catalogue(catalogue), m_owner(owner), m_screenSize(screenSize) {
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("  Program beállítás"));
-    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    setFont(FormFont());
     MakeControls();
     FormCreate();
 }
@@ -76,7 +83,7 @@ void SettingsDialog::MakeControls() {
               QRect(132, 24, 137, 13));
     const auto rightLabel = [this](const char* name, const QString& text, const QRect& geometry) {
         // Captions end at one edge, next to their values, whatever face stands in.
-        MakeLabel(m_panel, name, text, geometry)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        MakeLabel(m_panel, name, text, geometry, Qt::AlignRight | Qt::AlignVCenter);
     };
     rightLabel("Label2", QStringLiteral("Program neve:"), QRect(71, 56, 69, 13));
     rightLabel("Label3", QStringLiteral("Évjárat:"), QRect(104, 80, 36, 13));
@@ -86,8 +93,7 @@ void SettingsDialog::MakeControls() {
     m_phely = MakeValueLabel(m_panel, "phely", 152, 128);
 
     auto* label4 = MakeLabel(m_panel, "Label4", QStringLiteral("&Indító paraméterek:"),
-                             QRect(48, 152, 92, 13));
-    label4->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+                             QRect(48, 152, 92, 13), Qt::AlignRight | Qt::AlignVCenter);
     m_edit1 = new QLineEdit(m_panel);
     m_edit1->setObjectName(QStringLiteral("Edit1"));
     m_edit1->setGeometry(152, 152, 209, 21);
@@ -96,7 +102,7 @@ void SettingsDialog::MakeControls() {
 
     m_checkBox1 = new QCheckBox(QStringLiteral("Minden meghajtón ez legyen a &paraméter"), m_panel);
     m_checkBox1->setObjectName(QStringLiteral("CheckBox1"));
-    m_checkBox1->setGeometry(151, 176, 210, 17);
+    m_checkBox1->setGeometry(151, 176, std::max(210, m_checkBox1->sizeHint().width()), 17);
 
     m_button3 = MakeButton(m_panel, "Button3", QStringLiteral("&OK"), QRect(128, 216, 65, 25));
     m_button1 = MakeButton(m_panel, "Button1", QStringLiteral("&Mégsem"), QRect(216, 216, 73, 25));
