@@ -80,14 +80,24 @@ void CopyLauncher(Platform& platform, const std::string& target, const CopyFeedb
 void InstallLauncher(Platform& platform, MessageSink& messages, const SelfInstallChoice& choice,
                      const CopyFeedback& feedback) {
     const std::string directory = InstallDirectory(choice.drive);
+    const bool made = platform.CreateDirectory(directory);
     // A drive that is there but takes no folder is write-protected: say so, rather than that
     // the copy's file was not found.
-    if (!platform.CreateDirectory(directory) && !platform.DirectoryExists(directory) &&
+    if (!made && !platform.DirectoryExists(directory) &&
         platform.DirectoryExists(directory.substr(0, 3))) {
         throw IoError(io_text::kAccessDenied);
     }
     (void)platform.SetCurrentDirectory(directory.substr(0, 3));
-    CopyLauncher(platform, directory + "\\ZELPULT.EXE", feedback);
+    try {
+        CopyLauncher(platform, directory + "\\ZELPULT.EXE", feedback);
+    } catch (const IoError&) {
+        // A first installation that failed leaves no empty folder behind.
+        if (made) {
+            (void)platform.SetCurrentDirectory("C:\\");
+            (void)platform.RemoveDirectory(directory);
+        }
+        throw;
+    }
     CreateEmptyIfMissing(platform, directory + "\\ZELPULT.INI");
     (void)platform.SetCurrentDirectory("C:\\");
     if (choice.programGroup) {

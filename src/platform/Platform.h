@@ -39,6 +39,8 @@ public:
     [[nodiscard]] virtual bool FileExists(std::string_view dosPath) = 0;
     [[nodiscard]] virtual bool DirectoryExists(std::string_view dosPath) = 0;
     [[nodiscard]] virtual bool CreateDirectory(std::string_view dosPath) = 0;
+    // An empty folder only.
+    [[nodiscard]] virtual bool RemoveDirectory(std::string_view dosPath) = 0;
     // Entries of folder whose names match the wildcard pattern ("*.*", "ws*.*"), in ASCII
     // case-insensitive comparison, folders included; a missing folder yields nothing.
     [[nodiscard]] virtual std::vector<DirEntry> FindFiles(std::string_view folder,

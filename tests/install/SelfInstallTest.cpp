@@ -257,6 +257,12 @@ TEST_F(SelfInstallTest, FailedCopyLeavesTheEarlierInstallationWhole) {
     ExpectEarlierWhole();
 }
 
+TEST_F(SelfInstallTest, AFailedFirstInstallationLeavesNothing) {
+    platform->writeLimit = 600;
+    ExpectInstallFails(io_text::kDiskFull);
+    EXPECT_FALSE(fs::exists(world.Native("D:\\ZELKOR")));
+}
+
 TEST_F(SelfInstallTest, TheCopyRunsWithoutAShortcutAndTheRestDoesNot) {
     Install(false, false);
     const auto runnable = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;

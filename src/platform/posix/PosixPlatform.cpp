@@ -211,6 +211,11 @@ bool PosixPlatform::CreateDirectory(std::string_view dosPath) {
     return native && ::mkdir(native->c_str(), 0777) == 0;
 }
 
+bool PosixPlatform::RemoveDirectory(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    return native && ::rmdir(native->c_str()) == 0;
+}
+
 std::vector<DirEntry> PosixPlatform::FindFiles(std::string_view folder, std::string_view pattern) {
     std::vector<DirEntry> found;
     const auto native = Native(folder);

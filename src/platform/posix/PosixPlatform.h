@@ -26,6 +26,7 @@ public:
     bool FileExists(std::string_view dosPath) override;
     bool DirectoryExists(std::string_view dosPath) override;
     bool CreateDirectory(std::string_view dosPath) override;
+    bool RemoveDirectory(std::string_view dosPath) override;
     std::vector<DirEntry> FindFiles(std::string_view folder, std::string_view pattern) override;
     bool RenameFile(std::string_view from, std::string_view to) override;
     bool DeleteFile(std::string_view dosPath) override;
