@@ -16,61 +16,6 @@ bool IsOneOf(std::string_view value, std::initializer_list<std::string_view> nam
     return std::find(names.begin(), names.end(), value) != names.end();
 }
 
-// A quoted text at the start of rest, as the registry file writes it ("d:", "cdrom"); rest
-// is left after the closing quote.
-std::optional<std::string> TakeQuoted(std::string_view& rest) {
-    if (rest.empty() || rest.front() != '"') {
-        return std::nullopt;
-    }
-    std::string text;
-    for (std::size_t i = 1; i < rest.size(); ++i) {
-        if (rest[i] == '\\' && i + 1 < rest.size()) {
-            text += rest[++i];
-        } else if (rest[i] == '"') {
-            rest.remove_prefix(i + 1);
-            return text;
-        } else {
-            text += rest[i];
-        }
-    }
-    return std::nullopt;
-}
-
-// The value of "x:" under [Software\\Wine\\Drives] in the prefix's system.reg.
-std::optional<std::string> RegistryDriveType(const WinePrefix& prefix, char letter) {
-    std::ifstream in(prefix.Root() / "system.reg");
-    const std::string valueName{AsciiUpper(letter), ':'};
-    bool inDrives = false;
-    std::string line;
-    while (std::getline(in, line)) {
-        std::string_view rest(line);
-        if (!rest.empty() && rest.back() == '\r') {
-            rest.remove_suffix(1);
-        }
-        if (!rest.empty() && rest.front() == '[') {
-            if (inDrives) {
-                return std::nullopt;
-            }
-            const auto close = rest.find(']');
-            inDrives = close != std::string_view::npos &&
-                       AsciiUpper(rest.substr(1, close - 1)) == "SOFTWARE\\\\WINE\\\\DRIVES";
-            continue;
-        }
-        if (!inDrives) {
-            continue;
-        }
-        const auto name = TakeQuoted(rest);
-        if (!name || AsciiUpper(*name) != valueName || rest.empty() || rest.front() != '=') {
-            continue;
-        }
-        rest.remove_prefix(1);
-        if (auto value = TakeQuoted(rest)) {
-            return value;
-        }
-    }
-    return std::nullopt;
-}
-
 std::optional<DriveType> DriveTypeOfRegistryValue(std::string_view value) {
     const std::string upper = AsciiUpper(value);
     if (upper == "HD") {
@@ -194,7 +139,7 @@ DriveType DriveTypeOf(const WinePrefix& prefix, char letter) {
     if (!root) {
         return DriveType::NoRootDir;
     }
-    if (const auto value = RegistryDriveType(prefix, letter)) {
+    if (const auto value = prefix.RegistryDriveType(letter)) {
         if (const auto type = DriveTypeOfRegistryValue(*value)) {
             return *type;
         }

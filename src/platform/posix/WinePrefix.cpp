@@ -1,5 +1,6 @@
 #include "platform/posix/WinePrefix.h"
 
+#include "platform/posix/WineRegistry.h"
 #include "text/AsciiUpper.h"
 #include "text/CodePage1250.h"
 
@@ -42,8 +43,18 @@ fs::path FindEntry(const fs::path& folder, const std::string& name) {
 
 WinePrefix::WinePrefix() : WinePrefix(DefaultPrefix()) {}
 
-WinePrefix::WinePrefix(fs::path prefix) : m_prefix(std::move(prefix)) {
+WinePrefix::WinePrefix(fs::path prefix)
+    : m_prefix(std::move(prefix)),
+      m_registryDriveTypes(ReadRegistryDriveTypes(m_prefix / "system.reg")) {
     ReadDrives();
+}
+
+std::optional<std::string> WinePrefix::RegistryDriveType(char letter) const {
+    const auto found = m_registryDriveTypes.find(AsciiUpper(letter));
+    if (found == m_registryDriveTypes.end()) {
+        return std::nullopt;
+    }
+    return found->second;
 }
 
 void WinePrefix::ReadDrives() {

@@ -4,6 +4,7 @@
 // "dosdevices/x:" in the prefix ($WINEPREFIX, else ~/.wine) to the drive's root folder.
 
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,9 @@ public:
     // comparison; a name that does not exist keeps the spelling given. Nothing for a drive
     // that is not mapped, or a path that is not absolute.
     [[nodiscard]] std::optional<std::filesystem::path> ToNative(std::string_view dosPath) const;
+    // The drive's type as the prefix's registry names it ("hd", "cdrom", ...), if it does.
+    [[nodiscard]] std::optional<std::string> RegistryDriveType(char letter) const;
+
     // A native path to the DOS path on the drive whose root holds it most closely.
     [[nodiscard]] std::optional<std::string> ToDos(const std::filesystem::path& native) const;
 
@@ -40,6 +44,7 @@ private:
 
     std::filesystem::path m_prefix;
     std::vector<Drive> m_drives;
+    std::map<char, std::string> m_registryDriveTypes;
 };
 
 // A native name (UTF-8) as a DOS name (code page 1250), and back.
