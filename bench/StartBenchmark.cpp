@@ -93,7 +93,9 @@ void StartToFirstAct(benchmark::State& state, const char* standIn) {
         state.PauseTiming();
         fs::remove(world.Log());
         state.ResumeTiming();
-        if (!world.Platform().StartProgram("C:\\ZELKONYV.97\\A97.PIF")) {
+        if (!world.Platform().StartProgram({"C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97",
+                                            "SERVER /KILEP", "A97.EXE",
+                                            "C:\\ZELKONYV.97\\A97.PIF"})) {
             state.SkipWithError("the program did not start");
             break;
         }

@@ -93,8 +93,8 @@ public:
     void ApplyRowStates(const RowStates& states) override {
         benchmark::DoNotOptimize(states.data());
     }
-    void ShowMessage(std::string_view, MessageKind, std::string_view) override {}
-    void WaitForMessage() override {}
+    void ShowMessageThen(std::string_view, MessageKind, std::string_view,
+                         std::function<void()>) override {}
 };
 
 void BM_DriveMarking(benchmark::State& state) {

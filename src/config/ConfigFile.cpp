@@ -1,5 +1,6 @@
 #include "config/ConfigFile.h"
 
+#include "catalogue/LauncherFiles.h"
 #include "platform/DosTextReader.h"
 #include "platform/IoError.h"
 #include "platform/WholeFile.h"
@@ -93,12 +94,10 @@ std::string DriveLetterLine(const ProgramCatalogue& catalogue, int firstSlot) {
 
 } // namespace
 
-std::string ConfigFilePath(std::string_view startDirectory) {
-    std::string path(startDirectory);
-    if (path.empty() || path.back() != '\\') {
-        path += '\\';
-    }
-    return path + std::string(kConfigFileName);
+DosPath ConfigFilePath(std::string_view startDirectory) {
+    // An empty start directory (outside every drive) names the root of the current drive.
+    return DosPath(startDirectory.empty() ? std::string("\\") : std::string(startDirectory)) /
+           kConfigFileName;
 }
 
 void ReadConfigFile(Platform& platform, std::string_view iniPath, ProgramCatalogue& catalogue,
@@ -147,21 +146,26 @@ std::string ComposeConfigFile(const ProgramCatalogue& catalogue, const LauncherC
     return out;
 }
 
-bool WriteConfigFile(Platform& platform, std::string_view iniPath,
-                     const ProgramCatalogue& catalogue, const LauncherConfig& config) {
+ConfigWriteResult WriteConfigFile(Platform& platform, std::string_view iniPath,
+                                  const ProgramCatalogue& catalogue, const LauncherConfig& config) {
+    constexpr ConfigWriteResult kKept{ConfigWriteResult::Outcome::Kept};
     // A file that cannot be read gave none of its settings; replacing it would lose them.
     // One made read-only keeps the settings its user froze there.
     if (platform.FileExists(iniPath)) {
         try {
             (void)platform.OpenForRead(iniPath);
         } catch (const IoError&) {
-            return false;
+            return kKept;
         }
         if (!platform.MakeSharingProbe()->CanOpenDenyWrite(iniPath)) {
-            return false;
+            return kKept;
         }
     }
-    return ReplaceWholeFile(platform, iniPath, ComposeConfigFile(catalogue, config));
+    if (const auto error =
+            ReplaceWholeFile(platform, iniPath, ComposeConfigFile(catalogue, config))) {
+        return {ConfigWriteResult::Outcome::Failed, *error};
+    }
+    return {};
 }
 
 } // namespace zel

@@ -6,17 +6,17 @@
 
 #include "catalogue/ProgramCatalogue.h"
 #include "config/LauncherConfig.h"
+#include "platform/IoError.h"
 #include "platform/Platform.h"
+#include "text/DosPath.h"
 
 #include <string>
 #include <string_view>
 
 namespace zel {
 
-inline constexpr std::string_view kConfigFileName = "ZELPULT.INI";
-
 // The file in the start directory, which may be a drive root.
-[[nodiscard]] std::string ConfigFilePath(std::string_view startDirectory);
+[[nodiscard]] DosPath ConfigFilePath(std::string_view startDirectory);
 
 // Empties the start parameters of drives C to Z and sets the print defaults, then takes
 // whatever the file holds. A file that cannot be opened leaves the defaults; a read error
@@ -29,10 +29,22 @@ void ReadConfigFile(Platform& platform, std::string_view iniPath, ProgramCatalog
 [[nodiscard]] std::string ComposeConfigFile(const ProgramCatalogue& catalogue,
                                             const LauncherConfig& config);
 
+struct ConfigWriteResult {
+    enum class Outcome {
+        Written,
+        // Left as it is on purpose: it could not be read, or its user made it read-only.
+        Kept,
+        // The write failed; the old file is whole, the session's settings are not in it.
+        Failed,
+    };
+    Outcome outcome = Outcome::Written;
+    IoErrorKind error = IoErrorKind::WriteError; // of a failed write
+};
+
 // Writes beside the old file and puts the new one in its place, so that a failed write
-// leaves the old settings whole; an old file that cannot be read is left alone. False when
-// nothing was replaced.
-[[nodiscard]] bool WriteConfigFile(Platform& platform, std::string_view iniPath,
-                                   const ProgramCatalogue& catalogue, const LauncherConfig& config);
+// leaves the old settings whole.
+[[nodiscard]] ConfigWriteResult WriteConfigFile(Platform& platform, std::string_view iniPath,
+                                                const ProgramCatalogue& catalogue,
+                                                const LauncherConfig& config);
 
 } // namespace zel

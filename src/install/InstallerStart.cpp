@@ -1,5 +1,6 @@
 #include "install/InstallerStart.h"
 
+#include "catalogue/LauncherFiles.h"
 #include "launch/ProgramInformationFile.h"
 #include "text/AsciiUpper.h"
 #include "text/CodePage1250.h"
@@ -11,12 +12,18 @@ namespace {
 
 constexpr std::string_view kFloppyInstaller = "A:\\INSTALL.EXE";
 constexpr std::string_view kFloppyDirectory = "A:\\";
-constexpr std::string_view kLauncherName = "ZELPULT.EXE";
 constexpr int kFirstInstallerYear = 1998;
 constexpr int kLastInstallerYear = 2009;
 
 bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
+}
+
+// The installer's start goes through RUN.PIF as every launch goes through its own file.
+void Start(Platform& platform, const StartRequest& request) {
+    WriteProgramInformationFile(platform, request.informationFile, request.title, request.program,
+                                request.workingDirectory, request.parameters);
+    (void)platform.StartProgram(request);
 }
 
 InstallerStartResult Refuse(MessageSink& messages, InstallerOutcome outcome,
@@ -52,8 +59,9 @@ std::string NormaliseInstallerPath(std::string_view pathText) {
     return path;
 }
 
-std::string InstallerInformationPath(std::string_view startDirectory) {
-    return std::string(startDirectory.substr(0, 1)) + ":\\ZELKOR\\RUN.PIF";
+DosPath InstallerInformationPath(std::string_view startDirectory) {
+    return DosPath(std::string(startDirectory.substr(0, 1)) + ":\\") / kInstallFolderName /
+           kInstallerInformationName;
 }
 
 InstallerStartResult StartInstaller(Platform& platform, MessageSink& messages,
@@ -65,16 +73,18 @@ InstallerStartResult StartInstaller(Platform& platform, MessageSink& messages,
                                    "\"ZELBER(év).EXE\" futtatható!"));
     }
     std::string path = NormaliseInstallerPath(choice.pathText);
-    const std::string informationPath = InstallerInformationPath(startDirectory);
+    const DosPath informationPath = InstallerInformationPath(startDirectory);
 
     if (choice.fromFloppy) {
         if (!platform.FileExists(kFloppyInstaller)) {
             return Refuse(messages, InstallerOutcome::FloppyMissing, std::move(path),
                           Utf8ToCp1250("Az \"A:\\INSTALL.EXE\" program nem érhető el!"));
         }
-        WriteProgramInformationFile(platform, informationPath, "INSTALL", kFloppyInstaller,
-                                    kFloppyDirectory, {});
-        (void)platform.StartProgram(informationPath);
+        Start(platform, {std::string(kFloppyInstaller),
+                         std::string(kFloppyDirectory),
+                         {},
+                         "INSTALL",
+                         informationPath.Text()});
         return {InstallerOutcome::Started, std::move(path)};
     }
 
@@ -86,12 +96,11 @@ InstallerStartResult StartInstaller(Platform& platform, MessageSink& messages,
             Utf8ToCp1250("A(z) \"") + path + Utf8ToCp1250("\" program nem érhető el!");
         return Refuse(messages, InstallerOutcome::FileMissing, std::move(path), text);
     }
-    if (Contains(path, kLauncherName)) {
+    if (Contains(path, kLauncherExecutable)) {
         return Refuse(messages, InstallerOutcome::LauncherRefused, std::move(path),
                       Utf8ToCp1250("Az ZELKOR Indítópult csak egy példányban futhat!"));
     }
-    WriteProgramInformationFile(platform, informationPath, "RUN", path, workingDirectory, {});
-    (void)platform.StartProgram(informationPath);
+    Start(platform, {path, workingDirectory, {}, "RUN", informationPath.Text()});
     return {InstallerOutcome::Started, std::move(path)};
 }
 

@@ -5,6 +5,7 @@
 
 #include "platform/MessageSink.h"
 #include "platform/Platform.h"
+#include "text/DosPath.h"
 
 #include <optional>
 #include <string>
@@ -32,7 +33,8 @@ struct InstallerStartResult {
     std::optional<std::string> pathText;
 };
 
-// The refusals are told through messages of kind Error; a start is not checked.
+// The refusals are told through messages of kind Error; a start is not checked. RUN.PIF
+// that cannot be written throws IoError.
 InstallerStartResult StartInstaller(Platform& platform, MessageSink& messages,
                                     const InstallerChoice& choice, std::string_view startDirectory);
 
@@ -43,6 +45,6 @@ InstallerStartResult StartInstaller(Platform& platform, MessageSink& messages,
 std::string NormaliseInstallerPath(std::string_view pathText);
 
 // "X:\ZELKOR\RUN.PIF", X being the start directory's drive.
-std::string InstallerInformationPath(std::string_view startDirectory);
+DosPath InstallerInformationPath(std::string_view startDirectory);
 
 } // namespace zel

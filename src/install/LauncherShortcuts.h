@@ -4,8 +4,7 @@
 // the entry appears once.
 
 #include "platform/Platform.h"
-
-#include <string_view>
+#include "text/DosPath.h"
 
 namespace zel {
 
@@ -15,8 +14,8 @@ enum class ShortcutKind {
 };
 
 // The link starts installDirectory + "\Zelpult.exe" in installDirectory. Without a folder of
-// the kind nothing is made. Throws IoError when the group's folder cannot be made or the link
-// cannot be saved.
-void CreateShortcuts(Platform& platform, ShortcutKind kind, std::string_view installDirectory);
+// the kind nothing is made; folders are the desktop's own places, whatever drives exist. Throws
+// IoError when the group's folder cannot be made or the link cannot be saved.
+void CreateShortcuts(Platform& platform, ShortcutKind kind, const DosPath& installDirectory);
 
 } // namespace zel

@@ -1,8 +1,8 @@
 #include "install/SelfInstall.h"
 
+#include "catalogue/LauncherFiles.h"
 #include "install/LauncherShortcuts.h"
 #include "platform/IoError.h"
-#include "platform/WholeFile.h"
 #include "text/AsciiUpper.h"
 #include "text/CodePage1250.h"
 
@@ -13,14 +13,10 @@ namespace {
 
 constexpr std::size_t kBlockSize = 512;
 
-void CreateEmptyIfMissing(Platform& platform, const std::string& path) {
-    if (platform.FileExists(path)) {
-        return;
-    }
-    try {
-        platform.CreateForWrite(path)->Close();
-    } catch (const IoError&) {
-        // Left for the launcher to create at its first exit.
+// Without it the installed launcher would offer to install itself at every start.
+void CreateEmptyIfMissing(Platform& platform, const DosPath& path) {
+    if (!platform.FileExists(path)) {
+        platform.CreateReplacement(path)->Close();
     }
 }
 
@@ -30,7 +26,7 @@ void CopyBlocks(InputFile& in, OutputFile& out, const CopyFeedback& feedback) {
     for (std::uint64_t k = 1; k <= blocks; ++k) {
         const std::string block = in.Read(kBlockSize);
         if (block.size() != kBlockSize) {
-            throw IoError(io_text::kReadError);
+            throw IoError(IoErrorKind::ReadError);
         }
         out.Write(block);
         if (feedback.progress) {
@@ -44,7 +40,7 @@ void CopyBlocks(InputFile& in, OutputFile& out, const CopyFeedback& feedback) {
     const std::size_t rest = static_cast<std::size_t>(size % kBlockSize);
     const std::string tail = in.Read(rest);
     if (tail.size() != rest) {
-        throw IoError(io_text::kReadError);
+        throw IoError(IoErrorKind::ReadError);
     }
     out.Write(tail);
     out.Close();
@@ -52,53 +48,49 @@ void CopyBlocks(InputFile& in, OutputFile& out, const CopyFeedback& feedback) {
 
 } // namespace
 
-std::string InstallDirectory(char drive) {
-    return std::string(1, AsciiUpper(drive)) + ":\\ZELKOR";
+DosPath InstallDirectory(char drive) {
+    return DosPath(std::string(1, AsciiUpper(drive)) + ":\\") / kInstallFolderName;
 }
 
-void CopyLauncher(Platform& platform, const std::string& target, const CopyFeedback& feedback) {
+void CopyLauncher(Platform& platform, const DosPath& target, const CopyFeedback& feedback) {
     const std::string source = platform.ExecutablePath();
     if (source.empty()) {
-        throw IoError(io_text::kFileNotFound);
+        throw IoError(IoErrorKind::FileNotFound);
     }
-    const std::string temporary = ReplacementName(target);
-    try {
-        auto in = platform.OpenForRead(source);
-        auto out = platform.CreateForWrite(temporary);
-        CopyBlocks(*in, *out, feedback);
-    } catch (const IoError&) {
-        (void)platform.DeleteFile(temporary);
-        throw;
-    }
-    (void)platform.SetLastWriteTime(temporary, kLauncherStamp);
-    if (!platform.RenameFile(temporary, target)) {
-        (void)platform.DeleteFile(temporary);
-        throw IoError(io_text::kAccessDenied);
-    }
+    auto in = platform.OpenForRead(source);
+    auto out = platform.CreateReplacement(target);
+    CopyBlocks(*in, *out, feedback);
+    (void)platform.SetLastWriteTime(target, kLauncherStamp);
 }
 
 void InstallLauncher(Platform& platform, MessageSink& messages, const SelfInstallChoice& choice,
                      const CopyFeedback& feedback) {
-    const std::string directory = InstallDirectory(choice.drive);
+    const DosPath directory = InstallDirectory(choice.drive);
+    const DosPath root = directory.Parent();
     const bool made = platform.CreateDirectory(directory);
     // A drive that is there but takes no folder is write-protected: say so, rather than that
     // the copy's file was not found.
-    if (!made && !platform.DirectoryExists(directory) &&
-        platform.DirectoryExists(directory.substr(0, 3))) {
-        throw IoError(io_text::kAccessDenied);
+    if (!made && !platform.DirectoryExists(directory) && platform.DirectoryExists(root)) {
+        throw IoError(IoErrorKind::AccessDenied);
     }
-    (void)platform.SetCurrentDirectory(directory.substr(0, 3));
+    (void)platform.SetCurrentDirectory(root);
+    const DosPath launcher = directory / kLauncherExecutable;
+    const bool earlier = platform.FileExists(launcher);
     try {
-        CopyLauncher(platform, directory + "\\ZELPULT.EXE", feedback);
+        CopyLauncher(platform, launcher, feedback);
+        CreateEmptyIfMissing(platform, directory / kConfigFileName);
     } catch (const IoError&) {
-        // A first installation that failed leaves no empty folder behind.
+        // A first installation that failed leaves nothing behind: a copy without its
+        // configuration file would only offer to install itself again.
+        if (!earlier) {
+            (void)platform.DeleteFile(launcher);
+        }
         if (made) {
             (void)platform.SetCurrentDirectory("C:\\");
             (void)platform.RemoveDirectory(directory);
         }
         throw;
     }
-    CreateEmptyIfMissing(platform, directory + "\\ZELPULT.INI");
     (void)platform.SetCurrentDirectory("C:\\");
     if (choice.programGroup) {
         CreateShortcuts(platform, ShortcutKind::ProgramGroup, directory);

@@ -5,6 +5,7 @@
 
 #include "platform/MessageSink.h"
 #include "platform/Platform.h"
+#include "text/DosPath.h"
 
 #include <functional>
 #include <string>
@@ -27,15 +28,16 @@ struct CopyFeedback {
 inline constexpr LocalDateTime kLauncherStamp{2025, 1, 1, 12, 0, 0};
 
 // "X:\ZELKOR" for drive X, in capitals.
-std::string InstallDirectory(char drive);
+DosPath InstallDirectory(char drive);
 
-// Copies the running executable to target under a temporary name beside it and puts it in
-// place only when whole, stamped with kLauncherStamp. On failure the temporary copy is gone,
-// an earlier target is untouched and IoError is thrown.
-void CopyLauncher(Platform& platform, const std::string& target, const CopyFeedback& feedback);
+// Copies the running executable to target through a replacement, in place only when whole,
+// stamped with kLauncherStamp. On failure an earlier target is untouched and IoError is
+// thrown.
+void CopyLauncher(Platform& platform, const DosPath& target, const CopyFeedback& feedback);
 
-// The whole installation, ending with the success message. A failure throws IoError before
-// any message, for the application's handler to tell.
+// The whole installation, ending with the success message. A failure, the configuration
+// file that cannot be made among them, throws IoError before any message, for the
+// application's handler to tell.
 void InstallLauncher(Platform& platform, MessageSink& messages, const SelfInstallChoice& choice,
                      const CopyFeedback& feedback);
 

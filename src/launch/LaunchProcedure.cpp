@@ -29,14 +29,20 @@ bool OnNtfs(Platform& platform, char driveLetter) {
     return name && name->starts_with("NTFS");
 }
 
-void WarnAboutNtfs(MessageSink& messages) {
-    messages.ShowMessage(
-        Utf8ToCp1250("Az indítandó program jelenleg NTFS partíción van, ami instabilitáshoz "
-                     "vezethet."),
-        MessageKind::Warning,
-        Utf8ToCp1250(" Telepítse át mielőbb FAT partícióra! Technikai segítségért hívja a "
-                     "forgalmazót!"));
-    messages.WaitForMessage();
+std::string NtfsWarning() {
+    return Utf8ToCp1250("Az indítandó program jelenleg NTFS partíción van, ami instabilitáshoz "
+                        "vezethet.");
+}
+
+std::string NtfsAdvice() {
+    return Utf8ToCp1250(" Telepítse át mielőbb FAT partícióra! Technikai segítségért hívja a "
+                        "forgalmazót!");
+}
+
+bool Start(Platform& platform, const StartRequest& request) {
+    WriteProgramInformationFile(platform, request.informationFile, request.title, request.program,
+                                request.workingDirectory, request.parameters);
+    return platform.StartProgram(request);
 }
 
 } // namespace
@@ -71,21 +77,21 @@ LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int 
 
     if (IsRunning(platform, catalogue.DataLockPath(slot))) {
         messages.ShowMessage(RunningText(ProductOf(slot)), MessageKind::Error, "");
-        messages.WaitForMessage();
         return LaunchResult::AlreadyRunning;
     }
 
+    StartRequest request{catalogue.ExecutablePath(slot), std::string(program.directory.view()),
+                         LaunchParameters(catalogue, slot, platform.Version().ntFamily,
+                                          windowsPrintMode, spoolDirectory),
+                         std::string(program.exeName.view()),
+                         catalogue.ProgramInformationPath(slot)};
     if (OnNtfs(platform, driveLetter) && platform.Now() >= kNtfsWarningSince) {
-        WarnAboutNtfs(messages);
+        messages.ShowMessageThen(
+            NtfsWarning(), MessageKind::Warning, NtfsAdvice(),
+            [&platform, request = std::move(request)] { (void)Start(platform, request); });
+        return LaunchResult::AfterWarning;
     }
-
-    const std::string pifPath = catalogue.ProgramInformationPath(slot);
-    const std::string parameters = LaunchParameters(catalogue, slot, platform.Version().ntFamily,
-                                                    windowsPrintMode, spoolDirectory);
-    WriteProgramInformationFile(platform, pifPath, program.exeName.view(),
-                                catalogue.ExecutablePath(slot), program.directory.view(),
-                                parameters);
-    return platform.StartProgram(pifPath) ? LaunchResult::Started : LaunchResult::StartFailed;
+    return Start(platform, request) ? LaunchResult::Started : LaunchResult::StartFailed;
 }
 
 } // namespace zel

@@ -23,6 +23,8 @@ enum class LaunchResult {
     StartFailed,
     // Its data lock file is held: the user was told, and nothing was started.
     AlreadyRunning,
+    // The NTFS warning is up; the program starts once the user has acknowledged it.
+    AfterWarning,
 };
 
 // The parameter text of a launch: the start parameters kept for the slot's drive letter
@@ -33,7 +35,7 @@ enum class LaunchResult {
                                            std::string_view spoolDirectory);
 
 // Launches the program of slot 1 to 60 from its chosen drive and makes it the current slot.
-// Messages are shown through the sink and waited for before the launch goes on or ends.
+// A failure to write the program information file throws IoError, and nothing starts.
 LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int slot,
                            bool windowsPrintMode, std::string_view spoolDirectory,
                            MessageSink& messages);

@@ -1,19 +1,7 @@
 #include "launch/ProgramInformationFile.h"
 
-#include "platform/IoError.h"
-
 namespace zel {
 namespace {
-
-struct Field {
-    std::size_t offset;
-    std::size_t size;
-};
-
-constexpr Field kTitle{0x002, 30};
-constexpr Field kProgram{0x024, 63};
-constexpr Field kWorkingDirectory{0x065, 64};
-constexpr Field kParameters{0x1E1, 64};
 
 void Put(std::string& file, std::size_t offset, std::string_view bytes) {
     file.replace(offset, bytes.size(), bytes);
@@ -57,7 +45,7 @@ std::string Template() {
     return file;
 }
 
-void WriteField(std::string& file, Field field, std::string_view text) {
+void WriteField(std::string& file, PifField field, std::string_view text) {
     const std::string_view cut = text.substr(0, field.size - 1);
     Put(file, field.offset, cut);
     file[field.offset + cut.size()] = '\0';
@@ -68,10 +56,10 @@ void WriteField(std::string& file, Field field, std::string_view text) {
 std::string ComposeProgramInformation(const ProgramInformation& info) {
     static const std::string kTemplate = Template();
     std::string file = kTemplate;
-    WriteField(file, kTitle, info.title);
-    WriteField(file, kProgram, info.program);
-    WriteField(file, kWorkingDirectory, info.workingDirectory);
-    WriteField(file, kParameters, info.parameters);
+    WriteField(file, kPifTitle, info.title);
+    WriteField(file, kPifProgram, info.program);
+    WriteField(file, kPifWorkingDirectory, info.workingDirectory);
+    WriteField(file, kPifParameters, info.parameters);
     return file;
 }
 
@@ -81,13 +69,9 @@ void WriteProgramInformationFile(Platform& platform, std::string_view filePath,
     const std::string bytes =
         ComposeProgramInformation({std::string(title), std::string(programPath),
                                    std::string(workingDirectory), std::string(parameters)});
-    try {
-        auto file = platform.CreateForWrite(filePath);
-        file->Write(bytes);
-        file->Close();
-    } catch (const IoError&) {
-        // A read-only medium or a missing folder: the start is still attempted.
-    }
+    auto file = platform.CreateReplacement(filePath);
+    file->Write(bytes);
+    file->Close();
 }
 
 } // namespace zel

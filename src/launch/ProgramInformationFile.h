@@ -4,14 +4,13 @@
 // The accounting programs' own tools read these files, so the bytes are those of the
 // original template, checksum included, even where a field is not used.
 
+#include "launch/ProgramInformationLayout.h"
 #include "platform/Platform.h"
 
 #include <string>
 #include <string_view>
 
 namespace zel {
-
-inline constexpr std::size_t kProgramInformationSize = 995;
 
 struct ProgramInformation {
     std::string title;
@@ -24,7 +23,8 @@ struct ProgramInformation {
 // parameters 63) so that nothing outside a field changes.
 std::string ComposeProgramInformation(const ProgramInformation& info);
 
-// Writes the file whole; a failed write is ignored, as the launch goes on regardless.
+// Writes the file whole. A failure throws IoError: a start must never run what an older or
+// a planted file in its place holds.
 void WriteProgramInformationFile(Platform& platform, std::string_view filePath,
                                  std::string_view title, std::string_view programPath,
                                  std::string_view workingDirectory, std::string_view parameters);

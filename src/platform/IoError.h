@@ -1,26 +1,35 @@
 #pragma once
-// A failure that must reach the application-wide handler. It carries the run-time library's
-// own text, because the handler tells the failures apart by that text alone.
+// A failure that must reach the application-wide handler. It carries a kind, which the
+// handler tells failures apart by, and the run-time library's text for that kind, which is
+// what the user reads.
 
 #include <stdexcept>
-#include <string>
 
 namespace zel {
 
-namespace io_text {
-inline constexpr const char* kInvalidFilename = "Invalid filename";
-inline constexpr const char* kInvalidDrive = "Invalid drive";
-inline constexpr const char* kAccessDenied = "File access denied";
-inline constexpr const char* kFileNotFound = "File not found";
-inline constexpr const char* kPathNotFound = "Path not found";
-inline constexpr const char* kDiskFull = "Disk full";
-inline constexpr const char* kReadError = "Disk read error";
-inline constexpr const char* kWriteError = "Disk write error";
-} // namespace io_text
+enum class IoErrorKind {
+    InvalidFilename,
+    InvalidDrive,
+    AccessDenied,
+    FileNotFound,
+    PathNotFound,
+    FileExists,
+    DiskFull,
+    ReadError,
+    WriteError,
+};
+
+// "Invalid filename", "File access denied" ...
+[[nodiscard]] const char* IoErrorText(IoErrorKind kind);
 
 class IoError final : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit IoError(IoErrorKind kind) : std::runtime_error(IoErrorText(kind)), m_kind(kind) {}
+
+    [[nodiscard]] IoErrorKind Kind() const { return m_kind; }
+
+private:
+    IoErrorKind m_kind;
 };
 
 } // namespace zel

@@ -1,7 +1,9 @@
 #pragma once
 // How the core tells the user something: through the one message window, which the
 // windows own. The core fills the text; the window decides where and how it appears.
+// Nothing waits for a message: what must follow its acknowledgement is handed over with it.
 
+#include <functional>
 #include <string_view>
 
 namespace zel {
@@ -15,10 +17,14 @@ enum class MessageKind : int {
 class MessageSink {
 public:
     virtual ~MessageSink() = default;
-    // Texts are code page 1250. Returns at once; the message stays up until acknowledged.
-    virtual void ShowMessage(std::string_view text, MessageKind kind, std::string_view detail) = 0;
-    // Processes events until the last message is acknowledged.
-    virtual void WaitForMessage() = 0;
+    // Texts are code page 1250. Returns at once; the message stays up until acknowledged,
+    // and afterwards (when given) runs once then.
+    virtual void ShowMessageThen(std::string_view text, MessageKind kind, std::string_view detail,
+                                 std::function<void()> afterwards) = 0;
+
+    void ShowMessage(std::string_view text, MessageKind kind, std::string_view detail) {
+        ShowMessageThen(text, kind, detail, {});
+    }
 };
 
 } // namespace zel

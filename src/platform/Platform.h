@@ -8,6 +8,8 @@
 #include "platform/DosTypes.h"
 #include "platform/FileStreams.h"
 #include "platform/SharingProbe.h"
+#include "platform/ShortcutPlace.h"
+#include "platform/StartRequest.h"
 
 #include <memory>
 #include <optional>
@@ -55,24 +57,31 @@ public:
     virtual std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) = 0;
     // Creates or truncates.
     virtual std::unique_ptr<OutputFile> CreateForWrite(std::string_view dosPath) = 0;
+    // The one way a file is replaced: the bytes go to a new, exclusively created file beside
+    // it, which takes the old one's place, permission bits and group only when Close
+    // succeeds; destroyed before that, it is gone and the old file is untouched. A link in
+    // the file's place that its user made is written through; one planted by another user
+    // is refused.
+    virtual std::unique_ptr<OutputFile> CreateReplacement(std::string_view dosPath) = 0;
 
     // A fresh look at who holds which file open.
     virtual std::unique_ptr<SharingProbe> MakeSharingProbe() = 0;
 
-    // Starts a program by command line in a normal window, without waiting.
-    [[nodiscard]] virtual bool StartProgram(std::string_view commandLine) = 0;
+    // Starts a program in a normal window, without waiting.
+    [[nodiscard]] virtual bool StartProgram(const StartRequest& request) = 0;
 
     // The same file as the machine's own file dialogs name it (UTF-8 on POSIX), and back;
     // empty, or nothing, where a path has no counterpart.
     [[nodiscard]] virtual std::string ToNativePath(std::string_view dosPath) = 0;
     [[nodiscard]] virtual std::optional<std::string> FromNativePath(std::string_view native) = 0;
 
-    // Shortcuts: an empty text where the machine has no such folder.
+    // Shortcuts: a folder of the desktop, or an empty text where the machine names none.
+    // The shortcut starts target (a DOS path) in workingDirectory.
     [[nodiscard]] virtual std::string ShortcutFolder(ShortcutFolderKind kind) = 0;
-    // linkPath ends in ".lnk"; the platform may store the shortcut in its own form beside it.
-    [[nodiscard]] virtual bool CreateShortcut(std::string_view linkPath, std::string_view target,
-                                              std::string_view workingDirectory) = 0;
-    [[nodiscard]] virtual bool DeleteShortcut(std::string_view linkPath) = 0;
+    [[nodiscard]] virtual ShortcutResult CreateShortcut(const ShortcutPlace& place,
+                                                        std::string_view target,
+                                                        std::string_view workingDirectory) = 0;
+    [[nodiscard]] virtual bool DeleteShortcut(const ShortcutPlace& place) = 0;
 };
 
 // The platform of the machine this binary was built for.

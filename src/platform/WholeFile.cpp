@@ -1,8 +1,5 @@
 #include "platform/WholeFile.h"
 
-#include "platform/IoError.h"
-#include "text/DosPath.h"
-
 namespace zel {
 
 std::string ReadWholeFile(Platform& platform, std::string_view dosPath) {
@@ -18,25 +15,16 @@ std::string ReadWholeFile(Platform& platform, std::string_view dosPath) {
     }
 }
 
-std::string ReplacementName(std::string_view dosPath) {
-    return std::string(DirectoryPart(dosPath)) + "~" + std::string(FileNamePart(dosPath));
-}
-
-bool ReplaceWholeFile(Platform& platform, std::string_view dosPath, std::string_view bytes) {
-    const std::string temporary = ReplacementName(dosPath);
+std::optional<IoErrorKind> ReplaceWholeFile(Platform& platform, std::string_view dosPath,
+                                            std::string_view bytes) {
     try {
-        auto file = platform.CreateForWrite(temporary);
+        auto file = platform.CreateReplacement(dosPath);
         file->Write(bytes);
         file->Close();
-    } catch (const IoError&) {
-        (void)platform.DeleteFile(temporary);
-        return false;
+    } catch (const IoError& error) {
+        return error.Kind();
     }
-    if (!platform.RenameFile(temporary, dosPath)) {
-        (void)platform.DeleteFile(temporary);
-        return false;
-    }
-    return true;
+    return std::nullopt;
 }
 
 } // namespace zel

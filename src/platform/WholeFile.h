@@ -1,9 +1,11 @@
 #pragma once
-// Whole files in one call, and the safe way to replace one: the new content is written
-// beside the old under a temporary name and takes its place only when it is complete.
+// Whole files in one call. A file is always replaced through the platform's replacement,
+// so that a failed write leaves the old content whole.
 
+#include "platform/IoError.h"
 #include "platform/Platform.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,11 +14,9 @@ namespace zel {
 // Throws IoError.
 std::string ReadWholeFile(Platform& platform, std::string_view dosPath);
 
-// The temporary name a replacement is written under: "~" before the file name.
-std::string ReplacementName(std::string_view dosPath);
-
-// Either the file holds bytes afterwards, or it is as it was and the result is false.
-[[nodiscard]] bool ReplaceWholeFile(Platform& platform, std::string_view dosPath,
-                                    std::string_view bytes);
+// Either the file holds bytes afterwards, or it is as it was and the failure's kind is
+// returned.
+[[nodiscard]] std::optional<IoErrorKind>
+ReplaceWholeFile(Platform& platform, std::string_view dosPath, std::string_view bytes);
 
 } // namespace zel

@@ -6,6 +6,33 @@
 
 namespace zel {
 
+// A DOS path as one value: joined, split and asked for its drive without gluing strings
+// by hand. The bytes inside are code page 1250, exactly what the files and programs see.
+class DosPath final {
+public:
+    DosPath() = default;
+    explicit DosPath(std::string text) : m_text(std::move(text)) {}
+
+    // "C:\ZELKOR" / "ZELPULT.INI" is "C:\ZELKOR\ZELPULT.INI"; a folder that already ends
+    // in a backslash ("C:\") gets no second one, and an empty one gives the name alone.
+    [[nodiscard]] DosPath operator/(std::string_view name) const;
+    // The folder that holds this path, without a closing backslash but for a root ("C:\").
+    [[nodiscard]] DosPath Parent() const;
+    [[nodiscard]] std::string_view FileName() const;
+    // The drive letter as written, or '\0' for a path without one.
+    [[nodiscard]] char DriveLetter() const;
+
+    [[nodiscard]] const std::string& Text() const { return m_text; }
+    [[nodiscard]] bool Empty() const { return m_text.empty(); }
+    // Every platform call takes DOS paths as text.
+    operator std::string_view() const noexcept { return m_text; }
+
+    friend bool operator==(const DosPath&, const DosPath&) = default;
+
+private:
+    std::string m_text;
+};
+
 // Everything up to and including the last backslash; empty when there is none.
 std::string_view DirectoryPart(std::string_view dosPath);
 // Everything after the last backslash; the whole text when there is none.

@@ -24,17 +24,16 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        // IoError among them: its text is the run-time library's, which the handler sorts by.
-        ReportError(FromCp1250(error.what()));
+        ReportError(error);
     }
     return false;
 }
 
-void Application::ReportError(const QString& message) {
+void Application::ReportError(const std::exception& error) {
     if (m_handler) {
-        m_handler(message);
+        m_handler(error);
     } else {
-        ShowStandardError(message);
+        ShowStandardError(FromCp1250(error.what()));
     }
 }
 

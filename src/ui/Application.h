@@ -1,8 +1,10 @@
 #pragma once
-// The application object. An error that escapes an event handler ends up here instead of
-// ending the program, and goes to the handler that the main window installs.
+// The application object. The panel's handlers catch their own errors; one that still
+// escapes the toolkit's event delivery ends up here instead of ending the program, and goes
+// to the same handler.
 
 #include <QApplication>
+#include <exception>
 #include <functional>
 
 namespace zel {
@@ -11,7 +13,7 @@ class Application final : public QApplication {
     Q_OBJECT
 
 public:
-    using ErrorHandler = std::function<void(const QString& message)>;
+    using ErrorHandler = std::function<void(const std::exception& error)>;
 
     Application(int& argc, char** argv);
     ~Application() override;
@@ -25,7 +27,7 @@ public:
     static Application* Instance();
 
 private:
-    void ReportError(const QString& message);
+    void ReportError(const std::exception& error);
 
     ErrorHandler m_handler;
 };

@@ -1,12 +1,13 @@
 #pragma once
-// The program's start: it records the start directory, refuses a platform that is too old,
-// chooses the mode by the configuration file in the current directory and creates the
-// windows in their order. The order carries meaning: creating a window runs its set-up.
+// The program's start: it records the start directory, lets the panel choose the mode and
+// creates the windows in their order. The order carries meaning: creating a window runs its
+// set-up.
 
 #include "catalogue/ProgramCatalogue.h"
-#include "platform/DosTypes.h"
+#include "panel/StartMode.h"
 
 #include <QObject>
+#include <exception>
 #include <memory>
 #include <string>
 
@@ -18,15 +19,6 @@ class Platform;
 class ProgressWindow;
 class SelfInstallWindow;
 class SettingsDialog;
-
-enum class StartMode {
-    Refused,
-    Normal,
-    Install,
-};
-
-// Major version 3 with a minor version of 20 or less.
-[[nodiscard]] bool IsRefusedVersion(const PlatformVersion& version);
 
 class Launcher final : public QObject {
     Q_OBJECT
@@ -58,12 +50,11 @@ private:
     void StartNormal();
     void StartInstall();
     void CreateMainWindow();
-    void CreateMessageDialog();
     void CreateSelfInstallWindow();
     void CreateSettingsDialog();
-    // The start-up scan inside the progress window: drives, configuration, rows.
-    void RunScan(ProgressWindow& progress);
     void FocusExitButton();
+    // Errors that escape a handler go to the main window's AppException.
+    void AppException(const std::exception& error);
 
     Platform& m_platform;
     ProgramCatalogue m_catalogue;

@@ -2,13 +2,11 @@
 
 #include "catalogue/ProgramCatalogue.h"
 #include "platform/Platform.h"
-#include "text/DosPath.h"
-#include "ui/Application.h"
 #include "ui/DriveComboBox.h"
 #include "ui/Fonts.h"
 #include "ui/Glyphs.h"
-#include "ui/MessageDialog.h"
 #include "ui/PrintControl.h"
+#include "ui/QtKeys.h"
 #include "ui/StringGrid.h"
 #include "ui/WindowGeometry.h"
 
@@ -23,7 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -140,70 +137,24 @@ QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& c
     return button;
 }
 
-void SetFaceColour(QComboBox* combo, bool face) {
-    QPalette palette = combo->palette();
-    palette.setBrush(QPalette::Base, face ? palette.button() : QApplication::palette(combo).base());
-    combo->setPalette(palette);
-}
-
-// X:\ZELKOR\ZELPULT.EXE gives X:\ZELKOR\Printing. An executable outside every drive has no
-// DOS path; the spool then lies in the start directory, where the programs can reach it.
-std::string SpoolDirectoryOf(std::string_view executable, std::string_view startDirectory) {
-    if (!executable.empty()) {
-        return std::string(DirectoryPart(executable)) + "Printing";
-    }
-    std::string directory(startDirectory);
-    if (!directory.empty() && directory.back() != '\\') {
-        directory += '\\';
-    }
-    return directory + "Printing";
-}
-
-std::string InDirectory(std::string_view directory, std::string_view name) {
-    std::string path(directory);
-    if (path.empty() || path.back() != '\\') {
-        path += '\\';
-    }
-    return path + std::string(name);
-}
-
-bool IsEnter(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
-
 } // namespace
 
-MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::string startDirectory)
+MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::string startDirectory,
+                       MessageView& messages)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
-      m_platform(platform), m_catalogue(catalogue), m_startDirectory(std::move(startDirectory)) {
+      m_platform(platform),
+      m_panel(platform, catalogue, std::move(startDirectory), *this, messages) {
     BuildUi();
-    FormCreate();
+    m_panel.FormCreate();
+    m_printControl = std::make_unique<PrintControl>(m_platform, m_panel.SpoolDirectory().Text(),
+                                                    *m_stringGrid1, *m_stringGrid2, *this);
+    m_panel.SetPrintPage(m_printControl.get());
     ConnectHandlers();
 }
 
-MainWindow::~MainWindow() {
-    if (Application* app = Application::Instance()) {
-        app->SetErrorHandler({});
-    }
-}
-
-void MainWindow::SetMessageDialog(MessageDialog* dialog) {
-    m_messageDialog = dialog;
-}
-
-void MainWindow::SetSelfInstallWindow(QWidget* window) {
-    m_selfInstallWindow = window;
-}
-
-MessageDialog* MainWindow::GetMessageDialog() const {
-    return m_messageDialog;
-}
-
-QWidget* MainWindow::SelfInstallWindow() const {
-    return m_selfInstallWindow;
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildUi() {
     setObjectName(QStringLiteral("TForm1"));
@@ -323,7 +274,6 @@ void MainWindow::MakeInstallBox(QWidget* page) {
 
     m_button4 = MakeButton(box, "Button4", Q("&Telepítés"), QRect(362, 20, 73, 25));
     m_button5 = MakeButton(panel4, "Button5", Q("&Kilépés"), QRect(487, 27, 74, 25));
-    connect(m_button5, &QPushButton::clicked, this, &MainWindow::BENDClick);
 
     for (QWidget* control : {static_cast<QWidget*>(m_ndiskA), static_cast<QWidget*>(m_ndiskC),
                              static_cast<QWidget*>(m_npath), static_cast<QWidget*>(m_button4),
@@ -401,83 +351,55 @@ int MainWindow::SlotOfControl(const QObject* control) const {
     return 0;
 }
 
-void MainWindow::SetComboEnabled(int slot, bool enabled) {
-    QComboBox* drive = Row(slot).drive;
-    drive->setEnabled(enabled);
-    SetFaceColour(drive, !enabled);
-}
-
-void MainWindow::SetRowEnabled(int slot, bool enabled) {
-    const RowControls row = Row(slot);
-    row.year->setEnabled(enabled);
-    row.drive->setEnabled(enabled);
-    row.settings->setEnabled(enabled);
-    SetFaceColour(row.drive, !enabled);
-}
-
-QPoint MainWindow::CentredOnScreen(QSize window, QSize screen) {
-    const int width = std::min(window.width(), screen.width());
-    const int height = std::min(window.height(), screen.height());
-    return {(screen.width() - width) / 2, (screen.height() - height) / 2};
-}
-
-void MainWindow::FormCreate() {
-    m_spoolDirectory = SpoolDirectoryOf(m_platform.ExecutablePath(), m_startDirectory);
-    m_printControl = std::make_unique<PrintControl>(m_platform, m_spoolDirectory, *m_stringGrid1,
-                                                    *m_stringGrid2);
-    if (Application* app = Application::Instance()) {
-        app->SetErrorHandler([this](const QString& message) { AppException(message); });
-    }
-    if (!m_platform.FileExists(InDirectory(m_startDirectory, "ZELPULT.INI"))) {
-        return;
-    }
-    m_normalMode = true;
-    static_cast<void>(m_platform.CreateDirectory("Printing"));
-    move(CentredOnScreen(kOuterSize, ScreenSize()));
-    const std::string current = m_platform.CurrentDirectory();
-    const bool known = current.size() >= 2 && current[1] == ':' &&
-                       m_platform.GetDriveType(current[0]) != DriveType::Unknown;
-    if (!known) {
-        m_ndiskA->setEnabled(false);
-    }
-    m_catalogue.Fill();
-}
-
 void MainWindow::ConnectHandlers() {
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const RowControls row = Row(slot);
-        connect(row.year, &QPushButton::clicked, this, &MainWindow::A96Click);
-        connect(row.drive, &QComboBox::currentTextChanged, this, &MainWindow::A96PATHChange);
-        connect(row.settings, &QPushButton::clicked, this, &MainWindow::sa96Click);
+        connect(row.year, &QPushButton::clicked, this, [this, slot] { m_panel.A96Click(slot); });
+        connect(row.drive, &QComboBox::currentTextChanged, this,
+                [this] { m_panel.A96PATHChange(); });
+        connect(row.settings, &QPushButton::clicked, this,
+                [this, slot] { m_panel.sa96Click(slot); });
     }
-    connect(m_button4, &QPushButton::clicked, this, &MainWindow::INSTALLClick);
-    connect(m_ndiskA, &QRadioButton::clicked, this, &MainWindow::NDISKCClick);
-    connect(m_ndiskC, &QRadioButton::clicked, this, &MainWindow::NDISKCClick);
-    connect(m_nbrowse, &QPushButton::clicked, this, &MainWindow::NBROWSEPICClick);
-    connect(m_nbrowsePic, &QPushButton::clicked, this, &MainWindow::NBROWSEPICClick);
-    connect(m_timer1, &QTimer::timeout, this, &MainWindow::Timer1Timer);
-    connect(m_button2, &QPushButton::clicked, this, &MainWindow::Button2Click);
-    connect(this, &MainWindow::Closing, this, &MainWindow::FormClose);
+    connect(m_button4, &QPushButton::clicked, this, [this] { m_panel.INSTALLClick(); });
+    connect(m_button5, &QPushButton::clicked, this, [this] { m_panel.BENDClick(); });
+    for (QRadioButton* choice : {m_ndiskA, m_ndiskC}) {
+        connect(choice, &QRadioButton::clicked, this, [this] { m_panel.NDISKCClick(); });
+    }
+    for (QPushButton* browse : {m_nbrowse, m_nbrowsePic}) {
+        connect(browse, &QPushButton::clicked, this, [this] { m_panel.NBROWSEPICClick(); });
+    }
+    connect(m_timer1, &QTimer::timeout, this, [this] { m_panel.Timer1Timer(); });
+    connect(m_button2, &QPushButton::clicked, this, [this] { m_panel.Button2Click(); });
 }
 
-bool MainWindow::FormKeyDown(QObject* sender, const QKeyEvent& key) {
-    if (key.key() == Qt::Key_Escape) {
-        close();
-        return true;
+KeySender MainWindow::SenderOf(const QObject* control) const {
+    if (control == m_ndiskA) {
+        return KeySender::FloppyChoice;
     }
-    if (IsEnter(key) && (sender == m_ndiskA || sender == m_ndiskC || sender == m_npath)) {
-        m_button4->click();
-        return true;
+    if (control == m_ndiskC) {
+        return KeySender::OtherPathChoice;
     }
-    return false;
+    if (control == m_npath) {
+        return KeySender::PathField;
+    }
+    if (control == m_button4) {
+        return KeySender::InstallButton;
+    }
+    if (control == m_button5) {
+        return KeySender::ExitButton;
+    }
+    if (control == m_button2) {
+        return KeySender::PrinterSetupButton;
+    }
+    return SlotOfControl(control) != 0 ? KeySender::Row : KeySender::Window;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && watched == m_npath) {
-        PATHEnter();
+        m_panel.PATHEnter();
     }
     if (event->type() == QEvent::KeyPress &&
-        FormKeyDown(watched, *static_cast<QKeyEvent*>(event))) {
+        m_panel.FormKeyDown(SenderOf(watched), KeyOf(*static_cast<QKeyEvent*>(event)))) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -487,21 +409,16 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     // A key that a control passed on is not the window's own: Escape in a print grid stays
     // there.
     const QWidget* focus = QApplication::focusWidget();
-    if ((focus == nullptr || focus == this) && FormKeyDown(this, *event)) {
+    if ((focus == nullptr || focus == this) &&
+        m_panel.FormKeyDown(KeySender::Window, KeyOf(*event))) {
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-void MainWindow::BENDClick() {
-    close();
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The program ends even when writing the configuration fails.
-    const auto closed = qScopeGuard([this] { emit Closed(); });
-    emit Closing();
     QWidget::closeEvent(event);
+    m_panel.FormClose();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -513,20 +430,6 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::KeepOuterSize() {
     setFixedSize(kOuterSize - FrameExtra(*this));
-}
-
-void MainWindow::AppException(const QString& message) {
-    if (message == QLatin1String("Invalid filename") || message == QLatin1String("Invalid drive")) {
-        return;
-    }
-    if (message == QLatin1String("File access denied") && m_messageDialog) {
-        QWidget* owner = m_selfInstallWindow ? m_selfInstallWindow.data()
-                                             : static_cast<QWidget*>(m_messageDialog);
-        m_messageDialog->ShowMessageDialog(owner, Q("Ez a meghajtó írásvédett!"),
-                                           MessageKind::Error, QString());
-        return;
-    }
-    ShowStandardError(message);
 }
 
 } // namespace zel

@@ -1,26 +1,19 @@
 #pragma once
-// The launcher panel (TForm1): a row per product and year on three pages, the install box,
-// the print page. Creating it prepares what the whole program shares: the spool directory,
-// the application-wide error handler and, in normal mode, the program catalogue. The rows'
-// own handlers are connected by the modules that serve them, through Row() and
-// SlotOfControl().
+// The launcher panel's Qt face (TForm1): a row per product and year on three pages, the
+// install box, the print page. It builds the controls, forwards their events to the panel
+// layer and applies what the panel sets through MainView; it decides nothing itself.
 
 #include "catalogue/ProgramSlot.h"
-#include "config/DriveTable.h"
-#include "config/LauncherConfig.h"
-#include "config/StartupControls.h"
+#include "panel/LauncherPanel.h"
+#include "panel/MainView.h"
 
-#include <QPointer>
 #include <QWidget>
 #include <array>
 #include <memory>
 #include <string>
 
 class QAbstractButton;
-class QButtonGroup;
 class QComboBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -30,14 +23,12 @@ class QTimer;
 namespace zel {
 
 class DriveComboBox;
-class MessageDialog;
+class MessageView;
 class PrintControl;
-class SettingsDialog;
 class Platform;
 class ProgramCatalogue;
 class StringGrid;
 enum class Product : char;
-enum class MessageKind : int;
 struct RowPage;
 
 struct RowControls {
@@ -46,41 +37,25 @@ struct RowControls {
     QPushButton* settings = nullptr; // sa17
 };
 
-class MainWindow final : public QWidget, public StartupControls {
+class MainWindow final : public QWidget, public MainView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    static constexpr QSize kOuterSize{600, 512};
+    static constexpr QSize kOuterSize{LauncherPanel::kOuterWidth, LauncherPanel::kOuterHeight};
 
     // Builds the window hidden and runs its creation (FormCreate).
-    MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::string startDirectory);
+    MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::string startDirectory,
+               MessageView& messages);
     ~MainWindow() override;
 
-    [[nodiscard]] Platform& GetPlatform() const { return m_platform; }
-    [[nodiscard]] ProgramCatalogue& Catalogue() const { return m_catalogue; }
-    [[nodiscard]] const std::string& StartDirectory() const { return m_startDirectory; }
-    [[nodiscard]] const std::string& SpoolDirectory() const { return m_spoolDirectory; }
-    // Whether the creation found ZELPULT.INI and went on to fill the catalogue.
-    [[nodiscard]] bool NormalMode() const { return m_normalMode; }
-
-    // The windows created after this one; the error handler shows its messages through them.
-    void SetMessageDialog(MessageDialog* dialog);
-    void SetSelfInstallWindow(QWidget* window);
-    [[nodiscard]] MessageDialog* GetMessageDialog() const;
-    void SetSettingsDialog(SettingsDialog* dialog);
-    [[nodiscard]] QWidget* SelfInstallWindow() const;
+    [[nodiscard]] LauncherPanel& Panel() { return m_panel; }
 
     // Rows by slot 1 to 60.
     [[nodiscard]] RowControls Row(int slot) const;
     // The slot of a row's year button, combo box (or its edit field) or settings button;
     // 0 for any other object.
     [[nodiscard]] int SlotOfControl(const QObject* control) const;
-    // Enables or disables a row's three controls; an enabled combo box gets the window
-    // colour, a disabled one the face colour.
-    void SetRowEnabled(int slot, bool enabled);
-    // The drive box alone: a row found on one drive offers no choice.
-    void SetComboEnabled(int slot, bool enabled);
 
     [[nodiscard]] QTabWidget* PageControl1() const { return m_pageControl; }
     // The hidden drive list of the first page; it stays empty, as the drive scan reads the
@@ -102,45 +77,36 @@ public:
     [[nodiscard]] StringGrid* StringGrid2() const { return m_stringGrid2; }
     // The print spool's tick: 1000 ms, running from creation.
     [[nodiscard]] QTimer* Timer1() const { return m_timer1; }
+    [[nodiscard]] PrintControl& Printing() { return *m_printControl; }
 
-    // What the configuration file gave and the drive marking found; the scan fills them.
-    [[nodiscard]] LauncherConfig& Config() { return m_config; }
-    [[nodiscard]] DriveTable& Drives() { return m_driveTable; }
-    // The configuration as the controls hold it now.
-    [[nodiscard]] LauncherConfig CurrentConfig() const;
-
-    // StartupControls.
-    void ApplyConfig(const LauncherConfig& config) override;
-    void ApplyRowStates(const RowStates& states) override;
-
-    // Handlers of the rows, the install box and the print page.
-    void A96Click();
-    void A96PATHChange();
-    void sa96Click();
-    void INSTALLClick();
-    void NDISKCClick();
-    void PATHEnter();
-    void NBROWSEPICClick();
-    void Timer1Timer();
-    void Button2Click();
-    // Writes the configuration file; run whenever the window closes in normal mode.
-    void FormClose();
-    // The configuration file failed while it was read: closing leaves it as it is rather
-    // than writing the little that was read over it.
-    void KeepConfigFile() { m_keepConfigFile = true; }
-
-    // The application-wide error handler: sorts an error by its text.
-    void AppException(const QString& message);
-    void BENDClick();
-
-    // Where the window stands when centred on a screen of the given size; a window larger
-    // than the screen goes to its top left corner.
-    static QPoint CentredOnScreen(QSize window, QSize screen);
+    // MainView.
+    void FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) override;
+    std::vector<std::string> DriveBoxEntries(int slot) override;
+    std::string DriveBoxText(int slot) override;
+    void SetRowEnabled(int slot, bool enabled) override;
+    void SetDriveBoxEnabled(int slot, bool enabled) override;
+    bool FloppyChosen() override;
+    void ChooseOtherPath() override;
+    bool OtherPathChosen() override;
+    void SetFloppyEnabled(bool enabled) override;
+    void SetOtherPathEnabled(bool enabled) override;
+    std::string InstallPath() override;
+    void SetInstallPath(std::string_view path) override;
+    std::string BrowseForInstaller(std::string_view nativeFolder, std::string_view fileName,
+                                   std::string_view filter) override;
+    bool WindowsPrintMode() override;
+    void SetWindowsPrintMode(bool windows) override;
+    bool PrintingEnabled() override;
+    void SetPrintingEnabled(bool enabled) override;
+    ScreenArea Screen() override;
+    void MoveWindow(int left, int top) override;
+    void Repaint() override;
+    void CloseWindow() override;
+    void EndProgram() override;
 
 signals:
-    // The window is closing: the configuration is written here.
-    void Closing();
-    // The window has closed; in normal mode the program ends.
+    // The window has closed and its configuration is written; in normal mode the program
+    // ends.
     void Closed();
 
 protected:
@@ -157,25 +123,12 @@ private:
     void MakeInstallBox(QWidget* page);
     QWidget* MakePrintPage();
     void ListenForKeys(QWidget* control);
-
-    void FormCreate();
     void ConnectHandlers();
-    // A message through the one message window, owned by this window.
-    void Show(const QString& text, MessageKind kind);
-    bool FormKeyDown(QObject* sender, const QKeyEvent& key);
+    [[nodiscard]] KeySender SenderOf(const QObject* control) const;
     void KeepOuterSize();
 
     Platform& m_platform;
-    ProgramCatalogue& m_catalogue;
-    std::string m_startDirectory;
-    std::string m_spoolDirectory;
-    bool m_normalMode = false;
-    bool m_keepConfigFile = false;
-    QPointer<MessageDialog> m_messageDialog;
-    QPointer<QWidget> m_selfInstallWindow;
-    QPointer<SettingsDialog> m_settingsDialog;
-    LauncherConfig m_config;
-    DriveTable m_driveTable;
+    LauncherPanel m_panel;
     std::unique_ptr<PrintControl> m_printControl;
 
     std::array<RowControls, kSlotCount> m_rows{};

@@ -1,11 +1,12 @@
 #include "ui/MessageDialog.h"
 
+#include "ui/Application.h"
 #include "ui/Fonts.h"
 #include "ui/MessagePictures.h"
+#include "ui/QtText.h"
 #include "ui/WindowGeometry.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -37,6 +38,8 @@ void MessageDialog::BuildUi() {
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setFixedSize(354, kClientHeight);
+    // Blocks the panel's windows without greying them, as the old panel did.
+    setWindowModality(Qt::ApplicationModal);
 
     m_image1 = MakePicture("Image1", ErrorPicture());
     m_image2 = MakePicture("Image2", WarningPicture());
@@ -78,22 +81,30 @@ QWidget* MessageDialog::CurrentOwner() const {
     return m_ownerIsSelf ? const_cast<MessageDialog*>(this) : m_owner.data();
 }
 
-bool MessageDialog::OwnsItself() const {
-    return m_ownerIsSelf;
+void MessageDialog::SetWindows(QWidget* mainWindow, QWidget* selfInstallWindow) {
+    m_mainWindow = mainWindow;
+    m_selfInstallWindow = selfInstallWindow;
 }
 
-void MessageDialog::ShowMessageDialog(QWidget* owner, const QString& text, MessageKind kind,
-                                      const QString& detail) {
-    // A message that replaces one still on screen releases that one's owner: nothing would
-    // enable it again.
-    if (isVisible() && m_owner && m_owner != owner) {
-        m_owner->setEnabled(true);
+void MessageDialog::ShowStandardError(std::string_view text) {
+    zel::ShowStandardError(FromCp1250(text));
+}
+
+void MessageDialog::ShowMessageDialog(MessageOwner owner, std::string_view text, MessageKind kind,
+                                      std::string_view detail, std::function<void()> afterwards) {
+    QWidget* ownerWindow = owner == MessageOwner::MainWindow          ? m_mainWindow.data()
+                           : owner == MessageOwner::SelfInstallWindow ? m_selfInstallWindow.data()
+                                                                      : nullptr;
+    // A message that replaces one still on screen keeps the focus that one will give back,
+    // and what was to follow it.
+    if (!isVisible()) {
+        m_focusReturn.Remember();
     }
-    m_ownerIsSelf = owner == nullptr || owner == this;
-    m_owner = m_ownerIsSelf ? nullptr : owner;
-    if (m_owner) {
-        m_owner->setEnabled(false);
+    if (afterwards) {
+        m_afterwards.push_back(std::move(afterwards));
     }
+    m_ownerIsSelf = ownerWindow == nullptr;
+    m_owner = ownerWindow;
 
     m_image1->hide();
     m_image2->hide();
@@ -113,17 +124,16 @@ void MessageDialog::ShowMessageDialog(QWidget* owner, const QString& text, Messa
         break;
     }
 
-    m_label1->setText(text.left(kMaxText));
-    m_label2->setText(detail.left(kMaxText));
+    m_label1->setText(FromCp1250(text).left(kMaxText));
+    m_label2->setText(FromCp1250(detail).left(kMaxText));
     m_label1->adjustSize();
     m_label2->adjustSize();
-    m_label1->move(kLabelLeft, detail.isEmpty() ? kSingleLineTop : kFirstLineTop);
+    m_label1->move(kLabelLeft, detail.empty() ? kSingleLineTop : kFirstLineTop);
 
     if (!testAttribute(Qt::WA_WState_Created)) {
         create();
     }
     Place();
-    setEnabled(true);
     if (QWindow* window = windowHandle()) {
         window->setTransientParent(m_owner ? m_owner->window()->windowHandle() : nullptr);
     }
@@ -148,7 +158,6 @@ void MessageDialog::Place() {
 
     const int outerHeight = kClientHeight + frame.height();
     if (m_owner) {
-        m_owner->setEnabled(false);
         const QRect area = m_owner->frameGeometry();
         move(area.left() + area.width() / 2 - outerWidth / 2,
              area.top() + area.height() / 2 - outerHeight / 2);
@@ -167,14 +176,18 @@ void MessageDialog::Button1Click() {
 }
 
 void MessageDialog::FormClose() {
-    if (!OwnsItself() && m_owner) {
-        m_owner->setEnabled(true);
+    m_focusReturn.GiveBack();
+    // What follows may show the next message: it runs once this one is gone.
+    auto afterwards = std::move(m_afterwards);
+    m_afterwards.clear();
+    for (const auto& next : afterwards) {
+        next();
     }
 }
 
 void MessageDialog::closeEvent(QCloseEvent* event) {
-    FormClose();
     QWidget::closeEvent(event);
+    FormClose();
     emit Closed();
 }
 
@@ -185,13 +198,6 @@ void MessageDialog::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QWidget::keyPressEvent(event);
-}
-
-void MessageDialog::WaitUntilHidden(MessageDialog* dialog) {
-    const QPointer<MessageDialog> guard = dialog;
-    while (guard && guard->isVisible()) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
 }
 
 } // namespace zel

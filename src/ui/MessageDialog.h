@@ -1,19 +1,22 @@
 #pragma once
-// The one message window of the program (TForm4). It is not modal: it disables the window
-// the message belongs to, shows itself and returns at once; closing it enables that window
-// again. A caller that must wait processes events until it is hidden.
+// The one message window of the program (TForm4). Showing a message returns at once; while
+// it is up the panel's windows take no input, without being greyed, and when it closes the
+// control that had the focus gets it back and what was to follow the message runs.
 
-#include "platform/MessageSink.h"
+#include "panel/MessageView.h"
+#include "ui/FocusReturn.h"
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <vector>
 
 class QLabel;
 class QPushButton;
 
 namespace zel {
 
-class MessageDialog final : public QWidget {
+class MessageDialog final : public QWidget, public MessageView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MessageDialog)
 
@@ -24,22 +27,21 @@ public:
     MessageDialog();
     ~MessageDialog() override;
 
-    // owner is the window the message belongs to; the dialog itself (or nullptr) means none,
-    // and the message is centred on the screen. Texts are cut to 255 characters.
-    void ShowMessageDialog(QWidget* owner, const QString& text, MessageKind kind,
-                           const QString& detail);
+    // The windows a message may belong to; OK of a message the self-installation window
+    // owns closes it too.
+    void SetWindows(QWidget* mainWindow, QWidget* selfInstallWindow);
 
-    // The self-installation window: OK of a message it owns closes it too.
-    void SetSelfInstallWindow(QWidget* window) { m_selfInstallWindow = window; }
+    // MessageView. Texts are cut to 255 characters. A message without an owner, or whose
+    // owner window does not exist, is centred on the screen.
+    void ShowMessageDialog(MessageOwner owner, std::string_view text, MessageKind kind,
+                           std::string_view detail, std::function<void()> afterwards) override;
+    void ShowStandardError(std::string_view text) override;
 
     // The window the last message belonged to; the dialog itself when none.
     [[nodiscard]] QWidget* CurrentOwner() const;
     [[nodiscard]] QPushButton* Button1() const { return m_button1; }
     [[nodiscard]] QLabel* Label1() const { return m_label1; }
     [[nodiscard]] QLabel* Label2() const { return m_label2; }
-
-    // Processes events one at a time for as long as the dialog is shown.
-    static void WaitUntilHidden(MessageDialog* dialog);
 
 signals:
     void Closed();
@@ -54,11 +56,13 @@ private:
     void Place();
     void Button1Click();
     void FormClose();
-    [[nodiscard]] bool OwnsItself() const;
 
     QPointer<QWidget> m_owner;
     bool m_ownerIsSelf = true;
+    QPointer<QWidget> m_mainWindow;
     QPointer<QWidget> m_selfInstallWindow;
+    FocusReturn m_focusReturn;
+    std::vector<std::function<void()>> m_afterwards;
     QLabel* m_image1 = nullptr;
     QLabel* m_image2 = nullptr;
     QLabel* m_image3 = nullptr;

@@ -8,10 +8,11 @@
 namespace zel {
 
 PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, StringGrid& running,
-                           StringGrid& finished)
+                           StringGrid& finished, QWidget& owner)
     : m_printer(QPrinter::HighResolution), m_canvas(m_printer, m_measure), m_jobPrinter(m_canvas),
       m_spool(platform, m_jobPrinter, std::move(spoolDirectory), LocaleFileTimeFormatter()),
-      m_running(m_spool.Running(), running), m_finished(m_spool.Finished(), finished) {}
+      m_running(m_spool.Running(), running), m_finished(m_spool.Finished(), finished),
+      m_owner(owner) {}
 
 SpoolTickResult PrintControl::Tick(bool printingEnabled) {
     // The printer must not change under a job while its setup dialog is open.
@@ -24,13 +25,13 @@ SpoolTickResult PrintControl::Tick(bool printingEnabled) {
     return result;
 }
 
-void PrintControl::SetupPrinter(QWidget* owner) {
+void PrintControl::SetupPrinter() {
     m_settingUp = true;
     const QPrinter::OutputFormat format = m_printer.outputFormat();
     const QString printerName = m_printer.printerName();
     const QString fileName = m_printer.outputFileName();
     const QPageLayout layout = m_printer.pageLayout();
-    QPrintDialog dialog(&m_printer, owner);
+    QPrintDialog dialog(&m_printer, &m_owner);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
     if (dialog.exec() != QDialog::Accepted) {
         // The dialog moves a printer that writes a file onto a real printer as it opens.

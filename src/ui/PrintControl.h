@@ -3,6 +3,7 @@
 // current desktop printer, its two job lists and the printer setup. The window keeps the
 // buttons; it asks this to tick with their state and stops printing when a job fails.
 
+#include "panel/PrintPage.h"
 #include "spool/CanvasJobPrinter.h"
 #include "spool/PrintSpool.h"
 #include "ui/JobGridView.h"
@@ -18,18 +19,19 @@ namespace zel {
 
 class StringGrid;
 
-class PrintControl final {
+class PrintControl final : public PrintPage {
     Q_DISABLE_COPY_MOVE(PrintControl)
 
 public:
+    // owner is the window the printer setup dialog blocks while it is up.
     PrintControl(Platform& platform, std::string spoolDirectory, StringGrid& running,
-                 StringGrid& finished);
+                 StringGrid& finished, QWidget& owner);
 
     // One cycle of Timer1; shows its outcome in the grids. A result with printingStopped
-    // set asks the window to put btMegszakit down and show the error.
-    SpoolTickResult Tick(bool printingEnabled);
+    // set asks the panel to put btMegszakit down and show the error.
+    SpoolTickResult Tick(bool printingEnabled) override;
     // The printer setup dialog; what the user chooses serves every later job.
-    void SetupPrinter(QWidget* owner);
+    void SetupPrinter() override;
 
     [[nodiscard]] QPrinter& Printer() { return m_printer; }
     [[nodiscard]] const PrintSpool& Spool() const { return m_spool; }
@@ -42,6 +44,7 @@ private:
     PrintSpool m_spool;
     JobGridView m_running;
     JobGridView m_finished;
+    QWidget& m_owner;
     bool m_settingUp = false;
 };
 

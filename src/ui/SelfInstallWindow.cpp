@@ -1,13 +1,9 @@
 #include "ui/SelfInstallWindow.h"
 
-#include "config/CountingPause.h"
-#include "install/SelfInstall.h"
 #include "platform/Platform.h"
-#include "ui/DialogMessageSink.h"
 #include "ui/DriveComboBox.h"
 #include "ui/Fonts.h"
 #include "ui/Glyphs.h"
-#include "ui/MessageDialog.h"
 #include "ui/WindowGeometry.h"
 
 #include <QCheckBox>
@@ -29,10 +25,11 @@ QString Q(const char* utf8) {
 
 } // namespace
 
-SelfInstallWindow::SelfInstallWindow(Platform& platform)
+SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageView& messages,
+                                     ErrorHandler onError)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_platform(platform), m_screen(ScreenSize()) {
+      m_install(platform, *this, messages, std::move(onError)), m_screen(ScreenSize()) {
     BuildUi(platform);
     FormActivate();
     const QSize outer = size() + FrameExtra(*this);
@@ -103,7 +100,7 @@ void SelfInstallWindow::BuildUi(Platform& platform) {
     m_start->setGeometry(88, 208, 89, 25);
     m_start->setAccessibleName(Q("Start"));
     m_start->setAutoDefault(true);
-    connect(m_start, &QPushButton::clicked, this, &SelfInstallWindow::Button1Click);
+    connect(m_start, &QPushButton::clicked, this, [this] { m_install.Button1Click(); });
 
     m_cancel = new QPushButton(Q("&Mégsem"), m_panel);
     m_cancel->setObjectName(QStringLiteral("Button2"));
@@ -118,8 +115,21 @@ void SelfInstallWindow::BuildUi(Platform& platform) {
     }
 }
 
-char SelfInstallWindow::TargetDrive() const {
+char SelfInstallWindow::TargetDrive() {
     return m_driveList->Drive();
+}
+
+bool SelfInstallWindow::ProgramGroupChosen() {
+    return m_programGroup->isChecked();
+}
+
+bool SelfInstallWindow::DesktopShortcutChosen() {
+    return m_desktopIcon->isChecked();
+}
+
+void SelfInstallWindow::SetGauge(int progress) {
+    m_gauge->setValue(progress);
+    m_gauge->repaint();
 }
 
 // The window keeps its panel's size plus the margins around it, whatever the frame adds,
@@ -156,25 +166,6 @@ void SelfInstallWindow::changeEvent(QEvent* event) {
 void SelfInstallWindow::showEvent(QShowEvent* event) {
     FormActivate();
     QWidget::showEvent(event);
-}
-
-void SelfInstallWindow::SetMessageDialog(MessageDialog* dialog) {
-    m_messageDialog = dialog;
-}
-
-void SelfInstallWindow::Button1Click() {
-    const char drive = TargetDrive();
-    if (drive == '\0' || !m_messageDialog) {
-        return;
-    }
-    DialogMessageSink messages(*m_messageDialog, this);
-    const CopyFeedback feedback{[this](int progress) {
-                                    m_gauge->setValue(progress);
-                                    m_gauge->repaint();
-                                },
-                                [] { CountingPause(kFirstPassPause); }};
-    InstallLauncher(m_platform, messages,
-                    {drive, m_programGroup->isChecked(), m_desktopIcon->isChecked()}, feedback);
 }
 
 } // namespace zel

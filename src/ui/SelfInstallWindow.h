@@ -3,7 +3,9 @@
 // the program group entry and the desktop shortcut, and the copy's progress. In install
 // mode it is the program's main window.
 
-#include <QPointer>
+#include "panel/SelfInstallPanel.h"
+#include "panel/SelfInstallView.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -14,20 +16,17 @@ class QPushButton;
 namespace zel {
 
 class DriveComboBox;
-class MessageDialog;
 class Platform;
 
-class SelfInstallWindow final : public QWidget {
+class SelfInstallWindow final : public QWidget, public SelfInstallView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SelfInstallWindow)
 
 public:
     // The drive list lists the platform's drives and starts at the current drive.
-    explicit SelfInstallWindow(Platform& platform);
+    SelfInstallWindow(Platform& platform, MessageView& messages, ErrorHandler onError);
     ~SelfInstallWindow() override;
 
-    // The chosen target drive, upper case; '\0' when the list is empty.
-    [[nodiscard]] char TargetDrive() const;
     [[nodiscard]] DriveComboBox* DriveComboBox1() const { return m_driveList; }
     [[nodiscard]] QCheckBox* CheckBox1() const { return m_programGroup; }
     [[nodiscard]] QCheckBox* CheckBox2() const { return m_desktopIcon; }
@@ -35,12 +34,12 @@ public:
     // "&Start": the installation is connected to its clicked signal.
     [[nodiscard]] QPushButton* Button1() const { return m_start; }
     [[nodiscard]] QPushButton* Button2() const { return m_cancel; }
-    // The success message goes through it; its OK closes this window too.
-    void SetMessageDialog(MessageDialog* dialog);
 
-    // Copies the launcher to the chosen drive with its configuration file and shortcuts.
-    // A failure to copy throws IoError for the application-wide handler.
-    void Button1Click();
+    // SelfInstallView.
+    char TargetDrive() override;
+    bool ProgramGroupChosen() override;
+    bool DesktopShortcutChosen() override;
+    void SetGauge(int progress) override;
 
 signals:
     void Closed();
@@ -55,8 +54,7 @@ private:
     void BuildUi(Platform& platform);
     void FormActivate();
 
-    Platform& m_platform;
-    QPointer<MessageDialog> m_messageDialog;
+    SelfInstallPanel m_install;
     QSize m_screen;
     QFrame* m_panel = nullptr;
     DriveComboBox* m_driveList = nullptr;

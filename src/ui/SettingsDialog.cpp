@@ -1,8 +1,7 @@
 #include "ui/SettingsDialog.h"
 
-#include "catalogue/ProgramCatalogue.h"
-#include "settings/StartParamStore.h"
 #include "ui/Fonts.h"
+#include "ui/QtKeys.h"
 #include "ui/QtText.h"
 
 #include <QCheckBox>
@@ -59,11 +58,14 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 
 } // namespace
 
-SettingsDialog::SettingsDialog(ProgramCatalogue& catalogue, QWidget* owner, QSize screenSize)
+SettingsDialog::SettingsDialog(ProgramCatalogue& catalogue, QWidget* owner, QSize screenSize,
+                               ErrorHandler onError)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      m_catalogue(catalogue), m_owner(owner), m_screenSize(screenSize) {
+      m_settings(catalogue, *this, std::move(onError)), m_owner(owner), m_screenSize(screenSize) {
     setObjectName(QStringLiteral("TForm3"));
+    // Blocks the panel without greying it, as the old panel did.
+    setWindowModality(Qt::ApplicationModal);
     setWindowTitle(QStringLiteral("  Program beállítás"));
     setFont(FormFont());
     MakeControls();
@@ -106,8 +108,8 @@ void SettingsDialog::MakeControls() {
 
     m_button3 = MakeButton(m_panel, "Button3", QStringLiteral("&OK"), QRect(128, 216, 65, 25));
     m_button1 = MakeButton(m_panel, "Button1", QStringLiteral("&Mégsem"), QRect(216, 216, 73, 25));
-    connect(m_button3, &QPushButton::clicked, this, &SettingsDialog::Button3Click);
-    connect(m_button1, &QPushButton::clicked, this, &SettingsDialog::Button1Click);
+    connect(m_button3, &QPushButton::clicked, this, [this] { m_settings.Button3Click(); });
+    connect(m_button1, &QPushButton::clicked, this, [this] { m_settings.Button1Click(); });
 
     setTabOrder(m_edit1, m_checkBox1);
     setTabOrder(m_checkBox1, m_button3);
@@ -148,67 +150,58 @@ void SettingsDialog::FormActivate() {
     setFixedSize(m_keptSize - (frameGeometry().size() - size()));
 }
 
-void SettingsDialog::Open(int slot, const QStringList& driveEntries) {
-    m_slot = slot;
-    m_catalogue.currentSlot = slot;
-    m_driveEntries.clear();
-    for (const QString& entry : driveEntries) {
-        m_driveEntries.push_back(ToCp1250(entry));
-    }
+void SettingsDialog::ShowValues(std::string_view productName, int year,
+                                std::string_view programPath) {
+    SetValue(m_pnev, FromCp1250(productName));
+    SetValue(m_pev, QString::number(year));
+    SetValue(m_phely, FromCp1250(programPath));
+}
 
-    SetValue(m_pnev, ProductOf(slot) == Product::Bookkeeping
-                         ? QStringLiteral("Egyszeres könyvviteli program")
-                         : QStringLiteral("Bérszámfejtő program"));
-    SetValue(m_pev, QString::number(YearOf(slot)));
-    m_shownPath = m_catalogue.ExecutablePath(slot);
-    SetValue(m_phely, FromCp1250(m_shownPath));
-    m_checkBox1->setEnabled(m_driveEntries.size() >= 2);
-    m_edit1->setText(FromCp1250(m_catalogue.StartParams(slot, m_shownPath.front())));
+std::string SettingsDialog::ParameterText() {
+    return ToCp1250(m_edit1->text());
+}
 
+void SettingsDialog::SetParameterText(std::string_view text) {
+    m_edit1->setText(FromCp1250(text));
+}
+
+bool SettingsDialog::AllDrivesChecked() {
+    return m_checkBox1->isChecked();
+}
+
+void SettingsDialog::SetAllDrivesChecked(bool checked) {
+    m_checkBox1->setChecked(checked);
+}
+
+void SettingsDialog::SetAllDrivesEnabled(bool enabled) {
+    m_checkBox1->setEnabled(enabled);
+}
+
+void SettingsDialog::ShowDialog() {
+    m_focusReturn.Remember();
     show();
     raise();
     activateWindow();
     m_edit1->setFocus();
-    if (m_owner != nullptr) {
-        m_owner->setEnabled(false);
-    }
 }
 
-void SettingsDialog::Button1Click() {
-    close();
-}
-
-void SettingsDialog::Button3Click() {
-    const std::string stored = StoreStartParams(
-        m_catalogue, {m_slot, m_shownPath.empty() ? kNoDrive : m_shownPath.front(),
-                      ToCp1250(m_edit1->text()), m_checkBox1->isChecked(), m_driveEntries});
-    m_edit1->setText(FromCp1250(stored));
+void SettingsDialog::HideDialog() {
     close();
 }
 
 bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) {
-        return QWidget::eventFilter(watched, event);
-    }
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Escape) {
-        Button1Click();
-        return true;
-    }
-    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
-        (watched == m_edit1 || watched == m_checkBox1)) {
-        Button3Click();
+    if (event->type() == QEvent::KeyPress &&
+        m_settings.KeyDown(watched == m_edit1 || watched == m_checkBox1,
+                           KeyOf(*static_cast<QKeyEvent*>(event)))) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void SettingsDialog::closeEvent(QCloseEvent* event) {
-    m_checkBox1->setChecked(false);
-    if (m_owner != nullptr) {
-        m_owner->setEnabled(true);
-    }
+    m_settings.FormClose();
     event->accept();
+    m_focusReturn.GiveBack();
 }
 
 void SettingsDialog::showEvent(QShowEvent* event) {

@@ -1,13 +1,15 @@
 #pragma once
-// TForm3: the start parameters of one row's program, on the drive the row has chosen. It is
-// made once and filled afresh at every opening; while it is up, the main window is disabled.
+// TForm3's Qt face: the start parameters of one row's program, on the drive the row has
+// chosen. It is made once and filled afresh at every opening; while it is up the main window
+// takes no input, and afterwards its focused control gets the focus back.
+
+#include "panel/SettingsPanel.h"
+#include "panel/SettingsView.h"
+#include "ui/FocusReturn.h"
 
 #include <QPointer>
 #include <QSize>
-#include <QStringList>
 #include <QWidget>
-#include <string>
-#include <vector>
 
 class QCheckBox;
 class QFrame;
@@ -17,24 +19,28 @@ class QPushButton;
 
 namespace zel {
 
-class ProgramCatalogue;
-
-class SettingsDialog final : public QWidget {
+class SettingsDialog final : public QWidget, public SettingsView {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SettingsDialog)
 
 public:
-    // owner is disabled while the dialog is shown; screenSize is what the main window
+    // owner is the window the dialog belongs to; screenSize is what the main window
     // recorded at its creation.
-    SettingsDialog(ProgramCatalogue& catalogue, QWidget* owner, QSize screenSize);
+    SettingsDialog(ProgramCatalogue& catalogue, QWidget* owner, QSize screenSize,
+                   ErrorHandler onError);
     ~SettingsDialog() override;
 
-    // The settings button of slot was pressed; driveEntries are the texts of the row's drive
-    // list, each beginning with its drive letter.
-    void Open(int slot, const QStringList& driveEntries);
+    [[nodiscard]] SettingsPanel& Panel() { return m_settings; }
 
-    void Button1Click();
-    void Button3Click();
+    // SettingsView.
+    void ShowValues(std::string_view productName, int year, std::string_view programPath) override;
+    std::string ParameterText() override;
+    void SetParameterText(std::string_view text) override;
+    bool AllDrivesChecked() override;
+    void SetAllDrivesChecked(bool checked) override;
+    void SetAllDrivesEnabled(bool enabled) override;
+    void ShowDialog() override;
+    void HideDialog() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -48,14 +54,12 @@ private:
     void FormActivate();
     [[nodiscard]] QSize OuterSize() const;
 
-    ProgramCatalogue& m_catalogue;
+    SettingsPanel m_settings;
     QPointer<QWidget> m_owner;
+    FocusReturn m_focusReturn;
     QSize m_screenSize;
     QSize m_keptSize;
     bool m_placed = false;
-    int m_slot = 0;
-    std::string m_shownPath;
-    std::vector<std::string> m_driveEntries;
 
     QFrame* m_panel = nullptr;
     QLabel* m_pnev = nullptr;

@@ -81,7 +81,7 @@ TEST_F(ConfigFileTest, AReadErrorAfterOpeningReachesTheHandler) {
         ReadConfigFile(failing, kIni, catalogue, config);
         ADD_FAILURE() << "no error";
     } catch (const IoError& error) {
-        EXPECT_STREQ(error.what(), io_text::kReadError);
+        EXPECT_EQ(error.Kind(), IoErrorKind::ReadError);
     }
 }
 
@@ -129,8 +129,11 @@ TEST_F(ConfigFileTest, AFullConfigurationReadsBackTheSame) {
     config.installSourcePath = std::string(253, 'P');
     config.windowsPrintMode = true;
     config.printingEnabled = false;
-    ASSERT_TRUE(WriteConfigFile(*platform, kIni, catalogue, config));
-    EXPECT_FALSE(fs::exists(world.Native("C:\\ZELKOR\\~ZELPULT.INI")));
+    ASSERT_EQ(WriteConfigFile(*platform, kIni, catalogue, config).outcome,
+              ConfigWriteResult::Outcome::Written);
+    for (const auto& entry : fs::directory_iterator(world.Native("C:\\ZELKOR"))) {
+        EXPECT_NE(entry.path().filename().string().front(), '~') << "left behind: " << entry;
+    }
 
     ProgramCatalogue readCatalogue;
     readCatalogue.Fill();
@@ -216,7 +219,8 @@ TEST_F(ConfigFileTest, ALongInstallPathLosesItsBracketAndReadsBackShorter) {
     const std::string bytes = ComposeConfigFile(catalogue, config);
     const std::string line3 = bytes.substr(68, bytes.find("\r\n", 68) - 68);
     EXPECT_EQ(line3, "[" + std::string(254, 'Q'));
-    ASSERT_TRUE(WriteConfigFile(*platform, kIni, catalogue, config));
+    ASSERT_EQ(WriteConfigFile(*platform, kIni, catalogue, config).outcome,
+              ConfigWriteResult::Outcome::Written);
     LauncherConfig read;
     ReadConfigFile(*platform, kIni, catalogue, read);
     EXPECT_EQ(read.installSourcePath, std::string(253, 'Q'));
@@ -267,10 +271,11 @@ TEST_F(ConfigFileTest, TenThousandParameterLinesLastOneWins) {
 }
 
 TEST_F(ConfigFileTest, TheFileLiesInTheStartDirectoryEvenAtARoot) {
-    EXPECT_EQ(ConfigFilePath("C:\\"), "C:\\ZELPULT.INI");
-    EXPECT_EQ(ConfigFilePath("C:\\ZELKOR"), "C:\\ZELKOR\\ZELPULT.INI");
+    EXPECT_EQ(ConfigFilePath("C:\\").Text(), "C:\\ZELPULT.INI");
+    EXPECT_EQ(ConfigFilePath("C:\\ZELKOR").Text(), "C:\\ZELKOR\\ZELPULT.INI");
     config.printingEnabled = false;
-    ASSERT_TRUE(WriteConfigFile(*platform, ConfigFilePath("C:\\"), catalogue, config));
+    ASSERT_EQ(WriteConfigFile(*platform, ConfigFilePath("C:\\"), catalogue, config).outcome,
+              ConfigWriteResult::Outcome::Written);
     EXPECT_EQ(test::ReadNativeFile(world.Native("C:\\ZELPULT.INI")),
               ComposeConfigFile(catalogue, config));
 }
@@ -281,28 +286,32 @@ TEST_F(ConfigFileTest, AFileThatCannotBeReadOrWrittenIsNotReplaced) {
     test::ScanDouble locked(world);
     locked.openFails = true;
     ReadConfigFile(locked, kIni, catalogue, config);
-    EXPECT_FALSE(WriteConfigFile(locked, kIni, catalogue, config));
+    EXPECT_EQ(WriteConfigFile(locked, kIni, catalogue, config).outcome,
+              ConfigWriteResult::Outcome::Kept);
     EXPECT_EQ(test::ReadNativeFile(world.Native(kIni)), old);
 
     // Made read-only by its user: read, and kept as it is.
     fs::permissions(world.Native(kIni), fs::perms::owner_read | fs::perms::group_read);
     ReadConfigFile(*platform, kIni, catalogue, config);
     EXPECT_EQ(config.installSourcePath, "SOMEONE ELSE'S");
-    EXPECT_FALSE(WriteConfigFile(*platform, kIni, catalogue, config));
+    EXPECT_EQ(WriteConfigFile(*platform, kIni, catalogue, config).outcome,
+              ConfigWriteResult::Outcome::Kept);
     EXPECT_EQ(test::ReadNativeFile(world.Native(kIni)), old);
 }
 
-TEST_F(ConfigFileTest, AFailedWriteLeavesTheOldFileWhole) {
+TEST_F(ConfigFileTest, AFailedWriteLeavesTheOldFileWholeAndSaysWhy) {
     const std::string old = Lines({"[C]", "[D]", "[OLD]", "[NYOMTATAS_ENGEDELYEZVE=FALSE]"});
     world.WriteFile(kIni, old);
-    // A folder where the new file would be written: creating it fails even for root.
-    fs::create_directories(world.Native("C:\\ZELKOR\\~ZELPULT.INI"));
+    test::ScanDouble full(world);
+    full.replaceFails = true;
     config.installSourcePath = "NEW";
-    EXPECT_FALSE(WriteConfigFile(*platform, kIni, catalogue, config));
+    const ConfigWriteResult failed = WriteConfigFile(full, kIni, catalogue, config);
+    EXPECT_EQ(failed.outcome, ConfigWriteResult::Outcome::Failed);
+    EXPECT_EQ(failed.error, IoErrorKind::DiskFull);
     EXPECT_EQ(test::ReadNativeFile(world.Native(kIni)), old);
 
-    fs::remove(world.Native("C:\\ZELKOR\\~ZELPULT.INI"));
-    ASSERT_TRUE(WriteConfigFile(*platform, kIni, catalogue, config));
+    ASSERT_EQ(WriteConfigFile(*platform, kIni, catalogue, config).outcome,
+              ConfigWriteResult::Outcome::Written);
     EXPECT_EQ(test::ReadNativeFile(world.Native(kIni)), ComposeConfigFile(catalogue, config));
 }
 

@@ -36,12 +36,13 @@ public:
         events.push_back("rows");
         rows = applied;
     }
-    void ShowMessage(std::string_view text, MessageKind kind, std::string_view detail) override {
+    void ShowMessageThen(std::string_view text, MessageKind kind, std::string_view detail,
+                         std::function<void()> afterwards) override {
         events.push_back("message " + std::string(text));
         messageKind = kind;
         messageDetail = detail;
+        EXPECT_FALSE(afterwards) << "nothing waits for the start-up's warning";
     }
-    void WaitForMessage() override { events.push_back("wait"); }
 
     std::vector<std::string> events;
     LauncherConfig config;

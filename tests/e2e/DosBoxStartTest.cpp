@@ -36,9 +36,8 @@ protected:
 };
 
 TEST_F(DosBoxStart, DosProgramHoldsItsLockAndPrintsIntoTheSpoolFolder) {
-    WritePif("C:\\ZELKONYV.97\\A97.PIF", "C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97",
-             " SERVER PRN:C:\\ZELKOR\\Printing /NYOMTAT=1");
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.PIF"));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97",
+                      " SERVER PRN:C:\\ZELKOR\\Printing /NYOMTAT=1"));
     EXPECT_TRUE(ChildrenOf(::getpid()).empty()) << "a child is left for the launcher";
 
     ASSERT_TRUE(WaitUntil([&] { return !PrintFiles("C:\\ZELKOR\\Printing").empty(); }, kPatience));
@@ -68,8 +67,7 @@ TEST_F(DosBoxStart, DosProgramHoldsItsLockAndPrintsIntoTheSpoolFolder) {
 
 TEST_F(DosBoxStart, TailReachesTheProgramLiterallyAndDosBoxEndsWithIt) {
     const std::string parameters = Utf8ToCp1250("a<b >out |echo %PATH% \"q\" ő%% /KILEP");
-    WritePif("C:\\ZELKONYV.97\\A97.PIF", "C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", parameters);
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.PIF"));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", parameters));
 
     const auto log = LogEntries(WaitForLog("C:\\ZELKONYV.97", kPatience).value_or(""));
     EXPECT_EQ(log.at("TAIL"), "[ a<b >out |echo %PATH% \"q\" \x8B%% /KILEP]");
@@ -86,7 +84,7 @@ TEST_F(DosBoxStart, DosKeepsTheFirst126CharactersOfALongTail) {
     while (tail.size() < 200) {
         tail += " X" + std::to_string(tail.size());
     }
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE " + tail));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "", tail));
     const auto log = LogEntries(WaitForLog("C:\\ZELKONYV.97", kPatience).value_or(""));
     EXPECT_EQ(log.at("TAIL"), "[ " + tail.substr(0, 125) + "]");
     EXPECT_TRUE(WaitUntil([&] { return m_mark.Marked().empty(); }, kPatience));
@@ -99,7 +97,7 @@ TEST_F(DosBoxStart, DrivesAreMountedUnderTheirOwnLetters) {
     InstallDos("Z:\\ZELBER.217\\B2017.EXE");
     fs::create_directories(m_world.Native("D:\\SPOOL"));
     m_platform = m_world.MakePlatform();
-    ASSERT_TRUE(Start("Z:\\ZELBER.217\\B2017.EXE PRN:D:\\SPOOL /NYOMTAT=2 /KILEP"));
+    ASSERT_TRUE(Start("Z:\\ZELBER.217\\B2017.EXE", "", "PRN:D:\\SPOOL /NYOMTAT=2 /KILEP"));
 
     EXPECT_TRUE(WaitUntil([&] { return m_mark.Marked().empty(); }, kPatience));
     EXPECT_TRUE(fs::exists(m_world.Native("Z:\\ZELBER.217\\DATA\\BER2017.004")));
@@ -109,8 +107,7 @@ TEST_F(DosBoxStart, DrivesAreMountedUnderTheirOwnLetters) {
 
 TEST_F(DosBoxStart, WithoutDosBoxNothingStarts) {
     ::setenv("PATH", m_temp.Path().c_str(), 1);
-    WritePif("C:\\ZELKONYV.97\\A97.PIF", "C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", "");
-    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\A97.PIF"));
+    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", ""));
     EXPECT_TRUE(m_mark.Marked().empty());
     EXPECT_TRUE(PrivateFoldersGone());
 }

@@ -32,10 +32,9 @@ protected:
     }
 };
 
-TEST_F(NativeStart, ProgramInformationFileStartsTheProgramWithItsParametersAndFolder) {
-    WritePif("C:\\ZELKONYV.97\\A97.PIF", "C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97",
-             " SERVER PRN:C:\\ZELKOR\\Printing /NYOMTAT=1");
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.PIF"));
+TEST_F(NativeStart, AStartRequestRunsTheProgramWithItsParametersInItsFolder) {
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97",
+                      " SERVER PRN:C:\\ZELKOR\\Printing /NYOMTAT=1"));
     EXPECT_TRUE(ChildrenOf(::getpid()).empty()) << "a child is left for the launcher";
 
     const fs::path lock = m_c / "ZELKONYV.97" / "DATA" / "ZELKOR97.001";
@@ -65,13 +64,12 @@ TEST_F(NativeStart, ProgramInformationFileStartsTheProgramWithItsParametersAndFo
 }
 
 TEST_F(NativeStart, SecondInstanceInTheSamePlaceEndsAtOnce) {
-    WritePif("C:\\ZELKONYV.97\\A97.PIF", "C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", "");
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.PIF"));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", ""));
     const fs::path lock = m_c / "ZELKONYV.97" / "DATA" / "ZELKOR97.001";
     ASSERT_TRUE(WaitUntil([&] { return !Holders(lock).empty(); }, kPatience));
     const auto first = m_mark.Marked();
 
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.PIF"));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", ""));
     EXPECT_TRUE(WaitUntil(
         [&] {
             return WaitForLog("C:\\ZELKONYV.97", 1).value_or("").find("FUT") != std::string::npos;
@@ -84,7 +82,7 @@ TEST_F(NativeStart, ParameterTextReachesTheProgramLiterallyAndStartsNothingElse)
     const std::string tail =
         Utf8ToCp1250("a\"b <in >out |touch $(touch pwned) %PATH% `id` ;& ő'ű \"quoted word\" "
                      "PRN:C:\\ZELKOR\\Printing");
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE " + tail));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "", tail));
 
     const auto log = LogEntries(WaitForLog("C:\\ZELKONYV.97", kPatience).value_or(""));
     const std::vector<std::string> expected = {"a\"b",
@@ -117,7 +115,7 @@ TEST_F(NativeStart, LongParameterTextIsKeptWholeForANativeProgram) {
         tail += "W" + std::to_string(tail.size()) + " ";
     }
     tail.resize(255);
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE " + tail));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "", tail));
     const auto log = LogEntries(WaitForLog("C:\\ZELKONYV.97", kPatience).value_or(""));
     std::string joined;
     for (int i = 1; log.count("ARG" + std::to_string(i)) != 0; ++i) {
@@ -128,40 +126,32 @@ TEST_F(NativeStart, LongParameterTextIsKeptWholeForANativeProgram) {
 
 TEST_F(NativeStart, QuotedAndBlankHoldingPathsAreFound) {
     InstallNative("C:\\Program Files\\ZEL\\B2017.EXE");
-    WritePif("C:\\Program Files\\ZEL\\B2017.PIF", "C:\\Program Files\\ZEL\\B2017.EXE",
-             "C:\\Program Files\\ZEL", "/VAR=60");
-    ASSERT_TRUE(Start("\"C:\\Program Files\\ZEL\\B2017.PIF\""));
+    ASSERT_TRUE(Start("C:\\Program Files\\ZEL\\B2017.EXE", "C:\\Program Files\\ZEL", "/VAR=60"));
     auto log = LogEntries(WaitForLog("C:\\Program Files\\ZEL", kPatience).value_or(""));
     EXPECT_EQ(log["ARG1"], "/VAR=60");
     EXPECT_TRUE(fs::exists(m_c / "Program Files" / "ZEL" / "DATA" / "BER2017.004"));
     m_mark.KillAll();
 
     fs::remove(m_c / "Program Files" / "ZEL" / "STANDIN.LOG");
-    ASSERT_TRUE(Start("c:\\program files\\zel\\b2017.exe /KILEP"));
+    ASSERT_TRUE(Start("c:\\program files\\zel\\b2017.exe", "", "/KILEP"));
     EXPECT_EQ(LogEntries(WaitForLog("C:\\Program Files\\ZEL", kPatience).value_or(""))["ARG1"],
               "/KILEP");
 }
 
 TEST_F(NativeStart, NothingStartsWhatCannotRun) {
-    WritePif("C:\\ZELKONYV.97\\MISSING.PIF", "C:\\ZELKONYV.97\\MISSING.EXE", "C:\\ZELKONYV.97", "");
-    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\MISSING.PIF"));
-    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\NOSUCH.PIF"));
-    EXPECT_FALSE(Start("D:\\ZELKONYV.97\\A97.EXE"));
-    EXPECT_FALSE(Start(""));
-
-    m_world.WriteFile("C:\\ZELKONYV.97\\SHORT.PIF", "too short");
-    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\SHORT.PIF"));
+    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\MISSING.EXE", "C:\\ZELKONYV.97", ""));
+    EXPECT_FALSE(Start("D:\\ZELKONYV.97\\A97.EXE", "", ""));
+    EXPECT_FALSE(Start("", "", ""));
 
     m_world.WriteFile("C:\\ZELKONYV.97\\TEXT.EXE", "neither DOS nor native");
-    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\TEXT.EXE"));
+    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\TEXT.EXE", "", ""));
 
-    WritePif("C:\\ZELKONYV.97\\NODIR.PIF", "C:\\ZELKONYV.97\\A97.EXE", "C:\\NINCS", "");
-    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\NODIR.PIF"));
+    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\NINCS", ""));
 
     fs::permissions(m_c / "ZELKONYV.97" / "A97.EXE",
                     fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
                     fs::perm_options::remove);
-    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\A97.EXE"));
+    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\A97.EXE", "", ""));
 
     EXPECT_TRUE(m_mark.Marked().empty());
     EXPECT_TRUE(ChildrenOf(::getpid()).empty());

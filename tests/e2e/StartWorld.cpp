@@ -1,7 +1,6 @@
 #include "StartWorld.h"
 
 #include "TestPaths.h"
-#include "launch/ProgramInformationFile.h"
 #include "support/StandIns.h"
 #include "text/AsciiUpper.h"
 #include "text/DosPath.h"
@@ -31,14 +30,13 @@ void StartWorld::InstallDos(std::string_view dosPath) {
     InstallDosStandIn(m_world, dosPath);
 }
 
-void StartWorld::WritePif(std::string_view pifPath, std::string_view program,
-                          std::string_view folder, std::string_view parameters) {
-    WriteProgramInformationFile(*m_platform, pifPath, FileNamePart(program), program, folder,
-                                parameters);
-}
-
-bool StartWorld::Start(std::string_view commandLine) {
-    return m_platform->StartProgram(commandLine);
+bool StartWorld::Start(std::string_view program, std::string_view folder,
+                       std::string_view parameters) {
+    return m_platform->StartProgram({std::string(program),
+                                     std::string(folder),
+                                     std::string(parameters),
+                                     std::string(FileNamePart(program)),
+                                     {}});
 }
 
 std::optional<std::string> StartWorld::WaitForLog(std::string_view folder, int seconds) {

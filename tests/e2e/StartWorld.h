@@ -24,10 +24,9 @@ protected:
     // Copies the native stand-in, or its DOS twin, to a DOS path.
     void InstallNative(std::string_view dosPath);
     void InstallDos(std::string_view dosPath);
-    // Writes a program information file through the launcher's own writer.
-    void WritePif(std::string_view pifPath, std::string_view program, std::string_view folder,
-                  std::string_view parameters);
-    [[nodiscard]] bool Start(std::string_view commandLine);
+    // A typed start of program in folder (its own folder when empty).
+    [[nodiscard]] bool Start(std::string_view program, std::string_view folder,
+                             std::string_view parameters);
 
     // The stand-in's log in a folder (DOS path), once it has been written.
     [[nodiscard]] std::optional<std::string> WaitForLog(std::string_view folder, int seconds);

@@ -37,7 +37,7 @@ TEST(CaptionsFit, InEveryWindowOfThePanel) {
     Launcher launcher(env.platform);
     ASSERT_EQ(launcher.Start(), StartMode::Normal);
     launcher.Catalogue().SetDriveLetter(43, 'C');
-    launcher.Form3()->Open(43, {QStringLiteral("C:"), QStringLiteral("D:")});
+    launcher.Form3()->Panel().Open(43, {"C:", "D:"});
     ExpectCaptionsFit(*launcher.Form1());
     ExpectCaptionsFit(*launcher.Form2());
     ExpectCaptionsFit(*launcher.Form3());

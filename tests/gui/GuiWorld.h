@@ -41,7 +41,7 @@ private:
     class FailingFile final : public InputFile {
     public:
         std::uint64_t Size() override { return 1; }
-        std::string Read(std::size_t) override { throw IoError(io_text::kReadError); }
+        std::string Read(std::size_t) override { throw IoError(IoErrorKind::ReadError); }
     };
 };
 

@@ -39,8 +39,6 @@ TEST_F(LauncherTest, ConfigurationInTheCurrentFolderStartsTheMainWindow) {
     EXPECT_FALSE(launcher.Form2()->isVisible());
     ASSERT_NE(launcher.Form4(), nullptr);
     EXPECT_FALSE(launcher.Form4()->isVisible());
-    EXPECT_EQ(launcher.Form1()->GetMessageDialog(), launcher.Form4());
-    EXPECT_EQ(launcher.Form1()->SelfInstallWindow(), launcher.Form2());
 
     QSignalSpy ended(&launcher, &Launcher::Ended);
     launcher.Form2()->close();
@@ -102,7 +100,7 @@ TEST_F(LauncherTest, WithoutConfigurationTheLauncherInstallsItself) {
     EXPECT_TRUE(launcher.Form2()->isVisible());
     EXPECT_EQ(launcher.Form2()->TargetDrive(), 'C');
     EXPECT_FALSE(launcher.Form1()->isVisible());
-    EXPECT_FALSE(launcher.Form1()->NormalMode());
+    EXPECT_FALSE(launcher.Form1()->Panel().NormalMode());
     EXPECT_TRUE(launcher.Catalogue().Slot(1).directory.empty());
     EXPECT_FALSE(launcher.Form4()->isVisible());
 
@@ -185,10 +183,12 @@ TEST_F(LauncherTest, PrintingStoppedWarnsAndTheExitButtonHasTheFocusAfterwards) 
     MessageDialog* dialog = launcher.Form4();
     ASSERT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->CurrentOwner(), launcher.Form1());
-    EXPECT_FALSE(launcher.Form1()->isEnabled());
+    // The panel is blocked while the warning is up, without being greyed.
+    EXPECT_EQ(QApplication::activeModalWidget(), dialog);
+    EXPECT_TRUE(launcher.Form1()->isEnabled());
     dialog->Button1()->click();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(launcher.Form1()->isEnabled());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(launcher.Form1()->focusWidget(), launcher.Form1()->Button5());
 }
 

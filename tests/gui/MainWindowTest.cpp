@@ -2,6 +2,7 @@
 
 #include "GuiWorld.h"
 #include "catalogue/ProgramCatalogue.h"
+#include "panel/LauncherPanel.h"
 #include "platform/IoError.h"
 #include "ui/MessageDialog.h"
 #include "ui/StringGrid.h"
@@ -28,11 +29,12 @@ protected:
 
     std::unique_ptr<MainWindow> Create() {
         return std::make_unique<MainWindow>(env.platform, catalogue,
-                                            env.platform.CurrentDirectory());
+                                            env.platform.CurrentDirectory(), dialog);
     }
 
     test::GuiWorld env;
     ProgramCatalogue catalogue;
+    MessageDialog dialog;
 };
 
 QWidget* PageOf(const QWidget* control) {
@@ -134,17 +136,17 @@ TEST_F(MainWindowTest, PrintPageStartsInCharacterModeWithPrintingEnabled) {
 
 TEST_F(MainWindowTest, NormalCreationFillsTheCatalogueAndMakesTheSpoolFolder) {
     const auto window = Create();
-    EXPECT_TRUE(window->NormalMode());
+    EXPECT_TRUE(window->Panel().NormalMode());
     EXPECT_EQ(catalogue.Slot(1).directory, "0:\\VORMAK.96");
     EXPECT_TRUE(std::filesystem::is_directory(env.world.Native("C:\\ZELKOR\\Printing")));
     // The test program lies outside every drive: the spool falls back to the start folder.
-    EXPECT_EQ(window->SpoolDirectory(), "C:\\ZELKOR\\Printing");
+    EXPECT_EQ(window->Panel().SpoolDirectory().Text(), "C:\\ZELKOR\\Printing");
     EXPECT_TRUE(window->NDISKA()->isEnabled());
 }
 
 TEST_F(MainWindowTest, SpoolFolderLiesBesideTheExecutable) {
     env.platform.executablePath = "X:\\ZELKOR\\ZELPULT.EXE";
-    EXPECT_EQ(Create()->SpoolDirectory(), "X:\\ZELKOR\\Printing");
+    EXPECT_EQ(Create()->Panel().SpoolDirectory().Text(), "X:\\ZELKOR\\Printing");
 }
 
 TEST_F(MainWindowTest, UnknownCurrentDriveDisablesTheFloppySource) {
@@ -155,17 +157,18 @@ TEST_F(MainWindowTest, UnknownCurrentDriveDisablesTheFloppySource) {
 TEST_F(MainWindowTest, WithoutConfigurationCreationStopsBeforeTheCatalogue) {
     std::filesystem::remove(env.world.Native("C:\\ZELKOR\\ZELPULT.INI"));
     const auto window = Create();
-    EXPECT_FALSE(window->NormalMode());
+    EXPECT_FALSE(window->Panel().NormalMode());
     EXPECT_TRUE(catalogue.Slot(1).directory.empty());
     EXPECT_FALSE(std::filesystem::exists(env.world.Native("C:\\ZELKOR\\Printing")));
-    EXPECT_EQ(window->SpoolDirectory(), "C:\\ZELKOR\\Printing");
+    EXPECT_EQ(window->Panel().SpoolDirectory().Text(), "C:\\ZELKOR\\Printing");
 }
 
 TEST(MainWindowPlacement, CentresOnTheScreenOrTakesTheCornerWhenLarger) {
-    EXPECT_EQ(MainWindow::CentredOnScreen({600, 512}, {1024, 768}), QPoint(212, 128));
-    EXPECT_EQ(MainWindow::CentredOnScreen({601, 513}, {1024, 768}), QPoint(211, 127));
-    EXPECT_EQ(MainWindow::CentredOnScreen({600, 512}, {640, 480}), QPoint(20, 0));
-    EXPECT_EQ(MainWindow::CentredOnScreen({800, 600}, {640, 480}), QPoint(0, 0));
+    using Place = std::pair<int, int>;
+    EXPECT_EQ(LauncherPanel::CentredOnScreen(600, 512, {1024, 768}), Place(212, 128));
+    EXPECT_EQ(LauncherPanel::CentredOnScreen(601, 513, {1024, 768}), Place(211, 127));
+    EXPECT_EQ(LauncherPanel::CentredOnScreen(600, 512, {640, 480}), Place(20, 0));
+    EXPECT_EQ(LauncherPanel::CentredOnScreen(800, 600, {640, 480}), Place(0, 0));
 }
 
 class MainWindowKeysTest : public MainWindowTest {
@@ -186,9 +189,7 @@ protected:
 };
 
 TEST_F(MainWindowKeysTest, EscapeOnARowControlClosesTheWindow) {
-    QSignalSpy closing(window.get(), &MainWindow::Closing);
     Press(window->Row(43).drive, Qt::Key_Escape);
-    EXPECT_EQ(closing.count(), 1);
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(window->isVisible());
 }
@@ -207,10 +208,15 @@ TEST_F(MainWindowKeysTest, EscapeInAPrintGridOrOnThePrintModeDoesNothing) {
 }
 
 TEST_F(MainWindowKeysTest, EnterInTheSourceFieldsInstallsAsTheButtonDoes) {
-    QSignalSpy install(window->Button4(), &QPushButton::clicked);
-    Press(window->NPATH(), Qt::Key_Return);
-    Press(window->NDISKC(), Qt::Key_Enter);
-    EXPECT_EQ(install.count(), 2);
+    // A name the install box refuses: the refusal shows that the installation ran.
+    window->NPATH()->setText(QStringLiteral("valami.exe"));
+    for (QWidget* control :
+         {static_cast<QWidget*>(window->NPATH()), static_cast<QWidget*>(window->NDISKC())}) {
+        Press(control, Qt::Key_Return);
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_TRUE(dialog.Label1()->text().startsWith(QStringLiteral("Csak"))) << control;
+        dialog.close();
+    }
     EXPECT_EQ(closed.count(), 0);
 }
 
@@ -237,61 +243,44 @@ TEST_F(MainWindowKeysTest, TheSourceChosenByMouseOrKeysEnablesThePathItNeeds) {
     EXPECT_TRUE(window->NDISKC()->isChecked());
 }
 
-// An object whose every event fails as a file operation would.
-class FailingObject final : public QObject {
-public:
-    explicit FailingObject(const char* text) : m_text(text) {}
-    bool event(QEvent*) override { throw IoError(m_text); }
-
-private:
-    const char* m_text;
-};
-
 class AppExceptionTest : public MainWindowTest {
 protected:
     AppExceptionTest() : window(Create()) {
-        window->SetMessageDialog(&dialog);
-        window->SetSelfInstallWindow(&selfInstall);
-        dialog.SetSelfInstallWindow(&selfInstall);
+        dialog.SetWindows(window.get(), &selfInstall);
         selfInstall.show();
     }
 
-    // Sends an event to an object that fails with this text: the failure escapes the
-    // handler and ends in the application.
-    static void Fail(const char* text) {
-        FailingObject failing(text);
-        QEvent event(QEvent::User);
-        QCoreApplication::sendEvent(&failing, &event);
-    }
+    void Fail(IoErrorKind kind) { window->Panel().AppException(IoError(kind)); }
 
     std::unique_ptr<MainWindow> window;
-    MessageDialog dialog;
     QWidget selfInstall;
 };
 
 TEST_F(AppExceptionTest, InvalidNamesAndDrivesShowNothing) {
-    for (const char* text : {io_text::kInvalidDrive, io_text::kInvalidFilename}) {
+    for (const IoErrorKind kind : {IoErrorKind::InvalidDrive, IoErrorKind::InvalidFilename}) {
         test::ModalWatch watch;
-        Fail(text);
+        Fail(kind);
         QCoreApplication::processEvents();
-        EXPECT_TRUE(watch.Seen().isEmpty()) << text;
-        EXPECT_FALSE(dialog.isVisible()) << text;
+        EXPECT_TRUE(watch.Seen().isEmpty()) << IoErrorText(kind);
+        EXPECT_FALSE(dialog.isVisible()) << IoErrorText(kind);
     }
 }
 
 TEST_F(AppExceptionTest, DeniedAccessIsAWriteProtectedDriveOfTheSelfInstallWindow) {
-    Fail(io_text::kAccessDenied);
+    Fail(IoErrorKind::AccessDenied);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.Label1()->text(), QString::fromUtf8("Ez a meghajtó írásvédett!"));
     EXPECT_TRUE(dialog.Label2()->text().isEmpty());
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("  Hiba"));
     EXPECT_EQ(dialog.CurrentOwner(), &selfInstall);
-    EXPECT_FALSE(selfInstall.isEnabled());
+    // Blocked while the message is up, but not greyed.
+    EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
+    EXPECT_TRUE(selfInstall.isEnabled());
 }
 
 TEST_F(AppExceptionTest, AnyOtherErrorGoesToTheStandardErrorBox) {
     test::ModalWatch watch;
-    Fail(io_text::kDiskFull);
+    Fail(IoErrorKind::DiskFull);
     EXPECT_EQ(watch.Seen(), QStringLiteral("Disk full"));
     EXPECT_FALSE(dialog.isVisible());
 }

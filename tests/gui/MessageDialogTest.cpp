@@ -1,10 +1,11 @@
 #include "ui/MessageDialog.h"
 
 #include "text/CodePage1250.h"
-#include "ui/DialogMessageSink.h"
 #include "ui/WindowGeometry.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -18,18 +19,26 @@ protected:
     MessageDialogTest() {
         owner.setGeometry(100, 80, 400, 300);
         owner.show();
+        dialog.SetWindows(&owner, &selfInstall);
+    }
+
+    // Texts in UTF-8 here; the dialog takes code page 1250.
+    void Show(MessageOwner whose, const char* text, MessageKind kind, const char* detail = "",
+              std::function<void()> afterwards = {}) {
+        dialog.ShowMessageDialog(whose, Utf8ToCp1250(text), kind, Utf8ToCp1250(detail),
+                                 std::move(afterwards));
     }
 
     MessageDialog dialog;
     QWidget owner;
+    QWidget selfInstall;
 };
 
 TEST_F(MessageDialogTest, OneLineSitsLowerAndTwoLinesStackFromTwentyOne) {
-    dialog.ShowMessageDialog(&owner, QStringLiteral("Egy sor"), MessageKind::Warning, {});
+    Show(MessageOwner::MainWindow, "Egy sor", MessageKind::Warning);
     EXPECT_EQ(dialog.Label1()->y(), 27);
 
-    dialog.ShowMessageDialog(&owner, QStringLiteral("Első sor"), MessageKind::Warning,
-                             QStringLiteral("Második sor"));
+    Show(MessageOwner::MainWindow, "Első sor", MessageKind::Warning, "Második sor");
     EXPECT_EQ(dialog.Label1()->y(), 21);
     EXPECT_EQ(dialog.Label2()->y(), 39);
     EXPECT_EQ(dialog.Label2()->text(), QStringLiteral("Második sor"));
@@ -37,8 +46,8 @@ TEST_F(MessageDialogTest, OneLineSitsLowerAndTwoLinesStackFromTwentyOne) {
 
 TEST_F(MessageDialogTest, WidthFollowsTheFirstLineAndTheButtonStaysCentred) {
     const QString shortText = QStringLiteral("Rövid");
-    dialog.ShowMessageDialog(&owner, shortText, MessageKind::Error,
-                             QStringLiteral("Sokkal hosszabb második sor, amely nem számít"));
+    Show(MessageOwner::MainWindow, "Rövid", MessageKind::Error,
+         "Sokkal hosszabb második sor, amely nem számít");
     const int shortWidth = dialog.frameGeometry().width();
     EXPECT_EQ(shortWidth, 56 + dialog.Label1()->width() + 25);
     EXPECT_GE(dialog.Label1()->width(),
@@ -46,8 +55,8 @@ TEST_F(MessageDialogTest, WidthFollowsTheFirstLineAndTheButtonStaysCentred) {
     EXPECT_EQ(dialog.Button1()->x(), (shortWidth - 65) / 2);
     EXPECT_EQ(dialog.height(), MessageDialog::kClientHeight);
 
-    dialog.ShowMessageDialog(&owner, QStringLiteral("Ez egy jóval hosszabb első sor a dialógusban"),
-                             MessageKind::Error, {});
+    Show(MessageOwner::MainWindow, "Ez egy jóval hosszabb első sor a dialógusban",
+         MessageKind::Error);
     EXPECT_GT(dialog.frameGeometry().width(), shortWidth);
     EXPECT_EQ(dialog.Button1()->x(), (dialog.frameGeometry().width() - 65) / 2);
 }
@@ -63,7 +72,7 @@ TEST_F(MessageDialogTest, KindChoosesPictureAndCaption) {
         {MessageKind::Information, "Image3", "  Információ"},
     };
     for (const auto& kind : kinds) {
-        dialog.ShowMessageDialog(&owner, QStringLiteral("x"), kind.kind, {});
+        Show(MessageOwner::MainWindow, "x", kind.kind);
         EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8(kind.caption));
         for (const char* picture : {"Image1", "Image2", "Image3"}) {
             const auto* image = dialog.findChild<QLabel*>(QString::fromLatin1(picture));
@@ -73,11 +82,11 @@ TEST_F(MessageDialogTest, KindChoosesPictureAndCaption) {
     }
 }
 
-TEST_F(MessageDialogTest, OwnerIsDisabledWhileShownAndCentredUnder) {
-    dialog.ShowMessageDialog(&owner, QStringLiteral("Üzenet"), MessageKind::Information, {});
+TEST_F(MessageDialogTest, OwnerIsBlockedNotGreyedWhileShownAndCentredUnder) {
+    Show(MessageOwner::MainWindow, "Üzenet", MessageKind::Information);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_FALSE(owner.isEnabled());
-    EXPECT_TRUE(dialog.isEnabled());
+    EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
+    EXPECT_TRUE(owner.isEnabled());
     const QRect area = owner.frameGeometry();
     const QRect box = dialog.frameGeometry();
     EXPECT_EQ(box.left(), area.left() + area.width() / 2 - box.width() / 2);
@@ -85,24 +94,32 @@ TEST_F(MessageDialogTest, OwnerIsDisabledWhileShownAndCentredUnder) {
 
     QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(owner.isEnabled());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(owner.isVisible());
 }
 
-TEST_F(MessageDialogTest, CloseBoxAndEscapeEnableTheOwnerAsOkDoes) {
-    dialog.ShowMessageDialog(&owner, QStringLiteral("a"), MessageKind::Error, {});
-    dialog.close();
-    EXPECT_TRUE(owner.isEnabled());
-
-    dialog.ShowMessageDialog(&owner, QStringLiteral("b"), MessageKind::Error, {});
-    QTest::keyClick(dialog.Button1(), Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(owner.isEnabled());
+TEST_F(MessageDialogTest, TheFocusGoesBackAndWhatFollowsRunsOnceHoweverItCloses) {
+    auto* field = new QLineEdit(&owner);
+    field->show();
+    QApplication::setActiveWindow(&owner);
+    int followed = 0;
+    int closings = 0;
+    for (const auto& close : std::vector<std::function<void()>>{
+             [&] { QTest::mouseClick(dialog.Button1(), Qt::LeftButton); },
+             [&] { QTest::keyClick(dialog.Button1(), Qt::Key_Escape); }, [&] { dialog.close(); }}) {
+        field->setFocus();
+        Show(MessageOwner::MainWindow, "a", MessageKind::Error, "", [&] { ++followed; });
+        EXPECT_EQ(followed, closings);
+        close();
+        ++closings;
+        EXPECT_FALSE(dialog.isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), field);
+    }
+    EXPECT_EQ(followed, 3);
 }
 
-TEST_F(MessageDialogTest, OwnMessageIsCentredOnTheScreenAndTouchesNoWindow) {
-    dialog.ShowMessageDialog(&dialog, QStringLiteral("Saját"), MessageKind::Error, {});
-    EXPECT_TRUE(owner.isEnabled());
+TEST_F(MessageDialogTest, OwnMessageIsCentredOnTheScreen) {
+    Show(MessageOwner::None, "Saját", MessageKind::Error);
     EXPECT_EQ(dialog.CurrentOwner(), &dialog);
     const QSize screen = ScreenSize();
     const QRect box = dialog.frameGeometry();
@@ -113,53 +130,32 @@ TEST_F(MessageDialogTest, OwnMessageIsCentredOnTheScreenAndTouchesNoWindow) {
 }
 
 TEST_F(MessageDialogTest, OkOfTheSelfInstallWindowsMessageClosesThatWindowToo) {
-    QWidget selfInstall;
     selfInstall.show();
-    dialog.SetSelfInstallWindow(&selfInstall);
-
-    dialog.ShowMessageDialog(&selfInstall, QStringLiteral("Kész"), MessageKind::Information, {});
+    Show(MessageOwner::SelfInstallWindow, "Kész", MessageKind::Information);
     dialog.close();
     EXPECT_TRUE(selfInstall.isVisible());
-    EXPECT_TRUE(selfInstall.isEnabled());
 
-    dialog.ShowMessageDialog(&selfInstall, QStringLiteral("Kész"), MessageKind::Information, {});
+    Show(MessageOwner::SelfInstallWindow, "Kész", MessageKind::Information);
     QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(selfInstall.isVisible());
 
     // Any other owner stays open.
-    dialog.ShowMessageDialog(&owner, QStringLiteral("Más"), MessageKind::Information, {});
+    Show(MessageOwner::MainWindow, "Más", MessageKind::Information);
     QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
     EXPECT_TRUE(owner.isVisible());
 }
 
-TEST_F(MessageDialogTest, AReplacedOwnerIsNotLeftDisabled) {
-    QWidget second;
-    second.show();
-    dialog.ShowMessageDialog(&owner, QStringLiteral("Első"), MessageKind::Warning, {});
-    dialog.ShowMessageDialog(&second, QStringLiteral("Második"), MessageKind::Warning, {});
-    EXPECT_TRUE(owner.isEnabled());
-    EXPECT_FALSE(second.isEnabled());
+TEST_F(MessageDialogTest, AReplacedMessageHandsOnWhatWasToFollowIt) {
+    std::vector<std::string> followed;
+    Show(MessageOwner::MainWindow, "Első", MessageKind::Warning, "",
+         [&] { followed.emplace_back("first"); });
+    Show(MessageOwner::None, "Második", MessageKind::Warning, "",
+         [&] { followed.emplace_back("second"); });
+    EXPECT_EQ(dialog.Label1()->text(), QStringLiteral("Második"));
+    EXPECT_TRUE(followed.empty());
     dialog.close();
-    EXPECT_TRUE(second.isEnabled());
-}
-
-TEST_F(MessageDialogTest, SinkShowsCodePageTextAndWaitsForTheAnswer) {
-    DialogMessageSink sink(dialog, &owner);
-    sink.ShowMessage(Utf8ToCp1250("Hibás állomány"), MessageKind::Error, Utf8ToCp1250("Őrző"));
-    EXPECT_EQ(dialog.Label1()->text(), QStringLiteral("Hibás állomány"));
-    EXPECT_EQ(dialog.Label2()->text(), QStringLiteral("Őrző"));
-    EXPECT_FALSE(owner.isEnabled());
-
-    bool answered = false;
-    QTimer::singleShot(0, [&] {
-        answered = true;
-        dialog.Button1()->click();
-    });
-    sink.WaitForMessage();
-    EXPECT_TRUE(answered);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(owner.isEnabled());
+    EXPECT_EQ(followed, (std::vector<std::string>{"first", "second"}));
 }
 
 } // namespace

@@ -141,7 +141,8 @@ TEST(PrintControl, ShowsTheJobsAndStopsOnAPrinterThatFails) {
     const auto platform = world.MakePlatform();
     StringGrid running(7, 2);
     StringGrid finished(7, 2);
-    PrintControl control(*platform, "C:\\Printing", running, finished);
+    QWidget owner;
+    PrintControl control(*platform, "C:\\Printing", running, finished, owner);
     control.Printer().setOutputFormat(QPrinter::PdfFormat);
     control.Printer().setOutputFileName(
         QString::fromStdString((root / "no such folder" / "out.pdf").string()));
@@ -179,7 +180,8 @@ TEST(PrintControl, CancellingThePrinterSetupKeepsThePrinter) {
     const auto platform = world.MakePlatform();
     StringGrid running(7, 2);
     StringGrid finished(7, 2);
-    PrintControl control(*platform, "C:\\Printing", running, finished);
+    QWidget owner;
+    PrintControl control(*platform, "C:\\Printing", running, finished, owner);
     control.Printer().setOutputFormat(QPrinter::PdfFormat);
     TempDir dir;
     const QString kept = QString::fromStdString((dir.Path() / "kept.pdf").string());
@@ -193,7 +195,7 @@ TEST(PrintControl, CancellingThePrinterSetupKeepsThePrinter) {
             dialog->reject();
         }
     });
-    control.SetupPrinter(nullptr);
+    control.SetupPrinter();
     EXPECT_EQ(shown, QStringLiteral("PrinterSetupDialog1"));
     EXPECT_EQ(control.Printer().outputFormat(), QPrinter::PdfFormat);
     EXPECT_EQ(control.Printer().outputFileName(), kept);

@@ -15,8 +15,10 @@ class QuietMainWindow final : public StartupControls, public MessageSink {
 public:
     void ApplyConfig(const LauncherConfig&) override {}
     void ApplyRowStates(const RowStates& states) override { rows = states; }
-    void ShowMessage(std::string_view, MessageKind, std::string_view) override { ++messages; }
-    void WaitForMessage() override {}
+    void ShowMessageThen(std::string_view, MessageKind, std::string_view,
+                         std::function<void()>) override {
+        ++messages;
+    }
 
     RowStates rows;
     int messages = 0;

@@ -2,6 +2,7 @@
 
 #include "GuiWorld.h"
 #include "ui/DriveComboBox.h"
+#include "ui/MessageDialog.h"
 
 #include <QCheckBox>
 #include <QProgressBar>
@@ -22,11 +23,12 @@ protected:
     }
 
     test::GuiWorld env;
+    MessageDialog messages;
 };
 
 TEST_F(SelfInstallWindowTest, StartsAtTheCurrentDriveWithBothShortcutsChosen) {
     auto platform = env.world.MakePlatform();
-    SelfInstallWindow window(*platform);
+    SelfInstallWindow window(*platform, messages, {});
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("  ZELKOR Indítópult telepítése"));
     EXPECT_EQ(window.DriveComboBox1()->count(), 2);
     EXPECT_EQ(window.TargetDrive(), 'D');
@@ -39,7 +41,7 @@ TEST_F(SelfInstallWindowTest, StartsAtTheCurrentDriveWithBothShortcutsChosen) {
 
 TEST_F(SelfInstallWindowTest, KeepsThePanelsSizeWithItsMargins) {
     auto platform = env.world.MakePlatform();
-    SelfInstallWindow window(*platform);
+    SelfInstallWindow window(*platform, messages, {});
     window.show();
     EXPECT_EQ(window.size(), QSize(426, 273));
     window.resize(700, 500);
@@ -48,7 +50,7 @@ TEST_F(SelfInstallWindowTest, KeepsThePanelsSizeWithItsMargins) {
 
 TEST_F(SelfInstallWindowTest, EscapeAnywhereAndCancelClose) {
     auto platform = env.world.MakePlatform();
-    SelfInstallWindow window(*platform);
+    SelfInstallWindow window(*platform, messages, {});
     QSignalSpy closed(&window, &SelfInstallWindow::Closed);
     window.show();
     window.CheckBox2()->setFocus();

@@ -3,6 +3,7 @@
 #include "catalogue/ProgramCatalogue.h"
 #include "text/CodePage1250.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +19,7 @@ constexpr int kA17 = 43;
 
 class SettingsDialogTest : public ::testing::Test {
 protected:
-    SettingsDialogTest() : dialog(catalogue, &owner, QSize(1024, 768)) {
+    SettingsDialogTest() : dialog(catalogue, &owner, QSize(1024, 768), {}) {
         catalogue.Fill();
         catalogue.SetDriveLetter(kB03, 'D');
         for (char drive : {'C', 'D', 'E'}) {
@@ -37,11 +38,11 @@ protected:
     QLineEdit* Edit() { return Find<QLineEdit>("Edit1"); }
     QCheckBox* Box() { return Find<QCheckBox>("CheckBox1"); }
 
-    void OpenB03() { dialog.Open(kB03, {QStringLiteral("C: [SYSTEM]"), QStringLiteral("D:")}); }
+    void OpenB03() { dialog.Panel().Open(kB03, {"C: [SYSTEM]", "D:"}); }
 
     void ExpectClosed() {
         EXPECT_FALSE(dialog.isVisible());
-        EXPECT_TRUE(owner.isEnabled());
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         EXPECT_FALSE(Box()->isChecked());
     }
 
@@ -53,19 +54,21 @@ protected:
 TEST_F(SettingsDialogTest, ShowsTheRowsProgramAndTheParametersOfItsChosenDrive) {
     OpenB03();
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_FALSE(owner.isEnabled());
+    // The owner takes no input meanwhile, but is not greyed.
+    EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
+    EXPECT_TRUE(owner.isEnabled());
     EXPECT_EQ(catalogue.currentSlot, kB03);
     EXPECT_EQ(Text("pnev"), QStringLiteral("Bérszámfejtő program"));
     EXPECT_EQ(Text("pev"), QStringLiteral("2003"));
     EXPECT_EQ(Text("phely"), QStringLiteral("D:\\ZELBER.203\\B2003.EXE"));
     EXPECT_EQ(Edit()->text(), QStringLiteral("OLD D"));
     EXPECT_TRUE(Box()->isEnabled());
-    dialog.Button1Click();
+    dialog.Panel().Button1Click();
     ExpectClosed();
 
     catalogue.SetDriveLetter(kA17, 'C');
     catalogue.SetStartParams(kA17, 'C', Utf8ToCp1250("/ÁRAM"));
-    dialog.Open(kA17, {QStringLiteral("C: [SYSTEM]")});
+    dialog.Panel().Open(kA17, {"C: [SYSTEM]"});
     EXPECT_EQ(catalogue.currentSlot, kA17);
     EXPECT_EQ(Text("pnev"), QStringLiteral("Egyszeres könyvviteli program"));
     EXPECT_EQ(Text("pev"), QStringLiteral("2017"));
@@ -121,11 +124,11 @@ TEST_F(SettingsDialogTest, EscapeStoresNothingAndTheBoxComesBackUnchecked) {
 }
 
 TEST_F(SettingsDialogTest, SlotWithoutADriveShowsNothingAndStoresNothing) {
-    dialog.Open(1, {});
+    dialog.Panel().Open(1, {});
     EXPECT_EQ(Text("phely"), QStringLiteral("0:\\VORMAK.96\\A96.EXE"));
     EXPECT_EQ(Edit()->text(), QString());
     Edit()->setText(QStringLiteral("/z"));
-    dialog.Button3Click();
+    dialog.Panel().Button3Click();
     for (char drive = 'A'; drive <= 'Z'; ++drive) {
         EXPECT_EQ(catalogue.StartParams(1, drive), "") << drive;
     }
@@ -161,7 +164,7 @@ TEST_F(SettingsDialogTest, FixedSizeCentredAndItsControlsInOrder) {
 TEST(SettingsDialogSmallScreenTest, NeverLargerThanTheScreen) {
     ProgramCatalogue catalogue;
     catalogue.Fill();
-    SettingsDialog dialog(catalogue, nullptr, QSize(400, 240));
+    SettingsDialog dialog(catalogue, nullptr, QSize(400, 240), {});
     EXPECT_LE(dialog.frameGeometry().width(), 400);
     EXPECT_LE(dialog.frameGeometry().height(), 240);
 }

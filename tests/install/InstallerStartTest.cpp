@@ -16,11 +16,11 @@ namespace {
 class StartRecordingPlatform final : public test::ForwardingPlatform {
 public:
     using ForwardingPlatform::ForwardingPlatform;
-    bool StartProgram(std::string_view commandLine) override {
-        started.emplace_back(commandLine);
+    bool StartProgram(const StartRequest& request) override {
+        started.push_back(request);
         return true;
     }
-    std::vector<std::string> started;
+    std::vector<StartRequest> started;
 };
 
 class InstallerStartTest : public ::testing::Test {
@@ -38,7 +38,11 @@ protected:
     }
 
     void ExpectStarted(const ProgramInformation& expected) {
-        ASSERT_EQ(platform->started, std::vector<std::string>{"D:\\ZELKOR\\RUN.PIF"});
+        ASSERT_EQ(platform->started.size(), 1u);
+        EXPECT_EQ(platform->started[0].informationFile, "D:\\ZELKOR\\RUN.PIF");
+        EXPECT_EQ(platform->started[0].program, expected.program);
+        EXPECT_EQ(platform->started[0].workingDirectory, expected.workingDirectory);
+        EXPECT_EQ(platform->started[0].title, expected.title);
         EXPECT_EQ(test::ReadNativeFile(world.Native("D:\\ZELKOR\\RUN.PIF")),
                   ComposeProgramInformation(expected));
         EXPECT_TRUE(messages.shown.empty());

@@ -40,6 +40,7 @@ protected:
 
     LaunchResult Launch(int slot) {
         catalogue.SetDriveLetter(slot, 'D');
+        world.WriteFile(catalogue.ExecutablePath(slot), "MZ");
         return LaunchProgram(*platform, catalogue, slot, false, "D:\\P", sink);
     }
 

@@ -3,6 +3,7 @@
 #include "GoldenFile.h"
 #include "LaunchTestPlatform.h"
 #include "launch/ProgramInformationFile.h"
+#include "platform/IoError.h"
 #include "support/RecordingMessageSink.h"
 #include "support/WineWorld.h"
 #include "text/CodePage1250.h"
@@ -44,7 +45,8 @@ protected:
         if (file.size() != kProgramInformationSize) {
             return "<no file>";
         }
-        return file.substr(0x1E1, file.find('\0', 0x1E1) - 0x1E1);
+        return file.substr(kPifParameters.offset,
+                           file.find('\0', kPifParameters.offset) - kPifParameters.offset);
     }
 
     test::WineWorld world;
@@ -62,9 +64,26 @@ TEST_F(LaunchTest, WritesTheGoldenFileBesideTheProgramAndStartsIt) {
 
     EXPECT_EQ(test::ReadNativeFile(world.Native("C:\\ZELKONYV.97\\A97.PIF")),
               test::ReadGoldenHex("A97.PIF.hex"));
-    EXPECT_EQ(platform->started, std::vector<std::string>{"C:\\ZELKONYV.97\\A97.PIF"});
+    ASSERT_EQ(platform->started.size(), 1u);
+    const StartRequest& request = platform->started[0];
+    EXPECT_EQ(request.program, "C:\\ZELKONYV.97\\A97.EXE");
+    EXPECT_EQ(request.workingDirectory, "C:\\ZELKONYV.97");
+    EXPECT_EQ(request.parameters, "/N SERVER");
+    EXPECT_EQ(request.title, "A97.EXE");
+    EXPECT_EQ(request.informationFile, "C:\\ZELKONYV.97\\A97.PIF");
     EXPECT_EQ(catalogue.currentSlot, kSlotA97);
     EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(LaunchTest, AStartThatNeedsNoFileGetsTheWholeParameterText) {
+    // 60 stored characters and the print addition pass the file's 63; the program still
+    // learns where to write its lists.
+    const std::string stored(60, 'P');
+    catalogue.SetStartParams(kSlotA97, 'C', stored);
+    ASSERT_EQ(Launch(kSlotA97, true), LaunchResult::Started);
+    ASSERT_EQ(platform->started.size(), 1u);
+    EXPECT_EQ(platform->started[0].parameters, stored + " PRN:X:\\ZELKOR\\Printing");
+    EXPECT_EQ(WrittenParameters(kSlotA97), stored + " PR");
 }
 
 TEST_F(LaunchTest, ParameterAdditions) {
@@ -139,7 +158,7 @@ TEST_F(LaunchTest, AHeldLockFileRefusesTheLaunchWithTheProductsMessage) {
         EXPECT_EQ(sink.shown[0].text, Utf8ToCp1250(c.text));
         EXPECT_EQ(sink.shown[0].kind, MessageKind::Error);
         EXPECT_EQ(sink.shown[0].detail, "");
-        EXPECT_EQ(log, (std::vector<std::string>{"show", "wait"}));
+        EXPECT_EQ(log, (std::vector<std::string>{"show"}));
         EXPECT_FALSE(
             std::filesystem::exists(world.Native(catalogue.ProgramInformationPath(c.slot))));
         EXPECT_EQ(catalogue.currentSlot, c.slot);
@@ -174,7 +193,7 @@ TEST_F(LaunchTest, NtfsWarningFromMarch2006) {
         platform->fileSystem = c.fileSystem;
         platform->now = c.now;
 
-        EXPECT_EQ(Launch(kSlotA97), LaunchResult::Started);
+        EXPECT_EQ(Launch(kSlotA97), c.warned ? LaunchResult::AfterWarning : LaunchResult::Started);
 
         if (c.warned) {
             ASSERT_EQ(sink.shown.size(), 1u);
@@ -185,7 +204,8 @@ TEST_F(LaunchTest, NtfsWarningFromMarch2006) {
             EXPECT_EQ(sink.shown[0].detail,
                       Utf8ToCp1250(" Telepítse át mielőbb FAT partícióra! Technikai segítségért "
                                    "hívja a forgalmazót!"));
-            EXPECT_EQ(log, (std::vector<std::string>{"show", "wait", "start"}));
+            // The start follows the user's acknowledgement, never before it.
+            EXPECT_EQ(log, (std::vector<std::string>{"show", "ok", "start"}));
         } else {
             EXPECT_TRUE(sink.shown.empty());
             EXPECT_EQ(log, std::vector<std::string>{"start"});
@@ -193,12 +213,14 @@ TEST_F(LaunchTest, NtfsWarningFromMarch2006) {
     }
 }
 
-TEST_F(LaunchTest, AFileThatCannotBeWrittenOrStartedIsIgnored) {
+TEST_F(LaunchTest, AFileThatCannotBeWrittenStopsTheLaunch) {
+    // What an older or planted file holds is never started.
     std::filesystem::remove_all(world.Native("C:\\ZELKONYV.97"));
-    EXPECT_EQ(Launch(kSlotA97), LaunchResult::Started);
-    EXPECT_EQ(platform->started, std::vector<std::string>{"C:\\ZELKONYV.97\\A97.PIF"});
+    EXPECT_THROW((void)Launch(kSlotA97), IoError);
+    EXPECT_TRUE(platform->started.empty());
     EXPECT_FALSE(std::filesystem::exists(world.Native("C:\\ZELKONYV.97")));
 
+    Install(kSlotA97, 'C');
     platform->startSucceeds = false;
     EXPECT_EQ(Launch(kSlotA97), LaunchResult::StartFailed);
     EXPECT_TRUE(sink.shown.empty());

@@ -22,8 +22,8 @@ public:
     std::unique_ptr<SharingProbe> MakeSharingProbe() override {
         return std::make_unique<HeldFilesProbe>(Inner().MakeSharingProbe(), heldFiles);
     }
-    bool StartProgram(std::string_view commandLine) override {
-        started.emplace_back(commandLine);
+    bool StartProgram(const StartRequest& request) override {
+        started.push_back(request);
         m_log.push_back("start");
         return startSucceeds;
     }
@@ -34,7 +34,7 @@ public:
     // DOS paths, as the launch forms them.
     std::set<std::string> heldFiles;
     bool startSucceeds = true;
-    std::vector<std::string> started;
+    std::vector<StartRequest> started;
 
 private:
     class HeldFilesProbe final : public SharingProbe {

@@ -55,9 +55,7 @@ protected:
         m_env.Set("XDG_CONFIG_HOME", std::nullopt);
     }
 
-    std::string Folder(ShortcutFolderKind kind) {
-        return posix::ShortcutFolderOf(m_world.MakePlatform()->Prefix(), kind);
-    }
+    static std::string Folder(ShortcutFolderKind kind) { return posix::ShortcutFolderOf(kind); }
 
     test::WineWorld m_world;
     fs::path m_c;
@@ -66,48 +64,49 @@ protected:
 };
 
 TEST_F(DesktopShortcutsTest, TheUsersProgramFolderFollowsXdgDataHomeAndIsMade) {
-    EXPECT_EQ(Folder(ShortcutFolderKind::UserPrograms), "C:\\home\\.local\\share\\applications");
+    EXPECT_EQ(Folder(ShortcutFolderKind::UserPrograms),
+              (m_home / ".local/share/applications").string());
     EXPECT_TRUE(fs::is_directory(m_home / ".local/share/applications"));
 
     m_env.Set("XDG_DATA_HOME", (m_c / "data").string());
-    EXPECT_EQ(Folder(ShortcutFolderKind::UserPrograms), "C:\\data\\applications");
+    EXPECT_EQ(Folder(ShortcutFolderKind::UserPrograms), (m_c / "data/applications").string());
     m_env.Set("XDG_DATA_HOME", "relative/ignored");
-    EXPECT_EQ(Folder(ShortcutFolderKind::UserPrograms), "C:\\home\\.local\\share\\applications");
+    EXPECT_EQ(Folder(ShortcutFolderKind::UserPrograms),
+              (m_home / ".local/share/applications").string());
 }
 
 TEST_F(DesktopShortcutsTest, TheDesktopIsTheUsersDesktopFolderWhereOneExists) {
     EXPECT_EQ(Folder(ShortcutFolderKind::UserDesktop), "");
     fs::create_directories(m_home / "Desktop");
-    EXPECT_EQ(Folder(ShortcutFolderKind::UserDesktop), "C:\\home\\Desktop");
+    EXPECT_EQ(Folder(ShortcutFolderKind::UserDesktop), (m_home / "Desktop").string());
 
     fs::create_directories(m_home / "Íróasztal");
     test::WriteNativeFile(m_home / ".config/user-dirs.dirs",
                           "# written by xdg-user-dirs-update\n"
                           "XDG_DOWNLOAD_DIR=\"$HOME/Letöltések\"\n"
                           "XDG_DESKTOP_DIR=\"$HOME/Íróasztal\"\n");
-    EXPECT_EQ(Folder(ShortcutFolderKind::UserDesktop), "C:\\home\\\xCDr\xF3"
-                                                       "asztal");
+    EXPECT_EQ(Folder(ShortcutFolderKind::UserDesktop), (m_home / "Íróasztal").string());
 
     m_env.Set("XDG_CONFIG_HOME", (m_c / "config").string());
     test::WriteNativeFile(m_c / "config/user-dirs.dirs",
                           "XDG_DESKTOP_DIR=\"" + (m_c / "elsewhere").string() + "\"\n");
     EXPECT_EQ(Folder(ShortcutFolderKind::UserDesktop), "");
     fs::create_directories(m_c / "elsewhere");
-    EXPECT_EQ(Folder(ShortcutFolderKind::UserDesktop), "C:\\elsewhere");
+    EXPECT_EQ(Folder(ShortcutFolderKind::UserDesktop), (m_c / "elsewhere").string());
 
     test::WriteNativeFile(m_c / "config/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/\"\n");
     EXPECT_EQ(Folder(ShortcutFolderKind::UserDesktop), "");
 }
 
-TEST_F(DesktopShortcutsTest, FoldersNoDriveHoldsAndTheCommonDesktopAreEmpty) {
+TEST_F(DesktopShortcutsTest, FoldersNeedNoDriveAndThereIsNoCommonDesktop) {
     EXPECT_EQ(Folder(ShortcutFolderKind::CommonDesktop), "");
-    // The world maps no drive to /, so the common program folder has no DOS path.
-    EXPECT_EQ(Folder(ShortcutFolderKind::CommonPrograms), "");
+    // A home that no drive of the prefix holds, as when the user removed Wine's Z:.
     test::TempDir outside;
     fs::create_directories(outside.Path() / "Desktop");
     m_env.Set("HOME", outside.Path().string());
-    EXPECT_EQ(Folder(ShortcutFolderKind::UserDesktop), "");
-    EXPECT_EQ(Folder(ShortcutFolderKind::UserPrograms), "");
+    EXPECT_EQ(Folder(ShortcutFolderKind::UserDesktop), (outside.Path() / "Desktop").string());
+    EXPECT_EQ(Folder(ShortcutFolderKind::UserPrograms),
+              (outside.Path() / ".local/share/applications").string());
 }
 
 TEST(DesktopExecArgument, QuotesWhatTheFormatReservesAndDoublesPercentSigns) {
@@ -128,19 +127,21 @@ protected:
         fs::create_directories(m_home / "Desktop");
     }
 
-    bool Create(std::string_view link) {
-        return posix::CreateDesktopEntry(m_world.MakePlatform()->Prefix(), link,
+    ShortcutResult Create(const ShortcutPlace& place) {
+        return posix::CreateDesktopEntry(m_world.MakePlatform()->Prefix(), place,
                                          "D:\\ZEL KOR\\Zelpult.exe", "D:\\ZEL KOR");
     }
+    ShortcutPlace Group(const char* name = "Zelkor.lnk") {
+        return {(m_home / ".local/share/applications").string(), "ZELKOR", name};
+    }
+    ShortcutPlace Desktop() { return {(m_home / "Desktop").string(), "", "Zelkor.lnk"}; }
 
     fs::path m_exe;
     fs::path m_d;
 };
 
-constexpr const char* kGroupLink = "C:\\home\\.local\\share\\applications\\ZELKOR\\Zelkor.lnk";
-
 TEST_F(DesktopEntryTest, AProgramGroupEntryStartsTheTargetThroughThisPrefix) {
-    ASSERT_TRUE(Create(kGroupLink));
+    ASSERT_EQ(Create(Group()), ShortcutResult::Made);
     const fs::path entry = m_home / ".local/share/applications/ZELKOR/Zelkor.desktop";
     const std::string text = test::ReadNativeFile(entry);
     EXPECT_TRUE(text.starts_with("[Desktop Entry]\nType=Application\n")) << text;
@@ -168,7 +169,7 @@ TEST_F(DesktopEntryTest, AProgramGroupEntryStartsTheTargetThroughThisPrefix) {
 TEST_F(DesktopEntryTest, ADesktopShortcutIsExecutableAndReplacesTheOldOneWhole) {
     const fs::path entry = m_home / "Desktop" / "Zelkor.desktop";
     test::WriteNativeFile(entry, std::string(5000, 'x'));
-    ASSERT_TRUE(Create("C:\\HOME\\DESKTOP\\Zelkor.lnk"));
+    ASSERT_EQ(Create(Desktop()), ShortcutResult::Made);
     const std::string text = test::ReadNativeFile(entry);
     EXPECT_TRUE(text.starts_with("[Desktop Entry]\n"));
     EXPECT_EQ(text.find('x' + std::string(10, 'x')), std::string::npos);
@@ -180,35 +181,35 @@ TEST_F(DesktopEntryTest, ADesktopShortcutIsExecutableAndReplacesTheOldOneWhole) 
 
 TEST_F(DesktopEntryTest, TheDefaultPrefixNeedsNoEnvironment) {
     fs::create_directory_symlink(m_world.Prefix(), m_home / ".wine");
-    ASSERT_TRUE(Create("C:\\home\\Desktop\\Zelkor.lnk"));
+    ASSERT_EQ(Create(Desktop()), ShortcutResult::Made);
     EXPECT_NE(test::ReadNativeFile(m_home / "Desktop/Zelkor.desktop")
                   .find("\nExec=\"" + m_exe.string() + "\"\n"),
               std::string::npos);
 }
 
 TEST_F(DesktopEntryTest, DeletingTheLastGroupEntryTakesTheMenuAlong) {
-    ASSERT_TRUE(Create(kGroupLink));
-    ASSERT_TRUE(Create("C:\\home\\.local\\share\\applications\\ZELKOR\\Second.lnk"));
-    const auto prefix = m_world.MakePlatform()->Prefix();
+    ASSERT_EQ(Create(Group()), ShortcutResult::Made);
+    ASSERT_EQ(Create(Group("Second.lnk")), ShortcutResult::Made);
     const fs::path menu = m_home / ".config/menus/applications-merged/zelkor.menu";
 
-    EXPECT_TRUE(posix::DeleteDesktopEntry(prefix, kGroupLink));
+    EXPECT_TRUE(posix::DeleteDesktopEntry(Group()));
     EXPECT_FALSE(fs::exists(m_home / ".local/share/applications/ZELKOR/Zelkor.desktop"));
     EXPECT_EQ(test::ReadNativeFile(menu).find("ZELKOR-Zelkor.desktop"), std::string::npos);
     EXPECT_NE(test::ReadNativeFile(menu).find("ZELKOR-Second.desktop"), std::string::npos);
 
-    EXPECT_TRUE(posix::DeleteDesktopEntry(
-        prefix, "C:\\home\\.local\\share\\applications\\ZELKOR\\Second.lnk"));
+    EXPECT_TRUE(posix::DeleteDesktopEntry(Group("Second.lnk")));
     EXPECT_FALSE(fs::exists(menu));
     EXPECT_FALSE(fs::exists(m_home / ".local/share/desktop-directories/zelkor.directory"));
-    EXPECT_FALSE(posix::DeleteDesktopEntry(prefix, kGroupLink));
+    EXPECT_FALSE(posix::DeleteDesktopEntry(Group()));
 }
 
 TEST_F(DesktopEntryTest, NothingIsWrittenWhereTheFolderOrTheDriveIsMissing) {
-    EXPECT_FALSE(Create("C:\\home\\NoSuchFolder\\Zelkor.lnk"));
-    EXPECT_FALSE(Create("Q:\\Zelkor.lnk"));
-    EXPECT_FALSE(posix::CreateDesktopEntry(m_world.MakePlatform()->Prefix(),
-                                           "C:\\home\\Desktop\\Zelkor.lnk", "Q:\\X.EXE", "Q:\\"));
+    EXPECT_EQ(Create({(m_home / "NoSuchFolder").string(), "", "Zelkor.lnk"}),
+              ShortcutResult::NoFolder);
+    EXPECT_EQ(Create({"", "", "Zelkor.lnk"}), ShortcutResult::NoFolder);
+    EXPECT_EQ(
+        posix::CreateDesktopEntry(m_world.MakePlatform()->Prefix(), Desktop(), "Q:\\X.EXE", "Q:\\"),
+        ShortcutResult::LinkFailed);
     EXPECT_FALSE(fs::exists(m_home / "Desktop/Zelkor.desktop"));
 }
 

@@ -60,22 +60,23 @@ TEST(PosixFiles, FailuresCarryTheRunTimeLibraryTexts) {
     test::WineWorld world;
     const fs::path c = world.AddDrive('C');
     auto platform = world.MakePlatform();
-    auto expectText = [&](auto action, const char* text) {
+    auto expectKind = [&](auto action, IoErrorKind kind) {
         try {
             action();
-            ADD_FAILURE() << "no error, expected " << text;
+            ADD_FAILURE() << "no error, expected " << IoErrorText(kind);
         } catch (const IoError& error) {
-            EXPECT_STREQ(error.what(), text);
+            EXPECT_EQ(error.Kind(), kind);
+            EXPECT_STREQ(error.what(), IoErrorText(kind));
         }
     };
-    expectText([&] { (void)platform->OpenForRead("C:\\MISSING.TXT"); }, io_text::kFileNotFound);
-    expectText([&] { (void)platform->OpenForRead("Q:\\X.TXT"); }, io_text::kInvalidDrive);
+    expectKind([&] { (void)platform->OpenForRead("C:\\MISSING.TXT"); }, IoErrorKind::FileNotFound);
+    expectKind([&] { (void)platform->OpenForRead("Q:\\X.TXT"); }, IoErrorKind::InvalidDrive);
     fs::create_directories(c / "DIR");
-    expectText([&] { (void)platform->OpenForRead("C:\\DIR"); }, io_text::kAccessDenied);
+    expectKind([&] { (void)platform->OpenForRead("C:\\DIR"); }, IoErrorKind::AccessDenied);
     if (::geteuid() != 0) {
         fs::permissions(c / "DIR", fs::perms::owner_read | fs::perms::owner_exec);
-        expectText([&] { (void)platform->CreateForWrite("C:\\DIR\\NEW.TXT"); },
-                   io_text::kAccessDenied);
+        expectKind([&] { (void)platform->CreateForWrite("C:\\DIR\\NEW.TXT"); },
+                   IoErrorKind::AccessDenied);
     }
 }
 
@@ -83,15 +84,51 @@ TEST(PosixFiles, ReplacingAFileIsAllOrNothing) {
     test::WineWorld world;
     const fs::path c = world.AddDrive('C');
     auto platform = world.MakePlatform();
-    ASSERT_TRUE(ReplaceWholeFile(*platform, "C:\\A.INI", "first"));
-    ASSERT_TRUE(ReplaceWholeFile(*platform, "C:\\A.INI", "second"));
+    const auto entries = [&] {
+        return std::distance(fs::directory_iterator(c), fs::directory_iterator());
+    };
+    ASSERT_FALSE(ReplaceWholeFile(*platform, "C:\\A.INI", "first"));
+    fs::permissions(c / "A.INI", fs::perms::owner_read | fs::perms::owner_write |
+                                     fs::perms::group_read | fs::perms::group_write);
+    ASSERT_FALSE(ReplaceWholeFile(*platform, "C:\\A.INI", "second"));
     EXPECT_EQ(ReadWholeFile(*platform, "C:\\A.INI"), "second");
-    EXPECT_FALSE(fs::exists(c / "~A.INI"));
+    // The replacement keeps the permission bits its user gave the file.
+    EXPECT_EQ(fs::status(c / "A.INI").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                  fs::perms::group_write);
+    EXPECT_EQ(entries(), 1);
     // A folder in the way of the target: the old content stays and nothing is left beside it.
     fs::create_directories(c / "B.INI" / "x");
-    EXPECT_FALSE(ReplaceWholeFile(*platform, "C:\\B.INI", "data"));
+    EXPECT_EQ(ReplaceWholeFile(*platform, "C:\\B.INI", "data"), IoErrorKind::AccessDenied);
     EXPECT_TRUE(fs::is_directory(c / "B.INI"));
-    EXPECT_FALSE(fs::exists(c / "~B.INI"));
+    EXPECT_EQ(entries(), 2);
+}
+
+TEST(PosixFiles, AReplacementNeverGoesThroughAPlantedName) {
+    test::WineWorld world;
+    const fs::path c = world.AddDrive('C');
+    auto platform = world.MakePlatform();
+    test::WriteNativeFile(c / "private.txt", "mine");
+    // The old fixed temporary name, planted as a link to another file of the user's.
+    fs::create_symlink(c / "private.txt", c / "~ZELPULT.INI");
+    ASSERT_FALSE(ReplaceWholeFile(*platform, "C:\\ZELPULT.INI", "[C]\r\n"));
+    EXPECT_EQ(test::ReadNativeFile(c / "private.txt"), "mine");
+    EXPECT_EQ(test::ReadNativeFile(c / "ZELPULT.INI"), "[C]\r\n");
+
+    // A link its user made in the file's place is written through; the link stays.
+    fs::remove(c / "ZELPULT.INI");
+    fs::create_symlink(c / "private.txt", c / "ZELPULT.INI");
+    ASSERT_FALSE(ReplaceWholeFile(*platform, "C:\\ZELPULT.INI", "[D]\r\n"));
+    EXPECT_TRUE(fs::is_symlink(c / "ZELPULT.INI"));
+    EXPECT_EQ(test::ReadNativeFile(c / "private.txt"), "[D]\r\n");
+
+    // One planted by someone else is refused, and its target is left alone.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::lchown((c / "ZELPULT.INI").c_str(), 65534, 65534), 0);
+        EXPECT_EQ(ReplaceWholeFile(*platform, "C:\\ZELPULT.INI", "[E]\r\n"),
+                  IoErrorKind::AccessDenied);
+        EXPECT_EQ(test::ReadNativeFile(c / "private.txt"), "[D]\r\n");
+    }
 }
 
 TEST(PosixFiles, FolderSearchIsCaseInsensitiveAndSeesFolders) {

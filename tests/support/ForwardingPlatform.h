@@ -51,19 +51,23 @@ public:
     std::unique_ptr<OutputFile> CreateForWrite(std::string_view p) override {
         return m_inner->CreateForWrite(p);
     }
+    std::unique_ptr<OutputFile> CreateReplacement(std::string_view p) override {
+        return m_inner->CreateReplacement(p);
+    }
     std::unique_ptr<SharingProbe> MakeSharingProbe() override {
         return m_inner->MakeSharingProbe();
     }
-    bool StartProgram(std::string_view c) override { return m_inner->StartProgram(c); }
+    bool StartProgram(const StartRequest& r) override { return m_inner->StartProgram(r); }
     std::string ToNativePath(std::string_view p) override { return m_inner->ToNativePath(p); }
     std::optional<std::string> FromNativePath(std::string_view n) override {
         return m_inner->FromNativePath(n);
     }
     std::string ShortcutFolder(ShortcutFolderKind k) override { return m_inner->ShortcutFolder(k); }
-    bool CreateShortcut(std::string_view l, std::string_view t, std::string_view w) override {
-        return m_inner->CreateShortcut(l, t, w);
+    ShortcutResult CreateShortcut(const ShortcutPlace& p, std::string_view t,
+                                  std::string_view w) override {
+        return m_inner->CreateShortcut(p, t, w);
     }
-    bool DeleteShortcut(std::string_view l) override { return m_inner->DeleteShortcut(l); }
+    bool DeleteShortcut(const ShortcutPlace& p) override { return m_inner->DeleteShortcut(p); }
 
     [[nodiscard]] Platform& Inner() { return *m_inner; }
 

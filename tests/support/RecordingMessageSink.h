@@ -1,6 +1,7 @@
 #pragma once
 // A message window that remembers what it was asked to show and, given a log it shares with
-// a test platform, writes each show and each wait into it, so a test sees their order.
+// a test platform, writes each show into it, so a test sees the order of shows and starts.
+// A message is acknowledged at once: what was to follow it runs, logged as "ok".
 
 #include "platform/MessageSink.h"
 
@@ -20,11 +21,15 @@ public:
     RecordingMessageSink() = default;
     explicit RecordingMessageSink(std::vector<std::string>& log) : m_log(&log) {}
 
-    void ShowMessage(std::string_view text, MessageKind kind, std::string_view detail) override {
+    void ShowMessageThen(std::string_view text, MessageKind kind, std::string_view detail,
+                         std::function<void()> afterwards) override {
         shown.push_back({std::string(text), kind, std::string(detail)});
         Log("show");
+        if (afterwards) {
+            Log("ok");
+            afterwards();
+        }
     }
-    void WaitForMessage() override { Log("wait"); }
 
     std::vector<ShownMessage> shown;
 

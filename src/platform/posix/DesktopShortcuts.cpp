@@ -1,5 +1,6 @@
 #include "platform/posix/DesktopShortcuts.h"
 
+#include "platform/posix/ReplacementFile.h"
 #include "text/AsciiUpper.h"
 
 #include <algorithm>
@@ -115,12 +116,9 @@ std::optional<fs::path> UserDesktopFolder() {
     return desktop;
 }
 
-std::string DosFolder(const WinePrefix& prefix, const fs::path& native) {
+std::string ExistingFolder(const fs::path& native) {
     std::error_code ec;
-    if (!fs::is_directory(native, ec)) {
-        return {};
-    }
-    return prefix.ToDos(native).value_or(std::string{});
+    return fs::is_directory(native, ec) ? native.string() : std::string{};
 }
 
 bool IsApplicationsFolder(const fs::path& folder) {
@@ -179,35 +177,6 @@ std::string AsciiLower(std::string_view text) {
         }
     }
     return out;
-}
-
-// Beside the old file under a temporary name, then in its place in one step, so a menu that
-// watches the folder never reads half an entry.
-bool WriteAtomically(const fs::path& path, std::string_view bytes, mode_t mode) {
-    std::string temporary =
-        (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    bool written = ::fchmod(fd, mode) == 0;
-    while (written && !bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        written = n > 0;
-        if (written) {
-            bytes.remove_prefix(static_cast<std::size_t>(n));
-        }
-    }
-    written = written && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    return true;
 }
 
 fs::path EntryPathOf(const fs::path& link) {
@@ -315,11 +284,11 @@ void RefreshGroupMenu(const fs::path& group) {
     text += "    </Include>\n  </Menu>\n</Menu>\n";
     fs::create_directories(menu.parent_path(), ec);
     fs::create_directories(directory.parent_path(), ec);
-    (void)WriteAtomically(
+    (void)ReplaceNativeFile(
         directory,
         "[Desktop Entry]\nType=Directory\nVersion=1.5\nName=" + EscapeValue(groupName) + "\n",
         0644);
-    (void)WriteAtomically(menu, text, 0644);
+    (void)ReplaceNativeFile(menu, text, 0644);
 }
 
 bool IsProgramGroup(const fs::path& folder) {
@@ -349,64 +318,72 @@ std::string DesktopExecArgument(std::string_view argument) {
     return "\"" + quoted + "\"";
 }
 
-std::string ShortcutFolderOf(const WinePrefix& prefix, ShortcutFolderKind kind) {
+std::string ShortcutFolderOf(ShortcutFolderKind kind) {
     switch (kind) {
     case ShortcutFolderKind::CommonPrograms: {
         const fs::path folder = kCommonDataHome / "applications";
-        return ::access(folder.c_str(), W_OK | X_OK) == 0 ? DosFolder(prefix, folder)
-                                                          : std::string{};
+        return ::access(folder.c_str(), W_OK | X_OK) == 0 ? ExistingFolder(folder) : std::string{};
     }
     case ShortcutFolderKind::UserPrograms: {
         // Made as the first program that installs a menu entry would make it.
         const fs::path folder = UserDataHome() / "applications";
         std::error_code ec;
         fs::create_directories(folder, ec);
-        return DosFolder(prefix, folder);
+        return ExistingFolder(folder);
     }
     case ShortcutFolderKind::CommonDesktop:
         return {};
     case ShortcutFolderKind::UserDesktop: {
         const auto folder = UserDesktopFolder();
-        return folder ? DosFolder(prefix, *folder) : std::string{};
+        return folder ? ExistingFolder(*folder) : std::string{};
     }
     }
     return {};
 }
 
-bool CreateDesktopEntry(const WinePrefix& prefix, std::string_view linkPath,
-                        std::string_view target, std::string_view workingDirectory) {
-    const auto link = prefix.ToNative(linkPath);
+ShortcutResult CreateDesktopEntry(const WinePrefix& prefix, const ShortcutPlace& place,
+                                  std::string_view target, std::string_view workingDirectory) {
     const auto targetPath = prefix.ToNative(target);
-    if (!link || !targetPath) {
-        return false;
+    if (!targetPath) {
+        return ShortcutResult::LinkFailed;
     }
-    const fs::path entry = EntryPathOf(*link);
-    const fs::path folder = entry.parent_path();
+    fs::path folder = place.folder;
+    std::error_code ec;
+    if (folder.empty() || !fs::is_directory(folder, ec)) {
+        return ShortcutResult::NoFolder;
+    }
+    if (!place.group.empty()) {
+        folder /= DosNameToNative(place.group);
+        if (!fs::is_directory(folder, ec) && ::mkdir(folder.c_str(), 0777) != 0) {
+            return ShortcutResult::GroupFailed;
+        }
+    }
+    const fs::path entry = EntryPathOf(folder / DosNameToNative(place.linkName));
     const bool inMenu = IsApplicationsFolder(folder) || IsProgramGroup(folder);
-    if (!WriteAtomically(entry,
-                         DesktopEntryText(prefix, *targetPath, prefix.ToNative(workingDirectory)),
-                         inMenu ? 0644 : 0755)) {
-        return false;
+    if (!ReplaceNativeFile(entry,
+                           DesktopEntryText(prefix, *targetPath, prefix.ToNative(workingDirectory)),
+                           inMenu ? 0644 : 0755)) {
+        return ShortcutResult::LinkFailed;
     }
     if (IsProgramGroup(folder)) {
         RefreshGroupMenu(folder);
     } else if (!inMenu) {
         MarkTrusted(entry);
     }
-    return true;
+    return ShortcutResult::Made;
 }
 
-bool DeleteDesktopEntry(const WinePrefix& prefix, std::string_view linkPath) {
-    const auto link = prefix.ToNative(linkPath);
-    if (!link) {
-        return false;
+bool DeleteDesktopEntry(const ShortcutPlace& place) {
+    fs::path folder = place.folder;
+    if (!place.group.empty()) {
+        folder /= DosNameToNative(place.group);
     }
-    const fs::path entry = EntryPathOf(*link);
+    const fs::path entry = EntryPathOf(folder / DosNameToNative(place.linkName));
     if (::unlink(entry.c_str()) != 0) {
         return false;
     }
-    if (IsProgramGroup(entry.parent_path())) {
-        RefreshGroupMenu(entry.parent_path());
+    if (IsProgramGroup(folder)) {
+        RefreshGroupMenu(folder);
     }
     return true;
 }

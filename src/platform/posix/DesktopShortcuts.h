@@ -8,6 +8,7 @@
 // is the user's XDG desktop folder; there is no common one.
 
 #include "platform/DosTypes.h"
+#include "platform/ShortcutPlace.h"
 #include "platform/posix/WinePrefix.h"
 
 #include <filesystem>
@@ -16,15 +17,15 @@
 
 namespace zel::posix {
 
-// A DOS path, or an empty text when the machine has no such folder or no drive of the
-// prefix holds it.
-std::string ShortcutFolderOf(const WinePrefix& prefix, ShortcutFolderKind kind);
+// A native folder, or an empty text when the machine has no such folder.
+std::string ShortcutFolderOf(ShortcutFolderKind kind);
 
-// Writes the entry named like linkPath with ".desktop" in place of ".lnk". The entry starts
+// Writes the entry named like the link with ".desktop" in place of ".lnk". The entry starts
 // the target through this prefix, in workingDirectory.
-[[nodiscard]] bool CreateDesktopEntry(const WinePrefix& prefix, std::string_view linkPath,
-                                      std::string_view target, std::string_view workingDirectory);
-[[nodiscard]] bool DeleteDesktopEntry(const WinePrefix& prefix, std::string_view linkPath);
+[[nodiscard]] ShortcutResult CreateDesktopEntry(const WinePrefix& prefix,
+                                                const ShortcutPlace& place, std::string_view target,
+                                                std::string_view workingDirectory);
+[[nodiscard]] bool DeleteDesktopEntry(const ShortcutPlace& place);
 
 // One argument of an Exec line, quoted and escaped as the Desktop Entry format wants it.
 std::string DesktopExecArgument(std::string_view argument);

@@ -4,7 +4,7 @@
 
 namespace zel::posix {
 
-const char* ErrnoText(int error) {
+IoErrorKind ErrnoKind(int error) {
     switch (error) {
     case EACCES:
     case EPERM:
@@ -12,28 +12,30 @@ const char* ErrnoText(int error) {
     case EISDIR:
     case ETXTBSY:
     case EBUSY:
-        return io_text::kAccessDenied;
+        return IoErrorKind::AccessDenied;
     case ENOENT:
-        return io_text::kFileNotFound;
+        return IoErrorKind::FileNotFound;
     case ENOTDIR:
-        return io_text::kPathNotFound;
+        return IoErrorKind::PathNotFound;
+    case EEXIST:
+        return IoErrorKind::FileExists;
     case ENOSPC:
     case EDQUOT:
-        return io_text::kDiskFull;
+        return IoErrorKind::DiskFull;
     case ENAMETOOLONG:
     case EILSEQ:
     case EINVAL:
-        return io_text::kInvalidFilename;
+        return IoErrorKind::InvalidFilename;
     case ENXIO:
     case ENODEV:
-        return io_text::kInvalidDrive;
+        return IoErrorKind::InvalidDrive;
     default:
-        return io_text::kWriteError;
+        return IoErrorKind::WriteError;
     }
 }
 
 void ThrowErrno(int error) {
-    throw IoError(ErrnoText(error));
+    throw IoError(ErrnoKind(error));
 }
 
 } // namespace zel::posix

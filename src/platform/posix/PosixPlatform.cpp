@@ -5,6 +5,7 @@
 #include "platform/posix/ErrnoText.h"
 #include "platform/posix/ProcSharingProbe.h"
 #include "platform/posix/ProgramStarter.h"
+#include "platform/posix/ReplacementFile.h"
 #include "text/AsciiUpper.h"
 #include "text/DosWildcard.h"
 
@@ -63,7 +64,7 @@ public:
                 continue;
             }
             if (n < 0) {
-                throw IoError(io_text::kReadError);
+                throw IoError(IoErrorKind::ReadError);
             }
             if (n == 0) {
                 break;
@@ -275,7 +276,7 @@ bool PosixPlatform::SetLastWriteTime(std::string_view dosPath, const LocalDateTi
 std::unique_ptr<InputFile> PosixPlatform::OpenForRead(std::string_view dosPath) {
     const auto native = Native(dosPath);
     if (!native) {
-        throw IoError(io_text::kInvalidDrive);
+        throw IoError(IoErrorKind::InvalidDrive);
     }
     const int fd = ::open(native->c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
@@ -284,7 +285,7 @@ std::unique_ptr<InputFile> PosixPlatform::OpenForRead(std::string_view dosPath) 
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
-        throw IoError(io_text::kAccessDenied);
+        throw IoError(IoErrorKind::AccessDenied);
     }
     return std::make_unique<PosixInputFile>(fd);
 }
@@ -292,7 +293,7 @@ std::unique_ptr<InputFile> PosixPlatform::OpenForRead(std::string_view dosPath) 
 std::unique_ptr<OutputFile> PosixPlatform::CreateForWrite(std::string_view dosPath) {
     const auto native = Native(dosPath);
     if (!native) {
-        throw IoError(io_text::kInvalidDrive);
+        throw IoError(IoErrorKind::InvalidDrive);
     }
     const int fd =
         ::open(native->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, CreationMode(*native));
@@ -302,12 +303,20 @@ std::unique_ptr<OutputFile> PosixPlatform::CreateForWrite(std::string_view dosPa
     return std::make_unique<PosixOutputFile>(fd);
 }
 
+std::unique_ptr<OutputFile> PosixPlatform::CreateReplacement(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    if (!native) {
+        throw IoError(IoErrorKind::InvalidDrive);
+    }
+    return BeginReplacement(*native, CreationMode(*native));
+}
+
 std::unique_ptr<SharingProbe> PosixPlatform::MakeSharingProbe() {
     return MakeProcSharingProbe(m_prefix);
 }
 
-bool PosixPlatform::StartProgram(std::string_view commandLine) {
-    return StartCommandLine(m_prefix, commandLine);
+bool PosixPlatform::StartProgram(const StartRequest& request) {
+    return StartProgramOf(m_prefix, request);
 }
 
 std::string PosixPlatform::ToNativePath(std::string_view dosPath) {
@@ -320,16 +329,16 @@ std::optional<std::string> PosixPlatform::FromNativePath(std::string_view native
 }
 
 std::string PosixPlatform::ShortcutFolder(ShortcutFolderKind kind) {
-    return ShortcutFolderOf(m_prefix, kind);
+    return ShortcutFolderOf(kind);
 }
 
-bool PosixPlatform::CreateShortcut(std::string_view linkPath, std::string_view target,
-                                   std::string_view workingDirectory) {
-    return CreateDesktopEntry(m_prefix, linkPath, target, workingDirectory);
+ShortcutResult PosixPlatform::CreateShortcut(const ShortcutPlace& place, std::string_view target,
+                                             std::string_view workingDirectory) {
+    return CreateDesktopEntry(m_prefix, place, target, workingDirectory);
 }
 
-bool PosixPlatform::DeleteShortcut(std::string_view linkPath) {
-    return DeleteDesktopEntry(m_prefix, linkPath);
+bool PosixPlatform::DeleteShortcut(const ShortcutPlace& place) {
+    return DeleteDesktopEntry(place);
 }
 
 } // namespace posix

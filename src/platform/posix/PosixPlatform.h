@@ -34,17 +34,18 @@ public:
     bool SetLastWriteTime(std::string_view dosPath, const LocalDateTime& time) override;
     std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) override;
     std::unique_ptr<OutputFile> CreateForWrite(std::string_view dosPath) override;
+    std::unique_ptr<OutputFile> CreateReplacement(std::string_view dosPath) override;
 
     std::unique_ptr<SharingProbe> MakeSharingProbe() override;
-    bool StartProgram(std::string_view commandLine) override;
+    bool StartProgram(const StartRequest& request) override;
 
     std::string ToNativePath(std::string_view dosPath) override;
     std::optional<std::string> FromNativePath(std::string_view native) override;
 
     std::string ShortcutFolder(ShortcutFolderKind kind) override;
-    bool CreateShortcut(std::string_view linkPath, std::string_view target,
-                        std::string_view workingDirectory) override;
-    bool DeleteShortcut(std::string_view linkPath) override;
+    ShortcutResult CreateShortcut(const ShortcutPlace& place, std::string_view target,
+                                  std::string_view workingDirectory) override;
+    bool DeleteShortcut(const ShortcutPlace& place) override;
 
     [[nodiscard]] const WinePrefix& Prefix() const { return m_prefix; }
 

@@ -4,7 +4,6 @@
 #include "platform/posix/DosBoxConfig.h"
 #include "platform/posix/DosStart.h"
 #include "platform/posix/DriveFacts.h"
-#include "platform/posix/PifReader.h"
 #include "text/AsciiUpper.h"
 #include "text/DosPath.h"
 
@@ -20,20 +19,7 @@ namespace fs = std::filesystem;
 namespace zel::posix {
 namespace {
 
-struct StartRequest {
-    std::string program; // DOS path
-    std::string workingDirectory;
-    std::string parameters;
-};
-
 enum class ProgramKind { Dos, Native, Unknown };
-
-std::string ReadWhole(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 bool IsFile(const std::optional<fs::path>& native) {
     std::error_code ec;
@@ -56,56 +42,6 @@ std::string Absolute(const WinePrefix& prefix, std::string_view dosPath) {
         folder += '\\';
     }
     return folder + std::string(dosPath);
-}
-
-// The program a command line names, and the rest of the line. A name in quotes may hold
-// blanks; without quotes the shortest blank-ended prefix that names a file wins, as
-// Windows searches.
-std::optional<std::pair<std::string, std::string>> SplitCommandLine(const WinePrefix& prefix,
-                                                                    std::string_view line) {
-    while (!line.empty() && line.front() == ' ') {
-        line.remove_prefix(1);
-    }
-    if (!line.empty() && line.front() == '"') {
-        const auto close = line.find('"', 1);
-        const std::string name(
-            line.substr(1, close == std::string_view::npos ? line.npos : close - 1));
-        std::string_view rest =
-            close == std::string_view::npos ? std::string_view{} : line.substr(close + 1);
-        if (!rest.empty() && rest.front() == ' ') {
-            rest.remove_prefix(1);
-        }
-        return std::pair{Absolute(prefix, name), std::string(rest)};
-    }
-    for (std::size_t end = line.find(' ');; end = line.find(' ', end + 1)) {
-        const std::string name = Absolute(prefix, line.substr(0, end));
-        if (end == std::string_view::npos || IsFile(prefix.ToNative(name))) {
-            const std::string rest =
-                end == std::string_view::npos ? std::string{} : std::string(line.substr(end + 1));
-            return std::pair{name, rest};
-        }
-    }
-}
-
-std::optional<StartRequest> ReadRequest(const WinePrefix& prefix, std::string_view commandLine) {
-    const auto split = SplitCommandLine(prefix, commandLine);
-    if (!split || split->first.empty()) {
-        return std::nullopt;
-    }
-    const auto& [name, rest] = *split;
-    if (AsciiUpper(name).ends_with(".PIF")) {
-        const auto native = prefix.ToNative(name);
-        if (!IsFile(native)) {
-            return std::nullopt;
-        }
-        const auto pif = ReadPif(ReadWhole(*native));
-        if (!pif) {
-            return std::nullopt;
-        }
-        return StartRequest{Absolute(prefix, pif->program), pif->workingDirectory,
-                            pif->parameters.empty() ? rest : pif->parameters};
-    }
-    return StartRequest{name, {}, rest};
 }
 
 ProgramKind KindOf(const fs::path& native, std::string_view dosPath) {
@@ -309,33 +245,35 @@ bool StartInDosBox(const WinePrefix& prefix, const StartRequest& request, const 
 
 } // namespace
 
-bool StartCommandLine(const WinePrefix& prefix, std::string_view commandLine) {
-    auto request = ReadRequest(prefix, commandLine);
-    if (!request) {
+bool StartProgramOf(const WinePrefix& prefix, StartRequest request) {
+    if (request.program.empty()) {
         return false;
     }
-    const auto program = prefix.ToNative(request->program);
+    request.program = Absolute(prefix, request.program);
+    const auto program = prefix.ToNative(request.program);
     if (!IsFile(program)) {
         return false;
     }
-    if (request->workingDirectory.empty()) {
-        std::string_view folder = DirectoryPart(request->program);
+    if (request.workingDirectory.empty()) {
+        std::string_view folder = DirectoryPart(request.program);
         if (folder.size() > 3) {
             folder.remove_suffix(1);
         }
-        request->workingDirectory = std::string(folder);
+        request.workingDirectory = std::string(folder);
     }
-    request->workingDirectory = Absolute(prefix, request->workingDirectory);
-    const auto folder = prefix.ToNative(request->workingDirectory);
+    request.workingDirectory = Absolute(prefix, request.workingDirectory);
+    const auto folder = prefix.ToNative(request.workingDirectory);
     std::error_code ec;
     if (!folder || !fs::is_directory(*folder, ec)) {
         return false;
     }
-    switch (KindOf(*program, request->program)) {
+    switch (KindOf(*program, request.program)) {
     case ProgramKind::Dos:
-        return StartInDosBox(prefix, *request, *program, *folder);
+        return StartInDosBox(prefix, request, *program, *folder);
     case ProgramKind::Native:
-        return StartNative(*program, *folder, FileNamePart(request->program), request->parameters);
+        return StartNative(*program, *folder,
+                           request.title.empty() ? FileNamePart(request.program) : request.title,
+                           request.parameters);
     case ProgramKind::Unknown:
         break;
     }

@@ -1,14 +1,12 @@
 #pragma once
-// Starting what a command line names: a program information file is read back and its
-// program run (a DOS executable in DOSBox with every drive mounted, a native one directly);
-// detached, never through a shell.
+// Starting a program on POSIX: a DOS executable in DOSBox with every drive mounted, a native
+// one directly; detached, never through a shell.
 
+#include "platform/StartRequest.h"
 #include "platform/posix/WinePrefix.h"
-
-#include <string_view>
 
 namespace zel::posix {
 
-[[nodiscard]] bool StartCommandLine(const WinePrefix& prefix, std::string_view commandLine);
+[[nodiscard]] bool StartProgramOf(const WinePrefix& prefix, StartRequest request);
 
 } // namespace zel::posix

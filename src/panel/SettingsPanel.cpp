@@ -1,0 +1,52 @@
+#include "panel/SettingsPanel.h"
+
+#include "settings/StartParamStore.h"
+#include "text/CodePage1250.h"
+
+namespace zel {
+
+void SettingsPanel::Open(int slot, std::vector<std::string> driveEntries) {
+    m_slot = slot;
+    m_catalogue.currentSlot = slot;
+    m_driveEntries = std::move(driveEntries);
+    m_shownPath = m_catalogue.ExecutablePath(slot);
+    m_view.ShowValues(ProductOf(slot) == Product::Bookkeeping
+                          ? Utf8ToCp1250("Egyszeres könyvviteli program")
+                          : Utf8ToCp1250("Bérszámfejtő program"),
+                      YearOf(slot), m_shownPath);
+    m_view.SetAllDrivesEnabled(m_driveEntries.size() >= 2);
+    m_view.SetParameterText(m_catalogue.StartParams(slot, m_shownPath.front()));
+    m_view.ShowDialog();
+}
+
+void SettingsPanel::Button1Click() {
+    m_view.HideDialog();
+}
+
+void SettingsPanel::Button3Click() {
+    RunGuarded(m_onError, [&] {
+        const std::string stored = StoreStartParams(
+            m_catalogue, {m_slot, m_shownPath.empty() ? kNoDrive : m_shownPath.front(),
+                          m_view.ParameterText(), m_view.AllDrivesChecked(), m_driveEntries});
+        m_view.SetParameterText(stored);
+    });
+    m_view.HideDialog();
+}
+
+bool SettingsPanel::KeyDown(bool inEditOrCheckBox, Key key) {
+    if (key == Key::Escape) {
+        Button1Click();
+        return true;
+    }
+    if (key == Key::Enter && inEditOrCheckBox) {
+        Button3Click();
+        return true;
+    }
+    return false;
+}
+
+void SettingsPanel::FormClose() {
+    m_view.SetAllDrivesChecked(false);
+}
+
+} // namespace zel

@@ -1,0 +1,40 @@
+#pragma once
+// The settings dialog's behaviour (TForm3): filled afresh at every opening for one row's
+// program on the drive the row has chosen; its OK stores the start parameters.
+
+#include "catalogue/ProgramCatalogue.h"
+#include "panel/PanelKeys.h"
+#include "panel/PanelMessages.h"
+#include "panel/SettingsView.h"
+
+#include <string>
+#include <vector>
+
+namespace zel {
+
+class SettingsPanel final {
+public:
+    SettingsPanel(ProgramCatalogue& catalogue, SettingsView& view, ErrorHandler onError)
+        : m_catalogue(catalogue), m_view(view), m_onError(std::move(onError)) {}
+
+    // The settings button of slot was pressed; driveEntries are the texts of the row's drive
+    // list, each beginning with its drive letter.
+    void Open(int slot, std::vector<std::string> driveEntries);
+    // OK and Mégsem.
+    void Button3Click();
+    void Button1Click();
+    // Escape cancels; Enter in the edit field or the check box is OK.
+    bool KeyDown(bool inEditOrCheckBox, Key key);
+    // The dialog is closing, however it was closed.
+    void FormClose();
+
+private:
+    ProgramCatalogue& m_catalogue;
+    SettingsView& m_view;
+    ErrorHandler m_onError;
+    int m_slot = 0;
+    std::string m_shownPath;
+    std::vector<std::string> m_driveEntries;
+};
+
+} // namespace zel

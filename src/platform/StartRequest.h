@@ -1,0 +1,19 @@
+#pragma once
+// One start of a program, as typed values: the platform starts exactly this, and never
+// splits a command line that another layer glued together.
+
+#include <string>
+
+namespace zel {
+
+struct StartRequest {
+    std::string program;          // DOS path of the executable
+    std::string workingDirectory; // DOS path
+    std::string parameters;       // the whole parameter text, code page 1250
+    std::string title;
+    // The program information file just written for this start; a platform that runs such
+    // files starts it, every other starts the program itself.
+    std::string informationFile;
+};
+
+} // namespace zel

@@ -1,0 +1,149 @@
+// What the panel reads from and sets on the main window's controls.
+
+#include "ui/MainWindow.h"
+#include "ui/QtText.h"
+#include "ui/WindowGeometry.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace zel {
+namespace {
+
+void SetFaceColour(QComboBox* combo, bool face) {
+    QPalette palette = combo->palette();
+    palette.setBrush(QPalette::Base, face ? palette.button() : QApplication::palette(combo).base());
+    combo->setPalette(palette);
+}
+
+} // namespace
+
+void MainWindow::FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) {
+    QComboBox* box = Row(slot).drive;
+    // Filling the box is no choice of the user's.
+    const QSignalBlocker blocker(box);
+    box->clear();
+    for (const std::string& entry : entries) {
+        box->addItem(FromCp1250(entry));
+    }
+    box->setCurrentIndex(chosen);
+}
+
+std::vector<std::string> MainWindow::DriveBoxEntries(int slot) {
+    const QComboBox* box = Row(slot).drive;
+    std::vector<std::string> entries;
+    for (int i = 0; i < box->count(); ++i) {
+        entries.push_back(ToCp1250(box->itemText(i)));
+    }
+    return entries;
+}
+
+std::string MainWindow::DriveBoxText(int slot) {
+    return ToCp1250(Row(slot).drive->currentText());
+}
+
+void MainWindow::SetRowEnabled(int slot, bool enabled) {
+    const RowControls row = Row(slot);
+    row.year->setEnabled(enabled);
+    row.drive->setEnabled(enabled);
+    row.settings->setEnabled(enabled);
+    SetFaceColour(row.drive, !enabled);
+}
+
+void MainWindow::SetDriveBoxEnabled(int slot, bool enabled) {
+    QComboBox* drive = Row(slot).drive;
+    drive->setEnabled(enabled);
+    SetFaceColour(drive, !enabled);
+}
+
+bool MainWindow::FloppyChosen() {
+    return m_ndiskA->isChecked();
+}
+
+void MainWindow::ChooseOtherPath() {
+    m_ndiskC->setChecked(true);
+}
+
+bool MainWindow::OtherPathChosen() {
+    return m_ndiskC->isChecked();
+}
+
+void MainWindow::SetFloppyEnabled(bool enabled) {
+    m_ndiskA->setEnabled(enabled);
+}
+
+void MainWindow::SetOtherPathEnabled(bool enabled) {
+    m_npath->setEnabled(enabled);
+    m_nbrowse->setEnabled(enabled);
+    m_nbrowsePic->setEnabled(enabled);
+}
+
+std::string MainWindow::InstallPath() {
+    return ToCp1250(m_npath->text());
+}
+
+void MainWindow::SetInstallPath(std::string_view path) {
+    m_npath->setText(FromCp1250(path));
+}
+
+std::string MainWindow::BrowseForInstaller(std::string_view nativeFolder, std::string_view fileName,
+                                           std::string_view filter) {
+    QFileDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("OpenDialog1"));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(FromCp1250(filter));
+    if (!nativeFolder.empty()) {
+        dialog.setDirectory(
+            QString::fromUtf8(nativeFolder.data(), static_cast<qsizetype>(nativeFolder.size())));
+    }
+    dialog.selectFile(FromCp1250(fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+bool MainWindow::WindowsPrintMode() {
+    return m_edNyomWindows->isChecked();
+}
+
+void MainWindow::SetWindowsPrintMode(bool windows) {
+    (windows ? m_edNyomWindows : m_edNyomDos)->setChecked(true);
+}
+
+bool MainWindow::PrintingEnabled() {
+    return m_btNyomtat->isChecked();
+}
+
+void MainWindow::SetPrintingEnabled(bool enabled) {
+    (enabled ? m_btNyomtat : m_btMegszakit)->setChecked(true);
+}
+
+ScreenArea MainWindow::Screen() {
+    const QSize screen = ScreenSize();
+    return {screen.width(), screen.height()};
+}
+
+void MainWindow::MoveWindow(int left, int top) {
+    move(left, top);
+}
+
+void MainWindow::Repaint() {
+    repaint();
+}
+
+void MainWindow::CloseWindow() {
+    close();
+}
+
+void MainWindow::EndProgram() {
+    emit Closed();
+}
+
+} // namespace zel
