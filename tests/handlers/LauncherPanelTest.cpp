@@ -1,0 +1,172 @@
+#include "panel/LauncherPanel.h"
+
+#include "RecordingFace.h"
+#include "launch/LaunchTestPlatform.h"
+#include "panel/SettingsPanel.h"
+#include "platform/IoError.h"
+#include "support/WineWorld.h"
+#include "text/CodePage1250.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace zel {
+namespace {
+
+constexpr int kA97 = 3;
+
+class LauncherPanelTest : public ::testing::Test {
+protected:
+    LauncherPanelTest() {
+        world.AddDrive('C');
+        world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", "");
+        world.WriteFile("C:\\ZELKONYV.97\\A97.EXE", "MZ");
+        platform = std::make_unique<test::LaunchTestPlatform>(world.MakePlatform(), log);
+        panel = std::make_unique<LauncherPanel>(*platform, catalogue, "C:\\ZELKOR", face, face);
+        panel->SetPrintPage(&printPage);
+        panel->SetSettingsPanel(&settings);
+        panel->FormCreate();
+        catalogue.SetDriveLetter(kA97, 'C');
+        face.FillDriveBox(kA97, {"C: [RENDSZER]", "D:"}, 0);
+    }
+
+    test::WineWorld world;
+    std::vector<std::string> log;
+    std::unique_ptr<test::LaunchTestPlatform> platform;
+    ProgramCatalogue catalogue;
+    test::RecordingFace face;
+    test::ScriptedPrintPage printPage;
+    SettingsPanel settings{catalogue, face, {}};
+    std::unique_ptr<LauncherPanel> panel;
+};
+
+TEST_F(LauncherPanelTest, AYearButtonStartsItsProgramWithTheModesParameters) {
+    ASSERT_TRUE(panel->NormalMode());
+    face.windowsPrintMode = true;
+    catalogue.SetStartParams(kA97, 'C', "/N");
+    panel->A96Click(kA97);
+    ASSERT_EQ(platform->started.size(), 1u);
+    EXPECT_EQ(platform->started[0].program, "C:\\ZELKONYV.97\\A97.EXE");
+    EXPECT_EQ(platform->started[0].parameters, "/N PRN:" + panel->SpoolDirectory().Text());
+    EXPECT_TRUE(face.messages.empty());
+    EXPECT_TRUE(face.standardErrors.empty());
+}
+
+TEST_F(LauncherPanelTest, ASecondStartInTheSamePlaceIsRefusedOnTheMainWindow) {
+    world.WriteFile("C:\\ZELKONYV.97\\DATA\\ZELKOR97.001", "data");
+    platform->heldFiles = {"C:\\ZELKONYV.97\\DATA\\ZELKOR97.001"};
+    panel->A96Click(kA97);
+    EXPECT_TRUE(platform->started.empty());
+    ASSERT_EQ(face.messages.size(), 1u);
+    EXPECT_EQ(face.messages[0].owner, MessageOwner::MainWindow);
+    EXPECT_EQ(face.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(face.messages[0].text,
+              Utf8ToCp1250("Az egyszeres könyvviteli program a kiválasztott helyen már fut!"));
+}
+
+TEST_F(LauncherPanelTest, TheStartAfterTheNtfsWarningWaitsForItsAnswer) {
+    platform->fileSystem = "NTFS";
+    panel->A96Click(kA97);
+    EXPECT_TRUE(platform->started.empty());
+    ASSERT_EQ(face.messages.size(), 1u);
+    EXPECT_EQ(face.messages[0].kind, MessageKind::Warning);
+    face.Acknowledge();
+    EXPECT_EQ(platform->started.size(), 1u);
+}
+
+TEST_F(LauncherPanelTest, AnErrorInAHandlerGoesToAppExceptionByItsKind) {
+    // The program's folder is gone: its information file cannot be written.
+    fs::remove_all(world.Native("C:\\ZELKONYV.97"));
+    panel->A96Click(kA97);
+    EXPECT_TRUE(platform->started.empty());
+    EXPECT_EQ(face.standardErrors, std::vector<std::string>{"File not found"});
+
+    panel->AppException(IoError(IoErrorKind::InvalidDrive));
+    panel->AppException(IoError(IoErrorKind::InvalidFilename));
+    EXPECT_TRUE(face.messages.empty());
+    panel->AppException(IoError(IoErrorKind::AccessDenied));
+    ASSERT_EQ(face.messages.size(), 1u);
+    EXPECT_EQ(face.messages[0].owner, MessageOwner::SelfInstallWindow);
+    EXPECT_EQ(face.messages[0].text, Utf8ToCp1250("Ez a meghajtó írásvédett!"));
+}
+
+TEST_F(LauncherPanelTest, SettingsRoundTripStoresCapitalsForTheShownDrive) {
+    panel->sa96Click(kA97);
+    EXPECT_TRUE(face.settingsShown);
+    EXPECT_EQ(catalogue.currentSlot, kA97);
+    EXPECT_EQ(face.shownYear, 1997);
+    EXPECT_EQ(face.shownPath, "C:\\ZELKONYV.97\\A97.EXE");
+    EXPECT_TRUE(face.allDrivesEnabled);
+
+    face.parameterText = "/nyomtat";
+    EXPECT_TRUE(settings.KeyDown(true, Key::Enter));
+    EXPECT_FALSE(face.settingsShown);
+    EXPECT_EQ(catalogue.StartParams(kA97, 'C'), "/NYOMTAT");
+    EXPECT_EQ(face.parameterText, "/NYOMTAT");
+
+    panel->sa96Click(kA97);
+    face.parameterText = "/MAS";
+    EXPECT_TRUE(settings.KeyDown(false, Key::Escape));
+    EXPECT_EQ(catalogue.StartParams(kA97, 'C'), "/NYOMTAT");
+}
+
+TEST_F(LauncherPanelTest, AFailedSpoolTickStopsPrintingAndSaysWhyOnce) {
+    panel->Timer1Timer();
+    EXPECT_TRUE(face.printingEnabled);
+    EXPECT_TRUE(face.messages.empty());
+
+    printPage.next = {true, false, true, "Printer error"};
+    panel->Timer1Timer();
+    EXPECT_FALSE(face.printingEnabled);
+    ASSERT_EQ(face.messages.size(), 1u);
+    EXPECT_EQ(face.messages[0].text, "Printer error");
+    EXPECT_EQ(face.messages[0].detail, Utf8ToCp1250("A Windows alapú nyomtatás jelenleg inaktív!"));
+
+    printPage.next = {};
+    panel->Timer1Timer();
+    EXPECT_EQ(printPage.ticks, (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(face.messages.size(), 1u);
+}
+
+TEST_F(LauncherPanelTest, EscapeClosesFromAnyControlAndEnterInstallsOnlyFromTheInstallChoice) {
+    for (const KeySender sender : {KeySender::Window, KeySender::Row, KeySender::ExitButton,
+                                   KeySender::PrinterSetupButton}) {
+        EXPECT_TRUE(panel->FormKeyDown(sender, Key::Escape));
+    }
+    EXPECT_EQ(face.closes, 4);
+
+    EXPECT_FALSE(panel->FormKeyDown(KeySender::Row, Key::Enter));
+    EXPECT_FALSE(panel->FormKeyDown(KeySender::PathField, Key::Other));
+    EXPECT_TRUE(face.messages.empty());
+    face.installPath = "valami.exe";
+    for (const KeySender sender :
+         {KeySender::FloppyChoice, KeySender::OtherPathChoice, KeySender::PathField}) {
+        EXPECT_TRUE(panel->FormKeyDown(sender, Key::Enter));
+    }
+    // The install box refused the name each time: the installation ran three times.
+    EXPECT_EQ(face.messages.size(), 3u);
+}
+
+TEST_F(LauncherPanelTest, ClosingWritesTheConfigurationOrSaysItCouldNot) {
+    face.installPath = "A:\\INSTALL.EXE";
+    panel->FormClose();
+    EXPECT_EQ(face.ends, 1);
+    EXPECT_NE(test::ReadNativeFile(world.Native("C:\\ZELKOR\\ZELPULT.INI")).find("A:\\INSTALL.EXE"),
+              std::string::npos);
+
+    // A folder where the file should be: the write fails, the user is told, and the
+    // program ends once the message is answered.
+    fs::remove(world.Native("C:\\ZELKOR\\ZELPULT.INI"));
+    fs::create_directories(world.Native("C:\\ZELKOR\\ZELPULT.INI\\x"));
+    panel->FormClose();
+    EXPECT_EQ(face.ends, 1);
+    ASSERT_EQ(face.messages.size(), 1u);
+    EXPECT_EQ(face.messages[0].text, Utf8ToCp1250("A beállítások mentése nem sikerült!"));
+    face.Acknowledge();
+    EXPECT_EQ(face.ends, 2);
+}
+
+} // namespace
+} // namespace zel
