@@ -303,7 +303,7 @@ std::unique_ptr<OutputFile> PosixPlatform::CreateForWrite(std::string_view dosPa
 }
 
 std::unique_ptr<SharingProbe> PosixPlatform::MakeSharingProbe() {
-    return MakeProcSharingProbe(m_prefix);
+    return MakeProcSharingProbe(m_prefix, m_openFiles);
 }
 
 bool PosixPlatform::StartProgram(std::string_view commandLine) {
