@@ -1,7 +1,9 @@
 // The print spool's costs, side by side with the usual text-to-PDF pipeline on the same
-// plain 80 × 70 pages: pages per second and bytes per page; and one tick of the spool with
-// a thousand lists waiting.
+// plain 80 × 70 pages, 10 and 100 of them: pages per second and bytes per page; and one tick
+// of the spool with a thousand lists waiting, on an idle machine and among 500 other
+// processes holding 8 files each.
 
+#include "SleepingChildren.h"
 #include "platform/posix/PosixPlatform.h"
 #include "spool/JobPrinter.h"
 #include "spool/PageRenderer.h"
@@ -24,7 +26,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kPages = 10;
+constexpr int kFilesPerProcess = 8;
 
 class NoPrinter final : public zel::JobPrinter {
 public:
@@ -40,9 +42,9 @@ fs::path BenchFolder() {
 }
 
 // 80 × 70 characters a page, every column used.
-std::string PlainLines() {
+std::string PlainLines(int pages) {
     std::string text;
-    for (int line = 0; line < kPages * 70; ++line) {
+    for (int line = 0; line < pages * 70; ++line) {
         std::string row;
         for (int column = 0; column < 80; ++column) {
             row.push_back(static_cast<char>('!' + (line + column) % 90));
@@ -69,23 +71,25 @@ int PdfPageCount(const fs::path& pdf) {
 }
 
 // A pipeline that splits the text into other pages than the renderer's would not compare.
-void SetPageCounters(benchmark::State& state, const fs::path& pdf) {
-    const int pages = PdfPageCount(pdf);
-    if (pages != kPages) {
+void SetPageCounters(benchmark::State& state, const fs::path& pdf, int pages) {
+    const int held = PdfPageCount(pdf);
+    if (held != pages) {
         state.SkipWithError(
-            ("the PDF holds " + std::to_string(pages) + " pages, not " + std::to_string(kPages))
+            ("the PDF holds " + std::to_string(held) + " pages, not " + std::to_string(pages))
                 .c_str());
         return;
     }
     state.counters["pages_per_second"] = benchmark::Counter(
-        static_cast<double>(kPages), benchmark::Counter::kIsIterationInvariantRate);
-    state.counters["bytes_per_page"] = static_cast<double>(fs::file_size(pdf)) / kPages;
+        static_cast<double>(pages), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["bytes_per_page"] = static_cast<double>(fs::file_size(pdf)) / pages;
 }
 
+// range(0): pages.
 void RendererToPdf(benchmark::State& state) {
+    const int pages = static_cast<int>(state.range(0));
     const std::string job = "\xAD"
                             "0BENCH\r\n" +
-                            PlainLines();
+                            PlainLines(pages);
     const fs::path pdf = BenchFolder() / "renderer.pdf";
     zel::MeasureWindow measure;
     for (auto _ : state) {
@@ -96,13 +100,14 @@ void RendererToPdf(benchmark::State& state) {
         zel::test::MemoryFile file(job);
         zel::RenderPrintFile(file, canvas, "bench");
     }
-    SetPageCounters(state, pdf);
+    SetPageCounters(state, pdf, pages);
 }
-BENCHMARK(RendererToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(RendererToPdf)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void EnscriptPs2Pdf(benchmark::State& state) {
+    const int pages = static_cast<int>(state.range(0));
     std::string text;
-    for (const char c : PlainLines()) {
+    for (const char c : PlainLines(pages)) {
         if (c != '\r') {
             text.push_back(c);
         }
@@ -118,11 +123,24 @@ void EnscriptPs2Pdf(benchmark::State& state) {
             return;
         }
     }
-    SetPageCounters(state, pdf);
+    SetPageCounters(state, pdf, pages);
 }
-BENCHMARK(EnscriptPs2Pdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(EnscriptPs2Pdf)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+zel::bench::SleepingChildren& Children() {
+    static zel::bench::SleepingChildren children(BenchFolder() / "busy", kFilesPerProcess);
+    return children;
+}
+
+// range(0): other processes, each holding kFilesPerProcess files open. The spool's first
+// tick, which finds every list already there, is not timed: the ticks that follow are the
+// ones a running launcher pays for every second.
 void TickWithAThousandWaiting(benchmark::State& state) {
+    std::ofstream(BenchFolder() / "busy") << "held by every other process";
+    if (!Children().Resize(state.range(0))) {
+        state.SkipWithError("could not start the other processes");
+        return;
+    }
     const fs::path prefix = BenchFolder() / "prefix";
     const fs::path drive = BenchFolder() / "drive_c";
     const fs::path spool = drive / "Printing";
@@ -135,7 +153,7 @@ void TickWithAThousandWaiting(benchmark::State& state) {
                              "0LISTA\xAD"
                              "32017\xAD"
                              "41\r\n" +
-                             PlainLines().substr(0, 82 * 70);
+                             PlainLines(1);
     for (int i = 0; i < 1000; ++i) {
         char name[16];
         std::snprintf(name, sizeof(name), "ws%04d.A17", i);
@@ -144,6 +162,9 @@ void TickWithAThousandWaiting(benchmark::State& state) {
     zel::posix::PosixPlatform platform{zel::posix::WinePrefix(prefix)};
     NoPrinter printer;
     zel::PrintSpool printSpool(platform, printer, "C:\\Printing");
+    (void)printSpool.Tick(true);
+    std::ofstream(spool / printSpool.Finished().Row(1)[zel::kFileNameColumn], std::ios::binary)
+        << list;
     for (auto _ : state) {
         if (!printSpool.Tick(true).printed) {
             state.SkipWithError("nothing printed");
@@ -155,7 +176,12 @@ void TickWithAThousandWaiting(benchmark::State& state) {
         state.ResumeTiming();
     }
 }
-BENCHMARK(TickWithAThousandWaiting)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(TickWithAThousandWaiting)
+    ->Arg(0)
+    ->Arg(500)
+    ->ArgName("processes")
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 

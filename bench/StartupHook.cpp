@@ -1,8 +1,9 @@
 // Preloaded into the unchanged launcher by bench/startup, so that what is timed is the very
 // program users start and nothing in it reads a switch for the benchmark. It takes the place
 // of QApplication::exec(): it notes when the libraries were loaded and when the event loop
-// runs its first round, names the windows then on screen, and ends the loop there as a
-// quit would. An alarm ends a launcher that never gets that far.
+// runs its first round, with the CPU time and peak memory the process has used by then,
+// names the windows then on screen, and ends the loop there as a quit would. An alarm ends
+// a launcher that never gets that far.
 
 #include <QApplication>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <ctime>
 #include <dlfcn.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -31,6 +33,13 @@ long long NowMicroseconds() {
 void NoteEventLoop() {
     const long long now = NowMicroseconds();
     std::fprintf(stderr, "zel-startup loop %lld\n", now);
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    const auto micros = [](const timeval& t) {
+        return static_cast<long long>(t.tv_sec) * 1000000LL + t.tv_usec;
+    };
+    std::fprintf(stderr, "zel-startup cpu %lld\n", micros(usage.ru_utime) + micros(usage.ru_stime));
+    std::fprintf(stderr, "zel-startup peak %ld\n", usage.ru_maxrss);
     for (const QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible()) {
             std::fprintf(stderr, "zel-startup window %s\n", window->metaObject()->className());

@@ -1,8 +1,79 @@
 #include "config/InstallationSearch.h"
 
+#include "text/AsciiUpper.h"
+
 #include <algorithm>
+#include <map>
+#include <optional>
 
 namespace zel {
+namespace {
+
+// The folders of one drive, each listed once however many programs are looked for in it:
+// a program that is not there costs no look of its own.
+class FolderListings final {
+public:
+    explicit FolderListings(Platform& platform) : m_platform(platform) {}
+
+    // The path a case-insensitive look-up takes for dosPath ("D:\ZELKONYV.97\A97.EXE"),
+    // spelt as the folders spell it; nothing when some name in it is missing or a folder
+    // is not one.
+    std::optional<std::string> Locate(std::string_view dosPath) {
+        std::string folder(dosPath.substr(0, 2));
+        std::string_view rest = dosPath.substr(2);
+        while (!rest.empty()) {
+            const std::size_t slash = rest.find('\\');
+            const std::string_view name = rest.substr(0, slash);
+            const bool last = slash == std::string_view::npos;
+            rest = last ? std::string_view{} : rest.substr(slash + 1);
+            if (name.empty()) {
+                continue;
+            }
+            const DirEntry* entry = EntryNamed(Listing(folder), name);
+            // Every name but the program's own must be a folder, and the program's must not.
+            const bool folderWanted = !last;
+            if (entry == nullptr || entry->isDirectory != folderWanted) {
+                return std::nullopt;
+            }
+            folder += '\\';
+            folder += entry->name;
+        }
+        return folder;
+    }
+
+private:
+    const std::vector<DirEntry>& Listing(const std::string& folder) {
+        auto found = m_listings.find(folder);
+        if (found == m_listings.end()) {
+            found = m_listings.emplace(folder, m_platform.FindFiles(folder + '\\', "*")).first;
+        }
+        return found->second;
+    }
+
+    // The exact name first, else the first entry equal to it in ASCII case.
+    static const DirEntry* EntryNamed(const std::vector<DirEntry>& entries, std::string_view name) {
+        const auto exact = std::find_if(entries.begin(), entries.end(),
+                                        [name](const DirEntry& e) { return e.name == name; });
+        if (exact != entries.end()) {
+            return &*exact;
+        }
+        const std::string upper = AsciiUpper(name);
+        const auto similar = std::find_if(entries.begin(), entries.end(), [&](const DirEntry& e) {
+            return e.name.size() == name.size() && AsciiUpper(e.name) == upper;
+        });
+        return similar == entries.end() ? nullptr : &*similar;
+    }
+
+    Platform& m_platform;
+    std::map<std::string, std::vector<DirEntry>> m_listings;
+};
+
+// Names the listing cannot take apart are asked of the platform as they are.
+bool HasRelativeParts(std::string_view dosPath) {
+    return dosPath.size() < 2 || dosPath[1] != ':' || dosPath.find("\\.") != std::string_view::npos;
+}
+
+} // namespace
 
 void InstallationFinds::Add(int slot, char letter) {
     std::vector<char>& drives = m_drives.at(static_cast<std::size_t>(slot - 1));
@@ -16,8 +87,17 @@ void SearchDrive(Platform& platform, const ProgramCatalogue& catalogue, char let
     if (platform.GetDriveType(letter) == DriveType::CdRom) {
         return;
     }
+    FolderListings listings(platform);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        if (platform.FileExists(catalogue.ExecutablePathOn(slot, letter))) {
+        const std::string path = catalogue.ExecutablePathOn(slot, letter);
+        if (HasRelativeParts(path)) {
+            if (platform.FileExists(path)) {
+                finds.Add(slot, letter);
+            }
+            continue;
+        }
+        // A listing tells the name is there; only the file itself tells it is a regular one.
+        if (const auto found = listings.Locate(path); found && platform.FileExists(*found)) {
             finds.Add(slot, letter);
         }
     }

@@ -4,13 +4,13 @@
 
 #include <QPageLayout>
 #include <QPrintDialog>
+#include <QPrinter>
 
 namespace zel {
 
 PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, StringGrid& running,
                            StringGrid& finished, QWidget& owner)
-    : m_printer(QPrinter::HighResolution), m_canvas(m_printer, m_measure), m_jobPrinter(m_canvas),
-      m_spool(platform, m_jobPrinter, std::move(spoolDirectory), LocaleFileTimeFormatter()),
+    : m_spool(platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter()),
       m_running(m_spool.Running(), running), m_finished(m_spool.Finished(), finished),
       m_owner(owner) {}
 
@@ -27,20 +27,21 @@ SpoolTickResult PrintControl::Tick(bool printingEnabled) {
 
 void PrintControl::SetupPrinter() {
     m_settingUp = true;
-    const QPrinter::OutputFormat format = m_printer.outputFormat();
-    const QString printerName = m_printer.printerName();
-    const QString fileName = m_printer.outputFileName();
-    const QPageLayout layout = m_printer.pageLayout();
-    QPrintDialog dialog(&m_printer, &m_owner);
+    QPrinter& printer = m_printer.Printer();
+    const QPrinter::OutputFormat format = printer.outputFormat();
+    const QString printerName = printer.printerName();
+    const QString fileName = printer.outputFileName();
+    const QPageLayout layout = printer.pageLayout();
+    QPrintDialog dialog(&printer, &m_owner);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
     if (dialog.exec() != QDialog::Accepted) {
         // The dialog moves a printer that writes a file onto a real printer as it opens.
-        m_printer.setOutputFormat(format);
+        printer.setOutputFormat(format);
         if (format == QPrinter::NativeFormat) {
-            m_printer.setPrinterName(printerName);
+            printer.setPrinterName(printerName);
         }
-        m_printer.setOutputFileName(fileName);
-        m_printer.setPageLayout(layout);
+        printer.setOutputFileName(fileName);
+        printer.setPageLayout(layout);
     }
     m_settingUp = false;
 }

@@ -4,15 +4,11 @@
 // buttons; it asks this to tick with their state and stops printing when a job fails.
 
 #include "panel/PrintPage.h"
-#include "spool/CanvasJobPrinter.h"
 #include "spool/PrintSpool.h"
+#include "ui/DesktopPrinter.h"
 #include "ui/JobGridView.h"
-#include "ui/MeasureWindow.h"
-#include "ui/PrinterCanvas.h"
 
-#include <QPrinter>
-#include <memory>
-
+class QPrinter;
 class QWidget;
 
 namespace zel {
@@ -33,14 +29,11 @@ public:
     // The printer setup dialog; what the user chooses serves every later job.
     void SetupPrinter() override;
 
-    [[nodiscard]] QPrinter& Printer() { return m_printer; }
+    [[nodiscard]] QPrinter& Printer() { return m_printer.Printer(); }
     [[nodiscard]] const PrintSpool& Spool() const { return m_spool; }
 
 private:
-    QPrinter m_printer;
-    MeasureWindow m_measure;
-    PrinterCanvas m_canvas;
-    CanvasJobPrinter m_jobPrinter;
+    DesktopPrinter m_printer;
     PrintSpool m_spool;
     JobGridView m_running;
     JobGridView m_finished;

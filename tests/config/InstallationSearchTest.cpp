@@ -2,9 +2,12 @@
 
 #include "ScanDouble.h"
 #include "config/RowState.h"
+#include "support/ForwardingPlatform.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -50,6 +53,68 @@ TEST_F(InstallationSearchTest, OnlyTheExecutableInItsOwnDirectoryCounts) {
     // A second search of the same drive lists it once.
     SearchDrive(platform, catalogue, 'C', finds);
     EXPECT_EQ(finds.Drives(kA97).size(), 2u);
+}
+
+// Counts the questions the search asks, to hold it to one listing per folder.
+class CountingPlatform final : public test::ForwardingPlatform {
+public:
+    explicit CountingPlatform(const test::WineWorld& world)
+        : ForwardingPlatform(world.MakePlatform()) {}
+
+    bool FileExists(std::string_view p) override {
+        ++fileChecks;
+        return ForwardingPlatform::FileExists(p);
+    }
+    std::vector<DirEntry> FindFiles(std::string_view f, std::string_view p) override {
+        listed.emplace_back(f);
+        return ForwardingPlatform::FindFiles(f, p);
+    }
+
+    int fileChecks = 0;
+    std::vector<std::string> listed;
+};
+
+TEST_F(InstallationSearchTest, ListsEachFolderOnceAndAsksOnlyAboutProgramsThere) {
+    world.AddDrive('C');
+    world.WriteFile("C:\\ZELKONYV.97\\A97.EXE");
+    world.WriteFile("C:\\ZELKONYV.97\\B97.EXE");
+    world.WriteFile("C:\\ZELBER.217\\B2017.EXE");
+    CountingPlatform platform(world);
+
+    SearchDrive(platform, catalogue, 'C', finds);
+    EXPECT_EQ(finds.Drives(kA97), std::vector<char>{'C'});
+    EXPECT_EQ(finds.Drives(kB17), std::vector<char>{'C'});
+    // Only the two programs whose names the listings hold are asked about.
+    EXPECT_EQ(platform.fileChecks, 2);
+    auto listed = platform.listed;
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, (std::vector<std::string>{"C:\\", "C:\\ZELBER.217\\", "C:\\ZELKONYV.97\\"}));
+}
+
+// The listing finds what the case-insensitive look-up of a path finds: the exact name
+// first, a name equal in case after it, a linked folder; never a folder or a pipe where the
+// program should be.
+TEST_F(InstallationSearchTest, FindsWhatTheCaseInsensitiveLookUpFinds) {
+    const fs::path c = world.AddDrive('C');
+    const fs::path d = world.AddDrive('D');
+    const fs::path e = world.AddDrive('E');
+    const fs::path f = world.AddDrive('F');
+    // The exact folder wins even though only its other-case twin holds the program.
+    fs::create_directories(c / "ZELKONYV.97");
+    fs::create_directories(c / "zelkonyv.97");
+    test::WriteNativeFile(c / "zelkonyv.97" / "A97.EXE", "MZ");
+    if (fs::exists(c / "ZELKONYV.97" / "A97.EXE")) {
+        GTEST_SKIP() << "the file system ignores case";
+    }
+    fs::create_directories(d / "elsewhere");
+    test::WriteNativeFile(d / "elsewhere" / "a97.EXE", "MZ");
+    fs::create_directory_symlink(d / "elsewhere", d / "Zelkonyv.97");
+    fs::create_directories(e / "ZELKONYV.97");
+    ASSERT_EQ(::mkfifo((e / "ZELKONYV.97" / "A97.EXE").c_str(), 0644), 0);
+    test::WriteNativeFile(f / "ZELKONYV.97", "a file, not a folder");
+
+    SearchAll(*world.MakePlatform());
+    EXPECT_EQ(finds.Drives(kA97), std::vector<char>{'D'});
 }
 
 TEST(RowState, TheRememberedDriveIsPreselectedWhenOffered) {

@@ -174,6 +174,39 @@ TEST(PrintControl, ShowsTheJobsAndStopsOnAPrinterThatFails) {
     EXPECT_EQ(running.Cell(0, 1), QString());
 }
 
+// Setting up a printer asks the print server for every printer it has: a start, and every
+// tick with nothing to print, must not pay for it.
+TEST(PrintControl, SetsUpThePrinterOnlyWhenAJobOrTheSetupNeedsIt) {
+    WineWorld world;
+    const fs::path root = world.AddDrive('C');
+    fs::create_directories(root / "Printing");
+    const auto platform = world.MakePlatform();
+    StringGrid running(7, 2);
+    StringGrid finished(7, 2);
+    const auto measuringWindows = [] {
+        int count = 0;
+        for (const QWidget* widget : QApplication::allWidgets()) {
+            count += widget->objectName() == QStringLiteral("TForm7") ? 1 : 0;
+        }
+        return count;
+    };
+    const int before = measuringWindows();
+    QWidget owner;
+    PrintControl control(*platform, "C:\\Printing", running, finished, owner);
+    EXPECT_TRUE(control.Tick(true).scanned);
+    EXPECT_EQ(measuringWindows(), before);
+
+    control.Printer().setOutputFormat(QPrinter::PdfFormat);
+    EXPECT_EQ(measuringWindows(), before + 1);
+    const fs::path pdf = root / "out.pdf";
+    control.Printer().setOutputFileName(QString::fromStdString(pdf.string()));
+    WriteNativeFile(root / "Printing" / "ws0001.A17", "\xAD"
+                                                      "0lista\r\nsor\r\n");
+    EXPECT_TRUE(control.Tick(true).printed);
+    EXPECT_EQ(PageCount(pdf), 1);
+    EXPECT_EQ(measuringWindows(), before + 1);
+}
+
 TEST(PrintControl, CancellingThePrinterSetupKeepsThePrinter) {
     WineWorld world;
     world.AddDrive('C');

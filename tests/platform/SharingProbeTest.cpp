@@ -1,8 +1,11 @@
+#include "platform/posix/OpenFileWatch.h"
+#include "platform/posix/PosixPlatform.h"
 #include "platform/posix/ProcSharingProbe.h"
 #include "support/WineWorld.h"
 
 #include <csignal>
 #include <fcntl.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -58,7 +61,8 @@ private:
 
 class OpenHere final {
 public:
-    OpenHere(const fs::path& file, int flags) : m_fd(::open(file.c_str(), flags | O_CLOEXEC)) {
+    OpenHere(const fs::path& file, int flags)
+        : m_fd(::open(file.c_str(), flags | O_CLOEXEC, 0666)) {
         if (m_fd < 0) {
             throw std::runtime_error("open failed");
         }
@@ -141,6 +145,132 @@ TEST_F(SharingProbeTest, OneProbeAnswersFromOneLook) {
     EXPECT_TRUE(probe->CanOpenDenyWrite("C:\\PRINTING\\WS0001.A17"));
     EXPECT_FALSE(
         m_world.MakePlatform()->MakeSharingProbe()->CanOpenDenyWrite("C:\\PRINTING\\WS0001.A17"));
+}
+
+// The launcher keeps one platform for its whole run, so that what the spool folder's watch
+// has seen spares later ticks their look at /proc; the answers must stay those of /proc.
+class WatchedFolderTest : public SharingProbeTest {
+protected:
+    static constexpr const char* kList = "C:\\PRINTING\\WS0001.A17";
+    static constexpr const char* kName = "WS0001.A17";
+
+    WatchedFolderTest() {
+        m_world.WriteFile("C:\\PRINTING\\WS0000.A17", "x");
+        m_folder = m_world.Native("C:\\PRINTING");
+        m_list = m_folder / kName;
+    }
+
+    Answers Tick(std::string_view dosPath = kList) {
+        auto probe = m_platform->MakeSharingProbe();
+        const bool exclusive = probe->CanOpenExclusive(dosPath);
+        return {exclusive, probe->CanOpenDenyWrite(dosPath)};
+    }
+
+    // What a folder's watch says of the list once it has taken in the events so far.
+    posix::OpenFileWatch::Holders Holders(posix::OpenFileWatch& watch) {
+        watch.CatchUp();
+        return watch.HoldersOf(m_folder, kName);
+    }
+
+    // The watch's view after a look at /proc that found the list free.
+    void SettleAfterLook(posix::OpenFileWatch& watch) {
+        const std::uint64_t look = watch.BeginLook();
+        watch.CatchUp();
+        watch.Settle(m_folder, kName, look);
+    }
+
+    std::unique_ptr<posix::PosixPlatform> m_platform = m_world.MakePlatform();
+    fs::path m_folder;
+    fs::path m_list;
+};
+
+using Holders = posix::OpenFileWatch::Holders;
+
+TEST_F(WatchedFolderTest, AListIsFreeOnceItsWriterClosesIt) {
+    EXPECT_EQ(Tick("C:\\PRINTING\\WS0000.A17"), Answers(true, true));
+    posix::OpenFileWatch watch;
+    EXPECT_EQ(watch.HoldersOf(m_folder, kName), Holders::Unknown);
+    {
+        const OpenHere writer(m_list, O_WRONLY | O_CREAT | O_EXCL);
+        EXPECT_NE(Holders(watch), Holders::None);
+        EXPECT_EQ(Tick(), Answers(false, false));
+        const OpenHere reader(m_list, O_RDONLY);
+        EXPECT_EQ(Tick(), Answers(false, false));
+    }
+    // The writer's create, open and close were all seen: the watch alone knows it is free.
+    EXPECT_EQ(Holders(watch), Holders::None);
+    EXPECT_EQ(Tick(), Answers(true, true));
+    {
+        const OpenHere reader(m_list, O_RDONLY);
+        EXPECT_EQ(Holders(watch), Holders::Some);
+        EXPECT_EQ(Tick(), Answers(false, true));
+        const Holder writer(m_list, O_RDWR);
+        EXPECT_EQ(Tick(), Answers(false, false));
+    }
+    EXPECT_EQ(Holders(watch), Holders::None);
+    EXPECT_EQ(Tick(), Answers(true, true));
+}
+
+TEST_F(WatchedFolderTest, AFileOpenBeforeTheWatchBeganIsNeverTakenForFree) {
+    test::WriteNativeFile(m_list, "half written");
+    posix::OpenFileWatch watch;
+    {
+        const Holder writer(m_list, O_RDWR);
+        for (int tick = 0; tick < 3; ++tick) {
+            EXPECT_EQ(Tick(), Answers(false, false)) << tick;
+            EXPECT_EQ(Holders(watch), Holders::Unknown) << tick;
+        }
+    }
+    EXPECT_EQ(Tick(), Answers(true, true));
+    EXPECT_EQ(Tick(), Answers(true, true));
+    // Only a look at /proc that nothing disturbed makes the file known.
+    const std::uint64_t look = watch.BeginLook();
+    { const OpenHere reader(m_list, O_RDONLY); }
+    watch.CatchUp();
+    watch.Settle(m_folder, kName, look);
+    EXPECT_EQ(watch.HoldersOf(m_folder, kName), Holders::Unknown);
+    SettleAfterLook(watch);
+    EXPECT_EQ(watch.HoldersOf(m_folder, kName), Holders::None);
+}
+
+TEST_F(WatchedFolderTest, AFileMovedInMayHaveBeenOpenAllAlong) {
+    const fs::path outside = m_folder.parent_path() / "elsewhere.tmp";
+    test::WriteNativeFile(m_list, "first");
+    posix::OpenFileWatch watch;
+    EXPECT_EQ(Holders(watch), Holders::Unknown);
+    SettleAfterLook(watch);
+    ASSERT_EQ(watch.HoldersOf(m_folder, kName), Holders::None);
+    EXPECT_EQ(Tick(), Answers(true, true));
+
+    test::WriteNativeFile(outside, "second");
+    const OpenHere writer(outside, O_WRONLY);
+    fs::rename(outside, m_list);
+    EXPECT_EQ(Holders(watch), Holders::Unknown);
+    EXPECT_EQ(Tick(), Answers(false, false));
+}
+
+TEST_F(WatchedFolderTest, AfterAnOverflowNothingIsTakenForFree) {
+    int limit = 0;
+    std::ifstream("/proc/sys/fs/inotify/max_queued_events") >> limit;
+    if (limit <= 0 || limit > 200000) {
+        GTEST_SKIP() << "inotify queues up to " << limit << " events";
+    }
+    test::WriteNativeFile(m_list, "list");
+    posix::OpenFileWatch watch;
+    EXPECT_EQ(Holders(watch), Holders::Unknown);
+    SettleAfterLook(watch);
+    ASSERT_EQ(watch.HoldersOf(m_folder, kName), Holders::None);
+    EXPECT_EQ(Tick(), Answers(true, true));
+
+    // Fill both queues, the test's watch and the platform's, so that the writer's open is
+    // lost in each.
+    const fs::path other = m_folder / "WS0000.A17";
+    for (int i = 0; i < limit; ++i) {
+        const OpenHere flood(other, O_RDONLY);
+    }
+    const Holder writer(m_list, O_RDWR);
+    EXPECT_EQ(Holders(watch), Holders::Unknown);
+    EXPECT_EQ(Tick(), Answers(false, false));
 }
 
 } // namespace

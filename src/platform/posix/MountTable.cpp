@@ -1,8 +1,12 @@
 #include "platform/posix/MountTable.h"
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
+#include <cerrno>
+#include <fcntl.h>
+#include <mutex>
+#include <optional>
+#include <poll.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -59,6 +63,28 @@ std::optional<Mount> ParseLine(std::string_view line) {
     return mount;
 }
 
+// The whole text from the start of an open table.
+std::optional<std::string> ReadFrom(int fd) {
+    if (::lseek(fd, 0, SEEK_SET) != 0) {
+        return std::nullopt;
+    }
+    std::string text;
+    char block[16384];
+    for (;;) {
+        const ssize_t n = ::read(fd, block, sizeof block);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return std::nullopt;
+        }
+        if (n == 0) {
+            return text;
+        }
+        text.append(block, static_cast<std::size_t>(n));
+    }
+}
+
 } // namespace
 
 std::vector<Mount> ParseMountInfo(std::string_view text) {
@@ -75,10 +101,30 @@ std::vector<Mount> ParseMountInfo(std::string_view text) {
 }
 
 std::vector<Mount> ReadMountTable() {
-    std::ifstream in("/proc/self/mountinfo");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return ParseMountInfo(text.str());
+    // Every drive question asks for the table; the kernel reads it out anew only when a
+    // poll of the open table reports that the mounts changed since the last poll.
+    static std::mutex guard;
+    static int fd = -1;
+    static std::optional<std::vector<Mount>> known;
+    const std::lock_guard lock(guard);
+    if (fd < 0) {
+        fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            return {};
+        }
+    }
+    pollfd changed{fd, POLLPRI, 0};
+    if (::poll(&changed, 1, 0) < 0 || (changed.revents & (POLLPRI | POLLERR)) != 0) {
+        known.reset();
+    }
+    if (!known) {
+        const auto text = ReadFrom(fd);
+        if (!text) {
+            return {};
+        }
+        known = ParseMountInfo(*text);
+    }
+    return *known;
 }
 
 std::optional<Mount> MountHolding(const std::vector<Mount>& mounts, const fs::path& path) {

@@ -312,7 +312,7 @@ std::unique_ptr<OutputFile> PosixPlatform::CreateReplacement(std::string_view do
 }
 
 std::unique_ptr<SharingProbe> PosixPlatform::MakeSharingProbe() {
-    return MakeProcSharingProbe(m_prefix);
+    return MakeProcSharingProbe(m_prefix, m_openFiles);
 }
 
 bool PosixPlatform::StartProgram(const StartRequest& request) {

@@ -2,7 +2,10 @@
 // The machine on Linux and other POSIX systems, drive letters through a Wine-style prefix.
 
 #include "platform/Platform.h"
+#include "platform/posix/OpenFileWatch.h"
 #include "platform/posix/WinePrefix.h"
+
+#include <memory>
 
 namespace zel::posix {
 
@@ -54,6 +57,8 @@ private:
     [[nodiscard]] std::optional<std::filesystem::path> Native(std::string_view dosPath);
 
     WinePrefix m_prefix;
+    // Kept from probe to probe: what it has seen spares later ticks the look at /proc.
+    std::shared_ptr<OpenFileWatch> m_openFiles = std::make_shared<OpenFileWatch>();
 };
 
 } // namespace zel::posix

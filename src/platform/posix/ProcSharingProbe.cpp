@@ -5,6 +5,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -167,46 +168,87 @@ private:
 
 class ProcSharingProbe final : public SharingProbe {
 public:
-    explicit ProcSharingProbe(WinePrefix prefix) : m_prefix(std::move(prefix)) {}
+    ProcSharingProbe(WinePrefix prefix, std::shared_ptr<OpenFileWatch> watch)
+        : m_prefix(std::move(prefix)), m_watch(std::move(watch)) {}
 
     bool CanOpenExclusive(std::string_view dosPath) override {
-        const auto id = OpenableForReadingAndWriting(dosPath);
-        return id && !Held().HeldOpen(*id);
+        const auto file = OpenableForReadingAndWriting(dosPath);
+        return file && !Held(*file, &OpenFiles::HeldOpen);
     }
 
     bool CanOpenDenyWrite(std::string_view dosPath) override {
-        const auto id = OpenableForReadingAndWriting(dosPath);
-        return id && !Held().HeldForWriting(*id);
+        const auto file = OpenableForReadingAndWriting(dosPath);
+        return file && !Held(*file, &OpenFiles::HeldForWriting);
     }
 
 private:
+    struct ProbedFile {
+        FileId id;
+        std::filesystem::path native;
+        // A file of several names can be opened through one the watch does not see.
+        bool oneName = false;
+    };
+
     // A file without any write bit is read-only to DOS even where root could write it.
-    std::optional<FileId> OpenableForReadingAndWriting(std::string_view dosPath) const {
-        const auto native = m_prefix.ToNative(dosPath);
+    std::optional<ProbedFile> OpenableForReadingAndWriting(std::string_view dosPath) const {
+        auto native = m_prefix.ToNative(dosPath);
         struct stat st {};
         if (!native || ::stat(native->c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
             (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
             ::access(native->c_str(), R_OK | W_OK) != 0) {
             return std::nullopt;
         }
-        return FileId{st.st_dev, st.st_ino};
+        return ProbedFile{{st.st_dev, st.st_ino}, std::move(*native), st.st_nlink == 1};
     }
 
-    const OpenFiles& Held() {
+    // The watch answers when it knows nobody holds the file; else the pass over /proc does,
+    // and a file it finds free is one the watch can count from then on.
+    bool Held(const ProbedFile& file, bool (OpenFiles::*heldAs)(const FileId&) const) {
+        const bool watched = m_watch && file.oneName;
+        const std::filesystem::path folder = file.native.parent_path();
+        const std::string name = file.native.filename().string();
+        if (watched) {
+            if (!m_caughtUp) {
+                m_watch->CatchUp();
+                m_caughtUp = true;
+            }
+            if (m_watch->HoldersOf(folder, name) == OpenFileWatch::Holders::None) {
+                return false;
+            }
+        }
+        const OpenFiles& open = Processes();
+        if (watched && !open.HeldOpen(file.id)) {
+            m_watch->Settle(folder, name, m_look);
+        }
+        return (open.*heldAs)(file.id);
+    }
+
+    const OpenFiles& Processes() {
         if (!m_held) {
+            if (m_watch) {
+                m_look = m_watch->BeginLook();
+            }
             m_held.emplace();
+            if (m_watch) {
+                m_watch->CatchUp();
+                m_caughtUp = true;
+            }
         }
         return *m_held;
     }
 
     WinePrefix m_prefix;
+    std::shared_ptr<OpenFileWatch> m_watch;
+    bool m_caughtUp = false;
+    std::uint64_t m_look = 0;
     std::optional<OpenFiles> m_held;
 };
 
 } // namespace
 
-std::unique_ptr<SharingProbe> MakeProcSharingProbe(const WinePrefix& prefix) {
-    return std::make_unique<ProcSharingProbe>(prefix);
+std::unique_ptr<SharingProbe> MakeProcSharingProbe(const WinePrefix& prefix,
+                                                   std::shared_ptr<OpenFileWatch> watch) {
+    return std::make_unique<ProcSharingProbe>(prefix, std::move(watch));
 }
 
 } // namespace zel::posix

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -24,8 +25,9 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && AsciiUpper(a) == AsciiUpper(b);
 }
 
-// The entry of folder named like name: the exact name first, else one equal in ASCII case.
-fs::path FindEntry(const fs::path& folder, const std::string& name) {
+// The entry of folder named like name: the exact name first, else one equal in ASCII case;
+// nothing when there is neither.
+std::optional<fs::path> FindEntry(const fs::path& folder, const std::string& name) {
     std::error_code ec;
     if (fs::symlink_status(folder / name, ec).type() != fs::file_type::not_found && !ec) {
         return folder / name;
@@ -36,7 +38,29 @@ fs::path FindEntry(const fs::path& folder, const std::string& name) {
             return it->path();
         }
     }
-    return folder / name;
+    return std::nullopt;
+}
+
+// The path as spelt, when it leads to an entry: then every name in it is the exact match
+// that the case-insensitive look-up takes first, and one call answers for all of them.
+std::optional<fs::path> AsSpelt(const fs::path& root, std::string_view rest) {
+    fs::path native = root;
+    while (!rest.empty()) {
+        const auto slash = rest.find('\\');
+        const std::string_view part = rest.substr(0, slash);
+        rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash + 1);
+        if (part == "." || part == "..") {
+            return std::nullopt;
+        }
+        if (!part.empty()) {
+            native /= DosNameToNative(part);
+        }
+    }
+    struct stat st {};
+    if (::lstat(native.c_str(), &st) != 0) {
+        return std::nullopt;
+    }
+    return native;
 }
 
 } // namespace
@@ -105,8 +129,11 @@ std::optional<fs::path> WinePrefix::ToNative(std::string_view dosPath) const {
     if (!root) {
         return std::nullopt;
     }
-    fs::path native = *root;
     std::string_view rest = dosPath.substr(2);
+    if (auto spelt = AsSpelt(*root, rest)) {
+        return spelt;
+    }
+    fs::path native = *root;
     bool exists = true;
     while (!rest.empty()) {
         const auto slash = rest.find('\\');
@@ -120,13 +147,9 @@ std::optional<fs::path> WinePrefix::ToNative(std::string_view dosPath) const {
             continue;
         }
         const std::string name = DosNameToNative(part);
-        if (exists) {
-            native = FindEntry(native, name);
-            std::error_code ec;
-            exists = fs::exists(native, ec);
-        } else {
-            native /= name;
-        }
+        const auto found = exists ? FindEntry(native, name) : std::nullopt;
+        exists = found.has_value();
+        native = found ? *found : native / name;
     }
     return native;
 }
