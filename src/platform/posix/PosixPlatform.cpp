@@ -6,6 +6,7 @@
 #include "platform/posix/ProcSharingProbe.h"
 #include "platform/posix/ProgramStarter.h"
 #include "platform/posix/ReplacementFile.h"
+#include "platform/posix/WriteAll.h"
 #include "text/AsciiUpper.h"
 #include "text/DosWildcard.h"
 
@@ -91,15 +92,8 @@ public:
     PosixOutputFile& operator=(const PosixOutputFile&) = delete;
 
     void Write(std::string_view bytes) override {
-        while (!bytes.empty()) {
-            const ssize_t n = ::write(m_fd, bytes.data(), bytes.size());
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n < 0) {
-                ThrowErrno(errno == EIO ? EIO : errno);
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(n));
+        if (const int error = WriteAll(m_fd, bytes)) {
+            ThrowErrno(error);
         }
     }
 

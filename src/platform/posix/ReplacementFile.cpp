@@ -1,6 +1,7 @@
 #include "platform/posix/ReplacementFile.h"
 
 #include "platform/posix/ErrnoText.h"
+#include "platform/posix/WriteAll.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -47,15 +48,8 @@ public:
     PosixReplacement& operator=(const PosixReplacement&) = delete;
 
     void Write(std::string_view bytes) override {
-        while (!bytes.empty()) {
-            const ssize_t n = ::write(m_fd, bytes.data(), bytes.size());
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n < 0) {
-                Fail(errno);
-            }
-            bytes.remove_prefix(static_cast<std::size_t>(n));
+        if (const int error = WriteAll(m_fd, bytes)) {
+            Fail(error);
         }
     }
 
