@@ -28,7 +28,9 @@ constexpr int kPages = 10;
 
 class NoPrinter final : public zel::JobPrinter {
 public:
-    void PrintJob(zel::InputFile&, std::string_view) override {}
+    void BeginJob(zel::InputFile&, std::string_view) override {}
+    bool PrintSlice() override { return true; }
+    void CancelJob() noexcept override {}
 };
 
 fs::path BenchFolder() {
