@@ -1,7 +1,9 @@
 #pragma once
 // What the print tab drives: the spool of the main window's timer, printing onto the
 // current desktop printer, its two job lists and the printer setup. The window keeps the
-// buttons; it asks this to tick with their state and stops printing when a job fails.
+// buttons; it asks this to tick with their state and stops printing when a job fails. A job
+// goes on in slices from the event loop between ticks; a failure in a slice is told by the
+// next tick.
 
 #include "spool/CanvasJobPrinter.h"
 #include "spool/PrintSpool.h"
@@ -10,6 +12,7 @@
 #include "ui/PrinterCanvas.h"
 
 #include <QPrinter>
+#include <QTimer>
 #include <memory>
 
 class QWidget;
@@ -35,6 +38,9 @@ public:
     [[nodiscard]] const PrintSpool& Spool() const { return m_spool; }
 
 private:
+    void PrintSlice();
+    void Refresh();
+
     QPrinter m_printer;
     MeasureWindow m_measure;
     PrinterCanvas m_canvas;
@@ -42,6 +48,7 @@ private:
     PrintSpool m_spool;
     JobGridView m_running;
     JobGridView m_finished;
+    QTimer m_slices;
     bool m_settingUp = false;
 };
 
