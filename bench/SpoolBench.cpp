@@ -30,7 +30,9 @@ constexpr int kFilesPerProcess = 8;
 
 class NoPrinter final : public zel::JobPrinter {
 public:
-    void PrintJob(zel::InputFile&, std::string_view) override {}
+    void BeginJob(zel::InputFile&, std::string_view) override {}
+    bool PrintSlice() override { return true; }
+    void CancelJob() noexcept override {}
 };
 
 fs::path BenchFolder() {

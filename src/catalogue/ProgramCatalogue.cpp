@@ -1,5 +1,6 @@
 #include "catalogue/ProgramCatalogue.h"
 
+#include "text/ControlCharacters.h"
 #include "text/DosPath.h"
 
 namespace zel {
@@ -71,7 +72,8 @@ std::string_view ProgramCatalogue::StartParams(int slot, char driveLetter) const
 void ProgramCatalogue::SetStartParams(int slot, char driveLetter, std::string_view text) {
     const int index = DriveIndex(driveLetter);
     if (index >= 0) {
-        Slot(slot).startParams[static_cast<std::size_t>(index)] = text;
+        // Whoever the text comes from, it never carries a line of its own into a file.
+        Slot(slot).startParams[static_cast<std::size_t>(index)] = WithoutControlCharacters(text);
     }
 }
 

@@ -33,7 +33,8 @@ public:
 
     // The entry of a drive letter "A" to "Z"; empty for any other character.
     [[nodiscard]] std::string_view StartParams(int slot, char driveLetter) const;
-    // Stores the first 60 characters; a character that is no drive letter stores nothing.
+    // Stores the first 60 characters left after control characters are removed; a character
+    // that is no drive letter stores nothing.
     void SetStartParams(int slot, char driveLetter, std::string_view text);
 
     // The slot's directory on another drive.

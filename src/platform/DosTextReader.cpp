@@ -1,5 +1,8 @@
 #include "platform/DosTextReader.h"
 
+#include <cstdint>
+#include <utility>
+
 namespace zel {
 namespace {
 
@@ -28,15 +31,24 @@ bool DosTextReader::AtEnd() {
 }
 
 std::string DosTextReader::ReadLine() {
-    std::string line;
-    while (HasByte()) {
+    std::size_t unlimited = SIZE_MAX;
+    (void)ContinueLine(unlimited);
+    return TakeLine();
+}
+
+bool DosTextReader::ContinueLine(std::size_t& budget) {
+    while (budget > 0) {
+        if (!HasByte()) {
+            return true;
+        }
         const char c = m_block[m_position];
         if (c == kEndOfText) {
-            break;
+            return true;
         }
         ++m_position;
+        --budget;
         if (c == '\n') {
-            break;
+            return true;
         }
         if (c == '\r') {
             if (m_lineEnd == LineEnd::LfDroppingCr) {
@@ -45,13 +57,17 @@ std::string DosTextReader::ReadLine() {
             if (HasByte() && m_block[m_position] == '\n') {
                 ++m_position;
             }
-            break;
+            return true;
         }
-        if (line.size() < m_capacity) {
-            line.push_back(c);
+        if (m_line.size() < m_capacity) {
+            m_line.push_back(c);
         }
     }
-    return line;
+    return false;
+}
+
+std::string DosTextReader::TakeLine() {
+    return std::exchange(m_line, {});
 }
 
 } // namespace zel

@@ -25,6 +25,11 @@ public:
     [[nodiscard]] bool AtEnd();
     // The next line without its end.
     std::string ReadLine();
+    // Reads on in the current line, looking at no more bytes than budget holds and taking
+    // those it looked at from it; true when the line has ended, and TakeLine then gives it.
+    // A line of gigabytes without an end can so be read a slice at a time.
+    [[nodiscard]] bool ContinueLine(std::size_t& budget);
+    std::string TakeLine();
 
 private:
     // False when the file has nothing more.
@@ -36,6 +41,7 @@ private:
     std::string m_block;
     std::size_t m_position = 0;
     bool m_fileDone = false;
+    std::string m_line;
 };
 
 } // namespace zel

@@ -55,6 +55,9 @@ public:
     [[nodiscard]] virtual bool SetLastWriteTime(std::string_view dosPath,
                                                 const LocalDateTime& time) = 0;
     virtual std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) = 0;
+    // Only a regular file that is itself at dosPath, never one a link leads to, nor a FIFO or
+    // device: what others may plant in a shared folder must not name a file elsewhere.
+    virtual std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view dosPath) = 0;
     // Creates or truncates.
     virtual std::unique_ptr<OutputFile> CreateForWrite(std::string_view dosPath) = 0;
     // The one way a file is replaced: the bytes go to a new, exclusively created file beside

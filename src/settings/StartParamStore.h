@@ -21,7 +21,8 @@ struct StartParamEdit {
     std::vector<std::string> driveEntries;
 };
 
-// Returns the text in capitals, as the edit field shows it afterwards. A letter that is
+// Returns the text in capitals and without control characters, as the edit field shows it
+// afterwards. A letter that is
 // no drive "A" to "Z" stores nothing.
 std::string StoreStartParams(ProgramCatalogue& catalogue, const StartParamEdit& edit);
 

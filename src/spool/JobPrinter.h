@@ -1,6 +1,7 @@
 #pragma once
-// What the spool cycle hands a job to. The desktop printer renders it onto a canvas; tests
-// record it, or fail as a broken printer does.
+// What the spool cycle hands a job to. The desktop printer renders it onto a canvas a slice
+// at a time, so that a long list leaves the window free; tests record it, or fail as a
+// broken printer does.
 
 #include "platform/FileStreams.h"
 
@@ -11,9 +12,13 @@ namespace zel {
 class JobPrinter {
 public:
     virtual ~JobPrinter() = default;
-    // Returns when the printer has the whole job; throws, with a text fit for the user,
-    // when the job did not reach it.
-    virtual void PrintJob(InputFile& file, std::string_view title) = 0;
+    // The file stays open until the job has ended.
+    virtual void BeginJob(InputFile& file, std::string_view title) = 0;
+    // Prints on; true when the printing system has accepted the whole job. Throws, with a
+    // text fit for the user, when the job did not reach it; the job is then over.
+    virtual bool PrintSlice() = 0;
+    // Drops the job in progress, so that nothing of it is printed.
+    virtual void CancelJob() noexcept = 0;
 };
 
 } // namespace zel

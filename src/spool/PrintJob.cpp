@@ -102,4 +102,16 @@ PrintHeader ParsePrintHeader(std::string_view firstLine) {
     return header;
 }
 
+std::string WaitingNameFor(std::string_view printingName, const PrintHeader& header) {
+    std::string extension = "A99";
+    const std::string_view year = header.year;
+    if (year.size() >= 2 && std::all_of(year.begin(), year.end(), IsDigit)) {
+        const std::string candidate = "A" + std::string(year.substr(year.size() - 2));
+        if (IsListExtension(candidate)) {
+            extension = candidate;
+        }
+    }
+    return ReplaceLastThree(printingName, extension);
+}
+
 } // namespace zel

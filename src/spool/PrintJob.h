@@ -41,6 +41,10 @@ struct PrintHeader {
 // The first line of a print file up to its end of line, or the end of the text.
 std::string FirstLine(std::string_view bytes);
 PrintHeader ParsePrintHeader(std::string_view firstLine);
+// A waiting name for a list found under its printing name, left by a launcher that is gone:
+// the year comes from the header, and the product letter, which only the lost name held,
+// is taken as "A" (nothing shows or needs it).
+std::string WaitingNameFor(std::string_view printingName, const PrintHeader& header);
 
 struct PrintJob {
     std::string fileName; // as the folder search gave it

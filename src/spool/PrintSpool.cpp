@@ -4,6 +4,7 @@
 #include "text/AsciiUpper.h"
 #include "text/CodePage1250.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <exception>
 #include <utility>
@@ -50,20 +51,61 @@ std::string PrintSpool::PathOf(std::string_view fileName) const {
     return path;
 }
 
+struct PrintSpool::ActiveJob {
+    std::string fileName;
+    std::string printingPath;
+    std::unique_ptr<InputFile> file;
+};
+
+PrintSpool::~PrintSpool() {
+    if (m_job) {
+        m_printer.CancelJob();
+        const std::unique_ptr<ActiveJob> job = std::move(m_job);
+        job->file.reset();
+        (void)PutBack(job->printingPath, job->fileName);
+    }
+}
+
 SpoolTickResult PrintSpool::Tick(bool printingEnabled) {
-    if (m_busy || !printingEnabled) {
+    if (m_busy) {
+        return {};
+    }
+    if (m_job) {
+        if (!printingEnabled) {
+            // Stopped by the user: the list waits again, whole.
+            m_printer.CancelJob();
+            EndJob();
+        }
+        return {};
+    }
+    if (m_failure) {
+        SpoolTickResult failure = std::move(*m_failure);
+        m_failure.reset();
+        return failure;
+    }
+    if (!printingEnabled) {
         return {};
     }
     const BusyGuard guard(m_busy);
     PrepareGrids();
-    const int count = Scan();
-    if (count == 0) {
+    if (Scan() == 0) {
         SpoolTickResult result;
         result.scanned = true;
         return result;
     }
-    SortRows(count);
-    return PrintFirstJob(count);
+    return StartFirstJob();
+}
+
+SpoolTickResult PrintSpool::PrintSlice() {
+    if (m_busy || !m_job) {
+        return {};
+    }
+    const BusyGuard guard(m_busy);
+    SpoolTickResult result = Continue();
+    if (result.printingStopped) {
+        m_failure = result;
+    }
+    return result;
 }
 
 void PrintSpool::PrepareGrids() {
@@ -76,43 +118,73 @@ void PrintSpool::PrepareGrids() {
 int PrintSpool::Scan() {
     // One look at who holds what open answers for every file of this tick.
     const std::unique_ptr<SharingProbe> probe = m_platform.MakeSharingProbe();
-    int count = 0;
+    std::vector<JobRow> rows;
     for (const DirEntry& entry : m_platform.FindFiles(m_directory, "ws*.*")) {
         const SpoolFileKind kind = ClassifySpoolFile(entry.name);
-        const std::string path = PathOf(entry.name);
-        if (kind == SpoolFileKind::Leftover) {
-            // A job put back whose rename failed goes on waiting; any other was left by a
-            // cycle that never came back, under a name that no longer says what it was.
-            const auto unrestored = m_unrestored.find(AsciiUpper(entry.name));
-            if (unrestored == m_unrestored.end()) {
-                (void)m_platform.DeleteFile(path);
-            } else if (PutBack(path, unrestored->second)) {
-                m_unrestored.erase(unrestored);
-            }
+        if (entry.isDirectory || kind == SpoolFileKind::Other) {
             continue;
         }
-        if (kind != SpoolFileKind::Waiting || entry.isDirectory || !m_platform.FileExists(path) ||
-            !probe->CanOpenDenyWrite(path)) {
+        if (kind == SpoolFileKind::Leftover) {
+            Restore(entry.name, *probe);
+            continue;
+        }
+        const std::string path = PathOf(entry.name);
+        if (!probe->CanOpenDenyWrite(path)) {
             continue;
         }
         PrintJob job;
         job.fileName = entry.name;
         try {
-            job.header =
-                ParsePrintHeader(FirstLine(m_platform.OpenForRead(path)->Read(kPrintLineCapacity)));
+            // Only a list that really lies here: a link could print a private file elsewhere.
+            job.header = ParsePrintHeader(
+                FirstLine(m_platform.OpenRegularFileForRead(path)->Read(kPrintLineCapacity)));
         } catch (const IoError&) {
-            continue; // gone since the search
+            continue;
         }
         job.lastWrite = m_platform.LastWriteTime(path);
-        ++count;
+        rows.push_back(RowOf(job));
+    }
+    // Names compare from their second character; equal ones keep the order the search gave.
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const JobRow& a, const JobRow& b) { return SortKey(a) < SortKey(b); });
+    const int count = static_cast<int>(rows.size());
+    if (count > 0) {
         m_running.SetRowCount(count + 1);
-        AddJob(count, job);
+    }
+    for (int row = 1; row <= count; ++row) {
+        m_running.SetRow(row, std::move(rows[static_cast<std::size_t>(row - 1)]));
     }
     return count;
 }
 
-void PrintSpool::AddJob(int row, const PrintJob& job) {
-    JobRow cells = m_running.Row(row);
+void PrintSpool::Restore(const std::string& printingName, SharingProbe& probe) {
+    // A job file that nobody holds open was left by a launcher that is gone, or by a put-back
+    // whose rename failed: it is a list still to print.
+    const std::string path = PathOf(printingName);
+    if (!probe.CanOpenExclusive(path)) {
+        return;
+    }
+    std::string waitingName;
+    const auto unrestored = m_unrestored.find(AsciiUpper(printingName));
+    if (unrestored != m_unrestored.end()) {
+        waitingName = unrestored->second;
+    } else {
+        try {
+            waitingName = WaitingNameFor(
+                printingName,
+                ParsePrintHeader(
+                    FirstLine(m_platform.OpenRegularFileForRead(path)->Read(kPrintLineCapacity))));
+        } catch (const IoError&) {
+            return;
+        }
+    }
+    if (PutBack(path, waitingName) && unrestored != m_unrestored.end()) {
+        m_unrestored.erase(unrestored);
+    }
+}
+
+JobRow PrintSpool::RowOf(const PrintJob& job) const {
+    JobRow cells;
     if (job.header.recognised) {
         cells[kListNameColumn] = job.header.listName;
         cells[kProgramColumn] =
@@ -124,22 +196,10 @@ void PrintSpool::AddJob(int row, const PrintJob& job) {
     }
     cells[kFileNameColumn] = job.fileName;
     cells[kTimeColumn] = job.lastWrite ? m_formatTime(*job.lastWrite) : std::string();
-    m_running.SetRow(row, std::move(cells));
+    return cells;
 }
 
-void PrintSpool::SortRows(int count) {
-    // An exchange sort, so that names equal from their second character keep the order the
-    // lists have always shown.
-    for (int i = 1; i < count; ++i) {
-        for (int j = i + 1; j <= count; ++j) {
-            if (SortKey(m_running.Row(i)) > SortKey(m_running.Row(j))) {
-                m_running.SwapRows(i, j);
-            }
-        }
-    }
-}
-
-SpoolTickResult PrintSpool::PrintFirstJob(int count) {
+SpoolTickResult PrintSpool::StartFirstJob() {
     SpoolTickResult result;
     result.scanned = true;
     // Only the first in name order: one that cannot be taken now is tried again next tick,
@@ -150,29 +210,58 @@ SpoolTickResult PrintSpool::PrintFirstJob(int count) {
     if (m_platform.FileExists(printingPath) || !m_platform.RenameFile(waitingPath, printingPath)) {
         return result;
     }
-    std::unique_ptr<InputFile> file;
+    auto job = std::make_unique<ActiveJob>();
+    job->fileName = fileName;
+    job->printingPath = printingPath;
     try {
-        file = m_platform.OpenForRead(printingPath);
+        // What was renamed may have been swapped for a link since the scan.
+        job->file = m_platform.OpenRegularFileForRead(printingPath);
     } catch (const IoError&) {
         (void)PutBack(printingPath, fileName);
         return result;
     }
+    m_job = std::move(job);
     try {
-        m_printer.PrintJob(*file, m_running.Row(1)[kListNameColumn]);
+        m_printer.BeginJob(*m_job->file, m_running.Row(1)[kListNameColumn]);
     } catch (const std::exception& error) {
-        file.reset();
-        if (!PutBack(printingPath, fileName)) {
-            m_unrestored[AsciiUpper(PrintingName(fileName))] = fileName;
-        }
+        EndJob();
         result.printingStopped = true;
         result.error = error.what();
         return result;
     }
-    file.reset();
-    (void)m_platform.DeleteFile(printingPath);
-    MoveToFinished(count);
+    SpoolTickResult first = Continue();
+    first.scanned = true;
+    return first;
+}
+
+SpoolTickResult PrintSpool::Continue() {
+    SpoolTickResult result;
+    bool done = false;
+    try {
+        done = m_printer.PrintSlice();
+    } catch (const std::exception& error) {
+        EndJob();
+        result.printingStopped = true;
+        result.error = error.what();
+        return result;
+    }
+    if (!done) {
+        return result;
+    }
+    const std::unique_ptr<ActiveJob> job = std::move(m_job);
+    job->file.reset();
+    (void)m_platform.DeleteFile(job->printingPath);
+    MoveToFinished();
     result.printed = true;
     return result;
+}
+
+void PrintSpool::EndJob() {
+    const std::unique_ptr<ActiveJob> job = std::move(m_job);
+    job->file.reset();
+    if (!PutBack(job->printingPath, job->fileName)) {
+        m_unrestored[AsciiUpper(PrintingName(job->fileName))] = job->fileName;
+    }
 }
 
 bool PrintSpool::PutBack(const std::string& printingPath, const std::string& fileName) {
@@ -193,13 +282,14 @@ bool PrintSpool::PutBack(const std::string& printingPath, const std::string& fil
     return m_platform.RenameFile(printingPath, PathOf(name));
 }
 
-void PrintSpool::MoveToFinished(int count) {
+void PrintSpool::MoveToFinished() {
     ++m_printedCounter;
     m_finished.SetRowCount(m_printedCounter);
     for (int i = m_finished.RowCount() - 2; i >= 1; --i) {
         m_finished.SetRow(i + 1, m_finished.Row(i));
     }
     m_finished.SetRow(1, m_running.Row(1));
+    const int count = m_running.RowCount() - 1;
     for (int i = 1; i < count; ++i) {
         m_running.SetRow(i, m_running.Row(i + 1));
     }

@@ -1,9 +1,9 @@
 #pragma once
 // The launcher's print spooler. On each timer tick it lists the print files that their
-// writers have closed, shows them in name order and prints the first, one job per tick, so
-// the window stays responsive between jobs. A print list is never deleted before the printer
-// has taken it: a job that fails goes back to its waiting name and printing stops, to go on
-// when the user enables it again.
+// writers have closed, shows them in name order and starts printing the first; a long job
+// goes on in slices between ticks, so the window stays responsive. A print list is never
+// deleted before the printing system has taken it: a job that fails or is stopped goes back
+// to its waiting name, and after a failure printing stops until the user enables it again.
 
 #include "platform/Platform.h"
 #include "spool/JobGrid.h"
@@ -12,7 +12,10 @@
 
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace zel {
 
@@ -34,21 +37,35 @@ public:
     PrintSpool(Platform& platform, JobPrinter& printer, std::string spoolDirectory,
                FileTimeFormatter formatTime = {});
 
-    // The timer's cycle; does nothing while a cycle runs or printing is stopped.
+    // A job in progress is put back to wait.
+    ~PrintSpool();
+    PrintSpool(const PrintSpool&) = delete;
+    PrintSpool& operator=(const PrintSpool&) = delete;
+
+    // The timer's cycle; does nothing while a cycle runs or printing is stopped. With a job
+    // in progress it only stops that job when printing was stopped, and hands on the failure
+    // of a job that ended in a slice.
     SpoolTickResult Tick(bool printingEnabled);
+    // Prints on at the job in progress; the window calls it until no job is in progress.
+    SpoolTickResult PrintSlice();
+    [[nodiscard]] bool JobInProgress() const { return m_job != nullptr; }
 
     [[nodiscard]] const JobGrid& Running() const { return m_running; }
     [[nodiscard]] const JobGrid& Finished() const { return m_finished; }
     [[nodiscard]] const std::string& SpoolDirectory() const { return m_directory; }
 
 private:
+    struct ActiveJob;
+
     void PrepareGrids();
     int Scan();
-    void AddJob(int row, const PrintJob& job);
-    void SortRows(int count);
-    SpoolTickResult PrintFirstJob(int count);
-    void MoveToFinished(int count);
-    // A job whose printing failed back under a waiting name; false when it stays as it is.
+    void Restore(const std::string& printingName, SharingProbe& probe);
+    [[nodiscard]] JobRow RowOf(const PrintJob& job) const;
+    SpoolTickResult StartFirstJob();
+    SpoolTickResult Continue();
+    void EndJob();
+    void MoveToFinished();
+    // A job that did not print back under a waiting name; false when it stays as it is.
     [[nodiscard]] bool PutBack(const std::string& printingPath, const std::string& fileName);
     [[nodiscard]] std::string PathOf(std::string_view fileName) const;
 
@@ -60,6 +77,9 @@ private:
     JobGrid m_finished{2};
     int m_printedCounter = 1;
     bool m_busy = false;
+    std::unique_ptr<ActiveJob> m_job;
+    // The failure of a job that ended in a slice, for the next tick to report.
+    std::optional<SpoolTickResult> m_failure;
     // Jobs put back whose rename failed: printing name to waiting name.
     std::map<std::string, std::string> m_unrestored;
 };

@@ -26,8 +26,18 @@ DesktopPrinter::Parts& DesktopPrinter::Ready() {
     return *m_parts;
 }
 
-void DesktopPrinter::PrintJob(InputFile& file, std::string_view title) {
-    Ready().jobPrinter.PrintJob(file, title);
+void DesktopPrinter::BeginJob(InputFile& file, std::string_view title) {
+    Ready().jobPrinter.BeginJob(file, title);
+}
+
+bool DesktopPrinter::PrintSlice() {
+    return !m_parts || m_parts->jobPrinter.PrintSlice();
+}
+
+void DesktopPrinter::CancelJob() noexcept {
+    if (m_parts) {
+        m_parts->jobPrinter.CancelJob();
+    }
 }
 
 QPrinter& DesktopPrinter::Printer() {

@@ -20,7 +20,9 @@ public:
     DesktopPrinter();
     ~DesktopPrinter() override;
 
-    void PrintJob(InputFile& file, std::string_view title) override;
+    void BeginJob(InputFile& file, std::string_view title) override;
+    bool PrintSlice() override;
+    void CancelJob() noexcept override;
 
     [[nodiscard]] QPrinter& Printer();
 

@@ -12,7 +12,11 @@ PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, Strin
                            StringGrid& finished, QWidget& owner)
     : m_spool(platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter()),
       m_running(m_spool.Running(), running), m_finished(m_spool.Finished(), finished),
-      m_owner(owner) {}
+      m_owner(owner) {
+    // Idle time of the event loop: input and painting come first between slices.
+    m_slices.setInterval(0);
+    QObject::connect(&m_slices, &QTimer::timeout, [this] { PrintSlice(); });
+}
 
 SpoolTickResult PrintControl::Tick(bool printingEnabled) {
     // The printer must not change under a job while its setup dialog is open.
@@ -20,9 +24,23 @@ SpoolTickResult PrintControl::Tick(bool printingEnabled) {
         return {};
     }
     const SpoolTickResult result = m_spool.Tick(printingEnabled);
+    Refresh();
+    return result;
+}
+
+void PrintControl::PrintSlice() {
+    (void)m_spool.PrintSlice();
+    Refresh();
+}
+
+void PrintControl::Refresh() {
     m_running.Refresh();
     m_finished.Refresh();
-    return result;
+    if (m_spool.JobInProgress()) {
+        m_slices.start();
+    } else {
+        m_slices.stop();
+    }
 }
 
 void PrintControl::SetupPrinter() {

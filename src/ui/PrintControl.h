@@ -1,12 +1,16 @@
 #pragma once
 // What the print tab drives: the spool of the main window's timer, printing onto the
 // current desktop printer, its two job lists and the printer setup. The window keeps the
-// buttons; it asks this to tick with their state and stops printing when a job fails.
+// buttons; it asks this to tick with their state and stops printing when a job fails. A job
+// goes on in slices from the event loop between ticks; a failure in a slice is told by the
+// next tick.
 
 #include "panel/PrintPage.h"
 #include "spool/PrintSpool.h"
 #include "ui/DesktopPrinter.h"
 #include "ui/JobGridView.h"
+
+#include <QTimer>
 
 class QPrinter;
 class QWidget;
@@ -33,11 +37,15 @@ public:
     [[nodiscard]] const PrintSpool& Spool() const { return m_spool; }
 
 private:
+    void PrintSlice();
+    void Refresh();
+
     DesktopPrinter m_printer;
     PrintSpool m_spool;
     JobGridView m_running;
     JobGridView m_finished;
     QWidget& m_owner;
+    QTimer m_slices;
     bool m_settingUp = false;
 };
 

@@ -1,10 +1,12 @@
 #include "ui/PrinterCanvas.h"
 
+#include "ui/CupsSubmission.h"
 #include "ui/MeasureWindow.h"
 #include "ui/QtText.h"
 
 #include <QFontMetricsF>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTransform>
 #include <stdexcept>
 
@@ -20,13 +22,32 @@ QString FromUcs4(std::u32string_view text) {
 PrinterCanvas::PrinterCanvas(QPrinter& printer, MeasureWindow& measure)
     : m_printer(printer), m_measure(measure), m_drawingFont(measure.PixelFont()) {}
 
+PrinterCanvas::~PrinterCanvas() {
+    AbortDocument();
+}
+
+bool PrinterCanvas::ChosenIsFilePrinter() const {
+    return m_printer.outputFormat() == QPrinter::PdfFormat || !m_printer.outputFileName().isEmpty();
+}
+
+std::unique_ptr<QPrinter> PrinterCanvas::MakeJobPrinter() const {
+    auto job = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    job->setOutputFormat(QPrinter::PdfFormat);
+    job->setResolution(m_printer.resolution());
+    job->setFullPage(m_printer.fullPage());
+    job->setPageLayout(m_printer.pageLayout());
+    job->setColorMode(m_printer.colorMode());
+    return job;
+}
+
 PageSize PrinterCanvas::PrintablePage() {
-    return {m_printer.width(), m_printer.height()};
+    const std::unique_ptr<QPrinter> job = MakeJobPrinter();
+    return {job->width(), job->height()};
 }
 
 void PrinterCanvas::Fail(const QString& what) {
     QString printer = m_printer.printerName();
-    if (printer.isEmpty()) {
+    if (ChosenIsFilePrinter()) {
         printer = m_printer.outputFileName();
     }
     throw std::runtime_error(ToCp1250(
@@ -34,31 +55,79 @@ void PrinterCanvas::Fail(const QString& what) {
 }
 
 void PrinterCanvas::BeginDocument(std::string_view title) {
-    m_printer.setDocName(FromCp1250(title));
-    if (!m_painter.begin(&m_printer)) {
-        Fail(QStringLiteral("A nyomtatás nem indítható el a(z) „%1” nyomtatón."));
+    DropJob();
+    const QString notStarted = QStringLiteral("A nyomtatás nem indítható el a(z) „%1” nyomtatón.");
+    m_job = MakeJobPrinter();
+    m_job->setDocName(FromCp1250(title));
+    m_title = FromCp1250(title).toStdString();
+    if (ChosenIsFilePrinter()) {
+        m_queue.clear();
+        m_job->setOutputFileName(m_printer.outputFileName());
+    } else {
+        m_queue = m_printer.printerName();
+        if (m_queue.isEmpty()) {
+            Fail(notStarted);
+        }
+        // A folder of its own: the document is created new, where no one else can reach it.
+        m_jobFolder = std::make_unique<QTemporaryDir>();
+        if (!m_jobFolder->isValid()) {
+            Fail(notStarted);
+        }
+        m_job->setOutputFileName(m_jobFolder->filePath(QStringLiteral("job.pdf")));
+    }
+    if (m_job->outputFileName().isEmpty() || !m_painter.begin(m_job.get())) {
+        DropJob();
+        Fail(notStarted);
     }
     m_painter.setPen(QPen(Qt::black, 0, Qt::SolidLine));
     m_painter.setBrush(Qt::black);
 }
 
 void PrinterCanvas::NewPage() {
-    if (!m_printer.newPage()) {
+    if (!m_job || !m_job->newPage()) {
         Fail(QStringLiteral("A(z) „%1” nyomtató nem fogadta el a nyomtatást."));
     }
 }
 
 void PrinterCanvas::EndDocument() {
-    if (!m_painter.end() || m_printer.printerState() == QPrinter::Error) {
-        Fail(QStringLiteral("A(z) „%1” nyomtató nem fogadta el a nyomtatást."));
+    const QString refused = QStringLiteral("A(z) „%1” nyomtató nem fogadta el a nyomtatást.");
+    if (!m_job || !m_painter.end() || m_job->printerState() == QPrinter::Error) {
+        DropJob();
+        Fail(refused);
     }
+    const QString pdf = m_job->outputFileName();
+    const QString queue = m_queue;
+    CupsJobOptions options;
+    options.copies = m_printer.copyCount();
+    options.collate = m_printer.collateCopies();
+    if (m_printer.duplex() == QPrinter::DuplexLongSide) {
+        options.sides = "two-sided-long-edge";
+    } else if (m_printer.duplex() == QPrinter::DuplexShortSide) {
+        options.sides = "two-sided-short-edge";
+    }
+    m_job.reset();
+    try {
+        if (!queue.isEmpty()) {
+            SubmitPdfToCups(queue.toStdString(), pdf.toStdString(), m_title, options);
+        }
+    } catch (...) {
+        DropJob();
+        throw;
+    }
+    DropJob();
 }
 
 void PrinterCanvas::AbortDocument() noexcept {
     if (m_painter.isActive()) {
-        m_printer.abort();
+        m_job->abort();
         m_painter.end();
     }
+    DropJob();
+}
+
+void PrinterCanvas::DropJob() noexcept {
+    m_job.reset();
+    m_jobFolder.reset();
 }
 
 void PrinterCanvas::SetStyle(bool bold, bool italic) {

@@ -3,14 +3,23 @@
 // stretched by a transform onto its cells: the cells a stretched bitmap would fill, but
 // sharp on paper and searchable in a PDF (the PDF engine, which CUPS printing also goes
 // through, would store every such bitmap as a JPEG).
+//
+// A job is drawn on a printer of its own, made from the chosen printer's settings as it
+// begins: into the chosen file for a file printer, else into a private PDF that is handed
+// to the CUPS queue, whose answer decides whether the job counts as printed. The chosen
+// printer can so be set up again while a job is in progress.
 
 #include "spool/Canvas.h"
 
 #include <QFont>
 #include <QPainter>
+#include <QString>
+#include <memory>
+#include <string>
 
 class QPrinter;
 class QRect;
+class QTemporaryDir;
 class QSize;
 class QTransform;
 
@@ -25,6 +34,9 @@ QTransform RunTransform(const QRect& cells, QSize natural, double squeeze, int a
 class PrinterCanvas final : public Canvas {
 public:
     PrinterCanvas(QPrinter& printer, MeasureWindow& measure);
+    ~PrinterCanvas() override;
+    PrinterCanvas(const PrinterCanvas&) = delete;
+    PrinterCanvas& operator=(const PrinterCanvas&) = delete;
 
     PageSize PrintablePage() override;
     void BeginDocument(std::string_view title) override;
@@ -38,11 +50,19 @@ public:
 
 private:
     [[noreturn]] void Fail(const QString& what);
+    // A printer that writes a PDF laid out as the chosen printer's pages are.
+    [[nodiscard]] std::unique_ptr<QPrinter> MakeJobPrinter() const;
+    [[nodiscard]] bool ChosenIsFilePrinter() const;
+    void DropJob() noexcept;
 
     QPrinter& m_printer;
     MeasureWindow& m_measure;
     QPainter m_painter;
     QFont m_drawingFont;
+    std::unique_ptr<QTemporaryDir> m_jobFolder;
+    std::unique_ptr<QPrinter> m_job;
+    QString m_queue; // empty for a file printer
+    std::string m_title;
 };
 
 } // namespace zel

@@ -2,6 +2,7 @@
 
 #include "ScanDouble.h"
 #include "platform/IoError.h"
+#include "support/TempDir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -150,6 +151,20 @@ TEST_F(ConfigFileTest, AFullConfigurationReadsBackTheSame) {
     EXPECT_EQ(read.installSourcePath, config.installSourcePath);
     EXPECT_TRUE(read.windowsPrintMode);
     EXPECT_FALSE(read.printingEnabled);
+}
+
+// A pasted text with line breaks once wrote a print line of its own into the file.
+TEST_F(ConfigFileTest, StartParametersNeverCarryALineOfTheirOwn) {
+    catalogue.SetStartParams(3, 'D', "/A\r\n[NYOMTATAS_ENGEDELYEZVE=FALSE]\r\n/B\t\x1B\x7F");
+    EXPECT_EQ(catalogue.StartParams(3, 'D'), "/A[NYOMTATAS_ENGEDELYEZVE=FALSE]/B");
+    config.printingEnabled = true;
+    ASSERT_EQ(WriteConfigFile(*platform, kIni, catalogue, config).outcome,
+              ConfigWriteResult::Outcome::Written);
+    Read(test::ReadNativeFile(world.Native(kIni)));
+    EXPECT_TRUE(config.printingEnabled);
+
+    Read(Lines({"[]", "[]", "[]", "[D:\\ZELKONYV.97\\A97.EXE /X\t\x01Y]"}));
+    EXPECT_EQ(catalogue.StartParams(3, 'D'), "/XY");
 }
 
 TEST_F(ConfigFileTest, AShortFirstLineRemembersTheEarlyYearsOnly) {

@@ -207,6 +207,48 @@ TEST(PrintControl, SetsUpThePrinterOnlyWhenAJobOrTheSetupNeedsIt) {
     EXPECT_EQ(measuringWindows(), before + 1);
 }
 
+// A long list goes on in slices from the event loop, and stopping it leaves it whole.
+TEST(PrintControl, ALongJobPrintsInSlicesAndStopsWhenAsked) {
+    WineWorld world;
+    const fs::path root = world.AddDrive('C');
+    fs::create_directories(root / "Printing");
+    std::string list = "\xAD"
+                       "0Hossz\xA3 lista\r\n";
+    for (int i = 1; i <= 70 * 40; ++i) {
+        list += TableLine(i) + "\r\n";
+    }
+    const fs::path waiting = root / "Printing" / "ws0001.A17";
+    WriteNativeFile(waiting, list);
+    const auto platform = world.MakePlatform();
+    StringGrid running(7, 2);
+    StringGrid finished(7, 2);
+    QWidget owner;
+    PrintControl control(*platform, "C:\\Printing", running, finished, owner);
+    const fs::path pdf = root / "out.pdf";
+    control.Printer().setOutputFormat(QPrinter::PdfFormat);
+    control.Printer().setOutputFileName(QString::fromStdString(pdf.string()));
+
+    EXPECT_FALSE(control.Tick(true).printed);
+    ASSERT_TRUE(control.Spool().JobInProgress());
+    EXPECT_FALSE(fs::exists(waiting));
+    EXPECT_EQ(running.Cell(0, 1), QString::fromUtf8("Hosszú lista"));
+    QApplication::processEvents();
+    EXPECT_FALSE(control.Tick(false).printingStopped);
+    EXPECT_FALSE(control.Spool().JobInProgress());
+    EXPECT_EQ(ReadNativeFile(waiting), list);
+
+    EXPECT_FALSE(control.Tick(true).printed);
+    int slices = 0;
+    while (control.Spool().JobInProgress() && slices < 100000) {
+        QApplication::processEvents();
+        ++slices;
+    }
+    EXPECT_GT(slices, 10);
+    EXPECT_FALSE(fs::exists(waiting));
+    EXPECT_EQ(finished.Cell(0, 1), QString::fromUtf8("Hosszú lista"));
+    EXPECT_EQ(PageCount(pdf), 40);
+}
+
 TEST(PrintControl, CancellingThePrinterSetupKeepsThePrinter) {
     WineWorld world;
     world.AddDrive('C');

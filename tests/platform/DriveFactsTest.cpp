@@ -5,6 +5,7 @@
 #include "text/AsciiUpper.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -125,6 +126,25 @@ TEST(DriveFacts, LabelsComeFromTheLabelFileInTheDrivesCodePage) {
 
     test::WriteNativeFile(d / ".windows-label", "");
     EXPECT_EQ(platform->VolumeLabel('D'), "");
+}
+
+// Planted in a shared place, these would hang the start-up or eat memory if read blindly.
+TEST(DriveFacts, AFifoOrALinkToADeviceIsNoLabelOrRegistry) {
+    test::WineWorld world;
+    const fs::path c = world.AddDrive('C');
+    const fs::path d = world.AddDrive('D');
+    ASSERT_EQ(::mkfifo((c / ".windows-label").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", d / ".windows-label");
+    fs::remove(world.Prefix() / "system.reg");
+    ASSERT_EQ(::mkfifo((world.Prefix() / "system.reg").c_str(), 0600), 0);
+    auto platform = world.MakePlatform();
+    EXPECT_EQ(platform->GetDriveType('C'), MountTypeOf(c));
+    EXPECT_EQ(platform->VolumeLabel('C'), "");
+    EXPECT_EQ(platform->VolumeLabel('D'), "");
+
+    fs::remove(world.Prefix() / "system.reg");
+    fs::create_symlink("/dev/zero", world.Prefix() / "system.reg");
+    EXPECT_EQ(world.MakePlatform()->GetDriveType('D'), MountTypeOf(d));
 }
 
 TEST(DriveFacts, AMappedDriveHasAFileSystemAndOnlyANetworkOneARemoteName) {

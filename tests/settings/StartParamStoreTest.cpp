@@ -28,6 +28,12 @@ protected:
     ProgramCatalogue catalogue;
 };
 
+TEST_F(StartParamStoreTest, PastedLineBreaksAreNotStored) {
+    EXPECT_EQ(Store("/r\r\n/x\tb", true), "/R/XB");
+    EXPECT_EQ(Params('C'), "/R/XB");
+    EXPECT_EQ(Params('D'), "/R/XB");
+}
+
 TEST_F(StartParamStoreTest, ShownDriveAloneOrEveryListedDrive) {
     EXPECT_EQ(Store("/r ab", false), "/R AB");
     EXPECT_EQ(Params('D'), "/R AB");

@@ -198,5 +198,48 @@ TEST(PageRenderer, AFailingPrinterAbortsTheDocument) {
     EXPECT_EQ(canvas.ended, 0);
 }
 
+// A slice reads no more than its budget, however the lines run, and the slices together lay
+// out what one pass does.
+TEST(PageRenderer, SlicesLayOutTheSameDocumentAsOnePass) {
+    const std::string body = Lines(150) + std::string(3000, 'x') + "\r\n" + "\xAD" + "Kvastag\r\n";
+    const RecordingCanvas whole = Render(body);
+
+    RecordingCanvas canvas;
+    MemoryFile file(kHeader + body);
+    int slices = 0;
+    {
+        PrintFileRenderer renderer(file, canvas, "lista");
+        while (!renderer.RenderSlice(100)) {
+            ++slices;
+            ASSERT_LT(slices, 1000);
+        }
+    }
+    // The line of 3,000 letters alone takes thirty.
+    EXPECT_GE(slices, 30);
+    EXPECT_EQ(canvas.ended, 1);
+    EXPECT_EQ(canvas.aborted, 0);
+    ASSERT_EQ(canvas.pages.size(), whole.pages.size());
+    for (std::size_t page = 0; page < whole.pages.size(); ++page) {
+        ASSERT_EQ(canvas.pages[page].size(), whole.pages[page].size());
+        for (std::size_t run = 0; run < whole.pages[page].size(); ++run) {
+            EXPECT_EQ(canvas.pages[page][run].text, whole.pages[page][run].text);
+            EXPECT_EQ(canvas.pages[page][run].target, whole.pages[page][run].target);
+            EXPECT_EQ(canvas.pages[page][run].bold, whole.pages[page][run].bold);
+        }
+    }
+}
+
+TEST(PageRenderer, AJobLeftUnfinishedIsAborted) {
+    RecordingCanvas canvas;
+    MemoryFile file(kHeader + Lines(500));
+    {
+        PrintFileRenderer renderer(file, canvas, "lista");
+        EXPECT_FALSE(renderer.RenderSlice(1000));
+    }
+    EXPECT_EQ(canvas.documents, 1);
+    EXPECT_EQ(canvas.aborted, 1);
+    EXPECT_EQ(canvas.ended, 0);
+}
+
 } // namespace
 } // namespace zel::test

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <set>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -18,28 +19,52 @@ namespace {
 
 const std::string kSpool = "C:\\ZELKOR\\Printing";
 
-// Keeps what it was given; fails, as a missing printer does, while told to.
+// Keeps what it was given, a slice at a time; fails, as a missing printer does, while told to.
 class RecordingPrinter final : public JobPrinter {
 public:
-    void PrintJob(InputFile& file, std::string_view title) override {
+    void BeginJob(InputFile& file, std::string_view title) override {
+        m_file = &file;
+        m_bytes.clear();
+        m_title = title;
+        m_slice = 0;
+    }
+    bool PrintSlice() override {
         if (whilePrinting) {
             whilePrinting();
         }
         if (!failure.empty()) {
+            m_file = nullptr;
             throw std::runtime_error(failure);
         }
-        std::string bytes;
-        for (std::string piece; !(piece = file.Read(4096)).empty();) {
-            bytes += piece;
+        m_bytes += m_file->Read(4096);
+        if (++m_slice < slices) {
+            return false;
         }
-        jobs.push_back(bytes);
-        titles.emplace_back(title);
+        for (std::string piece; !(piece = m_file->Read(4096)).empty();) {
+            m_bytes += piece;
+        }
+        m_file = nullptr;
+        jobs.push_back(m_bytes);
+        titles.push_back(m_title);
+        return true;
+    }
+    void CancelJob() noexcept override {
+        m_file = nullptr;
+        ++cancelled;
     }
 
     std::string failure;
     std::function<void()> whilePrinting;
+    int slices = 1; // how many slices a job takes
+    int cancelled = 0;
     std::vector<std::string> jobs;
     std::vector<std::string> titles;
+
+private:
+    InputFile* m_file = nullptr;
+    std::string m_bytes;
+    std::string m_title;
+    int m_slice = 0;
 };
 
 // Renames fail while told to, as in a folder the user may not write.
@@ -154,8 +179,7 @@ TEST_F(PrintSpoolTest, AListStillBeingWrittenWaitsUntilItsWriterClosesIt) {
     EXPECT_TRUE(m_spool.Tick(true).printed);
 }
 
-TEST_F(PrintSpoolTest, LeftoversGoAndStrangersStay) {
-    Write("ws0001.WPR", List("félbehagyott"));
+TEST_F(PrintSpoolTest, OnlyRegularListFilesOfTheFolderArePrinted) {
     Write("ws0001.TXT", "text");
     Write("ws0002", "no extension");
     Write("ws0003.A17.TXT", List("long name"));
@@ -166,6 +190,11 @@ TEST_F(PrintSpoolTest, LeftoversGoAndStrangersStay) {
     Write("ws0006.A17x", List("four letters"));
     fs::create_directories(Folder() / "ws0007.A17");
     fs::create_symlink(Folder() / "ws0001.TXT", Folder() / "ws0008.WPR");
+    // A link that a stranger planted in the shared folder must not print a private file.
+    WriteNativeFile(m_root / "private.txt", List("titok"));
+    fs::create_symlink(m_root / "private.txt", Folder() / "ws0009.A17");
+    ASSERT_EQ(::mkfifo((Folder() / "ws0010.A17").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo((Folder() / "ws0011.WPR").c_str(), 0600), 0);
 
     for (int i = 0; i < 3; ++i) {
         m_spool.Tick(true);
@@ -175,7 +204,80 @@ TEST_F(PrintSpoolTest, LeftoversGoAndStrangersStay) {
     EXPECT_EQ(FolderNames(), (std::set<std::string>{"ws0001.TXT", "ws0002", "ws0003.A17.TXT",
                                                     "ws\xFF"
                                                     "5.A17",
-                                                    "ws0006.A17x", "ws0007.A17"}));
+                                                    "ws0006.A17x", "ws0007.A17", "ws0008.WPR",
+                                                    "ws0009.A17", "ws0010.A17", "ws0011.WPR"}));
+    EXPECT_EQ(ReadNativeFile(m_root / "private.txt"), List("titok"));
+}
+
+TEST_F(PrintSpoolTest, AJobLeftByALauncherThatIsGoneIsPrinted) {
+    Write("ws0001.WPR", "\xAD"
+                        "0Berjegyzek\xAD"
+                        "32021\r\nbody\r\n");
+    Write("ws0002.WPR", "\xAD"
+                        "0fej nelkul\r\n");
+    {
+        // While another launcher prints it, the job is its own.
+        std::ifstream printing(Folder() / "ws0001.WPR");
+        m_spool.Tick(true);
+        EXPECT_TRUE(FolderNames().contains("ws0001.WPR"));
+    }
+    m_spool.Tick(true);
+    m_spool.Tick(true);
+    ASSERT_EQ(m_printer.jobs.size(), 2u);
+    EXPECT_EQ(m_printer.titles, (std::vector<std::string>{"fej nelkul", "Berjegyzek"}));
+    EXPECT_EQ(m_spool.Finished().Row(1)[kFileNameColumn], "ws0001.A21");
+    EXPECT_EQ(m_spool.Finished().Row(2)[kFileNameColumn], "ws0002.A99");
+    EXPECT_TRUE(FolderNames().empty());
+}
+
+TEST_F(PrintSpoolTest, StoppingAJobInProgressPutsItBackWhole) {
+    Write("ws0001.A17", List("hosszú") + std::string(20000, 'x'));
+    m_printer.slices = 3;
+    EXPECT_FALSE(m_spool.Tick(true).printed);
+    EXPECT_TRUE(m_spool.JobInProgress());
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.WPR"});
+    // Ticks while the job goes on start nothing else.
+    Write("ws0000.A17", List("korábbi"));
+    EXPECT_FALSE(m_spool.Tick(true).scanned);
+    EXPECT_FALSE(m_spool.PrintSlice().printed);
+
+    EXPECT_FALSE(m_spool.Tick(false).printingStopped);
+    EXPECT_FALSE(m_spool.JobInProgress());
+    EXPECT_EQ(m_printer.cancelled, 1);
+    EXPECT_TRUE(m_printer.jobs.empty());
+    EXPECT_EQ(FolderNames(), (std::set<std::string>{"ws0000.A17", "ws0001.A17"}));
+    EXPECT_EQ(ReadNativeFile(Folder() / "ws0001.A17"), List("hosszú") + std::string(20000, 'x'));
+
+    m_printer.slices = 2;
+    m_spool.Tick(true);
+    EXPECT_TRUE(m_spool.PrintSlice().printed);
+    EXPECT_FALSE(m_spool.JobInProgress());
+    EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("korábbi")});
+}
+
+TEST_F(PrintSpoolTest, AFailureInALaterSliceIsReportedByTheNextTick) {
+    Write("ws0001.A17", List("egy"));
+    m_printer.slices = 2;
+    m_spool.Tick(true);
+    m_printer.failure = "A nyomtató nem fogadta el";
+    EXPECT_TRUE(m_spool.PrintSlice().printingStopped);
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.A17"});
+
+    const SpoolTickResult reported = m_spool.Tick(true);
+    EXPECT_TRUE(reported.printingStopped);
+    EXPECT_EQ(reported.error, "A nyomtató nem fogadta el");
+    EXPECT_FALSE(m_spool.Tick(false).printingStopped);
+}
+
+TEST_F(PrintSpoolTest, ALauncherClosedDuringAJobLeavesTheListWaiting) {
+    Write("ws0001.A17", List("egy"));
+    m_printer.slices = 2;
+    {
+        PrintSpool spool(*m_platform, m_printer, kSpool);
+        spool.Tick(true);
+        EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.WPR"});
+    }
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.A17"});
 }
 
 TEST_F(PrintSpoolTest, RowsShowTheHeaderOrTheFileName) {

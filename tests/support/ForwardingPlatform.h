@@ -48,6 +48,9 @@ public:
     std::unique_ptr<InputFile> OpenForRead(std::string_view p) override {
         return m_inner->OpenForRead(p);
     }
+    std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view p) override {
+        return m_inner->OpenRegularFileForRead(p);
+    }
     std::unique_ptr<OutputFile> CreateForWrite(std::string_view p) override {
         return m_inner->CreateForWrite(p);
     }

@@ -1,10 +1,12 @@
 // Prints one print file through the launcher's renderer, for trying a printer or a list by
-// hand and for the end-to-end tests: zelprintjob FILE [OUT.pdf]. Without OUT.pdf the job
-// goes to the default printer.
+// hand and for the end-to-end tests: zelprintjob [-P PRINTER] FILE [OUT.pdf]. Without
+// OUT.pdf the job goes to PRINTER, or the default printer; the exit status is 0 only when
+// the printing system accepted the job.
 
 #include "spool/PageRenderer.h"
 #include "ui/MeasureWindow.h"
 #include "ui/PrinterCanvas.h"
+#include "ui/QtText.h"
 
 #include <QApplication>
 #include <QFile>
@@ -31,19 +33,28 @@ private:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: zelprintjob FILE [OUT.pdf]\n");
+    QStringList arguments = QApplication::arguments().mid(1);
+    QString printerName;
+    if (arguments.size() >= 2 && arguments.front() == QStringLiteral("-P")) {
+        printerName = arguments.at(1);
+        arguments = arguments.mid(2);
+    }
+    if (arguments.isEmpty() || arguments.size() > 2) {
+        std::fprintf(stderr, "usage: zelprintjob [-P PRINTER] FILE [OUT.pdf]\n");
         return 2;
     }
-    QFile file(QString::fromLocal8Bit(argv[1]));
+    QFile file(arguments.at(0));
     if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "zelprintjob: cannot read %s\n", argv[1]);
+        std::fprintf(stderr, "zelprintjob: cannot read %s\n", qPrintable(arguments.at(0)));
         return 1;
     }
     QPrinter printer(QPrinter::HighResolution);
-    if (argc == 3) {
+    if (!printerName.isEmpty()) {
+        printer.setPrinterName(printerName);
+    }
+    if (arguments.size() == 2) {
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromLocal8Bit(argv[2]));
+        printer.setOutputFileName(arguments.at(1));
     }
     zel::MeasureWindow measure;
     zel::PrinterCanvas canvas(printer, measure);
@@ -51,7 +62,7 @@ int main(int argc, char** argv) {
     try {
         zel::RenderPrintFile(input, canvas, file.fileName().toStdString());
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "zelprintjob: %s\n", error.what());
+        std::fprintf(stderr, "zelprintjob: %s\n", qPrintable(zel::FromCp1250(error.what())));
         return 1;
     }
     return 0;

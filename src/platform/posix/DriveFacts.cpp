@@ -1,10 +1,10 @@
 #include "platform/posix/DriveFacts.h"
 
 #include "platform/posix/MountTable.h"
+#include "platform/posix/SmallFile.h"
 #include "text/AsciiUpper.h"
 
 #include <algorithm>
-#include <fstream>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -153,8 +153,11 @@ std::optional<std::string> VolumeLabelOf(const WinePrefix& prefix, char letter) 
     if (!root) {
         return std::nullopt;
     }
-    std::ifstream in(*root / ".windows-label");
-    if (std::string label; in && std::getline(in, label)) {
+    // A label is a few characters; the cap only keeps a planted file from costing memory.
+    constexpr std::size_t kLabelCap = 4096;
+    if (const auto text = ReadRegularFile(*root / ".windows-label", kLabelCap);
+        text && !text->empty()) {
+        std::string label = text->substr(0, text->find('\n'));
         if (!label.empty() && label.back() == '\r') {
             label.pop_back();
         }

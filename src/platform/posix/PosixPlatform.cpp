@@ -284,6 +284,24 @@ std::unique_ptr<InputFile> PosixPlatform::OpenForRead(std::string_view dosPath) 
     return std::make_unique<PosixInputFile>(fd);
 }
 
+std::unique_ptr<InputFile> PosixPlatform::OpenRegularFileForRead(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    if (!native) {
+        throw IoError(IoErrorKind::InvalidDrive);
+    }
+    // Non-blocking, so that a FIFO cannot hold the open until a writer comes.
+    const int fd = ::open(native->c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        ThrowErrno(errno == ELOOP ? EACCES : errno);
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw IoError(IoErrorKind::AccessDenied);
+    }
+    return std::make_unique<PosixInputFile>(fd);
+}
+
 std::unique_ptr<OutputFile> PosixPlatform::CreateForWrite(std::string_view dosPath) {
     const auto native = Native(dosPath);
     if (!native) {

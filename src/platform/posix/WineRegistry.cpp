@@ -1,8 +1,8 @@
 #include "platform/posix/WineRegistry.h"
 
+#include "platform/posix/SmallFile.h"
 #include "text/AsciiUpper.h"
 
-#include <fstream>
 #include <optional>
 #include <string_view>
 
@@ -32,12 +32,20 @@ std::optional<std::string> TakeQuoted(std::string_view& rest) {
 } // namespace
 
 std::map<char, std::string> ReadRegistryDriveTypes(const std::filesystem::path& systemReg) {
+    // A prefix with many programs installed keeps a few megabytes here; no real one comes
+    // near this, and reading it once at start-up stays well under a second.
+    constexpr std::size_t kRegistryCap = std::size_t{64} * 1024 * 1024;
+    const auto text = ReadRegularFile(systemReg, kRegistryCap);
+    return text ? ParseRegistryDriveTypes(*text) : std::map<char, std::string>{};
+}
+
+std::map<char, std::string> ParseRegistryDriveTypes(std::string_view text) {
     std::map<char, std::string> types;
-    std::ifstream in(systemReg);
     bool inDrives = false;
-    std::string line;
-    while (std::getline(in, line)) {
-        std::string_view rest(line);
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view rest = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (!rest.empty() && rest.back() == '\r') {
             rest.remove_suffix(1);
         }
