@@ -39,6 +39,16 @@ void WarnAboutNtfs(MessageSink& messages) {
     messages.WaitForMessage();
 }
 
+// Said at every such start: the pages of this run would be lost.
+void WarnAboutNoPrinter(MessageSink& messages) {
+    messages.ShowMessage(
+        Utf8ToCp1250("Nincs nyomtató, amelyre a program karakteres nyomtatása eljuthatna."),
+        MessageKind::Warning,
+        Utf8ToCp1250(" Állítson be nyomtatót, vagy nyomtasson a Windows alapértelmezett "
+                     "nyomtatójával!"));
+    messages.WaitForMessage();
+}
+
 } // namespace
 
 std::string LaunchParameters(const ProgramCatalogue& catalogue, int slot, bool ntFamily,
@@ -60,7 +70,7 @@ std::string LaunchParameters(const ProgramCatalogue& catalogue, int slot, bool n
 
 LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int slot,
                            bool windowsPrintMode, std::string_view spoolDirectory,
-                           MessageSink& messages) {
+                           std::string_view printer, MessageSink& messages) {
     const ProgramSlot& program = catalogue.Slot(slot);
     catalogue.currentSlot = slot;
     const char driveLetter = catalogue.DriveLetter(slot);
@@ -77,6 +87,15 @@ LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int 
 
     if (OnNtfs(platform, driveLetter) && platform.Now() >= kNtfsWarningSince) {
         WarnAboutNtfs(messages);
+    }
+
+    if (windowsPrintMode) {
+        platform.SetCharacterPrinter(std::nullopt);
+    } else {
+        platform.SetCharacterPrinter(std::string(printer));
+        if (!platform.HasCharacterPrinter()) {
+            WarnAboutNoPrinter(messages);
+        }
     }
 
     const std::string pifPath = catalogue.ProgramInformationPath(slot);

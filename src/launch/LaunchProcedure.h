@@ -33,9 +33,11 @@ enum class LaunchResult {
                                            std::string_view spoolDirectory);
 
 // Launches the program of slot 1 to 60 from its chosen drive and makes it the current slot.
-// Messages are shown through the sink and waited for before the launch goes on or ends.
+// In character print mode what the program prints on its port goes to the printer named
+// (empty: the default one). Messages are shown through the sink and waited for before the
+// launch goes on or ends.
 LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int slot,
                            bool windowsPrintMode, std::string_view spoolDirectory,
-                           MessageSink& messages);
+                           std::string_view printer, MessageSink& messages);
 
 } // namespace zel

@@ -61,6 +61,11 @@ public:
 
     // Starts a program by command line in a normal window, without waiting.
     [[nodiscard]] virtual bool StartProgram(std::string_view commandLine) = 0;
+    // What programs started from now on send to their own printer port goes raw to this
+    // desktop printer (an empty name: the default one); nothing leaves the port as it is.
+    virtual void SetCharacterPrinter(std::optional<std::string> printer) = 0;
+    // Whether a desktop printer is there to take it.
+    [[nodiscard]] virtual bool HasCharacterPrinter() = 0;
 
     // The same file as the machine's own file dialogs name it (UTF-8 on POSIX), and back;
     // empty, or nothing, where a path has no counterpart.

@@ -7,6 +7,7 @@
 #include "ui/DialogMessageSink.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageDialog.h"
+#include "ui/PrintControl.h"
 #include "ui/QtText.h"
 #include "ui/SettingsDialog.h"
 
@@ -51,8 +52,9 @@ void MainWindow::A96Click() {
         return;
     }
     DialogMessageSink messages(*m_messageDialog, this);
-    (void)LaunchProgram(m_platform, m_catalogue, slot, m_edNyomWindows->isChecked(),
-                        m_spoolDirectory, messages);
+    (void)LaunchProgram(
+        m_platform, m_catalogue, slot, m_edNyomWindows->isChecked(), m_spoolDirectory,
+        m_printControl ? m_printControl->CharacterPrinter() : std::string{}, messages);
 }
 
 void MainWindow::A96PATHChange() {

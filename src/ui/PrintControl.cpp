@@ -32,7 +32,9 @@ void PrintControl::SetupPrinter(QWidget* owner) {
     const QPageLayout layout = m_printer.pageLayout();
     QPrintDialog dialog(&m_printer, owner);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
-    if (dialog.exec() != QDialog::Accepted) {
+    if (dialog.exec() == QDialog::Accepted) {
+        m_chosen = true;
+    } else {
         // The dialog moves a printer that writes a file onto a real printer as it opens.
         m_printer.setOutputFormat(format);
         if (format == QPrinter::NativeFormat) {
@@ -42,6 +44,13 @@ void PrintControl::SetupPrinter(QWidget* owner) {
         m_printer.setPageLayout(layout);
     }
     m_settingUp = false;
+}
+
+std::string PrintControl::CharacterPrinter() const {
+    if (!m_chosen || m_printer.outputFormat() != QPrinter::NativeFormat) {
+        return {};
+    }
+    return m_printer.printerName().toStdString();
 }
 
 } // namespace zel

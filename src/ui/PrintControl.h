@@ -32,6 +32,9 @@ public:
     void SetupPrinter(QWidget* owner);
 
     [[nodiscard]] QPrinter& Printer() { return m_printer; }
+    // The printer character printing goes to: the one chosen in the setup, else empty for
+    // the default one.
+    [[nodiscard]] std::string CharacterPrinter() const;
     [[nodiscard]] const PrintSpool& Spool() const { return m_spool; }
 
 private:
@@ -43,6 +46,7 @@ private:
     JobGridView m_running;
     JobGridView m_finished;
     bool m_settingUp = false;
+    bool m_chosen = false;
 };
 
 } // namespace zel

@@ -40,7 +40,7 @@ protected:
 
     LaunchResult Launch(int slot) {
         catalogue.SetDriveLetter(slot, 'D');
-        return LaunchProgram(*platform, catalogue, slot, false, "D:\\P", sink);
+        return LaunchProgram(*platform, catalogue, slot, false, "D:\\P", "", sink);
     }
 
     static constexpr const char* kRoot = "D:\\ZELBER.203\\EXPORT\\";

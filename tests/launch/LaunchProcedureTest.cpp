@@ -34,7 +34,7 @@ protected:
     }
 
     LaunchResult Launch(int slot, bool printMode = false) {
-        return LaunchProgram(*platform, catalogue, slot, printMode, kSpool, sink);
+        return LaunchProgram(*platform, catalogue, slot, printMode, kSpool, "", sink);
     }
 
     // The 386 section's parameters of the file the last launch of slot wrote.

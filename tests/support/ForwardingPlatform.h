@@ -55,6 +55,10 @@ public:
         return m_inner->MakeSharingProbe();
     }
     bool StartProgram(std::string_view c) override { return m_inner->StartProgram(c); }
+    void SetCharacterPrinter(std::optional<std::string> p) override {
+        m_inner->SetCharacterPrinter(std::move(p));
+    }
+    bool HasCharacterPrinter() override { return m_inner->HasCharacterPrinter(); }
     std::string ToNativePath(std::string_view p) override { return m_inner->ToNativePath(p); }
     std::optional<std::string> FromNativePath(std::string_view n) override {
         return m_inner->FromNativePath(n);

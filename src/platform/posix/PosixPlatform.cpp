@@ -1,5 +1,6 @@
 #include "platform/posix/PosixPlatform.h"
 
+#include "platform/posix/CupsRawPrinter.h"
 #include "platform/posix/DesktopShortcuts.h"
 #include "platform/posix/DriveFacts.h"
 #include "platform/posix/ErrnoText.h"
@@ -307,7 +308,19 @@ std::unique_ptr<SharingProbe> PosixPlatform::MakeSharingProbe() {
 }
 
 bool PosixPlatform::StartProgram(std::string_view commandLine) {
-    return StartCommandLine(m_prefix, commandLine);
+    const auto printing =
+        m_characterPrinter ? std::optional<CharacterPrinting>({*m_characterPrinter, m_printRelay})
+                           : std::nullopt;
+    return StartCommandLine(m_prefix, commandLine, printing);
+}
+
+void PosixPlatform::SetCharacterPrinter(std::optional<std::string> printer) {
+    m_characterPrinter = std::move(printer);
+}
+
+bool PosixPlatform::HasCharacterPrinter() {
+    return CupsHasPrinter(m_characterPrinter.value_or(std::string{})) ||
+           CupsHasPrinter(std::string{});
 }
 
 std::string PosixPlatform::ToNativePath(std::string_view dosPath) {

@@ -37,6 +37,8 @@ public:
 
     std::unique_ptr<SharingProbe> MakeSharingProbe() override;
     bool StartProgram(std::string_view commandLine) override;
+    void SetCharacterPrinter(std::optional<std::string> printer) override;
+    bool HasCharacterPrinter() override;
 
     std::string ToNativePath(std::string_view dosPath) override;
     std::optional<std::string> FromNativePath(std::string_view native) override;
@@ -47,12 +49,16 @@ public:
     bool DeleteShortcut(std::string_view linkPath) override;
 
     [[nodiscard]] const WinePrefix& Prefix() const { return m_prefix; }
+    // The executable that runs the print relay: this one, unless a test names another.
+    void SetPrintRelay(std::string executable) { m_printRelay = std::move(executable); }
 
 private:
     // Relative DOS paths are taken against the current directory, as DOS does.
     [[nodiscard]] std::optional<std::filesystem::path> Native(std::string_view dosPath);
 
     WinePrefix m_prefix;
+    std::optional<std::string> m_characterPrinter;
+    std::string m_printRelay = "/proc/self/exe";
 };
 
 } // namespace zel::posix

@@ -244,7 +244,7 @@ bool WriteNew(const fs::path& path, std::string_view bytes) {
 }
 
 bool StartInDosBox(const WinePrefix& prefix, const StartRequest& request, const fs::path& program,
-                   const fs::path& folder) {
+                   const fs::path& folder, const std::optional<CharacterPrinting>& printing) {
     const auto dosbox = FindOnPath("dosbox");
     const auto spare = ChooseSpareLetters(prefix.Letters());
     const char programDrive = AsciiUpper(request.program.front());
@@ -282,6 +282,7 @@ bool StartInDosBox(const WinePrefix& prefix, const StartRequest& request, const 
     setup.virtualDrive = spare->virtualDrive;
     setup.loaderDrive = spare->loaderDrive;
     setup.loaderFolder = privateFolder->string();
+    setup.capturePrinter = printing.has_value();
 
     const fs::path config = *privateFolder / "dosbox.conf";
     const fs::path loader = *privateFolder / kDosStartLoaderName;
@@ -297,8 +298,11 @@ bool StartInDosBox(const WinePrefix& prefix, const StartRequest& request, const 
     plan.leftovers = {config.string(), loader.string(), start.string()};
     plan.leftoverFolder = privateFolder->string();
 
-    const bool written = WriteNew(config, ComposeDosBoxConfig(setup)) &&
-                         WriteNew(loader, DosStartLoader()) && WriteNew(start, *data);
+    const bool written =
+        WriteNew(config, ComposeDosBoxConfig(setup)) && WriteNew(loader, DosStartLoader()) &&
+        WriteNew(start, *data) &&
+        (!printing || RelayPrinting(*printing, DosNameToNative(FileNamePart(request.program)),
+                                    *privateFolder, plan));
     if (!written || !SpawnDetached(plan)) {
         std::error_code ec;
         fs::remove_all(*privateFolder, ec);
@@ -309,7 +313,8 @@ bool StartInDosBox(const WinePrefix& prefix, const StartRequest& request, const 
 
 } // namespace
 
-bool StartCommandLine(const WinePrefix& prefix, std::string_view commandLine) {
+bool StartCommandLine(const WinePrefix& prefix, std::string_view commandLine,
+                      const std::optional<CharacterPrinting>& printing) {
     auto request = ReadRequest(prefix, commandLine);
     if (!request) {
         return false;
@@ -333,7 +338,7 @@ bool StartCommandLine(const WinePrefix& prefix, std::string_view commandLine) {
     }
     switch (KindOf(*program, request->program)) {
     case ProgramKind::Dos:
-        return StartInDosBox(prefix, *request, *program, *folder);
+        return StartInDosBox(prefix, *request, *program, *folder, printing);
     case ProgramKind::Native:
         return StartNative(*program, *folder, FileNamePart(request->program), request->parameters);
     case ProgramKind::Unknown:
