@@ -1,7 +1,7 @@
 #pragma once
 // A real test world that answers what this machine cannot: the platform family, the file
-// system of a drive, the clock, and which lock files a running program holds. Starts are
-// recorded, never carried out.
+// system of a drive, the clock, which lock files a running program holds, and whether a
+// printer is there. Starts and the printer they print to are recorded, never carried out.
 
 #include "support/ForwardingPlatform.h"
 
@@ -27,6 +27,10 @@ public:
         m_log.push_back("start");
         return startSucceeds;
     }
+    void SetCharacterPrinter(std::optional<std::string> printer) override {
+        characterPrinter = std::move(printer);
+    }
+    bool HasCharacterPrinter() override { return hasPrinter; }
 
     bool ntFamily = false;
     LocalDateTime now{2025, 1, 15, 9, 30, 0};
@@ -35,6 +39,9 @@ public:
     std::set<std::string> heldFiles;
     bool startSucceeds = true;
     std::vector<std::string> started;
+    bool hasPrinter = true;
+    // Where the last start's printing was sent; nothing while never set or not caught.
+    std::optional<std::string> characterPrinter;
 
 private:
     class HeldFilesProbe final : public SharingProbe {
