@@ -33,7 +33,7 @@ protected:
         if (!posix::CupsHasPrinter(kRawQueue)) {
             GTEST_SKIP() << "no raw queue: scripts/cups-start makes it";
         }
-        ASSERT_TRUE(m_printer.Listening()) << "port 9917 is taken";
+        ASSERT_TRUE(m_printer.Listening()) << "port 9917 stayed taken";
         CancelRawQueueJobs();
     }
 
@@ -65,7 +65,8 @@ TEST_F(CharacterPrint, DosProgramsPrintingArrivesUnchangedInJobsCutAtItsPause) {
     EXPECT_EQ(jobs[1], "LPT1\r\nprn\r\nstdprn\r\n\f") << "through DOS, ended with the program";
     EXPECT_TRUE(WaitUntil([&] { return m_mark.Marked().empty(); }, kPatience))
         << "the relay and DOSBox did not end after the program";
-    EXPECT_TRUE(fs::is_empty(m_temp.Path())) << "the private folder is left";
+    EXPECT_TRUE(WaitUntil([&] { return fs::is_empty(m_temp.Path()); }, kPatience))
+        << "the private folder is left";
     EXPECT_EQ(m_printer.Jobs().size(), 2u);
 }
 

@@ -14,10 +14,10 @@ namespace zel::test {
 namespace {
 
 constexpr unsigned short kPort = 9917;
+// How long another test may keep the printer; it bounds a wait, it measures nothing.
+constexpr int kPortPatience = 240;
 
-} // namespace
-
-SocketPrinter::SocketPrinter() {
+int Listen() {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     const int yes = 1;
     ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
@@ -26,8 +26,23 @@ SocketPrinter::SocketPrinter() {
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = htons(kPort);
     if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        ::listen(fd, 4) != 0 || ::pipe2(m_stop, O_CLOEXEC) != 0) {
+        ::listen(fd, 4) != 0) {
         ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
+SocketPrinter::SocketPrinter() {
+    // Tests running at the same time share the one queue: each waits for the printer.
+    int fd = -1;
+    WaitUntil([&] { return (fd = Listen()) >= 0; }, kPortPatience);
+    if (fd < 0 || ::pipe2(m_stop, O_CLOEXEC) != 0) {
+        if (fd >= 0) {
+            ::close(fd);
+        }
         return;
     }
     m_listener = fd;
