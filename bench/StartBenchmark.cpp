@@ -94,8 +94,8 @@ void StartToFirstAct(benchmark::State& state, const char* standIn) {
         fs::remove(world.Log());
         state.ResumeTiming();
         if (!world.Platform().StartProgram({"C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97",
-                                            "SERVER /KILEP", "A97.EXE",
-                                            "C:\\ZELKONYV.97\\A97.PIF"})) {
+                                            "SERVER /KILEP", "A97.EXE", "C:\\ZELKONYV.97\\A97.PIF",
+                                            std::nullopt})) {
             state.SkipWithError("the program did not start");
             break;
         }

@@ -1,8 +1,12 @@
+#include "platform/HelperMode.h"
 #include "platform/Platform.h"
 #include "ui/Application.h"
 #include "ui/Launcher.h"
 
 int main(int argc, char** argv) {
+    if (const auto helped = zel::RunHelperMode(argc, argv)) {
+        return *helped;
+    }
     zel::Application app(argc, argv);
     const auto platform = zel::MakePlatform();
     zel::Launcher launcher(*platform);

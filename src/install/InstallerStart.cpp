@@ -19,7 +19,8 @@ bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }
 
-// The installer's start goes through RUN.PIF as every launch goes through its own file.
+// The installer's start goes through RUN.PIF as every launch goes through its own file; an
+// installer prints nothing, so its port is left as it is.
 void Start(Platform& platform, const StartRequest& request) {
     WriteProgramInformationFile(platform, request.informationFile, request.title, request.program,
                                 request.workingDirectory, request.parameters);
@@ -84,7 +85,8 @@ InstallerStartResult StartInstaller(Platform& platform, MessageSink& messages,
                          std::string(kFloppyDirectory),
                          {},
                          "INSTALL",
-                         informationPath.Text()});
+                         informationPath.Text(),
+                         std::nullopt});
         return {InstallerOutcome::Started, std::move(path)};
     }
 
@@ -100,7 +102,7 @@ InstallerStartResult StartInstaller(Platform& platform, MessageSink& messages,
         return Refuse(messages, InstallerOutcome::LauncherRefused, std::move(path),
                       Utf8ToCp1250("Az ZELKOR Indítópult csak egy példányban futhat!"));
     }
-    Start(platform, {path, workingDirectory, {}, "RUN", informationPath.Text()});
+    Start(platform, {path, workingDirectory, {}, "RUN", informationPath.Text(), std::nullopt});
     return {InstallerOutcome::Started, std::move(path)};
 }
 

@@ -6,6 +6,8 @@
 #include "text/CodePage1250.h"
 #include "text/FixedText.h"
 
+#include <vector>
+
 namespace zel {
 namespace {
 
@@ -45,6 +47,35 @@ bool Start(Platform& platform, const StartRequest& request) {
     return platform.StartProgram(request);
 }
 
+struct Warning {
+    std::string text;
+    std::string detail;
+};
+
+// Said at every such start: the pages of this run would be lost.
+Warning NoPrinterWarning() {
+    return {Utf8ToCp1250("Nincs nyomtató, amelyre a program karakteres nyomtatása eljuthatna."),
+            Utf8ToCp1250(" Állítson be nyomtatót, vagy nyomtasson a Windows alapértelmezett "
+                         "nyomtatójával!")};
+}
+
+// Each warning waits for its answer before the next is shown; the program starts after the
+// last.
+void WarnThenStart(Platform& platform, MessageSink& messages, std::vector<Warning> warnings,
+                   StartRequest request) {
+    if (warnings.empty()) {
+        (void)Start(platform, request);
+        return;
+    }
+    const Warning first = warnings.front();
+    warnings.erase(warnings.begin());
+    messages.ShowMessageThen(
+        first.text, MessageKind::Warning, first.detail,
+        [&platform, &messages, warnings = std::move(warnings), request = std::move(request)] {
+            WarnThenStart(platform, messages, warnings, request);
+        });
+}
+
 } // namespace
 
 std::string LaunchParameters(const ProgramCatalogue& catalogue, int slot, bool ntFamily,
@@ -66,7 +97,7 @@ std::string LaunchParameters(const ProgramCatalogue& catalogue, int slot, bool n
 
 LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int slot,
                            bool windowsPrintMode, std::string_view spoolDirectory,
-                           MessageSink& messages) {
+                           std::string_view printer, MessageSink& messages) {
     const ProgramSlot& program = catalogue.Slot(slot);
     catalogue.currentSlot = slot;
     const char driveLetter = catalogue.DriveLetter(slot);
@@ -84,14 +115,21 @@ LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int 
                          LaunchParameters(catalogue, slot, platform.Version().ntFamily,
                                           windowsPrintMode, spoolDirectory),
                          std::string(program.exeName.view()),
-                         catalogue.ProgramInformationPath(slot)};
+                         catalogue.ProgramInformationPath(slot),
+                         windowsPrintMode ? std::nullopt
+                                          : std::optional<std::string>(std::string(printer))};
+    std::vector<Warning> warnings;
     if (OnNtfs(platform, driveLetter) && platform.Now() >= kNtfsWarningSince) {
-        messages.ShowMessageThen(
-            NtfsWarning(), MessageKind::Warning, NtfsAdvice(),
-            [&platform, request = std::move(request)] { (void)Start(platform, request); });
-        return LaunchResult::AfterWarning;
+        warnings.push_back({NtfsWarning(), NtfsAdvice()});
     }
-    return Start(platform, request) ? LaunchResult::Started : LaunchResult::StartFailed;
+    if (!windowsPrintMode && !platform.HasCharacterPrinter(printer)) {
+        warnings.push_back(NoPrinterWarning());
+    }
+    if (warnings.empty()) {
+        return Start(platform, request) ? LaunchResult::Started : LaunchResult::StartFailed;
+    }
+    WarnThenStart(platform, messages, std::move(warnings), std::move(request));
+    return LaunchResult::AfterWarning;
 }
 
 } // namespace zel

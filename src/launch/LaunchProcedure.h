@@ -23,7 +23,8 @@ enum class LaunchResult {
     StartFailed,
     // Its data lock file is held: the user was told, and nothing was started.
     AlreadyRunning,
-    // The NTFS warning is up; the program starts once the user has acknowledged it.
+    // A warning is up; the program starts once the user has answered it and any that
+    // follow it.
     AfterWarning,
 };
 
@@ -35,9 +36,11 @@ enum class LaunchResult {
                                            std::string_view spoolDirectory);
 
 // Launches the program of slot 1 to 60 from its chosen drive and makes it the current slot.
-// A failure to write the program information file throws IoError, and nothing starts.
+// A failure to write the program information file throws IoError, and nothing starts. In
+// character print mode what the program prints on its port goes to the printer named (empty:
+// the default one).
 LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int slot,
                            bool windowsPrintMode, std::string_view spoolDirectory,
-                           MessageSink& messages);
+                           std::string_view printer, MessageSink& messages);
 
 } // namespace zel

@@ -36,7 +36,9 @@ std::string SettingsNotSavedText() {
 LauncherPanel::LauncherPanel(Platform& platform, ProgramCatalogue& catalogue,
                              std::string startDirectory, MainView& view, MessageView& messages)
     : m_platform(platform), m_catalogue(catalogue), m_startDirectory(std::move(startDirectory)),
-      m_view(view), m_messages(messages) {}
+      m_view(view), m_messages(messages),
+      m_toMainWindow(messages, MessageOwner::MainWindow,
+                     [this](const std::exception& error) { AppException(error); }) {}
 
 std::pair<int, int> LauncherPanel::CentredOnScreen(int width, int height, ScreenArea screen) {
     const int w = std::min(width, screen.width);
@@ -50,10 +52,6 @@ ErrorHandler LauncherPanel::Errors() {
 
 void LauncherPanel::Guard(const std::function<void()>& handler) {
     RunGuarded(Errors(), handler);
-}
-
-PanelMessages LauncherPanel::Messages(MessageOwner owner) {
-    return PanelMessages(m_messages, owner, Errors());
 }
 
 void LauncherPanel::FormCreate() {
@@ -75,10 +73,10 @@ void LauncherPanel::FormCreate() {
 }
 
 void LauncherPanel::RunStartupScan(ProgressView& progress) {
-    PanelMessages messages = Messages(MessageOwner::MainWindow);
     try {
         zel::RunStartupScan(m_platform, ConfigFilePath(m_startDirectory),
-                            {m_catalogue, m_config, m_driveTable}, progress, *this, messages);
+                            {m_catalogue, m_config, m_driveTable}, progress, *this,
+                            m_toMainWindow);
     } catch (const std::exception& error) {
         // The little that was read must not be written over the file at close.
         m_keepConfigFile = true;
@@ -117,9 +115,10 @@ void LauncherPanel::ApplyRowStates(const RowStates& states) {
 
 void LauncherPanel::A96Click(int slot) {
     Guard([&] {
-        PanelMessages messages = Messages(MessageOwner::MainWindow);
+        const std::string printer =
+            m_printPage != nullptr ? m_printPage->CharacterPrinter() : std::string{};
         (void)LaunchProgram(m_platform, m_catalogue, slot, m_view.WindowsPrintMode(),
-                            m_spoolDirectory, messages);
+                            m_spoolDirectory, printer, m_toMainWindow);
     });
 }
 
@@ -146,9 +145,9 @@ void LauncherPanel::sa96Click(int slot) {
 
 void LauncherPanel::INSTALLClick() {
     Guard([&] {
-        PanelMessages messages = Messages(MessageOwner::MainWindow);
-        const InstallerStartResult result = StartInstaller(
-            m_platform, messages, {m_view.FloppyChosen(), m_view.InstallPath()}, m_startDirectory);
+        const InstallerStartResult result =
+            StartInstaller(m_platform, m_toMainWindow, {m_view.FloppyChosen(), m_view.InstallPath()},
+                           m_startDirectory);
         if (result.pathText) {
             m_view.SetInstallPath(*result.pathText);
         }
@@ -191,8 +190,7 @@ void LauncherPanel::Timer1Timer() {
         // The job went back to the queue; it prints once the user mends the printer and
         // enables printing again.
         m_view.SetPrintingEnabled(false);
-        Messages(MessageOwner::MainWindow)
-            .ShowMessage(result.error, MessageKind::Error, PrintingStoppedWarning());
+        m_toMainWindow.ShowMessage(result.error, MessageKind::Error, PrintingStoppedWarning());
     });
 }
 

@@ -82,7 +82,6 @@ public:
 
 private:
     void Guard(const std::function<void()>& handler);
-    [[nodiscard]] PanelMessages Messages(MessageOwner owner);
 
     Platform& m_platform;
     ProgramCatalogue& m_catalogue;
@@ -96,6 +95,9 @@ private:
     bool m_keepConfigFile = false;
     LauncherConfig m_config;
     DriveTable m_driveTable;
+    // The core's messages on behalf of the main window; it lives as long as the panel, so
+    // what follows a message may show the next one.
+    PanelMessages m_toMainWindow;
 };
 
 } // namespace zel

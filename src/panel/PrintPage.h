@@ -12,6 +12,9 @@ public:
     virtual SpoolTickResult Tick(bool printingEnabled) = 0;
     // The printer setup dialog; the panel is blocked while it is up.
     virtual void SetupPrinter() = 0;
+    // The printer a DOS program's own printing goes to: the one chosen in the printer setup,
+    // or empty for the default one.
+    [[nodiscard]] virtual std::string CharacterPrinter() = 0;
 };
 
 } // namespace zel

@@ -18,7 +18,8 @@ class MessageSink {
 public:
     virtual ~MessageSink() = default;
     // Texts are code page 1250. Returns at once; the message stays up until acknowledged,
-    // and afterwards (when given) runs once then.
+    // and afterwards (when given) runs once then. afterwards may show further messages
+    // through this sink, which lives as long as anything that follows its messages.
     virtual void ShowMessageThen(std::string_view text, MessageKind kind, std::string_view detail,
                                  std::function<void()> afterwards) = 0;
 

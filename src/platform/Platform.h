@@ -72,6 +72,9 @@ public:
 
     // Starts a program in a normal window, without waiting.
     [[nodiscard]] virtual bool StartProgram(const StartRequest& request) = 0;
+    // Whether a desktop printer (an empty name: the default one) or else the default is there
+    // to take what a DOS program sends to its own printer port.
+    [[nodiscard]] virtual bool HasCharacterPrinter(std::string_view printer) = 0;
 
     // The same file as the machine's own file dialogs name it (UTF-8 on POSIX), and back;
     // empty, or nothing, where a path has no counterpart.

@@ -2,6 +2,7 @@
 // One start of a program, as typed values: the platform starts exactly this, and never
 // splits a command line that another layer glued together.
 
+#include <optional>
 #include <string>
 
 namespace zel {
@@ -14,6 +15,9 @@ struct StartRequest {
     // The program information file just written for this start; a platform that runs such
     // files starts it, every other starts the program itself.
     std::string informationFile;
+    // Where what a DOS program sends to its own printer port goes: a desktop printer's name
+    // (empty: the default one). None in Windows print mode, where it writes print lists.
+    std::optional<std::string> characterPrinter;
 };
 
 } // namespace zel

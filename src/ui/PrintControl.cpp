@@ -52,7 +52,9 @@ void PrintControl::SetupPrinter() {
     const QPageLayout layout = printer.pageLayout();
     QPrintDialog dialog(&printer, &m_owner);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
-    if (dialog.exec() != QDialog::Accepted) {
+    if (dialog.exec() == QDialog::Accepted) {
+        m_chosen = true;
+    } else {
         // The dialog moves a printer that writes a file onto a real printer as it opens.
         printer.setOutputFormat(format);
         if (format == QPrinter::NativeFormat) {
@@ -62,6 +64,14 @@ void PrintControl::SetupPrinter() {
         printer.setPageLayout(layout);
     }
     m_settingUp = false;
+}
+
+std::string PrintControl::CharacterPrinter() {
+    // Only a setup the user confirmed names a printer; asking sooner would set one up.
+    if (!m_chosen || Printer().outputFormat() != QPrinter::NativeFormat) {
+        return {};
+    }
+    return Printer().printerName().toStdString();
 }
 
 } // namespace zel

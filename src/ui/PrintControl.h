@@ -34,6 +34,7 @@ public:
     void SetupPrinter() override;
 
     [[nodiscard]] QPrinter& Printer() { return m_printer.Printer(); }
+    std::string CharacterPrinter() override;
     [[nodiscard]] const PrintSpool& Spool() const { return m_spool; }
 
 private:
@@ -47,6 +48,7 @@ private:
     QWidget& m_owner;
     QTimer m_slices;
     bool m_settingUp = false;
+    bool m_chosen = false;
 };
 
 } // namespace zel

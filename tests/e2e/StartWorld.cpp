@@ -36,7 +36,8 @@ bool StartWorld::Start(std::string_view program, std::string_view folder,
                                      std::string(folder),
                                      std::string(parameters),
                                      std::string(FileNamePart(program)),
-                                     {}});
+                                     {},
+                                     std::nullopt});
 }
 
 std::optional<std::string> StartWorld::WaitForLog(std::string_view folder, int seconds) {

@@ -114,6 +114,7 @@ public:
         return next;
     }
     void SetupPrinter() override { ++setups; }
+    std::string CharacterPrinter() override { return "Matrix"; }
 
     SpoolTickResult next;
     std::vector<bool> ticks;

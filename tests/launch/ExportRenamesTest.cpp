@@ -41,7 +41,7 @@ protected:
     LaunchResult Launch(int slot) {
         catalogue.SetDriveLetter(slot, 'D');
         world.WriteFile(catalogue.ExecutablePath(slot), "MZ");
-        return LaunchProgram(*platform, catalogue, slot, false, "D:\\P", sink);
+        return LaunchProgram(*platform, catalogue, slot, false, "D:\\P", "", sink);
     }
 
     static constexpr const char* kRoot = "D:\\ZELBER.203\\EXPORT\\";

@@ -34,8 +34,8 @@ protected:
         world.WriteFile(catalogue.ExecutablePath(slot), "MZ");
     }
 
-    LaunchResult Launch(int slot, bool printMode = false) {
-        return LaunchProgram(*platform, catalogue, slot, printMode, kSpool, sink);
+    LaunchResult Launch(int slot, bool printMode = false, std::string_view printer = "") {
+        return LaunchProgram(*platform, catalogue, slot, printMode, kSpool, printer, sink);
     }
 
     // The 386 section's parameters of the file the last launch of slot wrote.
@@ -211,6 +211,29 @@ TEST_F(LaunchTest, NtfsWarningFromMarch2006) {
             EXPECT_EQ(log, std::vector<std::string>{"start"});
         }
     }
+}
+
+TEST_F(LaunchTest, CharacterModeSendsThePortToTheChosenPrinterAndWarnsWhenThereIsNone) {
+    EXPECT_EQ(Launch(kSlotA97, false, "Matrix"), LaunchResult::Started);
+    EXPECT_EQ(platform->started.back().characterPrinter, "Matrix");
+    EXPECT_EQ(Launch(kSlotA97, false, ""), LaunchResult::Started);
+    EXPECT_EQ(platform->started.back().characterPrinter, "") << "the default printer";
+    EXPECT_TRUE(sink.shown.empty());
+
+    EXPECT_EQ(Launch(kSlotA97, true, "Matrix"), LaunchResult::Started);
+    EXPECT_EQ(platform->started.back().characterPrinter, std::nullopt) << "in desktop mode the port is left be";
+
+    platform->hasPrinter = false;
+    EXPECT_EQ(Launch(kSlotA97, true), LaunchResult::Started);
+    EXPECT_TRUE(sink.shown.empty()) << "desktop mode prints its lists, no port";
+    log.clear();
+    EXPECT_EQ(Launch(kSlotA97), LaunchResult::AfterWarning);
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0].kind, MessageKind::Warning);
+    EXPECT_EQ(sink.shown[0].text,
+              Utf8ToCp1250("Nincs nyomtató, amelyre a program karakteres nyomtatása eljuthatna."));
+    EXPECT_EQ(log, (std::vector<std::string>{"show", "ok", "start"}))
+        << "told before the program starts, and started all the same";
 }
 
 TEST_F(LaunchTest, AFileThatCannotBeWrittenStopsTheLaunch) {

@@ -1,7 +1,7 @@
 #pragma once
 // A real test world that answers what this machine cannot: the platform family, the file
-// system of a drive, the clock, and which lock files a running program holds. Starts are
-// recorded, never carried out.
+// system of a drive, the clock, which lock files a running program holds, and whether a
+// printer is there. Starts and the printer they print to are recorded, never carried out.
 
 #include "support/ForwardingPlatform.h"
 
@@ -27,6 +27,7 @@ public:
         m_log.push_back("start");
         return startSucceeds;
     }
+    bool HasCharacterPrinter(std::string_view) override { return hasPrinter; }
 
     bool ntFamily = false;
     LocalDateTime now{2025, 1, 15, 9, 30, 0};
@@ -35,6 +36,7 @@ public:
     std::set<std::string> heldFiles;
     bool startSucceeds = true;
     std::vector<StartRequest> started;
+    bool hasPrinter = true;
 
 private:
     class HeldFilesProbe final : public SharingProbe {

@@ -21,7 +21,10 @@ PanelWorld::PanelWorld()
           for (const char drive : {'C', 'D', 'E'}) {
               m_world.AddDrive(drive);
           }
-          return m_world.MakePlatform();
+          // This test program is no launcher: the relay runs in the real one.
+          auto platform = m_world.MakePlatform();
+          platform->SetPrintRelay((fs::path(kBinDir) / "zelpult").string());
+          return platform;
       }()),
       m_oldDirectory(fs::current_path()) {
     m_environment.Unset("DISPLAY");

@@ -1,6 +1,7 @@
 #include "platform/posix/DosBoxConfig.h"
 
 #include "platform/posix/DosStart.h"
+#include "platform/posix/PrinterCapture.h"
 
 #include <gtest/gtest.h>
 
@@ -35,6 +36,19 @@ TEST(DosBoxConfig, AutoexecMountsTheDrivesAndHandsOverToTheLoader) {
               "mount W \"/tmp/zelstart-ab12\"\n"
               "W:\\ZELSTART.COM W:\\ZELSTART.DAT\n"
               "exit\n");
+}
+
+TEST(DosBoxConfig, ThePrinterCaptureIsResidentBeforeTheProgramStarts) {
+    DosBoxSetup setup = TwoDrives();
+    EXPECT_EQ(Autoexec(ComposeDosBoxConfig(setup)).find("ZELPRN"), std::string::npos);
+    setup.capturePrinter = true;
+    EXPECT_NE(Autoexec(ComposeDosBoxConfig(setup))
+                  .find("mount Y \"/tmp/zelstart-ab12\"\n"
+                        "Y:\\ZELPRN.COM\n"
+                        "Y:\\ZELSTART.COM Y:\\ZELSTART.DAT\n"),
+              std::string::npos);
+    EXPECT_EQ(PrinterCaptureSerialConfig(40123),
+              "[serial]\nserial4=nullmodem server:127.0.0.1 port:40123 transparent:1 txdelay:0\n");
 }
 
 TEST(DosBoxConfig, DosBoxKeepsItsDriveWhenZIsFree) {

@@ -61,6 +61,9 @@ public:
         return m_inner->MakeSharingProbe();
     }
     bool StartProgram(const StartRequest& r) override { return m_inner->StartProgram(r); }
+    bool HasCharacterPrinter(std::string_view p) override {
+        return m_inner->HasCharacterPrinter(p);
+    }
     std::string ToNativePath(std::string_view p) override { return m_inner->ToNativePath(p); }
     std::optional<std::string> FromNativePath(std::string_view n) override {
         return m_inner->FromNativePath(n);

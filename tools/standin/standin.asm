@@ -1,8 +1,9 @@
 ; The stand-in accounting program's DOS twin, for DOSBox. Copied to A97.EXE, B2017.EXE and
 ; the like, it takes its product and year from its own name, keeps DATA\<stem>.001 (A) or
 ; .004 (B) open with exclusive sharing while it runs, writes STANDIN.LOG (its name, tail and
-; folder) first, and understands PRN:<folder>, /NYOMTAT=n (print n lists, n 0 to 9) and
-; /KILEP (end once printed). Otherwise it waits for a key: 1 prints a list, any other ends.
+; folder) first, and understands PRN:<folder>, /NYOMTAT=n (print n lists, n 0 to 9),
+; /KARAKTER (print two jobs on the printer port) and /KILEP (end once printed). Otherwise it
+; waits for a key: 1 prints a list, any other ends.
 ;
 ; The image is addressed from the start of the file: the header gives CS and SS as -2
 ; paragraphs, so that offsets equal file offsets.
@@ -49,7 +50,10 @@ start:
         dec cl
         jmp .print
 .printed:
-        cmp byte [quit_flag], 0
+        cmp byte [port_flag], 0
+        je .port
+        call print_port
+.port:  cmp byte [quit_flag], 0
         jne quit
 .key:   xor ah, ah
         int 16h
@@ -326,6 +330,11 @@ read_tail:
         jc .nokilep
         mov byte [quit_flag], 1
 .nokilep:
+        mov bx, word_karakter
+        call find_word
+        jc .noport
+        mov byte [port_flag], 1
+.noport:
         mov bx, word_nyomtat
         call find_word
         jc .nocount
@@ -418,6 +427,75 @@ print_list:
         int 21h
 .done:  ret
 
+; Two jobs on the printer port, as a program in character mode prints. The first through the
+; BIOS: a heading on LPT1, every byte value on LPT2, a form feed. Five seconds of silence.
+; The second through DOS: LPT1 and prn opened by name, stdprn, and function 05h's form feed.
+print_port:
+        xor dx, dx
+        mov si, port_head
+        mov cx, port_head_size
+.head:  lodsb
+        xor ah, ah
+        int 17h
+        loop .head
+        inc dx
+        xor bl, bl
+.all:   mov al, bl
+        xor ah, ah
+        int 17h
+        inc bl
+        jnz .all
+        mov al, 0Ch
+        xor ah, ah
+        int 17h
+
+        push es
+        xor ax, ax
+        mov es, ax
+        mov bx, [es:46Ch]
+.pause: sti
+        hlt
+        mov ax, [es:46Ch]
+        sub ax, bx
+        cmp ax, 91                      ; ticks of 55 ms
+        jb .pause
+        pop es
+
+        mov dx, port_lpt1
+        call print_named
+        mov dx, port_prn
+        call print_named
+        mov bx, 4
+        mov dx, port_stdprn
+        mov cx, port_stdprn_size
+        call write
+        mov dl, 0Ch
+        mov ah, 05h
+        int 21h
+        ret
+
+; Opens the device named at DX and writes its name and a line end to it.
+print_named:
+        mov ax, 3D01h
+        int 21h
+        jc .done
+        mov bx, ax
+        mov di, dx
+        xor cx, cx
+.len:   cmp byte [di], 0
+        je .counted
+        inc di
+        inc cx
+        jmp .len
+.counted:
+        call write
+        mov dx, crlf
+        mov cx, 2
+        call write
+        mov ah, 3Eh
+        int 21h
+.done:  ret
+
 bad_name        db 'A program neve nem A97.EXE vagy B2017.EXE alaku.', 13, 10, '$'
 no_log          db 'A STANDIN.LOG nem irhato.', 13, 10, '$'
 running         db 'A program ezen a helyen mar fut.', 13, 10, '$'
@@ -431,6 +509,13 @@ log_name        db 'STANDIN.LOG', 0
 data_folder     db 'DATA', 0
 word_kilep      db '/KILEP', 0
 word_nyomtat    db '/NYOMTAT=', 0
+word_karakter   db '/KARAKTER', 0
+port_lpt1       db 'LPT1', 0
+port_prn        db 'prn', 0
+port_head       db 1Bh, '@', 'Karakteres nyomtat', 0A0h, 's', 13, 10
+port_head_size  equ $ - port_head
+port_stdprn     db 'stdprn', 13, 10
+port_stdprn_size equ $ - port_stdprn
 word_prn        db 'PRN:', 0
 print_template  db 'WS0001.', 0
 crlf            db 13, 10
@@ -459,6 +544,7 @@ year2           dw 0
 year4           db '0000'
 print_count     db 0
 quit_flag       db 0
+port_flag       db 0
 has_prn         db 0
 print_name      dw 0
 lock_name:

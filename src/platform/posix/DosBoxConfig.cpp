@@ -1,6 +1,7 @@
 #include "platform/posix/DosBoxConfig.h"
 
 #include "platform/posix/DosStart.h"
+#include "platform/posix/PrinterCapture.h"
 
 #include <algorithm>
 
@@ -104,6 +105,9 @@ std::string ComposeDosBoxConfig(const DosBoxSetup& setup) {
         text += "\n";
     }
     text += std::string("mount ") + setup.loaderDrive + " " + Quoted(setup.loaderFolder) + "\n";
+    if (setup.capturePrinter) {
+        text += std::string(1, setup.loaderDrive) + ":\\" + kPrinterCaptureName + "\n";
+    }
     text += std::string(1, setup.loaderDrive) + ":\\" + kDosStartLoaderName + " " +
             setup.loaderDrive + ":\\" + kDosStartDataName + "\n";
     text += "exit\n";

@@ -22,6 +22,8 @@ struct DosBoxSetup {
     char virtualDrive = 'Z'; // where DOSBox's own drive goes
     char loaderDrive = 'Y';  // the private folder with the loader and its start data
     std::string loaderFolder;
+    // The printer capture is loaded from the loader's drive before the program starts.
+    bool capturePrinter = false;
 };
 
 // A drive whose folder the autoexec cannot name (a quote or a control character in its

@@ -1,5 +1,6 @@
 #include "platform/posix/PosixPlatform.h"
 
+#include "platform/posix/CupsRawPrinter.h"
 #include "platform/posix/DesktopShortcuts.h"
 #include "platform/posix/DriveFacts.h"
 #include "platform/posix/ErrnoText.h"
@@ -328,7 +329,11 @@ std::unique_ptr<SharingProbe> PosixPlatform::MakeSharingProbe() {
 }
 
 bool PosixPlatform::StartProgram(const StartRequest& request) {
-    return StartProgramOf(m_prefix, request);
+    return StartProgramOf(m_prefix, request, m_printRelay);
+}
+
+bool PosixPlatform::HasCharacterPrinter(std::string_view printer) {
+    return CupsHasPrinter(std::string(printer)) || CupsHasPrinter(std::string{});
 }
 
 std::string PosixPlatform::ToNativePath(std::string_view dosPath) {

@@ -42,6 +42,7 @@ public:
 
     std::unique_ptr<SharingProbe> MakeSharingProbe() override;
     bool StartProgram(const StartRequest& request) override;
+    bool HasCharacterPrinter(std::string_view printer) override;
 
     std::string ToNativePath(std::string_view dosPath) override;
     std::optional<std::string> FromNativePath(std::string_view native) override;
@@ -52,6 +53,8 @@ public:
     bool DeleteShortcut(const ShortcutPlace& place) override;
 
     [[nodiscard]] const WinePrefix& Prefix() const { return m_prefix; }
+    // The executable that runs the print relay: this one, unless a test names another.
+    void SetPrintRelay(std::string executable) { m_printRelay = std::move(executable); }
 
 private:
     // Relative DOS paths are taken against the current directory, as DOS does.
@@ -60,6 +63,7 @@ private:
     WinePrefix m_prefix;
     // Kept from probe to probe: what it has seen spares later ticks the look at /proc.
     std::shared_ptr<OpenFileWatch> m_openFiles = std::make_shared<OpenFileWatch>();
+    std::string m_printRelay = "/proc/self/exe";
 };
 
 } // namespace zel::posix

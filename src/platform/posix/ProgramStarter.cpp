@@ -4,6 +4,7 @@
 #include "platform/posix/DosBoxConfig.h"
 #include "platform/posix/DosStart.h"
 #include "platform/posix/DriveFacts.h"
+#include "platform/posix/PrinterCapture.h"
 #include "text/AsciiUpper.h"
 #include "text/DosPath.h"
 
@@ -180,7 +181,7 @@ bool WriteNew(const fs::path& path, std::string_view bytes) {
 }
 
 bool StartInDosBox(const WinePrefix& prefix, const StartRequest& request, const fs::path& program,
-                   const fs::path& folder) {
+                   const fs::path& folder, const std::optional<CharacterPrinting>& printing) {
     const auto dosbox = FindOnPath("dosbox");
     const auto spare = ChooseSpareLetters(prefix.Letters());
     const char programDrive = AsciiUpper(request.program.front());
@@ -218,6 +219,7 @@ bool StartInDosBox(const WinePrefix& prefix, const StartRequest& request, const 
     setup.virtualDrive = spare->virtualDrive;
     setup.loaderDrive = spare->loaderDrive;
     setup.loaderFolder = privateFolder->string();
+    setup.capturePrinter = printing.has_value();
 
     const fs::path config = *privateFolder / "dosbox.conf";
     const fs::path loader = *privateFolder / kDosStartLoaderName;
@@ -233,8 +235,11 @@ bool StartInDosBox(const WinePrefix& prefix, const StartRequest& request, const 
     plan.leftovers = {config.string(), loader.string(), start.string()};
     plan.leftoverFolder = privateFolder->string();
 
-    const bool written = WriteNew(config, ComposeDosBoxConfig(setup)) &&
-                         WriteNew(loader, DosStartLoader()) && WriteNew(start, *data);
+    const bool written =
+        WriteNew(config, ComposeDosBoxConfig(setup)) && WriteNew(loader, DosStartLoader()) &&
+        WriteNew(start, *data) &&
+        (!printing || RelayPrinting(*printing, DosNameToNative(FileNamePart(request.program)),
+                                    *privateFolder, plan));
     if (!written || !SpawnDetached(plan)) {
         std::error_code ec;
         fs::remove_all(*privateFolder, ec);
@@ -245,7 +250,7 @@ bool StartInDosBox(const WinePrefix& prefix, const StartRequest& request, const 
 
 } // namespace
 
-bool StartProgramOf(const WinePrefix& prefix, StartRequest request) {
+bool StartProgramOf(const WinePrefix& prefix, StartRequest request, const std::string& relay) {
     if (request.program.empty()) {
         return false;
     }
@@ -269,7 +274,10 @@ bool StartProgramOf(const WinePrefix& prefix, StartRequest request) {
     }
     switch (KindOf(*program, request.program)) {
     case ProgramKind::Dos:
-        return StartInDosBox(prefix, request, *program, *folder);
+        return StartInDosBox(prefix, request, *program, *folder,
+                             request.characterPrinter ? std::optional<CharacterPrinting>(
+                                                            {*request.characterPrinter, relay})
+                                                      : std::nullopt);
     case ProgramKind::Native:
         return StartNative(*program, *folder,
                            request.title.empty() ? FileNamePart(request.program) : request.title,

@@ -5,8 +5,12 @@
 #include "platform/StartRequest.h"
 #include "platform/posix/WinePrefix.h"
 
+#include <string>
+
 namespace zel::posix {
 
-[[nodiscard]] bool StartProgramOf(const WinePrefix& prefix, StartRequest request);
+// A DOS program's own printing goes through relay, the executable that runs the print relay.
+[[nodiscard]] bool StartProgramOf(const WinePrefix& prefix, StartRequest request,
+                                  const std::string& relay);
 
 } // namespace zel::posix

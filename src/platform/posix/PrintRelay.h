@@ -1,0 +1,14 @@
+#pragma once
+// The print relay: runs DOSBox with the printer capture's serial port connected to itself,
+// cuts what the program prints into jobs and prints them raw. It belongs to no window: it
+// lives while the program runs, and after it until the last job is printed or given up.
+
+#include "platform/posix/PrintRelayCommand.h"
+#include "platform/posix/RawPrinter.h"
+
+namespace zel::posix {
+
+// 0 when every job was printed; 1 when a job was given up or DOSBox could not be run.
+[[nodiscard]] int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer);
+
+} // namespace zel::posix

@@ -1,0 +1,21 @@
+#include "platform/posix/PrintRelayCommand.h"
+
+namespace zel::posix {
+
+std::vector<std::string> ComposePrintRelayCommand(const std::string& executable,
+                                                  const PrintRelayRequest& request) {
+    std::vector<std::string> command = {executable, kPrintRelayFlag, request.printer, request.title,
+                                        request.serialConfig};
+    command.insert(command.end(), request.dosbox.begin(), request.dosbox.end());
+    return command;
+}
+
+std::optional<PrintRelayRequest> ParsePrintRelayCommand(const std::vector<std::string>& arguments) {
+    if (arguments.size() < 5 || arguments[0] != kPrintRelayFlag || arguments[3].empty()) {
+        return std::nullopt;
+    }
+    return PrintRelayRequest{
+        arguments[1], arguments[2], arguments[3], {arguments.begin() + 4, arguments.end()}};
+}
+
+} // namespace zel::posix

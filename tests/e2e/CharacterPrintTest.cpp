@@ -1,0 +1,74 @@
+// What a DOS program prints on its own printer port, carried out of DOSBox by the launcher's
+// relay and printed raw through CUPS, onto a printer that keeps each job.
+
+#include "SocketPrinter.h"
+#include "StartWorld.h"
+#include "TestPaths.h"
+#include "platform/posix/CupsRawPrinter.h"
+
+#include <cstdlib>
+
+namespace fs = std::filesystem;
+
+namespace zel::test {
+namespace {
+
+// DOSBox is slow to come up on a loaded machine; this bounds a wait, it measures nothing.
+constexpr int kPatience = 90;
+
+std::string EveryByte() {
+    std::string bytes;
+    for (int byte = 0; byte < 256; ++byte) {
+        bytes += static_cast<char>(byte);
+    }
+    return bytes;
+}
+
+class CharacterPrint : public StartWorld {
+protected:
+    void SetUp() override {
+        if (::system("command -v dosbox > /dev/null") != 0) {
+            GTEST_SKIP() << "DOSBox is not installed";
+        }
+        if (!posix::CupsHasPrinter(kRawQueue)) {
+            GTEST_SKIP() << "no raw queue: scripts/cups-start makes it";
+        }
+        ASSERT_TRUE(m_printer.Listening()) << "port 9917 stayed taken";
+        CancelRawQueueJobs();
+    }
+
+    SocketPrinter m_printer;
+};
+
+TEST_F(CharacterPrint, ARawJobReachesThePrinterByteForByte) {
+    posix::CupsRawPrinter cups;
+    const std::string job = "\x1B@" + EveryByte() + "\f";
+    ASSERT_TRUE(cups.Print(kRawQueue, "A97.EXE", job));
+    ASSERT_TRUE(m_printer.WaitForJobs(1, kPatience));
+    EXPECT_EQ(m_printer.Jobs(), std::vector<std::string>{job});
+
+    EXPECT_FALSE(cups.Print("ZelkorNoSuchPrinter", "A97.EXE", job))
+        << "a printer CUPS does not know takes nothing";
+}
+
+TEST_F(CharacterPrint, DosProgramsPrintingArrivesUnchangedInJobsCutAtItsPause) {
+    InstallDos("C:\\ZELKONYV.97\\A97.EXE");
+    m_platform->SetPrintRelay((fs::path(kBinDir) / "zelpult").string());
+    ASSERT_TRUE(m_platform->HasCharacterPrinter(kRawQueue));
+    ASSERT_TRUE(m_platform->StartProgram(
+        {"C:\\ZELKONYV.97\\A97.EXE", "", "/KARAKTER /KILEP", "A97.EXE", "", kRawQueue}));
+
+    ASSERT_TRUE(m_printer.WaitForJobs(2, kPatience));
+    const auto jobs = m_printer.Jobs();
+    EXPECT_EQ(jobs[0], "\x1B@Karakteres nyomtat\xA0s\r\n" + EveryByte() + "\f")
+        << "through the BIOS, ended by its page end and the pause after it";
+    EXPECT_EQ(jobs[1], "LPT1\r\nprn\r\nstdprn\r\n\f") << "through DOS, ended with the program";
+    EXPECT_TRUE(WaitUntil([&] { return m_mark.Marked().empty(); }, kPatience))
+        << "the relay and DOSBox did not end after the program";
+    EXPECT_TRUE(WaitUntil([&] { return fs::is_empty(m_temp.Path()); }, kPatience))
+        << "the private folder is left";
+    EXPECT_EQ(m_printer.Jobs().size(), 2u);
+}
+
+} // namespace
+} // namespace zel::test
