@@ -221,7 +221,8 @@ TEST_F(LaunchTest, CharacterModeSendsThePortToTheChosenPrinterAndWarnsWhenThereI
     EXPECT_TRUE(sink.shown.empty());
 
     EXPECT_EQ(Launch(kSlotA97, true, "Matrix"), LaunchResult::Started);
-    EXPECT_EQ(platform->started.back().characterPrinter, std::nullopt) << "in desktop mode the port is left be";
+    EXPECT_EQ(platform->started.back().characterPrinter, std::nullopt)
+        << "in desktop mode the port is left be";
 
     platform->hasPrinter = false;
     EXPECT_EQ(Launch(kSlotA97, true), LaunchResult::Started);
@@ -234,6 +235,16 @@ TEST_F(LaunchTest, CharacterModeSendsThePortToTheChosenPrinterAndWarnsWhenThereI
               Utf8ToCp1250("Nincs nyomtató, amelyre a program karakteres nyomtatása eljuthatna."));
     EXPECT_EQ(log, (std::vector<std::string>{"show", "ok", "start"}))
         << "told before the program starts, and started all the same";
+
+    // With the NTFS warning as well, each is answered before the next, the start last.
+    platform->fileSystem = "NTFS";
+    log.clear();
+    sink.shown.clear();
+    EXPECT_EQ(Launch(kSlotA97), LaunchResult::AfterWarning);
+    ASSERT_EQ(sink.shown.size(), 2u);
+    EXPECT_EQ(sink.shown[1].text, Utf8ToCp1250("Nincs nyomtató, amelyre a program karakteres "
+                                               "nyomtatása eljuthatna."));
+    EXPECT_EQ(log, (std::vector<std::string>{"show", "ok", "show", "ok", "start"}));
 }
 
 TEST_F(LaunchTest, AFileThatCannotBeWrittenStopsTheLaunch) {
