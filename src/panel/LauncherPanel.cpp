@@ -7,6 +7,7 @@
 #include "install/InstallerStart.h"
 #include "launch/DriveChoice.h"
 #include "launch/LaunchProcedure.h"
+#include "launch/ProgramInformationLayout.h"
 #include "panel/ErrorResponse.h"
 #include "panel/SettingsPanel.h"
 #include "platform/IoError.h"
@@ -25,6 +26,15 @@ DosPath SpoolDirectoryOf(const std::string& executable, const std::string& start
         return DosPath(executable).Parent() / kSpoolFolderName;
     }
     return DosPath(startDirectory) / kSpoolFolderName;
+}
+
+std::string ParametersTooLongText() {
+    return Utf8ToCp1250("Az indító paraméterek a kiegészítésekkel együtt nem férnek el a "
+                        "programinformációs fájlban!");
+}
+
+std::string ParametersTooLongAdvice() {
+    return Utf8ToCp1250(" Ahol a program ebből a fájlból indul, a szöveg vége elvész.");
 }
 
 std::string SettingsNotSavedText() {
@@ -75,8 +85,7 @@ void LauncherPanel::FormCreate() {
 void LauncherPanel::RunStartupScan(ProgressView& progress) {
     try {
         zel::RunStartupScan(m_platform, ConfigFilePath(m_startDirectory),
-                            {m_catalogue, m_config, m_driveTable}, progress, *this,
-                            m_toMainWindow);
+                            {m_catalogue, m_config, m_driveTable}, progress, *this, m_toMainWindow);
     } catch (const std::exception& error) {
         // The little that was read must not be written over the file at close.
         m_keepConfigFile = true;
@@ -146,8 +155,8 @@ void LauncherPanel::sa96Click(int slot) {
 void LauncherPanel::INSTALLClick() {
     Guard([&] {
         const InstallerStartResult result =
-            StartInstaller(m_platform, m_toMainWindow, {m_view.FloppyChosen(), m_view.InstallPath()},
-                           m_startDirectory);
+            StartInstaller(m_platform, m_toMainWindow,
+                           {m_view.FloppyChosen(), m_view.InstallPath()}, m_startDirectory);
         if (result.pathText) {
             m_view.SetInstallPath(*result.pathText);
         }
@@ -204,6 +213,16 @@ void LauncherPanel::Button2Click() {
 
 void LauncherPanel::BENDClick() {
     m_view.CloseWindow();
+}
+
+void LauncherPanel::ParametersStored(int slot) {
+    const std::string parameters =
+        LaunchParameters(m_catalogue, slot, m_platform.Version().ntFamily,
+                         m_view.WindowsPrintMode(), m_spoolDirectory);
+    if (parameters.size() >= kPifParameters.size) {
+        m_toMainWindow.ShowMessage(ParametersTooLongText(), MessageKind::Warning,
+                                   ParametersTooLongAdvice());
+    }
 }
 
 bool LauncherPanel::FormKeyDown(KeySender sender, Key key) {

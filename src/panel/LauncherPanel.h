@@ -70,6 +70,10 @@ public:
     // True when the key was the panel's: Escape closes the window, Enter in the install
     // choice or the path field installs as Button4 would.
     bool FormKeyDown(KeySender sender, Key key);
+    // The settings dialog stored slot's parameters: where they no longer fit the program
+    // information file with what a launch adds, the user is told; a start that runs the
+    // file would lose their end.
+    void ParametersStored(int slot);
     // The window is closing: the configuration file is written, then the program ends.
     void FormClose();
 

@@ -31,6 +31,9 @@ void SettingsPanel::Button3Click() {
         m_view.SetParameterText(stored);
     });
     m_view.HideDialog();
+    if (m_stored) {
+        RunGuarded(m_onError, [&] { m_stored(m_slot); });
+    }
 }
 
 bool SettingsPanel::KeyDown(bool inEditOrCheckBox, Key key) {

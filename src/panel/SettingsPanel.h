@@ -7,6 +7,7 @@
 #include "panel/PanelMessages.h"
 #include "panel/SettingsView.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,11 @@ namespace zel {
 
 class SettingsPanel final {
 public:
-    SettingsPanel(ProgramCatalogue& catalogue, SettingsView& view, ErrorHandler onError)
-        : m_catalogue(catalogue), m_view(view), m_onError(std::move(onError)) {}
+    // stored runs after OK has stored a slot's parameters and the dialog has closed.
+    SettingsPanel(ProgramCatalogue& catalogue, SettingsView& view, ErrorHandler onError,
+                  std::function<void(int slot)> stored = {})
+        : m_catalogue(catalogue), m_view(view), m_onError(std::move(onError)),
+          m_stored(std::move(stored)) {}
 
     // The settings button of slot was pressed; driveEntries are the texts of the row's drive
     // list, each beginning with its drive letter.
@@ -32,6 +36,7 @@ private:
     ProgramCatalogue& m_catalogue;
     SettingsView& m_view;
     ErrorHandler m_onError;
+    std::function<void(int slot)> m_stored;
     int m_slot = 0;
     std::string m_shownPath;
     std::vector<std::string> m_driveEntries;

@@ -3,7 +3,7 @@
 namespace zel {
 
 std::string ReadWholeFile(Platform& platform, std::string_view dosPath) {
-    constexpr std::size_t kBlock = 64 * 1024;
+    constexpr std::size_t kBlock = std::size_t{64} * 1024;
     auto file = platform.OpenForRead(dosPath);
     std::string bytes;
     for (;;) {

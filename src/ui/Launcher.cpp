@@ -93,7 +93,8 @@ void Launcher::StartInstall() {
 void Launcher::CreateSettingsDialog() {
     m_settingsDialog = std::make_unique<SettingsDialog>(
         m_catalogue, m_mainWindow.get(), ScreenSize(),
-        [this](const std::exception& error) { AppException(error); });
+        [this](const std::exception& error) { AppException(error); },
+        [this](int slot) { m_mainWindow->Panel().ParametersStored(slot); });
     m_mainWindow->Panel().SetSettingsPanel(&m_settingsDialog->Panel());
 }
 

@@ -59,10 +59,11 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
 } // namespace
 
 SettingsDialog::SettingsDialog(ProgramCatalogue& catalogue, QWidget* owner, QSize screenSize,
-                               ErrorHandler onError)
+                               ErrorHandler onError, std::function<void(int slot)> stored)
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      m_settings(catalogue, *this, std::move(onError)), m_owner(owner), m_screenSize(screenSize) {
+      m_settings(catalogue, *this, std::move(onError), std::move(stored)), m_owner(owner),
+      m_screenSize(screenSize) {
     setObjectName(QStringLiteral("TForm3"));
     // Blocks the panel without greying it, as the old panel did.
     setWindowModality(Qt::ApplicationModal);

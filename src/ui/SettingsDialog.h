@@ -27,7 +27,7 @@ public:
     // owner is the window the dialog belongs to; screenSize is what the main window
     // recorded at its creation.
     SettingsDialog(ProgramCatalogue& catalogue, QWidget* owner, QSize screenSize,
-                   ErrorHandler onError);
+                   ErrorHandler onError, std::function<void(int slot)> stored = {});
     ~SettingsDialog() override;
 
     [[nodiscard]] SettingsPanel& Panel() { return m_settings; }

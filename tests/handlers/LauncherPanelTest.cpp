@@ -38,7 +38,8 @@ protected:
     ProgramCatalogue catalogue;
     test::RecordingFace face;
     test::ScriptedPrintPage printPage;
-    SettingsPanel settings{catalogue, face, {}};
+    SettingsPanel settings{
+        catalogue, face, {}, [this](int slot) { panel->ParametersStored(slot); }};
     std::unique_ptr<LauncherPanel> panel;
 };
 
@@ -110,6 +111,31 @@ TEST_F(LauncherPanelTest, SettingsRoundTripStoresCapitalsForTheShownDrive) {
     face.parameterText = "/MAS";
     EXPECT_TRUE(settings.KeyDown(false, Key::Escape));
     EXPECT_EQ(catalogue.StartParams(kA97, 'C'), "/NYOMTAT");
+}
+
+TEST_F(LauncherPanelTest, ParametersThatNoLongerFitTheFileAreToldAfterOk) {
+    platform->ntFamily = true;
+    face.windowsPrintMode = true;
+    panel->sa96Click(kA97);
+    face.parameterText = "/N";
+    settings.Button3Click();
+    EXPECT_TRUE(face.messages.empty());
+
+    // With " SERVER", " PRN:" and C:\ZELKOR\Printing, 36 characters already pass the file's
+    // 63.
+    panel->sa96Click(kA97);
+    face.parameterText = std::string(36, 'P');
+    settings.Button3Click();
+    EXPECT_FALSE(face.settingsShown);
+    ASSERT_EQ(face.messages.size(), 1u);
+    EXPECT_EQ(face.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(face.messages[0].owner, MessageOwner::MainWindow);
+    EXPECT_EQ(catalogue.StartParams(kA97, 'C'), std::string(36, 'P')) << "stored all the same";
+
+    // Cancelling stores nothing and says nothing.
+    panel->sa96Click(kA97);
+    settings.Button1Click();
+    EXPECT_EQ(face.messages.size(), 1u);
 }
 
 TEST_F(LauncherPanelTest, AFailedSpoolTickStopsPrintingAndSaysWhyOnce) {
