@@ -4,16 +4,19 @@
 #include "ui/MainWindow.h"
 #include "ui/MessageDialog.h"
 #include "ui/SelfInstallWindow.h"
+#include "ui/SettingsDialog.h"
 #include "ui/WindowGeometry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -214,6 +217,68 @@ TEST_F(LauncherTest, RunEndsWhenTheMainWindowOfTheModeCloses) {
     QTimer::singleShot(0, [&] { launcher.Form4()->Button1()->click(); });
     EXPECT_EQ(launcher.Run(), 0);
     EXPECT_FALSE(launcher.Form4()->isVisible());
+}
+
+// Closing a dialog gives the focus back to the control that opened it, so Escape there
+// closes the panel at once, as it did before the dialog was shown.
+class DialogFocusTest : public LauncherTest {
+protected:
+    DialogFocusTest() {
+        env.WriteConfig();
+        EXPECT_EQ(launcher.Start(), StartMode::Normal);
+        launcher.Catalogue().SetDriveLetter(kA17, 'C');
+        launcher.Form1()->SetRowEnabled(kA17, true);
+        QApplication::setActiveWindow(launcher.Form1());
+    }
+
+    // Escape where the focus is now must end the program. The window system activates the
+    // window again; offscreen, the test does.
+    void ExpectEscapeClosesThePanelFrom(QWidget* control) {
+        ASSERT_EQ(launcher.Form1()->focusWidget(), control);
+        QApplication::setActiveWindow(launcher.Form1());
+        ASSERT_EQ(QApplication::focusWidget(), control);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        QSignalSpy ended(&launcher, &Launcher::Ended);
+        QTest::keyClick(control, Qt::Key_Escape);
+        EXPECT_EQ(ended.count(), 1);
+        EXPECT_FALSE(launcher.Form1()->isVisible());
+    }
+
+    static constexpr int kA17 = 43;
+    Launcher launcher{env.platform};
+};
+
+TEST_F(DialogFocusTest, AfterTheSettingsDialog) {
+    QPushButton* settings = launcher.Form1()->Row(kA17).settings;
+    settings->setFocus();
+    QTest::mouseClick(settings, Qt::LeftButton);
+    ASSERT_TRUE(launcher.Form3()->isVisible());
+    QTest::keyClick(launcher.Form3()->focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(launcher.Form3()->isVisible());
+    ExpectEscapeClosesThePanelFrom(settings);
+}
+
+TEST_F(DialogFocusTest, AfterAMessage) {
+    QPushButton* year = launcher.Form1()->Row(kA17).year;
+    year->setFocus();
+    launcher.Form4()->ShowMessageDialog(MessageOwner::MainWindow, "x", MessageKind::Error, {}, {});
+    ASSERT_TRUE(launcher.Form4()->isVisible());
+    QTest::keyClick(launcher.Form4()->Button1(), Qt::Key_Escape);
+    EXPECT_FALSE(launcher.Form4()->isVisible());
+    ExpectEscapeClosesThePanelFrom(year);
+}
+
+TEST_F(DialogFocusTest, AfterThePrinterSetup) {
+    QPushButton* setup = launcher.Form1()->Button2();
+    launcher.Form1()->PageControl1()->setCurrentIndex(3);
+    setup->setFocus();
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialog->reject();
+        }
+    });
+    setup->click();
+    ExpectEscapeClosesThePanelFrom(setup);
 }
 
 } // namespace
