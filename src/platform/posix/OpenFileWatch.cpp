@@ -14,7 +14,7 @@ namespace {
 
 // A spool folder and the odd program folder; more are dropped, least recently asked first.
 constexpr std::size_t kMaxFolders = 8;
-constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr std::size_t kBufferSize = std::size_t{64} * 1024;
 
 // Closes of files unlinked meanwhile are left out, so that they cannot be taken for closes
 // of a new file of the same name.
