@@ -66,7 +66,6 @@ public:
     [[nodiscard]] QLineEdit* NPATH() const { return m_npath; }
     [[nodiscard]] QPushButton* NBROWSE() const { return m_nbrowse; }
     [[nodiscard]] QPushButton* NBROWSEPIC() const { return m_nbrowsePic; }
-    [[nodiscard]] QPushButton* Button4() const { return m_button4; }
     [[nodiscard]] QPushButton* Button5() const { return m_button5; }
     [[nodiscard]] QRadioButton* edNyomDos() const { return m_edNyomDos; }
     [[nodiscard]] QRadioButton* edNyomWindows() const { return m_edNyomWindows; }
@@ -74,10 +73,8 @@ public:
     [[nodiscard]] QAbstractButton* btNyomtat() const { return m_btNyomtat; }
     [[nodiscard]] QAbstractButton* btMegszakit() const { return m_btMegszakit; }
     [[nodiscard]] StringGrid* StringGrid1() const { return m_stringGrid1; }
-    [[nodiscard]] StringGrid* StringGrid2() const { return m_stringGrid2; }
     // The print spool's tick: 1000 ms, running from creation.
     [[nodiscard]] QTimer* Timer1() const { return m_timer1; }
-    [[nodiscard]] PrintControl& Printing() { return *m_printControl; }
 
     // MainView.
     void FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) override;
