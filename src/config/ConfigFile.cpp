@@ -132,12 +132,11 @@ std::string ComposeConfigFile(const ProgramCatalogue& catalogue, const LauncherC
     AppendLine(out, DriveLetterLine(catalogue, 2));
     AppendLine(out, CutText("[" + config.installSourcePath + "]", kPathCapacity));
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const ProgramSlot& s = catalogue.Slot(slot);
         for (char letter = 'A'; letter <= 'Z'; ++letter) {
             const std::string_view params = catalogue.StartParams(slot, letter);
             if (!params.empty()) {
-                AppendLine(out, "[" + catalogue.DirectoryOn(slot, letter) + "\\" + s.exeName.str() +
-                                    " " + std::string(params) + "]");
+                AppendLine(out, "[" + catalogue.ExecutablePathOn(slot, letter) + " " +
+                                    std::string(params) + "]");
             }
         }
     }

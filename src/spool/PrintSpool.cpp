@@ -3,6 +3,7 @@
 #include "platform/IoError.h"
 #include "text/AsciiUpper.h"
 #include "text/CodePage1250.h"
+#include "text/DosPath.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -45,10 +46,7 @@ PrintSpool::PrintSpool(Platform& platform, JobPrinter& printer, std::string spoo
       m_formatTime(formatTime ? std::move(formatTime) : FileTimeFormatter(DefaultFileTime)) {}
 
 std::string PrintSpool::PathOf(std::string_view fileName) const {
-    std::string path = m_directory;
-    path += '\\';
-    path += fileName;
-    return path;
+    return (DosPath(m_directory) / fileName).Text();
 }
 
 struct PrintSpool::ActiveJob {
