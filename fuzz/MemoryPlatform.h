@@ -56,6 +56,7 @@ public:
     bool RenameFile(std::string_view, std::string_view) override { return true; }
     bool DeleteFile(std::string_view) override { return true; }
     std::optional<LocalDateTime> LastWriteTime(std::string_view) override { return std::nullopt; }
+    std::optional<FileStamp> Stamp(std::string_view) override { return std::nullopt; }
     bool SetLastWriteTime(std::string_view, const LocalDateTime&) override { return false; }
     std::unique_ptr<InputFile> OpenForRead(std::string_view) override {
         return std::make_unique<MemoryFile>(file);
