@@ -3,6 +3,7 @@
 #include "catalogue/ProgramCatalogue.h"
 #include "platform/Platform.h"
 #include "ui/DriveComboBox.h"
+#include "ui/EditableCombo.h"
 #include "ui/Fonts.h"
 #include "ui/Glyphs.h"
 #include "ui/PrintControl.h"
@@ -226,7 +227,7 @@ void MainWindow::MakeRow(QWidget* panel, Product product, int year, int index) {
     row.drive = new QComboBox(panel);
     row.drive->setObjectName(rowName + QStringLiteral("PATH"));
     row.drive->setGeometry(120 + shift, top, 97, 21);
-    row.drive->setEditable(true);
+    MakeEditable(*row.drive);
     row.drive->setInsertPolicy(QComboBox::NoInsert);
     row.drive->setAccessibleName(Q("Meghajtó"));
     row.drive->setAccessibleDescription(about);
