@@ -1,11 +1,20 @@
 #include "config/CountingPause.h"
 
+#include <chrono>
+#include <thread>
+
 namespace zel {
+namespace {
+
+// What a current processor counts through an empty loop in a microsecond.
+constexpr long kIterationsPerMicrosecond = 3000;
+
+} // namespace
 
 void CountingPause(long iterations) {
-    volatile long counter = 0;
-    while (counter < iterations) {
-        counter = counter + 1;
+    if (iterations > 0) {
+        std::this_thread::sleep_for(
+            std::chrono::microseconds(iterations / kIterationsPerMicrosecond));
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The start-up's pauses are counting loops of fixed length, not timed waits: the progress
-// window is meant to be seen moving, and the pause grows and shrinks with the machine as it
-// always did. The loop must survive the optimiser, so it counts through a volatile.
+// The start-up's pauses, measured in the empty iterations of the old panel's counting loop,
+// are spent asleep for as long as such a loop takes on a current machine: the progress
+// window moves at the pace it always had here, and the start costs no processor time for it.
 
 namespace zel {
 

@@ -35,6 +35,18 @@ struct LocalDateTime {
     friend auto operator<=>(const LocalDateTime&, const LocalDateTime&) = default;
 };
 
+// Tells one version of a file from another without reading it: a file written again, or
+// another put in its place, differs in at least one of these.
+struct FileStamp {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
+
+    friend bool operator==(const FileStamp&, const FileStamp&) = default;
+};
+
 struct DirEntry {
     std::string name; // code page 1250, as the folder search gives it
     bool isDirectory = false;

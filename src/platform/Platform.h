@@ -52,6 +52,8 @@ public:
     [[nodiscard]] virtual bool RenameFile(std::string_view from, std::string_view to) = 0;
     [[nodiscard]] virtual bool DeleteFile(std::string_view dosPath) = 0;
     [[nodiscard]] virtual std::optional<LocalDateTime> LastWriteTime(std::string_view dosPath) = 0;
+    // The stamp of the entry at dosPath itself, a link not followed; nothing when there is none.
+    [[nodiscard]] virtual std::optional<FileStamp> Stamp(std::string_view dosPath) = 0;
     [[nodiscard]] virtual bool SetLastWriteTime(std::string_view dosPath,
                                                 const LocalDateTime& time) = 0;
     virtual std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) = 0;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <numeric>
 #include <utility>
 
 namespace zel {
@@ -116,6 +117,8 @@ void PrintSpool::PrepareGrids() {
 int PrintSpool::Scan() {
     // One look at who holds what open answers for every file of this tick.
     const std::unique_ptr<SharingProbe> probe = m_platform.MakeSharingProbe();
+    const std::uint64_t scan = ++m_scans;
+    const LocalDateTime now = m_platform.Now();
     std::vector<JobRow> rows;
     for (const DirEntry& entry : m_platform.FindFiles(m_directory, "ws*.*")) {
         const SpoolFileKind kind = ClassifySpoolFile(entry.name);
@@ -130,29 +133,56 @@ int PrintSpool::Scan() {
         if (!probe->CanOpenDenyWrite(path)) {
             continue;
         }
-        PrintJob job;
-        job.fileName = entry.name;
-        try {
-            // Only a list that really lies here: a link could print a private file elsewhere.
-            job.header = ParsePrintHeader(
-                FirstLine(m_platform.OpenRegularFileForRead(path)->Read(kPrintLineCapacity)));
-        } catch (const IoError&) {
+        // Stamped before it is read: a list written meanwhile differs from the stamp kept.
+        const std::optional<FileStamp> stamp = m_platform.Stamp(path);
+        const auto listed = m_listed.find(entry.name);
+        if (stamp && listed != m_listed.end() && listed->second.stamp == *stamp) {
+            listed->second.seen = scan;
+            rows.push_back(listed->second.row);
             continue;
         }
-        job.lastWrite = m_platform.LastWriteTime(path);
-        rows.push_back(RowOf(job));
+        const std::optional<PrintJob> job = ReadJob(entry.name, path);
+        if (!job) {
+            continue;
+        }
+        JobRow row = RowOf(*job);
+        // Written again within the file system's clock step, a list keeps its stamp: one of
+        // this very second is read again next tick.
+        if (stamp && job->lastWrite && *job->lastWrite < now) {
+            m_listed.insert_or_assign(entry.name, ListedFile{*stamp, row, scan});
+        }
+        rows.push_back(std::move(row));
     }
+    std::erase_if(m_listed, [scan](const auto& listed) { return listed.second.seen != scan; });
     // Names compare from their second character; equal ones keep the order the search gave.
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const JobRow& a, const JobRow& b) { return SortKey(a) < SortKey(b); });
+    // The order is found first, so that each row of seven texts moves once.
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&rows](std::size_t a, std::size_t b) {
+        return SortKey(rows[a]) < SortKey(rows[b]);
+    });
     const int count = static_cast<int>(rows.size());
     if (count > 0) {
         m_running.SetRowCount(count + 1);
     }
     for (int row = 1; row <= count; ++row) {
-        m_running.SetRow(row, std::move(rows[static_cast<std::size_t>(row - 1)]));
+        m_running.SetRow(row, std::move(rows[order[static_cast<std::size_t>(row - 1)]]));
     }
     return count;
+}
+
+std::optional<PrintJob> PrintSpool::ReadJob(const std::string& fileName, const std::string& path) {
+    PrintJob job;
+    job.fileName = fileName;
+    try {
+        // Only a list that really lies here: a link could print a private file elsewhere.
+        job.header = ParsePrintHeader(
+            FirstLine(m_platform.OpenRegularFileForRead(path)->Read(kPrintLineCapacity)));
+    } catch (const IoError&) {
+        return std::nullopt;
+    }
+    job.lastWrite = m_platform.LastWriteTime(path);
+    return job;
 }
 
 void PrintSpool::Restore(const std::string& printingName, SharingProbe& probe) {

@@ -10,6 +10,7 @@
 #include "spool/JobPrinter.h"
 #include "spool/PrintJob.h"
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <memory>
@@ -57,8 +58,17 @@ public:
 private:
     struct ActiveJob;
 
+    // A list's row as last read, kept while the list is unchanged.
+    struct ListedFile {
+        FileStamp stamp;
+        JobRow row;
+        std::uint64_t seen = 0;
+    };
+
     void PrepareGrids();
     int Scan();
+    [[nodiscard]] std::optional<PrintJob> ReadJob(const std::string& fileName,
+                                                  const std::string& path);
     void Restore(const std::string& printingName, SharingProbe& probe);
     [[nodiscard]] JobRow RowOf(const PrintJob& job) const;
     SpoolTickResult StartFirstJob();
@@ -82,6 +92,9 @@ private:
     std::optional<SpoolTickResult> m_failure;
     // Jobs put back whose rename failed: printing name to waiting name.
     std::map<std::string, std::string> m_unrestored;
+    // By file name: an unchanged folder is not read again, tick after tick.
+    std::map<std::string, ListedFile, std::less<>> m_listed;
+    std::uint64_t m_scans = 0;
 };
 
 } // namespace zel

@@ -3,6 +3,7 @@
 #include "catalogue/ProgramCatalogue.h"
 #include "platform/Platform.h"
 #include "ui/DriveComboBox.h"
+#include "ui/EditableCombo.h"
 #include "ui/Fonts.h"
 #include "ui/Glyphs.h"
 #include "ui/PrintControl.h"
@@ -165,6 +166,8 @@ void MainWindow::BuildUi() {
     setAutoFillBackground(true);
     setFixedSize(kOuterSize);
 
+    // One picture for the sixty buttons: drawing it costs more than the button.
+    m_settingsGlyph = SettingsGlyph();
     m_pageControl = Named(new QTabWidget(this), "PageControl1");
     m_pageControl->setGeometry(0, -1, 584, 474);
     for (std::size_t i = 0; i < kRowPages.size(); ++i) {
@@ -226,7 +229,7 @@ void MainWindow::MakeRow(QWidget* panel, Product product, int year, int index) {
     row.drive = new QComboBox(panel);
     row.drive->setObjectName(rowName + QStringLiteral("PATH"));
     row.drive->setGeometry(120 + shift, top, 97, 21);
-    row.drive->setEditable(true);
+    MakeEditable(*row.drive);
     row.drive->setInsertPolicy(QComboBox::NoInsert);
     row.drive->setAccessibleName(Q("Meghajtó"));
     row.drive->setAccessibleDescription(about);
@@ -234,7 +237,7 @@ void MainWindow::MakeRow(QWidget* panel, Product product, int year, int index) {
     row.settings = new QPushButton(panel);
     row.settings->setObjectName(QStringLiteral("s") + rowName.toLower());
     row.settings->setGeometry(232 + shift, top - 2, 33, 26);
-    row.settings->setIcon(SettingsGlyph());
+    row.settings->setIcon(m_settingsGlyph);
     row.settings->setIconSize(QSize(18, 18));
     row.settings->setToolTip(Q("Beállítások"));
     row.settings->setAccessibleName(Q("Beállítások"));

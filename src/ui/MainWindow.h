@@ -7,6 +7,7 @@
 #include "panel/LauncherPanel.h"
 #include "panel/MainView.h"
 
+#include <QIcon>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -128,6 +129,7 @@ private:
     LauncherPanel m_panel;
     std::unique_ptr<PrintControl> m_printControl;
 
+    QIcon m_settingsGlyph;
     std::array<RowControls, kSlotCount> m_rows{};
     QTabWidget* m_pageControl = nullptr;
     std::array<DriveComboBox*, 3> m_driveLists{};

@@ -9,6 +9,7 @@ namespace zel {
 namespace {
 
 constexpr int kGaugeMaximum = 46;
+constexpr int kLabelLeft = 26;
 constexpr int kLabelHeight = 13;
 
 QFont PixelFont(const char* family, int pixelSize) {
@@ -31,11 +32,13 @@ QProgressBar* MakeGauge(QWidget& window) {
     return gauge;
 }
 
+// As wide as the window leaves it: a label sized to each text measures it once more than it
+// draws it, and the scan sets 49 texts.
 QLabel* MakeLabel(QWidget& window) {
     auto* label = new QLabel(&window);
     label->setObjectName(QStringLiteral("Label1"));
     label->setFont(PixelFont("MS Sans Serif", 11));
-    label->setGeometry(26, 8, 0, kLabelHeight);
+    label->setGeometry(kLabelLeft, 8, window.width() - kLabelLeft, kLabelHeight);
     return label;
 }
 
@@ -77,7 +80,6 @@ void ProgressWindow::SetGauge(int progress) {
 
 void ProgressWindow::SetLabel(std::string_view text) {
     m_label->setText(FromCp1250(text));
-    m_label->resize(m_label->sizeHint().width(), kLabelHeight);
     m_label->repaint();
 }
 

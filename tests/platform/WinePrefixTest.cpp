@@ -147,6 +147,34 @@ TEST(PosixFiles, FolderSearchIsCaseInsensitiveAndSeesFolders) {
     EXPECT_TRUE(world.MakePlatform()->FindFiles("C:\\NOPE", "*.*").empty());
 }
 
+TEST(PosixFiles, AStampTellsVersionsOfAFileApartWhateverTheSpelling) {
+    test::WineWorld world;
+    const fs::path c = world.AddDrive('C');
+    fs::create_directories(c / "Printing");
+    test::WriteNativeFile(c / "Printing" / "ws0001.A17", "first");
+    test::WriteNativeFile(c / "elsewhere.txt", "other");
+    fs::create_symlink(c / "elsewhere.txt", c / "Printing" / "ws0002.A17");
+    auto platform = world.MakePlatform();
+
+    const auto stamp = platform->Stamp("C:\\Printing\\ws0001.A17");
+    ASSERT_TRUE(stamp);
+    EXPECT_EQ(stamp->size, 5u);
+    EXPECT_EQ(platform->Stamp("c:\\PRINTING\\WS0001.a17"), stamp);
+    EXPECT_FALSE(platform->Stamp("C:\\Printing\\ws0003.A17"));
+    EXPECT_FALSE(platform->Stamp("C:\\Printing\\..\\Printing\\ws0003.A17"));
+
+    // A link is stamped as itself, not as the file it leads to.
+    const auto link = platform->Stamp("C:\\Printing\\ws0002.A17");
+    ASSERT_TRUE(link);
+    EXPECT_NE(link->inode, platform->Stamp("C:\\elsewhere.txt")->inode);
+
+    fs::rename(c / "elsewhere.txt", c / "Printing" / "ws0001.A17");
+    const auto replaced = platform->Stamp("C:\\Printing\\ws0001.A17");
+    ASSERT_TRUE(replaced);
+    EXPECT_NE(replaced, stamp);
+    EXPECT_EQ(replaced->size, 5u);
+}
+
 TEST(PosixFiles, LastWriteTimeIsLocalTime) {
     test::WineWorld world;
     world.AddDrive('C');

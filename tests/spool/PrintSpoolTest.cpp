@@ -79,8 +79,13 @@ public:
             refuseRenames || (!refuseRenamesOf.empty() && from.ends_with(refuseRenamesOf));
         return !refused && ForwardingPlatform::RenameFile(from, to);
     }
+    std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view path) override {
+        ++reads;
+        return ForwardingPlatform::OpenRegularFileForRead(path);
+    }
     bool refuseRenames = false;
     std::string refuseRenamesOf; // a file name whose renames fail
+    int reads = 0;
     std::function<void()> beforeRename;
 };
 
@@ -399,6 +404,45 @@ TEST_F(PrintSpoolTest, AJobThatCannotBeTakenKeepsItsPlaceInTheQueue) {
     EXPECT_TRUE(m_spool.Tick(true).printed);
     EXPECT_EQ(m_printer.jobs, (std::vector<std::string>{List("egy"), List("három")}));
     EXPECT_TRUE(FolderNames().empty());
+}
+
+TEST_F(PrintSpoolTest, AListIsReadAgainWhenItChangedAndOnlyThen) {
+    // Nothing leaves the queue, so every list is listed at every tick.
+    m_platform->refuseRenames = true;
+    const auto writeOld = [this](const std::string& name, const std::string& listName) {
+        Write(name, List(listName));
+        ASSERT_TRUE(m_platform->SetLastWriteTime(kSpool + "\\" + name, {2017, 3, 9, 14, 5, 0}));
+    };
+    writeOld("ws0001.A17", "eredeti");
+    writeOld("ws0002.A17", "masodik");
+    writeOld("ws0003.A17", "harmadik");
+    m_spool.Tick(true);
+    EXPECT_EQ(m_platform->reads, 3);
+    m_spool.Tick(true);
+    EXPECT_EQ(m_platform->reads, 3);
+    EXPECT_EQ(m_spool.Running().Row(1)[kListNameColumn], "eredeti");
+    EXPECT_EQ(m_spool.Running().Row(1)[kTimeColumn], "2017");
+
+    // Written again in place, and another file of the same length put in a list's place.
+    Write("ws0001.A17", List("ujraira"));
+    WriteNativeFile(m_root / "cserelt", List("cserelt"));
+    fs::rename(m_root / "cserelt", Folder() / "ws0002.A17");
+    // A link put in a list's place shows neither the list nor what the link leads to.
+    WriteNativeFile(m_root / "private.txt", List("titok"));
+    fs::remove(Folder() / "ws0003.A17");
+    fs::create_symlink(m_root / "private.txt", Folder() / "ws0003.A17");
+    m_spool.Tick(true);
+    EXPECT_EQ(RunningNames(), (std::vector<std::string>{"ws0001.A17", "ws0002.A17"}));
+    EXPECT_EQ(m_spool.Running().Row(1)[kListNameColumn], "ujraira");
+    EXPECT_EQ(m_spool.Running().Row(2)[kListNameColumn], "cserelt");
+
+    // Written again at once, within the same tick of the file system's clock: no stamp tells
+    // the two apart, so a list of this second is read at every tick.
+    Write("ws0001.A17", List("azonnal"));
+    m_spool.Tick(true);
+    Write("ws0001.A17", List("megint!"));
+    m_spool.Tick(true);
+    EXPECT_EQ(m_spool.Running().Row(1)[kListNameColumn], "megint!");
 }
 
 TEST_F(PrintSpoolTest, AThousandWaitingListsAreListedInOrder) {

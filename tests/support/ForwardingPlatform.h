@@ -42,6 +42,7 @@ public:
     std::optional<LocalDateTime> LastWriteTime(std::string_view p) override {
         return m_inner->LastWriteTime(p);
     }
+    std::optional<FileStamp> Stamp(std::string_view p) override { return m_inner->Stamp(p); }
     bool SetLastWriteTime(std::string_view p, const LocalDateTime& t) override {
         return m_inner->SetLastWriteTime(p, t);
     }

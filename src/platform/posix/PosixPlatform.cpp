@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <chrono>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -218,14 +219,29 @@ std::vector<DirEntry> PosixPlatform::FindFiles(std::string_view folder, std::str
     if (!native) {
         return found;
     }
-    std::error_code ec;
-    for (fs::directory_iterator it(*native, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = NativeNameToDos(it->path().filename().string());
-        if (MatchesDosWildcard(name, pattern)) {
-            std::error_code typeError;
-            found.push_back({name, it->is_directory(typeError)});
-        }
+    DIR* entries = ::opendir(native->c_str());
+    if (entries == nullptr) {
+        return found;
     }
+    while (const dirent* entry = ::readdir(entries)) {
+        const std::string_view nativeName = entry->d_name;
+        if (nativeName == "." || nativeName == "..") {
+            continue;
+        }
+        std::string name = NativeNameToDos(nativeName);
+        if (!MatchesDosWildcard(name, pattern)) {
+            continue;
+        }
+        // A link counts as what it leads to.
+        bool isDirectory = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat st {};
+            isDirectory =
+                ::fstatat(::dirfd(entries), entry->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+        }
+        found.push_back({std::move(name), isDirectory});
+    }
+    ::closedir(entries);
     return found;
 }
 
@@ -248,6 +264,24 @@ std::optional<LocalDateTime> PosixPlatform::LastWriteTime(std::string_view dosPa
         return std::nullopt;
     }
     return FromTimeT(st.st_mtim.tv_sec);
+}
+
+std::optional<FileStamp> PosixPlatform::Stamp(std::string_view dosPath) {
+    struct stat st {};
+    // The path as spelt first: the usual one names its entry exactly, and one call answers.
+    const auto spelt = m_prefix.Spelt(dosPath);
+    if (!spelt || ::lstat(spelt->c_str(), &st) != 0) {
+        const auto native = Native(dosPath);
+        if (!native || (spelt && native->native() == *spelt) ||
+            ::lstat(native->c_str(), &st) != 0) {
+            return std::nullopt;
+        }
+    }
+    constexpr std::int64_t kNsPerSecond = 1'000'000'000;
+    return FileStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+                     static_cast<std::uint64_t>(st.st_size),
+                     st.st_mtim.tv_sec * kNsPerSecond + st.st_mtim.tv_nsec,
+                     st.st_ctim.tv_sec * kNsPerSecond + st.st_ctim.tv_nsec};
 }
 
 bool PosixPlatform::SetLastWriteTime(std::string_view dosPath, const LocalDateTime& time) {

@@ -34,6 +34,7 @@ public:
     bool RenameFile(std::string_view from, std::string_view to) override;
     bool DeleteFile(std::string_view dosPath) override;
     std::optional<LocalDateTime> LastWriteTime(std::string_view dosPath) override;
+    std::optional<FileStamp> Stamp(std::string_view dosPath) override;
     bool SetLastWriteTime(std::string_view dosPath, const LocalDateTime& time) override;
     std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) override;
     std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view dosPath) override;

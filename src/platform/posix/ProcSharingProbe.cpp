@@ -184,17 +184,25 @@ public:
 private:
     struct ProbedFile {
         FileId id;
-        std::filesystem::path native;
+        std::string native;
         // A file of several names can be opened through one the watch does not see.
         bool oneName = false;
     };
 
     // A file without any write bit is read-only to DOS even where root could write it.
     std::optional<ProbedFile> OpenableForReadingAndWriting(std::string_view dosPath) const {
-        auto native = m_prefix.ToNative(dosPath);
         struct stat st {};
-        if (!native || ::stat(native->c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
-            (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
+        // The path as spelt first: the usual one names its file exactly, and one call answers.
+        auto native = m_prefix.Spelt(dosPath);
+        if (!native || ::stat(native->c_str(), &st) != 0) {
+            const auto found = m_prefix.ToNative(dosPath);
+            if (!found || (native && found->native() == *native) ||
+                ::stat(found->c_str(), &st) != 0) {
+                return std::nullopt;
+            }
+            native = found->native();
+        }
+        if (!S_ISREG(st.st_mode) || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
             ::access(native->c_str(), R_OK | W_OK) != 0) {
             return std::nullopt;
         }
@@ -205,8 +213,9 @@ private:
     // and a file it finds free is one the watch can count from then on.
     bool Held(const ProbedFile& file, bool (OpenFiles::*heldAs)(const FileId&) const) {
         const bool watched = m_watch && file.oneName;
-        const std::filesystem::path folder = file.native.parent_path();
-        const std::string name = file.native.filename().string();
+        const std::size_t slash = file.native.rfind('/');
+        const std::filesystem::path& folder = FolderOf(file.native.substr(0, slash));
+        const std::string name = file.native.substr(slash + 1);
         if (watched) {
             if (!m_caughtUp) {
                 m_watch->CatchUp();
@@ -221,6 +230,14 @@ private:
             m_watch->Settle(folder, name, m_look);
         }
         return (open.*heldAs)(file.id);
+    }
+
+    // The files of a tick share their folder: its path is made once, not for each of them.
+    const std::filesystem::path& FolderOf(const std::string& folder) {
+        if (m_folder.native() != folder) {
+            m_folder = folder.empty() ? std::filesystem::path("/") : std::filesystem::path(folder);
+        }
+        return m_folder;
     }
 
     const OpenFiles& Processes() {
@@ -242,6 +259,7 @@ private:
     bool m_caughtUp = false;
     std::uint64_t m_look = 0;
     std::optional<OpenFiles> m_held;
+    std::filesystem::path m_folder;
 };
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <dirent.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -21,30 +22,48 @@ fs::path DefaultPrefix() {
     return fs::path(home != nullptr ? home : "/") / ".wine";
 }
 
+// Most names are plain ASCII, the same in both encodings: a folder of a thousand lists is
+// converted at every spool tick.
+bool IsAscii(std::string_view text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && AsciiUpper(a) == AsciiUpper(b);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
 // The entry of folder named like name: the exact name first, else one equal in ASCII case;
-// nothing when there is neither.
+// nothing when there is neither. A spool folder holds a thousand names, read here for every
+// name that is not there, so they are compared as the folder gives them.
 std::optional<fs::path> FindEntry(const fs::path& folder, const std::string& name) {
-    std::error_code ec;
-    if (fs::symlink_status(folder / name, ec).type() != fs::file_type::not_found && !ec) {
-        return folder / name;
+    fs::path exact = folder / name;
+    struct stat st {};
+    if (::lstat(exact.c_str(), &st) == 0) {
+        return exact;
     }
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string entry = it->path().filename().string();
-        if (EqualsIgnoringAsciiCase(entry, name)) {
-            return it->path();
+    DIR* entries = ::opendir(folder.c_str());
+    if (entries == nullptr) {
+        return std::nullopt;
+    }
+    std::optional<fs::path> found;
+    while (const dirent* entry = ::readdir(entries)) {
+        const std::string_view entryName = entry->d_name;
+        if (entryName != "." && entryName != ".." && EqualsIgnoringAsciiCase(entryName, name)) {
+            found = folder / entryName;
+            break;
         }
     }
-    return std::nullopt;
+    ::closedir(entries);
+    return found;
 }
 
-// The path as spelt, when it leads to an entry: then every name in it is the exact match
-// that the case-insensitive look-up takes first, and one call answers for all of them.
-std::optional<fs::path> AsSpelt(const fs::path& root, std::string_view rest) {
-    fs::path native = root;
+// The path as spelt: when an entry of that spelling exists, every name in it is the exact
+// match that the case-insensitive look-up takes first. A text, not a path: a path is taken
+// apart into its names whenever it is made or added to.
+std::optional<std::string> SpeltUnder(const fs::path& root, std::string_view rest) {
+    std::string native = root.native();
     while (!rest.empty()) {
         const auto slash = rest.find('\\');
         const std::string_view part = rest.substr(0, slash);
@@ -53,12 +72,11 @@ std::optional<fs::path> AsSpelt(const fs::path& root, std::string_view rest) {
             return std::nullopt;
         }
         if (!part.empty()) {
-            native /= DosNameToNative(part);
+            if (native.empty() || native.back() != '/') {
+                native += '/';
+            }
+            native += DosNameToNative(part);
         }
-    }
-    struct stat st {};
-    if (::lstat(native.c_str(), &st) != 0) {
-        return std::nullopt;
     }
     return native;
 }
@@ -121,6 +139,19 @@ std::optional<fs::path> WinePrefix::DriveRoot(char letter) const {
     return found->root;
 }
 
+std::optional<std::string> WinePrefix::Spelt(std::string_view dosPath) const {
+    if (dosPath.size() < 2 || dosPath[1] != ':') {
+        return std::nullopt;
+    }
+    const char upper = AsciiUpper(dosPath[0]);
+    for (const auto& drive : m_drives) {
+        if (drive.letter == upper) {
+            return SpeltUnder(drive.root, dosPath.substr(2));
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<fs::path> WinePrefix::ToNative(std::string_view dosPath) const {
     if (dosPath.size() < 2 || dosPath[1] != ':') {
         return std::nullopt;
@@ -130,8 +161,10 @@ std::optional<fs::path> WinePrefix::ToNative(std::string_view dosPath) const {
         return std::nullopt;
     }
     std::string_view rest = dosPath.substr(2);
-    if (auto spelt = AsSpelt(*root, rest)) {
-        return spelt;
+    struct stat st {};
+    // One call answers for every name of the path when it is spelt as it lies on the disk.
+    if (auto spelt = SpeltUnder(*root, rest); spelt && ::lstat(spelt->c_str(), &st) == 0) {
+        return fs::path(std::move(*spelt));
     }
     fs::path native = *root;
     bool exists = true;
@@ -196,11 +229,11 @@ std::optional<std::string> WinePrefix::ToDos(const fs::path& native) const {
 }
 
 std::string NativeNameToDos(std::string_view utf8) {
-    return Utf8ToCp1250(utf8);
+    return IsAscii(utf8) ? std::string(utf8) : Utf8ToCp1250(utf8);
 }
 
 std::string DosNameToNative(std::string_view cp1250) {
-    return Cp1250ToUtf8(cp1250);
+    return IsAscii(cp1250) ? std::string(cp1250) : Cp1250ToUtf8(cp1250);
 }
 
 } // namespace zel::posix

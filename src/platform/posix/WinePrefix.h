@@ -29,6 +29,10 @@ public:
     // comparison; a name that does not exist keeps the spelling given. Nothing for a drive
     // that is not mapped, or a path that is not absolute.
     [[nodiscard]] std::optional<std::filesystem::path> ToNative(std::string_view dosPath) const;
+    // The native path as the DOS path spells it, not looked up: what ToNative gives whenever
+    // an entry of exactly that spelling exists. Nothing where ToNative gives nothing, nor for
+    // a path holding "." or "..".
+    [[nodiscard]] std::optional<std::string> Spelt(std::string_view dosPath) const;
     // The drive's type as the prefix's registry names it ("hd", "cdrom", ...), if it does.
     [[nodiscard]] std::optional<std::string> RegistryDriveType(char letter) const;
 

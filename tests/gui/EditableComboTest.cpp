@@ -1,0 +1,91 @@
+#include "ui/EditableCombo.h"
+
+#include <QAbstractItemDelegate>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace zel {
+namespace {
+
+// What a user meets in a box: its edit field, its list once opened, keys and colours.
+struct Traits {
+    bool editable = false;
+    bool frame = false;
+    Qt::ContextMenuPolicy menu = Qt::DefaultContextMenu;
+    Qt::FocusPolicy focus = Qt::NoFocus;
+    QCompleter::CompletionMode completion = QCompleter::PopupCompletion;
+    Qt::CaseSensitivity completionCase = Qt::CaseSensitive;
+    QString delegate;
+    Qt::ScrollBarPolicy scrollBar = Qt::ScrollBarAlwaysOn;
+    bool listShown = false;
+    QSize sizeHint;
+    int afterDown = -1;
+    QString afterTyping;
+    QColor faceBase;
+
+    friend bool operator==(const Traits&, const Traits&) = default;
+};
+
+Traits TraitsOf(QComboBox& box) {
+    Traits traits;
+    box.setGeometry(0, 0, 97, 21);
+    box.addItems({QStringLiteral("C:"), QStringLiteral("D:"), QStringLiteral("E:")});
+    box.show();
+    traits.editable = box.isEditable();
+    traits.frame = box.lineEdit()->hasFrame();
+    traits.menu = box.lineEdit()->contextMenuPolicy();
+    traits.focus = box.focusPolicy();
+    traits.sizeHint = box.sizeHint();
+
+    QTest::keyClick(&box, Qt::Key_Down);
+    traits.afterDown = box.currentIndex();
+    if (const QCompleter* completer = box.completer()) {
+        traits.completion = completer->completionMode();
+        traits.completionCase = completer->caseSensitivity();
+    }
+    box.lineEdit()->clear();
+    QTest::keyClicks(&box, QStringLiteral("e"));
+    traits.afterTyping = box.currentText();
+
+    QPalette palette = box.palette();
+    palette.setBrush(QPalette::Base, palette.button());
+    box.setPalette(palette);
+    traits.faceBase = box.lineEdit()->palette().color(QPalette::Base);
+
+    box.showPopup();
+    traits.listShown = box.view()->isVisible();
+    traits.delegate = QString::fromLatin1(box.itemDelegate()->metaObject()->className());
+    traits.scrollBar = box.view()->verticalScrollBarPolicy();
+    box.hidePopup();
+    return traits;
+}
+
+TEST(EditableCombo, LooksAndAnswersAsABoxMadeEditableByQt) {
+    QComboBox usual;
+    usual.setGeometry(0, 0, 97, 21);
+    usual.setEditable(true);
+    QComboBox light;
+    light.setGeometry(0, 0, 97, 21);
+    MakeEditable(light);
+
+    const Traits expected = TraitsOf(usual);
+    const Traits got = TraitsOf(light);
+    EXPECT_TRUE(got.editable);
+    EXPECT_EQ(got.completion, QCompleter::InlineCompletion);
+    EXPECT_EQ(got.completionCase, Qt::CaseInsensitive);
+    EXPECT_TRUE(got.listShown);
+    EXPECT_EQ(got.afterDown, 1);
+    EXPECT_EQ(got.afterTyping, QStringLiteral("e"));
+    EXPECT_EQ(got.delegate, expected.delegate);
+    EXPECT_EQ(got.scrollBar, expected.scrollBar);
+    EXPECT_EQ(got.faceBase, expected.faceBase);
+    EXPECT_EQ(got.sizeHint, expected.sizeHint);
+    EXPECT_TRUE(got == expected);
+}
+
+} // namespace
+} // namespace zel
