@@ -66,15 +66,20 @@ public:
     std::unique_ptr<OutputFile> CreateForWrite(std::string_view) override {
         return std::make_unique<MemoryOutput>(file);
     }
+    std::unique_ptr<OutputFile> CreateReplacement(std::string_view) override {
+        return std::make_unique<MemoryOutput>(file);
+    }
     std::unique_ptr<SharingProbe> MakeSharingProbe() override { return nullptr; }
-    bool StartProgram(std::string_view) override { return false; }
+    bool StartProgram(const StartRequest&) override { return false; }
+    bool HasCharacterPrinter(std::string_view) override { return false; }
     std::string ToNativePath(std::string_view) override { return {}; }
     std::optional<std::string> FromNativePath(std::string_view) override { return std::nullopt; }
     std::string ShortcutFolder(ShortcutFolderKind) override { return {}; }
-    bool CreateShortcut(std::string_view, std::string_view, std::string_view) override {
-        return false;
+    ShortcutResult CreateShortcut(const ShortcutPlace&, std::string_view,
+                                  std::string_view) override {
+        return ShortcutResult::NoFolder;
     }
-    bool DeleteShortcut(std::string_view) override { return false; }
+    bool DeleteShortcut(const ShortcutPlace&) override { return false; }
 };
 
 } // namespace zel::fuzz
