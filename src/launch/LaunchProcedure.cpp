@@ -111,13 +111,15 @@ LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int 
         return LaunchResult::AlreadyRunning;
     }
 
-    StartRequest request{catalogue.ExecutablePath(slot), std::string(program.directory.view()),
+    StartRequest request{catalogue.ExecutablePath(slot),
+                         std::string(program.directory.view()),
                          LaunchParameters(catalogue, slot, platform.Version().ntFamily,
                                           windowsPrintMode, spoolDirectory),
                          std::string(program.exeName.view()),
                          catalogue.ProgramInformationPath(slot),
                          windowsPrintMode ? std::nullopt
-                                          : std::optional<std::string>(std::string(printer))};
+                                          : std::optional<std::string>(std::string(printer)),
+                         catalogue.DataLockPath(slot)};
     std::vector<Warning> warnings;
     if (OnNtfs(platform, driveLetter) && platform.Now() >= kNtfsWarningSince) {
         warnings.push_back({NtfsWarning(), NtfsAdvice()});
