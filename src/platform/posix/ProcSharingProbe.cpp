@@ -176,7 +176,14 @@ public:
     // A running lock may be held on another PC, where neither the watch nor /proc can see.
     bool CanOpenExclusive(std::string_view dosPath) override {
         const auto file = OpenableForReadingAndWriting(dosPath);
-        return file && !ProgramLockHeld(file->native) && !Held(*file, &OpenFiles::HeldOpen);
+        if (!file) {
+            return false;
+        }
+        const bool locked = ProgramLockHeld(file->native);
+        if (m_watch) {
+            m_watch->OwnOpen(file->native.parent_path(), file->native.filename().string());
+        }
+        return !locked && !Held(*file, &OpenFiles::HeldOpen);
     }
 
     bool CanOpenDenyWrite(std::string_view dosPath) override {
