@@ -95,7 +95,7 @@ void StartToFirstAct(benchmark::State& state, const char* standIn) {
         state.ResumeTiming();
         if (!world.Platform().StartProgram({"C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97",
                                             "SERVER /KILEP", "A97.EXE", "C:\\ZELKONYV.97\\A97.PIF",
-                                            std::nullopt})) {
+                                            std::nullopt, std::nullopt})) {
             state.SkipWithError("the program did not start");
             break;
         }

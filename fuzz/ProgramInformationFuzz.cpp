@@ -1,55 +1,61 @@
-// The program information file: any bytes read back without harm, and what the writer
-// composes from any texts reads back as those texts cut to their fields.
+// The program information file: whatever the texts, the writer keeps the file's size, puts
+// each text cut to its field followed by a zero, and changes no byte outside the fields.
 
 #include "launch/ProgramInformationFile.h"
-#include "platform/posix/PifReader.h"
 
+#include <array>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
 
+constexpr std::array kFields = {zel::kPifTitle, zel::kPifProgram, zel::kPifWorkingDirectory,
+                                zel::kPifParameters};
+
 // Four texts, separated by the byte 0x01 in the input; a zero ends a field in the file.
-std::vector<std::string> Fields(std::string_view bytes) {
-    std::vector<std::string> fields(4);
+std::array<std::string, 4> Texts(std::string_view bytes) {
+    std::array<std::string, 4> texts;
     std::size_t field = 0;
     for (const char c : bytes) {
         if (c == '\x01') {
-            field = (field + 1) % fields.size();
+            field = (field + 1) % texts.size();
         } else if (c != '\0') {
-            fields[field] += c;
+            texts[field] += c;
         }
     }
-    return fields;
+    return texts;
 }
 
-// A text field as the file keeps it: cut to its size, and its blank padding not told from
-// blanks of the text (the parameters end at a zero and keep theirs).
-std::string Kept(const std::string& text, std::size_t size) {
-    std::string kept = text.substr(0, size);
-    kept.erase(kept.find_last_not_of(' ') + 1);
-    return kept;
+bool InAField(std::size_t offset) {
+    for (const auto& field : kFields) {
+        if (offset >= field.offset && offset < field.offset + field.size) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    (void)zel::posix::ReadPif(bytes);
-
-    const std::vector<std::string> fields = Fields(bytes);
-    const zel::ProgramInformation info{fields[0], fields[1], fields[2], fields[3]};
-    const std::string file = zel::ComposeProgramInformation(info);
+    const auto texts = Texts({reinterpret_cast<const char*>(data), size});
+    const std::string file =
+        zel::ComposeProgramInformation({texts[0], texts[1], texts[2], texts[3]});
+    static const std::string kEmpty = zel::ComposeProgramInformation({});
     if (file.size() != zel::kProgramInformationSize) {
         std::abort();
     }
-    const auto read = zel::posix::ReadPif(file);
-    if (Kept(info.program, 62).empty()) {
-        return 0;
+    for (std::size_t i = 0; i < kFields.size(); ++i) {
+        const std::string_view field(file.data() + kFields[i].offset, kFields[i].size);
+        if (field.substr(0, field.find('\0')) !=
+            std::string_view(texts[i]).substr(0, field.size() - 1)) {
+            std::abort();
+        }
     }
-    if (!read || read->title != Kept(info.title, 29) || read->program != Kept(info.program, 62) ||
-        read->workingDirectory != Kept(info.workingDirectory, 63) ||
-        read->parameters != info.parameters.substr(0, 63)) {
-        std::abort();
+    for (std::size_t offset = 0; offset < file.size(); ++offset) {
+        if (!InAField(offset) && file[offset] != kEmpty[offset]) {
+            std::abort();
+        }
     }
     return 0;
 }

@@ -86,6 +86,7 @@ InstallerStartResult StartInstaller(Platform& platform, MessageSink& messages,
                          {},
                          "INSTALL",
                          informationPath.Text(),
+                         std::nullopt,
                          std::nullopt});
         return {InstallerOutcome::Started, std::move(path)};
     }
@@ -102,7 +103,8 @@ InstallerStartResult StartInstaller(Platform& platform, MessageSink& messages,
         return Refuse(messages, InstallerOutcome::LauncherRefused, std::move(path),
                       Utf8ToCp1250("Az ZELKOR Indítópult csak egy példányban futhat!"));
     }
-    Start(platform, {path, workingDirectory, {}, "RUN", informationPath.Text(), std::nullopt});
+    Start(platform,
+          {path, workingDirectory, {}, "RUN", informationPath.Text(), std::nullopt, std::nullopt});
     return {InstallerOutcome::Started, std::move(path)};
 }
 

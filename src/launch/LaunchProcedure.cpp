@@ -118,7 +118,8 @@ LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int 
                          std::string(program.exeName.view()),
                          catalogue.ProgramInformationPath(slot),
                          windowsPrintMode ? std::nullopt
-                                          : std::optional<std::string>(std::string(printer))};
+                                          : std::optional<std::string>(std::string(printer)),
+                         catalogue.DataLockPath(slot)};
     std::vector<Warning> warnings;
     if (OnNtfs(platform, driveLetter) && platform.Now() >= kNtfsWarningSince) {
         warnings.push_back({NtfsWarning(), NtfsAdvice()});

@@ -18,6 +18,10 @@ struct StartRequest {
     // Where what a DOS program sends to its own printer port goes: a desktop printer's name
     // (empty: the default one). None in Windows print mode, where it writes print lists.
     std::optional<std::string> characterPrinter;
+    // DOS path of the file whose lock tells every PC sharing the folder that the program
+    // runs; the platform holds that lock for as long as the program runs. None for a program
+    // that has no such file.
+    std::optional<std::string> dataLockFile;
 };
 
 } // namespace zel

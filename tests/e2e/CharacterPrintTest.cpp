@@ -5,6 +5,7 @@
 #include "StartWorld.h"
 #include "TestPaths.h"
 #include "platform/posix/CupsRawPrinter.h"
+#include "platform/posix/ProgramLock.h"
 
 #include <cstdlib>
 
@@ -55,8 +56,12 @@ TEST_F(CharacterPrint, DosProgramsPrintingArrivesUnchangedInJobsCutAtItsPause) {
     InstallDos("C:\\ZELKONYV.97\\A97.EXE");
     m_platform->SetPrintRelay((fs::path(kBinDir) / "zelpult").string());
     ASSERT_TRUE(m_platform->HasCharacterPrinter(kRawQueue));
-    ASSERT_TRUE(m_platform->StartProgram(
-        {"C:\\ZELKONYV.97\\A97.EXE", "", "/KARAKTER /KILEP", "A97.EXE", "", kRawQueue}));
+    const fs::path lock = m_world.WriteFile("C:\\ZELKONYV.97\\DATA\\ZELKOR97.001");
+    ASSERT_TRUE(
+        m_platform->StartProgram({"C:\\ZELKONYV.97\\A97.EXE", "", "/KARAKTER /KILEP", "A97.EXE", "",
+                                  kRawQueue, "C:\\ZELKONYV.97\\DATA\\ZELKOR97.001"}));
+    EXPECT_TRUE(WaitUntil([&] { return posix::ProgramLockHeld(lock); }, kPatience))
+        << "DOSBox, the relay's child, holds the running lock";
 
     ASSERT_TRUE(m_printer.WaitForJobs(2, kPatience));
     const auto jobs = m_printer.Jobs();
@@ -65,6 +70,7 @@ TEST_F(CharacterPrint, DosProgramsPrintingArrivesUnchangedInJobsCutAtItsPause) {
     EXPECT_EQ(jobs[1], "LPT1\r\nprn\r\nstdprn\r\n\f") << "through DOS, ended with the program";
     EXPECT_TRUE(WaitUntil([&] { return m_mark.Marked().empty(); }, kPatience))
         << "the relay and DOSBox did not end after the program";
+    EXPECT_FALSE(posix::ProgramLockHeld(lock));
     EXPECT_TRUE(WaitUntil([&] { return fs::is_empty(m_temp.Path()); }, kPatience))
         << "the private folder is left";
     EXPECT_EQ(m_printer.Jobs().size(), 2u);

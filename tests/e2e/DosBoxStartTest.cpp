@@ -1,6 +1,7 @@
 // The DOS stand-in started through the platform's real start path, inside DOSBox.
 
 #include "StartWorld.h"
+#include "platform/posix/ProgramLock.h"
 #include "text/CodePage1250.h"
 
 #include <cstdlib>
@@ -36,8 +37,11 @@ protected:
 };
 
 TEST_F(DosBoxStart, DosProgramHoldsItsLockAndPrintsIntoTheSpoolFolder) {
+    const fs::path lock = m_world.WriteFile("C:\\ZELKONYV.97\\DATA\\ZELKOR97.001");
     ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97",
-                      " SERVER PRN:C:\\ZELKOR\\Printing /NYOMTAT=1"));
+                      " SERVER PRN:C:\\ZELKOR\\Printing /NYOMTAT=1",
+                      "C:\\ZELKONYV.97\\DATA\\ZELKOR97.001"));
+    EXPECT_TRUE(posix::ProgramLockHeld(lock)) << "DOSBox holds the running lock";
     EXPECT_TRUE(ChildrenOf(::getpid()).empty()) << "a child is left for the launcher";
 
     ASSERT_TRUE(WaitUntil([&] { return !PrintFiles("C:\\ZELKOR\\Printing").empty(); }, kPatience));
@@ -52,8 +56,6 @@ TEST_F(DosBoxStart, DosProgramHoldsItsLockAndPrintsIntoTheSpoolFolder) {
                          "41\r\n"),
               std::string::npos);
 
-    const fs::path lock = m_c / "ZELKONYV.97" / "DATA" / "ZELKOR97.001";
-    ASSERT_TRUE(fs::exists(lock));
     EXPECT_FALSE(Holders(lock).empty()) << "DOSBox keeps the lock file open for the program";
 
     const auto log = LogEntries(WaitForLog("C:\\ZELKONYV.97", kPatience).value_or(""));
@@ -63,6 +65,7 @@ TEST_F(DosBoxStart, DosProgramHoldsItsLockAndPrintsIntoTheSpoolFolder) {
 
     m_mark.KillAll();
     EXPECT_TRUE(Holders(lock).empty());
+    EXPECT_FALSE(posix::ProgramLockHeld(lock));
 }
 
 TEST_F(DosBoxStart, TailReachesTheProgramLiterallyAndDosBoxEndsWithIt) {

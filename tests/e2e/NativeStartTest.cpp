@@ -1,6 +1,7 @@
 // The native stand-in started through the platform's real start path.
 
 #include "StartWorld.h"
+#include "platform/posix/ProgramLock.h"
 #include "text/CodePage1250.h"
 
 #include <fcntl.h>
@@ -76,6 +77,24 @@ TEST_F(NativeStart, SecondInstanceInTheSamePlaceEndsAtOnce) {
         },
         kPatience));
     EXPECT_TRUE(WaitUntil([&] { return m_mark.Marked() == first; }, kPatience));
+}
+
+// The program's process takes the running lock before it becomes the program; a lock taken
+// meanwhile on another PC, here by this process, keeps it from starting at all.
+TEST_F(NativeStart, TheProgramHoldsItsRunningLockAndDoesNotStartWhileAnotherHoldsIt) {
+    const std::string dosLock = "C:\\ZELKONYV.97\\DATA\\ZELKOR97.001";
+    const fs::path lock = m_world.WriteFile(dosLock);
+    int error = 0;
+    const int elsewhere = posix::TakeProgramLock(lock.c_str(), error);
+    ASSERT_GE(elsewhere, 0);
+    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\A97.EXE", "", "/VAR=60", dosLock));
+    EXPECT_TRUE(m_mark.Marked().empty());
+
+    ::close(elsewhere);
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "", "/VAR=60", dosLock));
+    EXPECT_TRUE(posix::ProgramLockHeld(lock));
+    m_mark.KillAll();
+    EXPECT_TRUE(WaitUntil([&] { return !posix::ProgramLockHeld(lock); }, kPatience));
 }
 
 TEST_F(NativeStart, ParameterTextReachesTheProgramLiterallyAndStartsNothingElse) {

@@ -31,13 +31,14 @@ void StartWorld::InstallDos(std::string_view dosPath) {
 }
 
 bool StartWorld::Start(std::string_view program, std::string_view folder,
-                       std::string_view parameters) {
+                       std::string_view parameters, std::optional<std::string> dataLockFile) {
     return m_platform->StartProgram({std::string(program),
                                      std::string(folder),
                                      std::string(parameters),
                                      std::string(FileNamePart(program)),
                                      {},
-                                     std::nullopt});
+                                     std::nullopt,
+                                     std::move(dataLockFile)});
 }
 
 std::optional<std::string> StartWorld::WaitForLog(std::string_view folder, int seconds) {

@@ -26,7 +26,8 @@ protected:
     void InstallDos(std::string_view dosPath);
     // A typed start of program in folder (its own folder when empty).
     [[nodiscard]] bool Start(std::string_view program, std::string_view folder,
-                             std::string_view parameters);
+                             std::string_view parameters,
+                             std::optional<std::string> dataLockFile = std::nullopt);
 
     // The stand-in's log in a folder (DOS path), once it has been written.
     [[nodiscard]] std::optional<std::string> WaitForLog(std::string_view folder, int seconds);

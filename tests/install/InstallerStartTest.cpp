@@ -43,6 +43,7 @@ protected:
         EXPECT_EQ(platform->started[0].program, expected.program);
         EXPECT_EQ(platform->started[0].workingDirectory, expected.workingDirectory);
         EXPECT_EQ(platform->started[0].title, expected.title);
+        EXPECT_EQ(platform->started[0].dataLockFile, std::nullopt) << "an installer has no data";
         EXPECT_EQ(test::ReadNativeFile(world.Native("D:\\ZELKOR\\RUN.PIF")),
                   ComposeProgramInformation(expected));
         EXPECT_TRUE(messages.shown.empty());

@@ -71,6 +71,7 @@ TEST_F(LaunchTest, WritesTheGoldenFileBesideTheProgramAndStartsIt) {
     EXPECT_EQ(request.parameters, "/N SERVER");
     EXPECT_EQ(request.title, "A97.EXE");
     EXPECT_EQ(request.informationFile, "C:\\ZELKONYV.97\\A97.PIF");
+    EXPECT_EQ(request.dataLockFile, catalogue.DataLockPath(kSlotA97));
     EXPECT_EQ(catalogue.currentSlot, kSlotA97);
     EXPECT_TRUE(sink.shown.empty());
 }

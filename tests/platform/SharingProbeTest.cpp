@@ -1,6 +1,8 @@
 #include "platform/posix/OpenFileWatch.h"
 #include "platform/posix/PosixPlatform.h"
 #include "platform/posix/ProcSharingProbe.h"
+#include "platform/posix/ProgramLock.h"
+#include "support/OwnPidNamespace.h"
 #include "support/WineWorld.h"
 
 #include <csignal>
@@ -147,6 +149,40 @@ TEST_F(SharingProbeTest, OneProbeAnswersFromOneLook) {
         m_world.MakePlatform()->MakeSharingProbe()->CanOpenDenyWrite("C:\\PRINTING\\WS0001.A17"));
 }
 
+// A launcher on another PC sees neither this machine's processes nor the events of its
+// folder watches, only the running lock: the probe runs where the holder is out of sight.
+TEST_F(SharingProbeTest, ARunningLockHeldOutOfSightRefusesTheExclusiveOpenOnly) {
+    if (!test::OwnPidNamespace::Available()) {
+        GTEST_SKIP() << "PID namespaces need root";
+    }
+    const auto answersElsewhere = [this] {
+        test::OwnPidNamespace elsewhere([this] {
+            const auto platform = m_world.MakePlatform();
+            // /proc finds nobody, so the watch counts the file as free from here on.
+            const bool denyWrite = platform->MakeSharingProbe()->CanOpenDenyWrite(kLock);
+            const bool exclusive = platform->MakeSharingProbe()->CanOpenExclusive(kLock);
+            return (exclusive ? 2 : 0) | (denyWrite ? 1 : 0);
+        });
+        return elsewhere.Wait();
+    };
+    test::Gate taken;
+    test::Gate end;
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        int error = 0;
+        const int lock = posix::TakeProgramLock(m_lock.c_str(), error);
+        taken.Open();
+        end.Wait();
+        ::_exit(lock >= 0 ? 0 : 1);
+    }
+    taken.Wait();
+    EXPECT_TRUE(posix::ProgramLockHeld(m_lock));
+    EXPECT_EQ(answersElsewhere(), 1) << "only the deny-write open is free";
+    end.Open();
+    ::waitpid(holder, nullptr, 0);
+    EXPECT_EQ(answersElsewhere(), 3) << "both are free once the program has ended";
+}
+
 // The launcher keeps one platform for its whole run, so that what the spool folder's watch
 // has seen spares later ticks their look at /proc; the answers must stay those of /proc.
 class WatchedFolderTest : public SharingProbeTest {
@@ -186,6 +222,8 @@ protected:
 
 using Holders = posix::OpenFileWatch::Holders;
 
+// The watch here takes in the events on each side of a probe, which opens the file itself
+// (to ask for its running lock): inotify merges an event with an identical unread one.
 TEST_F(WatchedFolderTest, AListIsFreeOnceItsWriterClosesIt) {
     EXPECT_EQ(Tick("C:\\PRINTING\\WS0000.A17"), Answers(true, true));
     posix::OpenFileWatch watch;
@@ -195,6 +233,7 @@ TEST_F(WatchedFolderTest, AListIsFreeOnceItsWriterClosesIt) {
         EXPECT_NE(Holders(watch), Holders::None);
         EXPECT_EQ(Tick(), Answers(false, false));
         const OpenHere reader(m_list, O_RDONLY);
+        EXPECT_NE(Holders(watch), Holders::None);
         EXPECT_EQ(Tick(), Answers(false, false));
     }
     // The writer's create, open and close were all seen: the watch alone knows it is free.
@@ -205,7 +244,9 @@ TEST_F(WatchedFolderTest, AListIsFreeOnceItsWriterClosesIt) {
         EXPECT_EQ(Holders(watch), Holders::Some);
         EXPECT_EQ(Tick(), Answers(false, true));
         const Holder writer(m_list, O_RDWR);
+        EXPECT_EQ(Holders(watch), Holders::Some);
         EXPECT_EQ(Tick(), Answers(false, false));
+        EXPECT_EQ(Holders(watch), Holders::Some);
     }
     EXPECT_EQ(Holders(watch), Holders::None);
     EXPECT_EQ(Tick(), Answers(true, true));

@@ -1,5 +1,7 @@
 #include "platform/posix/DetachedSpawn.h"
 
+#include "platform/posix/ProgramLock.h"
+
 #include <cerrno>
 #include <climits>
 #include <csignal>
@@ -55,7 +57,8 @@ void Report(int pipe, int error) {
     [[maybe_unused]] const ssize_t n = ::write(pipe, &error, sizeof error);
 }
 
-[[noreturn]] void Execute(char* const* argv, char* const* envp, const char* folder, int pipe) {
+[[noreturn]] void Execute(char* const* argv, char* const* envp, const char* folder,
+                          const char* lockFile, int pipe) {
     for (int sig = 1; sig < NSIG; ++sig) {
         if (sig != SIGKILL && sig != SIGSTOP) {
             ::signal(sig, SIG_DFL);
@@ -64,6 +67,11 @@ void Report(int pipe, int error) {
     sigset_t none;
     ::sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
+    int lockError = 0;
+    if (*lockFile != '\0' && TakeProgramLock(lockFile, lockError) < 0 && lockError != 0) {
+        Report(pipe, lockError);
+        ::_exit(127);
+    }
     if (::chdir(folder) != 0) {
         Report(pipe, errno);
         ::_exit(127);
@@ -123,7 +131,8 @@ bool SpawnDetached(const SpawnPlan& plan) {
         if (attended) {
             const pid_t program = ::fork();
             if (program == 0) {
-                Execute(argv.data(), envp.data(), plan.workingFolder.c_str(), report[1]);
+                Execute(argv.data(), envp.data(), plan.workingFolder.c_str(), plan.lockFile.c_str(),
+                        report[1]);
             }
             if (program < 0) {
                 Report(report[1], errno);
@@ -131,7 +140,8 @@ bool SpawnDetached(const SpawnPlan& plan) {
             ::close(report[1]);
             Attend(program, leftovers, plan.leftoverFolder.c_str());
         }
-        Execute(argv.data(), envp.data(), plan.workingFolder.c_str(), report[1]);
+        Execute(argv.data(), envp.data(), plan.workingFolder.c_str(), plan.lockFile.c_str(),
+                report[1]);
     }
     ::close(report[1]);
     int status = 0;

@@ -1,7 +1,7 @@
 #pragma once
 // Starting a process that belongs to nobody: its own session, no child left for the
-// launcher to reap, standard handles on /dev/null, no inherited files. Only async-signal-
-// safe calls run after the fork, as the launcher has threads.
+// launcher to reap, standard handles on /dev/null, no inherited files but its running lock.
+// Only async-signal-safe calls run after the fork, as the launcher has threads.
 
 #include <string>
 #include <vector>
@@ -15,6 +15,9 @@ struct SpawnPlan {
     // Files and then the folder removed once the program has ended; a process waits for it.
     std::vector<std::string> leftovers;
     std::string leftoverFolder;
+    // A data lock file the program holds its running lock on (see ProgramLock.h); empty for
+    // none. When another holds that lock the program is not started.
+    std::string lockFile;
 };
 
 // True once the program's image is running; false when it could not be executed.

@@ -48,6 +48,13 @@ void OpenFileWatch::CatchUp() {
         return;
     }
     ReadEvents();
+    for (auto& [wd, folder] : m_folders) {
+        for (const auto& name : folder.ownOpens) {
+            folder.files.erase(name);
+            folder.touched.insert(name);
+        }
+        folder.ownOpens.clear();
+    }
     // A folder moved away, or another one put in its place, is no longer the one asked about.
     std::vector<int> gone;
     for (const auto& [wd, folder] : m_folders) {
@@ -194,7 +201,7 @@ OpenFileWatch::Holders OpenFileWatch::HoldersOf(const fs::path& folder, const st
         return Holders::Unknown;
     }
     const auto file = watched->files.find(name);
-    if (file == watched->files.end() || !file->second.counted) {
+    if (file == watched->files.end() || !file->second.counted || watched->ownOpens.contains(name)) {
         return Holders::Unknown;
     }
     return file->second.opens > 0 ? Holders::Some : Holders::None;
@@ -207,6 +214,12 @@ void OpenFileWatch::Settle(const fs::path& folder, const std::string& name, std:
         return;
     }
     watched->files[name] = FileState{0, true};
+}
+
+void OpenFileWatch::OwnOpen(const fs::path& folder, const std::string& name) {
+    if (Folder* watched = Find(folder)) {
+        watched->ownOpens.insert(name);
+    }
 }
 
 } // namespace zel::posix

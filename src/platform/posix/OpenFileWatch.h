@@ -40,6 +40,10 @@ public:
     // are counted, provided the folder was watched before the look and the one CatchUp made
     // since saw no event of the file: then nothing opened or closed it while /proc was read.
     void Settle(const std::filesystem::path& folder, const std::string& name, std::uint64_t look);
+    // This process has just opened and closed the file. inotify merges an open with an
+    // identical one still unread, so no count that takes in this open can be trusted: the
+    // next CatchUp drops what it knows of the file.
+    void OwnOpen(const std::filesystem::path& folder, const std::string& name);
 
 private:
     struct FileState {
@@ -58,6 +62,8 @@ private:
         // Names that had an event in the last CatchUp; all of them after an overflow.
         std::set<std::string, std::less<>> touched;
         bool allTouched = false;
+        // Names this process opened since the last CatchUp.
+        std::set<std::string, std::less<>> ownOpens;
     };
 
     [[nodiscard]] bool Open();

@@ -3,6 +3,7 @@
 #include "platform/posix/LoopbackPeer.h"
 #include "platform/posix/PrintJobSplitter.h"
 #include "platform/posix/PrinterCapture.h"
+#include "platform/posix/ProgramLock.h"
 #include "platform/posix/RawJobQueue.h"
 
 #include <algorithm>
@@ -75,7 +76,8 @@ bool WriteNewFile(const std::string& path, const std::string& text) {
 }
 
 // The relay has no threads, so the child may do what it likes before it executes DOSBox.
-pid_t StartDosBox(std::vector<std::string> command, const std::string& serialConfig) {
+pid_t StartDosBox(std::vector<std::string> command, const std::string& serialConfig,
+                  const std::string& lockFile) {
     command.emplace_back("-conf");
     command.push_back(serialConfig);
     std::vector<char*> argv;
@@ -85,6 +87,11 @@ pid_t StartDosBox(std::vector<std::string> command, const std::string& serialCon
     argv.push_back(nullptr);
     const pid_t child = ::fork();
     if (child == 0) {
+        int lockError = 0;
+        if (!lockFile.empty() && TakeProgramLock(lockFile.c_str(), lockError) < 0 &&
+            lockError != 0) {
+            ::_exit(127);
+        }
         ::execv(argv[0], argv.data());
         ::_exit(127);
     }
@@ -152,7 +159,7 @@ int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer) {
         !WriteNewFile(request.serialConfig, PrinterCaptureSerialConfig(port))) {
         return 1;
     }
-    const pid_t dosbox = StartDosBox(request.dosbox, request.serialConfig);
+    const pid_t dosbox = StartDosBox(request.dosbox, request.serialConfig, request.lockFile);
     if (dosbox < 0) {
         return 1;
     }

@@ -4,18 +4,21 @@ namespace zel::posix {
 
 std::vector<std::string> ComposePrintRelayCommand(const std::string& executable,
                                                   const PrintRelayRequest& request) {
-    std::vector<std::string> command = {executable, kPrintRelayFlag, request.printer, request.title,
-                                        request.serialConfig};
+    std::vector<std::string> command = {executable,    kPrintRelayFlag,      request.printer,
+                                        request.title, request.serialConfig, request.lockFile};
     command.insert(command.end(), request.dosbox.begin(), request.dosbox.end());
     return command;
 }
 
 std::optional<PrintRelayRequest> ParsePrintRelayCommand(const std::vector<std::string>& arguments) {
-    if (arguments.size() < 5 || arguments[0] != kPrintRelayFlag || arguments[3].empty()) {
+    if (arguments.size() < 6 || arguments[0] != kPrintRelayFlag || arguments[3].empty()) {
         return std::nullopt;
     }
-    return PrintRelayRequest{
-        arguments[1], arguments[2], arguments[3], {arguments.begin() + 4, arguments.end()}};
+    return PrintRelayRequest{arguments[1],
+                             arguments[2],
+                             arguments[3],
+                             arguments[4],
+                             {arguments.begin() + 5, arguments.end()}};
 }
 
 } // namespace zel::posix

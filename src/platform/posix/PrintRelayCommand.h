@@ -16,6 +16,8 @@ struct PrintRelayRequest {
     std::string title;   // the jobs' name in the printer's queue
     // A file the relay creates to give DOSBox its serial port.
     std::string serialConfig;
+    // The data lock file DOSBox holds the running lock on; empty for none.
+    std::string lockFile;
     std::vector<std::string> dosbox; // DOSBox's own command, the executable first
 };
 

@@ -48,8 +48,12 @@ bool RelayPrinting(const CharacterPrinting& printing, std::string_view title,
     if (!WriteNewFile(capture, PrinterCaptureProgram())) {
         return false;
     }
-    plan.argv = ComposePrintRelayCommand(
-        printing.relay, {printing.printer, std::string(title), serial.string(), plan.argv});
+    // DOSBox is the relay's child: the relay takes the lock there, so that it ends with
+    // DOSBox and not with the last printed page.
+    plan.argv =
+        ComposePrintRelayCommand(printing.relay, {printing.printer, std::string(title),
+                                                  serial.string(), plan.lockFile, plan.argv});
+    plan.lockFile.clear();
     plan.leftovers.push_back(capture.string());
     plan.leftovers.push_back(serial.string());
     return true;

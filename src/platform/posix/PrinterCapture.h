@@ -26,8 +26,9 @@ struct CharacterPrinting {
 // a second configuration file, as the relay knows its port only once it listens.
 [[nodiscard]] std::string PrinterCaptureSerialConfig(unsigned short port);
 
-// Puts the print relay in DOSBox's place in plan, and the resident program into the private
-// folder DOSBox mounts. False when the program cannot be written there.
+// Puts the print relay in DOSBox's place in plan, the plan's lock file handed to it, and the
+// resident program into the private folder DOSBox mounts. False when the program cannot be
+// written there.
 [[nodiscard]] bool RelayPrinting(const CharacterPrinting& printing, std::string_view title,
                                  const std::filesystem::path& privateFolder, SpawnPlan& plan);
 

@@ -1,5 +1,7 @@
 #include "platform/posix/ProcSharingProbe.h"
 
+#include "platform/posix/ProgramLock.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -171,9 +173,18 @@ public:
     ProcSharingProbe(WinePrefix prefix, std::shared_ptr<OpenFileWatch> watch)
         : m_prefix(std::move(prefix)), m_watch(std::move(watch)) {}
 
+    // A running lock may be held on another PC, where neither the watch nor /proc can see.
     bool CanOpenExclusive(std::string_view dosPath) override {
         const auto file = OpenableForReadingAndWriting(dosPath);
-        return file && !Held(*file, &OpenFiles::HeldOpen);
+        if (!file) {
+            return false;
+        }
+        const bool locked = ProgramLockHeld(file->native);
+        if (m_watch) {
+            const std::filesystem::path native(file->native);
+            m_watch->OwnOpen(native.parent_path(), native.filename().string());
+        }
+        return !locked && !Held(*file, &OpenFiles::HeldOpen);
     }
 
     bool CanOpenDenyWrite(std::string_view dosPath) override {

@@ -122,7 +122,7 @@ std::vector<std::string> SplitAtBlanks(std::string_view text) {
 }
 
 bool StartNative(const fs::path& program, const fs::path& folder, std::string_view title,
-                 std::string_view parameters) {
+                 std::string_view parameters, const std::string& lockFile) {
     if (::access(program.c_str(), X_OK) != 0) {
         return false;
     }
@@ -140,6 +140,7 @@ bool StartNative(const fs::path& program, const fs::path& folder, std::string_vi
     }
     plan.environment = Environment();
     plan.workingFolder = folder.string();
+    plan.lockFile = lockFile;
     return SpawnDetached(plan);
 }
 
@@ -181,7 +182,8 @@ bool WriteNew(const fs::path& path, std::string_view bytes) {
 }
 
 bool StartInDosBox(const WinePrefix& prefix, const StartRequest& request, const fs::path& program,
-                   const fs::path& folder, const std::optional<CharacterPrinting>& printing) {
+                   const fs::path& folder, const std::optional<CharacterPrinting>& printing,
+                   const std::string& lockFile) {
     const auto dosbox = FindOnPath("dosbox");
     const auto spare = ChooseSpareLetters(prefix.Letters());
     const char programDrive = AsciiUpper(request.program.front());
@@ -234,6 +236,7 @@ bool StartInDosBox(const WinePrefix& prefix, const StartRequest& request, const 
     plan.workingFolder = privateFolder->string();
     plan.leftovers = {config.string(), loader.string(), start.string()};
     plan.leftoverFolder = privateFolder->string();
+    plan.lockFile = lockFile;
 
     const bool written =
         WriteNew(config, ComposeDosBoxConfig(setup)) && WriteNew(loader, DosStartLoader()) &&
@@ -272,16 +275,21 @@ bool StartProgramOf(const WinePrefix& prefix, StartRequest request, const std::s
     if (!folder || !fs::is_directory(*folder, ec)) {
         return false;
     }
+    const auto lock = request.dataLockFile
+                          ? prefix.ToNative(Absolute(prefix, *request.dataLockFile))
+                          : std::nullopt;
+    const std::string lockFile = lock ? lock->string() : std::string{};
     switch (KindOf(*program, request.program)) {
     case ProgramKind::Dos:
         return StartInDosBox(prefix, request, *program, *folder,
                              request.characterPrinter ? std::optional<CharacterPrinting>(
                                                             {*request.characterPrinter, relay})
-                                                      : std::nullopt);
+                                                      : std::nullopt,
+                             lockFile);
     case ProgramKind::Native:
         return StartNative(*program, *folder,
                            request.title.empty() ? FileNamePart(request.program) : request.title,
-                           request.parameters);
+                           request.parameters, lockFile);
     case ProgramKind::Unknown:
         break;
     }
