@@ -111,7 +111,8 @@ LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int 
         return LaunchResult::AlreadyRunning;
     }
 
-    StartRequest request{catalogue.ExecutablePath(slot), std::string(program.directory.view()),
+    StartRequest request{catalogue.ExecutablePath(slot),
+                         std::string(program.directory.view()),
                          LaunchParameters(catalogue, slot, platform.Version().ntFamily,
                                           windowsPrintMode, spoolDirectory),
                          std::string(program.exeName.view()),

@@ -75,8 +75,7 @@ void LauncherPanel::FormCreate() {
 void LauncherPanel::RunStartupScan(ProgressView& progress) {
     try {
         zel::RunStartupScan(m_platform, ConfigFilePath(m_startDirectory),
-                            {m_catalogue, m_config, m_driveTable}, progress, *this,
-                            m_toMainWindow);
+                            {m_catalogue, m_config, m_driveTable}, progress, *this, m_toMainWindow);
     } catch (const std::exception& error) {
         // The little that was read must not be written over the file at close.
         m_keepConfigFile = true;
@@ -146,8 +145,8 @@ void LauncherPanel::sa96Click(int slot) {
 void LauncherPanel::INSTALLClick() {
     Guard([&] {
         const InstallerStartResult result =
-            StartInstaller(m_platform, m_toMainWindow, {m_view.FloppyChosen(), m_view.InstallPath()},
-                           m_startDirectory);
+            StartInstaller(m_platform, m_toMainWindow,
+                           {m_view.FloppyChosen(), m_view.InstallPath()}, m_startDirectory);
         if (result.pathText) {
             m_view.SetInstallPath(*result.pathText);
         }
