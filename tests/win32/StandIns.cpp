@@ -51,8 +51,15 @@ int RunDosBoxStandIn() {
     }
     const bool loader =
         GetFileAttributesA((CurrentFolder() + "\\ZELSTART.COM").c_str()) != INVALID_FILE_ATTRIBUTES;
-    WriteAtOnce(log, "CMDLINE=" + commandLine + "\nLOADER=" + (loader ? "yes" : "no") +
-                         "\nCONFIG=\n" + ReadFileBytes(config));
+    // The loader's start data: the working drive, its folder and the program.
+    const std::string data = ReadFileBytes(CurrentFolder() + "\\ZELSTART.DAT");
+    std::string start;
+    if (data.size() == 384) {
+        start = "DRIVE=" + std::to_string(data[0]) + "\nFOLDER=" + std::string(data.c_str() + 1) +
+                "\nPROGRAM=" + std::string(data.c_str() + 128) + "\n";
+    }
+    WriteAtOnce(log, "CMDLINE=" + commandLine + "\nLOADER=" + (loader ? "yes" : "no") + "\n" +
+                         start + "CONFIG=\n" + ReadFileBytes(config));
     return 0;
 }
 

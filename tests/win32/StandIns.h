@@ -12,8 +12,8 @@ namespace zel::test {
 // its working folder: "CWD=<folder>\nCMDLINE=<its whole command line>\n".
 inline constexpr const char* kStandInWord = "/ZELSTANDIN";
 inline constexpr const char* kStandInLog = "STANDIN.LOG";
-// The stand-in DOSBox writes "CMDLINE=...\nLOADER=yes|no\nCONFIG=\n<the configuration>" to
-// the file this variable names.
+// The stand-in DOSBox writes "CMDLINE=...\nLOADER=yes|no\nDRIVE=3\nFOLDER=...\nPROGRAM=...\n
+// CONFIG=\n<the configuration>" to the file this variable names.
 inline constexpr const char* kDosBoxLogVariable = "ZEL_DOSBOX_LOG";
 
 // The exit code when this start is a stand-in's; nothing for the tests.

@@ -109,24 +109,20 @@ TEST(Win32Start, WhatIsNoProgramIsNotStarted) {
     EXPECT_FALSE(platform.StartProgram({folder / "A97.EXE", folder / "NONE", "", "", "", {}}));
 }
 
-TEST(Win32Start, ADosProgramWithoutDosBoxIsNotStarted) {
+// One test, as the registry is the whole prefix's: without DOSBox first, then with it.
+TEST(Win32Start, ADosProgramStartsOnlyInTheDosBoxItsInstallerRegistered) {
     ZEL_REQUIRE_WINE_WORLD();
+    win32::Win32Platform platform;
+    const DriveFolder folder;
+    ASSERT_TRUE(platform.CreateDirectory(folder / "ZELKONYV.97"));
+    WriteFileBytes(folder / "ZELKONYV.97\\A97.EXE", DosExecutable());
     ASSERT_EQ(win32::FindDosBox(), std::nullopt);
-    win32::Win32Platform platform;
-    const DriveFolder folder;
-    WriteFileBytes(folder / "A97.EXE", DosExecutable());
-    EXPECT_FALSE(platform.StartProgram({folder / "A97.EXE", folder.Path(), "SERVER", "", "", {}}));
-}
+    EXPECT_FALSE(platform.StartProgram(
+        {folder / "ZELKONYV.97\\A97.EXE", folder / "ZELKONYV.97", "SERVER", "A97", "", {}}));
 
-TEST(Win32Start, ADosProgramStartsInTheDosBoxItsInstallerRegistered) {
-    ZEL_REQUIRE_WINE_WORLD();
-    win32::Win32Platform platform;
-    const DriveFolder folder;
     ASSERT_TRUE(platform.CreateDirectory(folder / "DOSBox-0.74-3"));
     const RegisteredDosBox dosbox(folder / "DOSBox-0.74-3");
     ASSERT_EQ(win32::FindDosBox(), folder / "DOSBox-0.74-3\\DOSBox.exe");
-    ASSERT_TRUE(platform.CreateDirectory(folder / "ZELKONYV.97"));
-    WriteFileBytes(folder / "ZELKONYV.97\\A97.EXE", DosExecutable());
     const std::string log = folder / "DOSBOX.LOG";
     SetEnvironmentVariableA(kDosBoxLogVariable, log.c_str());
 
@@ -136,6 +132,10 @@ TEST(Win32Start, ADosProgramStartsInTheDosBoxItsInstallerRegistered) {
     const std::string text = ReadFileBytes(log);
     SetEnvironmentVariableA(kDosBoxLogVariable, nullptr);
     EXPECT_NE(text.find("LOADER=yes\n"), std::string::npos) << text;
+    const auto entries = LogEntries(text);
+    EXPECT_EQ(entries.at("DRIVE"), "3"); // D:
+    EXPECT_EQ(entries.at("FOLDER"), folder.Path().substr(2) + "\\ZELKONYV.97");
+    EXPECT_EQ(entries.at("PROGRAM"), folder / "ZELKONYV.97\\A97.EXE");
     // Wine's drives C:, D:, E:, N: and Z: leave Y: and X: to DOSBox's drive and the loader.
     const std::string autoexec = text.substr(text.find("[autoexec]"));
     EXPECT_NE(autoexec.find("mount -z Y\n"), std::string::npos) << autoexec;
