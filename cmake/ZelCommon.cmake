@@ -4,6 +4,15 @@ target_compile_features(zel_common_cfg INTERFACE cxx_std_20)
 target_compile_options(zel_common_cfg INTERFACE
     -Wall -Wextra -Werror -Wold-style-cast -Wnon-virtual-dtor)
 target_include_directories(zel_common_cfg INTERFACE ${CMAKE_SOURCE_DIR}/src)
+if(WIN32)
+    # One executable that needs no DLL beside it: the C++ and thread run-times linked in.
+    target_link_options(zel_common_cfg INTERFACE -static -static-libgcc -static-libstdc++)
+    # The platform layer calls the A functions by name; nothing gets the TCHAR mappings.
+    target_compile_definitions(zel_common_cfg INTERFACE NOMINMAX WIN32_LEAN_AND_MEAN)
+    # GCC 12's false -Wrestrict in std::string's inlined copies (GCC bug 105329), which
+    # Debian's MinGW-w64 compiler reports in optimised builds.
+    target_compile_options(zel_common_cfg INTERFACE -Wno-restrict)
+endif()
 if(ZEL_SANITIZE)
     target_compile_options(zel_common_cfg INTERFACE
         -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)

@@ -2,8 +2,8 @@
 // text: the tail is one line of at most 126 characters, and every line of the autoexec is
 // one of the launcher's own commands, whatever the texts held.
 
-#include "platform/posix/DosBoxConfig.h"
-#include "platform/posix/DosStart.h"
+#include "platform/DosBoxConfig.h"
+#include "platform/DosStart.h"
 
 #include <cstdlib>
 #include <string>
@@ -11,7 +11,7 @@
 namespace {
 
 bool OwnCommand(std::string_view line, char loaderDrive) {
-    const std::string run = std::string(1, loaderDrive) + ":\\" + zel::posix::kDosStartLoaderName;
+    const std::string run = std::string(1, loaderDrive) + ":\\" + zel::kDosStartLoaderName;
     return line == "@echo off" || line == "exit" || line.starts_with("mount ") ||
            line.starts_with(run);
 }
@@ -22,8 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     // The parameter text runs to the first byte 0xFF; the rest gives drives: root, 0xFE, label.
     const std::size_t split = std::min(bytes.find('\xFF'), bytes.size());
-    const std::string tail = zel::posix::DosCommandTail(bytes.substr(0, split));
-    if (tail.size() > zel::posix::kDosTailCapacity + 1) {
+    const std::string tail = zel::DosCommandTail(bytes.substr(0, split));
+    if (tail.size() > zel::kDosTailCapacity + 1) {
         std::abort();
     }
     for (const char c : tail) {
@@ -31,12 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     }
-    if (zel::posix::ComposeDosStartData(2, "\\ZELKONYV.97", "C:\\ZELKONYV.97\\A97.EXE", tail)
-            ->size() != zel::posix::kDosStartDataSize) {
+    if (zel::ComposeDosStartData(2, "\\ZELKONYV.97", "C:\\ZELKONYV.97\\A97.EXE", tail)->size() !=
+        zel::kDosStartDataSize) {
         std::abort();
     }
 
-    zel::posix::DosBoxSetup setup;
+    zel::DosBoxSetup setup;
     setup.loaderFolder = "/tmp/zelstart";
     char letter = 'C';
     std::string_view rest = split < bytes.size() ? bytes.substr(split + 1) : std::string_view();
@@ -44,7 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::size_t end = std::min(rest.find('\xFF'), rest.size());
         const std::string_view entry = rest.substr(0, end);
         const std::size_t mark = std::min(entry.find('\xFE'), entry.size());
-        zel::posix::DosBoxDrive drive;
+        zel::DosBoxDrive drive;
         drive.letter = letter++;
         drive.nativeRoot = entry.substr(0, mark);
         drive.label = mark < entry.size() ? entry.substr(mark + 1) : std::string_view();
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         setup.drives.push_back(drive);
         rest.remove_prefix(std::min(end + 1, rest.size()));
     }
-    const std::string config = zel::posix::ComposeDosBoxConfig(setup);
+    const std::string config = zel::ComposeDosBoxConfig(setup);
     const std::size_t autoexec = config.find("[autoexec]\n");
     if (autoexec == std::string::npos) {
         std::abort();

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -11,11 +12,26 @@ namespace fs = std::filesystem;
 namespace zel::test {
 
 TempDir::TempDir() {
+#ifdef _WIN32
+    // A new folder under a name no other test took: create_directory fails on an existing one.
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+        const fs::path candidate =
+            fs::temp_directory_path() / ("zeltest-" + std::to_string(random() % 1000000000U));
+        if (fs::create_directory(candidate)) {
+            m_path = fs::canonical(candidate);
+        }
+    }
+    if (m_path.empty()) {
+        throw std::runtime_error("no temporary folder");
+    }
+#else
     std::string pattern = (fs::temp_directory_path() / "zeltest-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("mkdtemp failed");
     }
     m_path = fs::canonical(pattern);
+#endif
 }
 
 TempDir::~TempDir() {

@@ -1,16 +1,44 @@
 #pragma once
 // A test world: a temporary Wine-style prefix with drive links to folders of its own, and
-// $WINEPREFIX pointing at it while the world lives.
+// $WINEPREFIX pointing at it while the world lives. On Windows (under Wine, in the prefix
+// scripts/wine-world makes for the run) the world is the machine's own drive C:, and what a
+// test writes there goes with the world: such tests run one at a time.
 
+#ifdef _WIN32
+#include "platform/Platform.h"
+#else
 #include "platform/posix/PosixPlatform.h"
+#endif
 #include "support/TempDir.h"
 
 #include <filesystem>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 
 namespace zel::test {
+
+#ifdef _WIN32
+class WineWorld final {
+public:
+    WineWorld() = default;
+    ~WineWorld();
+    WineWorld(const WineWorld&) = delete;
+    WineWorld& operator=(const WineWorld&) = delete;
+
+    // Only a drive the machine has: its root.
+    std::filesystem::path AddDrive(char letter);
+    // A file on a drive by DOS path; folders are made, and the topmost one made goes with the
+    // world.
+    std::filesystem::path WriteFile(std::string_view dosPath, std::string_view bytes = {});
+    [[nodiscard]] std::filesystem::path Native(std::string_view dosPath) const;
+    [[nodiscard]] std::unique_ptr<Platform> MakePlatform() const;
+
+private:
+    std::set<std::filesystem::path> m_made;
+};
+#else
 
 class WineWorld final {
 public:
@@ -39,5 +67,6 @@ private:
     std::string m_oldPrefix;
     bool m_hadOldPrefix = false;
 };
+#endif
 
 } // namespace zel::test

@@ -6,13 +6,34 @@
 #include "text/Utf8.h"
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 #include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <iconv.h>
+#endif
 
 namespace zel {
 namespace {
 
 // The system's own converter is the independent reference for the code-page tables.
+#ifdef _WIN32
+// Windows' own tables (Wine's under Wine), through the wide characters.
+std::string IconvToUtf8(std::string_view from, unsigned char byte) {
+    const UINT codePage = from == "CP1250" ? 1250 : from == "IBM852" ? 852 : 0;
+    const char in[1] = {static_cast<char>(byte)};
+    wchar_t wide[4] = {};
+    const int count = MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, in, 1, wide, 4);
+    if (codePage == 0 || count <= 0) {
+        return "<undefined>";
+    }
+    char out[8] = {};
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide, count, out, sizeof out, nullptr, nullptr);
+    return std::string(out, static_cast<std::size_t>(length > 0 ? length : 0));
+}
+#else
 std::string IconvToUtf8(const char* from, unsigned char byte) {
     iconv_t cd = iconv_open("UTF-8", from);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
@@ -31,6 +52,7 @@ std::string IconvToUtf8(const char* from, unsigned char byte) {
     }
     return std::string(out, sizeof(out) - outLeft);
 }
+#endif
 
 std::string Utf8Of(char32_t cp) {
     std::string out;

@@ -3,6 +3,7 @@
 // program sends to its printer and passes it through DOSBox's fourth serial port, a null
 // modem whose other end is the launcher's print relay on this machine.
 
+#include "platform/DosBoxConfig.h"
 #include "platform/posix/DetachedSpawn.h"
 
 #include <filesystem>
@@ -10,8 +11,6 @@
 #include <string_view>
 
 namespace zel::posix {
-
-inline constexpr const char* kPrinterCaptureName = "ZELPRN.COM";
 
 // Where a started DOS program's printing goes.
 struct CharacterPrinting {

@@ -1,8 +1,8 @@
 #include "platform/posix/ProgramStarter.h"
 
+#include "platform/DosBoxConfig.h"
+#include "platform/DosStart.h"
 #include "platform/posix/DetachedSpawn.h"
-#include "platform/posix/DosBoxConfig.h"
-#include "platform/posix/DosStart.h"
 #include "platform/posix/DriveFacts.h"
 #include "platform/posix/PrinterCapture.h"
 #include "text/AsciiUpper.h"

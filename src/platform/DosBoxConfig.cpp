@@ -1,11 +1,10 @@
-#include "platform/posix/DosBoxConfig.h"
+#include "platform/DosBoxConfig.h"
 
-#include "platform/posix/DosStart.h"
-#include "platform/posix/PrinterCapture.h"
+#include "platform/DosStart.h"
 
 #include <algorithm>
 
-namespace zel::posix {
+namespace zel {
 namespace {
 
 constexpr const char* kSettings = "[sdl]\n"
@@ -127,4 +126,4 @@ std::optional<SpareLetters> ChooseSpareLetters(const std::vector<char>& used) {
     return SpareLetters{spare[0], spare[1]};
 }
 
-} // namespace zel::posix
+} // namespace zel

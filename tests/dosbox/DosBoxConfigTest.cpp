@@ -1,11 +1,10 @@
-#include "platform/posix/DosBoxConfig.h"
+#include "platform/DosBoxConfig.h"
 
-#include "platform/posix/DosStart.h"
-#include "platform/posix/PrinterCapture.h"
+#include "platform/DosStart.h"
 
 #include <gtest/gtest.h>
 
-namespace zel::posix {
+namespace zel {
 namespace {
 
 std::string Autoexec(const std::string& config) {
@@ -47,8 +46,6 @@ TEST(DosBoxConfig, ThePrinterCaptureIsResidentBeforeTheProgramStarts) {
                         "Y:\\ZELPRN.COM\n"
                         "Y:\\ZELSTART.COM Y:\\ZELSTART.DAT\n"),
               std::string::npos);
-    EXPECT_EQ(PrinterCaptureSerialConfig(40123),
-              "[serial]\nserial4=nullmodem server:127.0.0.1 port:40123 transparent:1 txdelay:0\n");
 }
 
 TEST(DosBoxConfig, DosBoxKeepsItsDriveWhenZIsFree) {
@@ -119,4 +116,4 @@ TEST(DosStartData, TheLoaderIsASmallComProgram) {
 }
 
 } // namespace
-} // namespace zel::posix
+} // namespace zel

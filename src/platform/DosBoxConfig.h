@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
-namespace zel::posix {
+namespace zel {
+
+// The resident program that catches a DOS program's printing, on the loader's drive.
+inline constexpr const char* kPrinterCaptureName = "ZELPRN.COM";
 
 struct DosBoxDrive {
     char letter = 'C';
@@ -38,4 +41,4 @@ struct SpareLetters {
 };
 [[nodiscard]] std::optional<SpareLetters> ChooseSpareLetters(const std::vector<char>& used);
 
-} // namespace zel::posix
+} // namespace zel

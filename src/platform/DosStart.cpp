@@ -1,8 +1,8 @@
-#include "platform/posix/DosStart.h"
+#include "platform/DosStart.h"
 
 #include "text/OemText.h"
 
-namespace zel::posix {
+namespace zel {
 namespace {
 
 constexpr unsigned char kLoader[] = {
@@ -53,4 +53,4 @@ std::string_view DosStartLoader() {
     return {reinterpret_cast<const char*>(kLoader), sizeof kLoader};
 }
 
-} // namespace zel::posix
+} // namespace zel

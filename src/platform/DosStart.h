@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace zel::posix {
+namespace zel {
 
 inline constexpr const char* kDosStartLoaderName = "ZELSTART.COM";
 inline constexpr const char* kDosStartDataName = "ZELSTART.DAT";
@@ -28,4 +28,4 @@ inline constexpr std::size_t kDosTailCapacity = 126;
 // The loader's bytes, a .COM program.
 [[nodiscard]] std::string_view DosStartLoader();
 
-} // namespace zel::posix
+} // namespace zel

@@ -1,0 +1,15 @@
+# GoogleTest built with the project from Debian's sources (the googletest package), for a
+# cross build that has no GoogleTest of its own; the same targets find_package(GTest) gives.
+set(ZEL_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest's sources")
+if(NOT EXISTS ${ZEL_GTEST_SOURCE}/CMakeLists.txt)
+    message(FATAL_ERROR "No GoogleTest sources at ${ZEL_GTEST_SOURCE}: install googletest")
+endif()
+set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_SHARED_LIBS OFF)
+add_subdirectory(${ZEL_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+foreach(library gtest gtest_main gmock gmock_main)
+    if(NOT TARGET GTest::${library})
+        add_library(GTest::${library} ALIAS ${library})
+    endif()
+endforeach()

@@ -1,0 +1,11 @@
+#pragma once
+// The desktop printers Windows knows (GDI's, through the spooler).
+
+#include <string_view>
+
+namespace zel::win32 {
+
+// Whether the named printer, or with an empty name the default one, is there.
+[[nodiscard]] bool GdiPrinterExists(std::string_view name);
+
+} // namespace zel::win32

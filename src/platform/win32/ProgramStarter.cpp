@@ -1,0 +1,289 @@
+#include "platform/win32/ProgramStarter.h"
+
+#include "platform/DosBoxConfig.h"
+#include "platform/DosStart.h"
+#include "platform/win32/DosBoxLocation.h"
+#include "platform/win32/Windows.h"
+#include "text/AsciiUpper.h"
+
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <thread>
+#include <vector>
+
+namespace zel::win32 {
+namespace {
+
+enum class ProgramKind { Dos, Windows, Unknown };
+
+std::optional<std::string> FullPath(const std::string& path) {
+    char full[MAX_PATH] = {};
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+    if (length == 0 || length >= MAX_PATH) {
+        return std::nullopt;
+    }
+    return std::string(full, length);
+}
+
+DWORD AttributesOf(const std::string& path) {
+    return GetFileAttributesA(path.c_str());
+}
+
+bool IsFile(const std::string& path) {
+    const DWORD attributes = AttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = AttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::string ReadAt(HANDLE file, DWORD offset, DWORD count) {
+    std::string bytes(count, '\0');
+    DWORD read = 0;
+    if (SetFilePointer(file, static_cast<LONG>(offset), nullptr, FILE_BEGIN) ==
+            INVALID_SET_FILE_POINTER ||
+        !ReadFile(file, bytes.data(), count, &read, nullptr)) {
+        return {};
+    }
+    bytes.resize(read);
+    return bytes;
+}
+
+// An MZ executable with a PE header where its header points is a Windows program; one
+// without is a DOS program, as are .COM and .BAT files.
+ProgramKind KindOf(const std::string& program) {
+    const std::string upper = AsciiUpper(program);
+    if (upper.ends_with(".COM") || upper.ends_with(".BAT")) {
+        return ProgramKind::Dos;
+    }
+    const HANDLE file =
+        CreateFileA(program.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return ProgramKind::Unknown;
+    }
+    const std::string header = ReadAt(file, 0, 64);
+    ProgramKind kind = ProgramKind::Unknown;
+    if (header.starts_with("MZ") || header.starts_with("ZM")) {
+        kind = ProgramKind::Dos;
+        if (header.size() == 64) {
+            std::uint32_t newHeader = 0;
+            std::memcpy(&newHeader, header.data() + 0x3C, sizeof newHeader);
+            if (newHeader >= 64 && ReadAt(file, newHeader, 4) == std::string("PE\0\0", 4)) {
+                kind = ProgramKind::Windows;
+            }
+        }
+    }
+    CloseHandle(file);
+    return kind;
+}
+
+bool Spawn(const std::string& program, std::string commandLine, const std::string& folder,
+           const std::string& title, HANDLE* process) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    std::string titleText = title;
+    startup.lpTitle = titleText.empty() ? nullptr : titleText.data();
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &started)) {
+        return false;
+    }
+    CloseHandle(started.hThread);
+    if (process != nullptr) {
+        *process = started.hProcess;
+    } else {
+        CloseHandle(started.hProcess);
+    }
+    return true;
+}
+
+bool StartWindowsProgram(const StartRequest& request) {
+    std::string commandLine = "\"" + request.program + "\"";
+    if (!request.parameters.empty()) {
+        commandLine += " " + request.parameters;
+    }
+    return Spawn(request.program, std::move(commandLine), request.workingDirectory, request.title,
+                 nullptr);
+}
+
+std::vector<char> PresentLetters() {
+    std::vector<char> letters;
+    const DWORD mask = GetLogicalDrives();
+    for (int index = 0; index < 26; ++index) {
+        if ((mask & (1U << index)) != 0) {
+            letters.push_back(static_cast<char>('A' + index));
+        }
+    }
+    return letters;
+}
+
+std::optional<std::string> MakePrivateFolder() {
+    char temp[MAX_PATH] = {};
+    const DWORD length = GetTempPathA(MAX_PATH, temp);
+    if (length == 0 || length > MAX_PATH - 16) {
+        return std::nullopt;
+    }
+    unsigned number = GetTickCount() ^ (GetCurrentProcessId() << 12);
+    for (int attempt = 0; attempt < 100; ++attempt, number += 7919) {
+        char name[16];
+        std::snprintf(name, sizeof name, "ZELST%03X", number & 0xFFFU);
+        const std::string folder = std::string(temp) + name;
+        if (CreateDirectoryA(folder.c_str(), nullptr)) {
+            return folder;
+        }
+    }
+    return std::nullopt;
+}
+
+bool WriteNew(const std::string& path, std::string_view bytes) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    return CloseHandle(file) && ok;
+}
+
+void RemovePrivateFolder(const std::string& folder) {
+    for (const char* name : {"dosbox.conf", kDosStartLoaderName, kDosStartDataName}) {
+        DeleteFileA((folder + "\\" + name).c_str());
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+std::string VolumeLabel(const std::string& root) {
+    char label[MAX_PATH + 1] = {};
+    if (!GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr,
+                               nullptr, 0)) {
+        return {};
+    }
+    return label;
+}
+
+// What a DOS program sends to its own printer port is not carried out of DOSBox on Windows
+// yet: it starts without the capture.
+bool StartInDosBox(const StartRequest& request) {
+    const auto dosbox = FindDosBox();
+    const std::vector<char> letters = PresentLetters();
+    const auto spare = ChooseSpareLetters(letters);
+    if (!dosbox || !spare || request.workingDirectory.size() < 3) {
+        return false;
+    }
+    std::string target = request.program;
+    std::string tail = DosCommandTail(request.parameters);
+    if (AsciiUpper(target).ends_with(".BAT")) {
+        // As on Linux: DOSBox's shell runs a batch file and reads redirections in its tail.
+        std::erase_if(tail, [](char c) { return c == '<' || c == '>' || c == '|'; });
+        tail = (" /C " + target + tail).substr(0, kDosTailCapacity);
+        target = std::string{spare->virtualDrive, ':'} + "\\COMMAND.COM";
+    }
+    const char workingDrive = AsciiUpper(request.workingDirectory.front());
+    const auto data = ComposeDosStartData(static_cast<char>(workingDrive - 'A'),
+                                          request.workingDirectory.substr(2), target, tail);
+    const auto privateFolder = data ? MakePrivateFolder() : std::nullopt;
+    if (!privateFolder) {
+        return false;
+    }
+
+    DosBoxSetup setup;
+    for (const char letter : letters) {
+        const std::string root = std::string{letter, ':', '\\'};
+        const UINT type = GetDriveTypeA(root.c_str());
+        if (type == DRIVE_NO_ROOT_DIR || type == DRIVE_UNKNOWN) {
+            continue;
+        }
+        DosBoxDrive drive;
+        drive.letter = letter;
+        drive.nativeRoot = root;
+        drive.cdrom = type == DRIVE_CDROM;
+        drive.label = type == DRIVE_REMOVABLE ? std::string{} : VolumeLabel(root);
+        setup.drives.push_back(std::move(drive));
+    }
+    setup.virtualDrive = spare->virtualDrive;
+    setup.loaderDrive = spare->loaderDrive;
+    setup.loaderFolder = *privateFolder;
+
+    const std::string config = *privateFolder + "\\dosbox.conf";
+    HANDLE process = nullptr;
+    const bool started = WriteNew(config, ComposeDosBoxConfig(setup)) &&
+                         WriteNew(*privateFolder + "\\" + kDosStartLoaderName, DosStartLoader()) &&
+                         WriteNew(*privateFolder + "\\" + kDosStartDataName, *data) &&
+                         Spawn(*dosbox, "\"" + *dosbox + "\" -conf \"" + config + "\" -noconsole",
+                               *privateFolder, request.title, &process);
+    if (!started) {
+        RemovePrivateFolder(*privateFolder);
+        return false;
+    }
+    // The start files go when DOSBox ends; a launcher that ends first leaves them in TEMP.
+    std::thread([process, folder = *privateFolder] {
+        WaitForSingleObject(process, INFINITE);
+        CloseHandle(process);
+        RemovePrivateFolder(folder);
+    }).detach();
+    return true;
+}
+
+} // namespace
+
+bool RunsUnderWine() {
+    const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+InformationFileRunner MachineInformationFileRunner() {
+    InformationFileRunner runner;
+    // A 64-bit process is on 64-bit Windows, and a 32-bit one under WOW64 too: neither has
+    // the DOS subsystem.
+    BOOL wow64 = FALSE;
+    const bool is32BitWindows =
+        sizeof(void*) == 4 && IsWow64Process(GetCurrentProcess(), &wow64) && !wow64;
+    runner.available = is32BitWindows && !RunsUnderWine();
+    runner.start = [](const std::string& informationFile) {
+        return WinExec(informationFile.c_str(), SW_SHOWNORMAL) > 31;
+    };
+    return runner;
+}
+
+bool StartProgramOf(StartRequest request, const InformationFileRunner& runner) {
+    if (request.program.empty()) {
+        return false;
+    }
+    const auto program = FullPath(request.program);
+    if (!program || !IsFile(*program)) {
+        return false;
+    }
+    request.program = *program;
+    if (request.workingDirectory.empty()) {
+        std::string folder = request.program.substr(0, request.program.rfind('\\'));
+        request.workingDirectory = folder.size() == 2 ? folder + "\\" : folder;
+    }
+    const auto folder = FullPath(request.workingDirectory);
+    if (!folder || !IsFolder(*folder)) {
+        return false;
+    }
+    request.workingDirectory = *folder;
+    if (runner.available && !request.informationFile.empty() && runner.start) {
+        return runner.start(request.informationFile);
+    }
+    switch (KindOf(request.program)) {
+    case ProgramKind::Windows:
+        return StartWindowsProgram(request);
+    case ProgramKind::Dos:
+        return StartInDosBox(request);
+    case ProgramKind::Unknown:
+        break;
+    }
+    return false;
+}
+
+} // namespace zel::win32

@@ -1,0 +1,14 @@
+// The Windows platform's tests, run under Wine in the world scripts/wine-world makes; the
+// same program is the stand-ins those tests start.
+
+#include "StandIns.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    if (const auto exitCode = zel::test::RunStandIn(argc, argv)) {
+        return *exitCode;
+    }
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,65 @@
+#include "StandIns.h"
+#include "WineWorld.h"
+#include "platform/win32/Win32Platform.h"
+
+#include <gtest/gtest.h>
+
+namespace zel::test {
+namespace {
+
+// A file another Windows process holds open counts as in use, as the accounting programs'
+// DOS run-time opens their files: the probe tries the open the launcher would make.
+TEST(Win32Sharing, AFileNobodyHoldsCanBeOpenedEitherWay) {
+    ZEL_REQUIRE_WINE_WORLD();
+    win32::Win32Platform platform;
+    const DriveFolder folder;
+    WriteFileBytes(folder / "ZELKOR97.LCK", "");
+    const auto probe = platform.MakeSharingProbe();
+    EXPECT_TRUE(probe->CanOpenExclusive(folder / "ZELKOR97.LCK"));
+    EXPECT_TRUE(probe->CanOpenDenyWrite(folder / "ZELKOR97.LCK"));
+    EXPECT_FALSE(probe->CanOpenExclusive(folder / "NONE.LCK"));
+    EXPECT_FALSE(probe->CanOpenDenyWrite(folder / "NONE.LCK"));
+}
+
+TEST(Win32Sharing, AFileHeldExclusivelyCannotBeOpened) {
+    ZEL_REQUIRE_WINE_WORLD();
+    win32::Win32Platform platform;
+    const DriveFolder folder;
+    WriteFileBytes(folder / "ZELKOR97.LCK", "");
+    {
+        const FileHolder holder(folder / "ZELKOR97.LCK", HoldMode::Exclusive);
+        ASSERT_TRUE(holder.Holding());
+        const auto probe = platform.MakeSharingProbe();
+        EXPECT_FALSE(probe->CanOpenExclusive(folder / "ZELKOR97.LCK"));
+        EXPECT_FALSE(probe->CanOpenDenyWrite(folder / "ZELKOR97.LCK"));
+    }
+    const auto probe = platform.MakeSharingProbe();
+    EXPECT_TRUE(probe->CanOpenExclusive(folder / "ZELKOR97.LCK"));
+}
+
+TEST(Win32Sharing, AFileHeldForReadingCanBeOpenedDenyingWrite) {
+    ZEL_REQUIRE_WINE_WORLD();
+    win32::Win32Platform platform;
+    const DriveFolder folder;
+    WriteFileBytes(folder / "WS001.TXT", "list");
+    const FileHolder holder(folder / "WS001.TXT", HoldMode::Reading);
+    ASSERT_TRUE(holder.Holding());
+    const auto probe = platform.MakeSharingProbe();
+    EXPECT_FALSE(probe->CanOpenExclusive(folder / "WS001.TXT"));
+    EXPECT_TRUE(probe->CanOpenDenyWrite(folder / "WS001.TXT"));
+}
+
+TEST(Win32Sharing, AFileHeldForWritingCannotBeOpenedDenyingWrite) {
+    ZEL_REQUIRE_WINE_WORLD();
+    win32::Win32Platform platform;
+    const DriveFolder folder;
+    WriteFileBytes(folder / "WS001.TXT", "list");
+    const FileHolder holder(folder / "WS001.TXT", HoldMode::Writing);
+    ASSERT_TRUE(holder.Holding());
+    const auto probe = platform.MakeSharingProbe();
+    EXPECT_FALSE(probe->CanOpenExclusive(folder / "WS001.TXT"));
+    EXPECT_FALSE(probe->CanOpenDenyWrite(folder / "WS001.TXT"));
+}
+
+} // namespace
+} // namespace zel::test

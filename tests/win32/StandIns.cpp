@@ -1,0 +1,135 @@
+#include "StandIns.h"
+
+#include "WineWorld.h"
+#include "platform/win32/Windows.h"
+#include "text/AsciiUpper.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace zel::test {
+namespace {
+
+constexpr const char* kHoldWord = "--zel-hold";
+
+std::string CurrentFolder() {
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    return folder;
+}
+
+std::string OwnPath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+// Written whole under another name first, so that a reader never sees half of it.
+void WriteAtOnce(const std::string& path, const std::string& text) {
+    const std::string partial = path + ".part";
+    WriteFileBytes(partial, text);
+    MoveFileExA(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+}
+
+int RunAccountingStandIn() {
+    WriteAtOnce(CurrentFolder() + "\\" + kStandInLog,
+                "CWD=" + CurrentFolder() + "\nCMDLINE=" + GetCommandLineA() + "\n");
+    return 0;
+}
+
+int RunDosBoxStandIn() {
+    const char* log = std::getenv(kDosBoxLogVariable);
+    if (log == nullptr) {
+        return 2;
+    }
+    const std::string commandLine = GetCommandLineA();
+    std::string config;
+    const auto conf = commandLine.find("-conf \"");
+    if (conf != std::string::npos) {
+        const auto start = conf + 7;
+        config = commandLine.substr(start, commandLine.find('"', start) - start);
+    }
+    const bool loader =
+        GetFileAttributesA((CurrentFolder() + "\\ZELSTART.COM").c_str()) != INVALID_FILE_ATTRIBUTES;
+    // The loader's start data: the working drive, its folder and the program.
+    const std::string data = ReadFileBytes(CurrentFolder() + "\\ZELSTART.DAT");
+    std::string start;
+    if (data.size() == 384) {
+        start = "DRIVE=" + std::to_string(data[0]) + "\nFOLDER=" + std::string(data.c_str() + 1) +
+                "\nPROGRAM=" + std::string(data.c_str() + 128) + "\n";
+    }
+    WriteAtOnce(log, "CMDLINE=" + commandLine + "\nLOADER=" + (loader ? "yes" : "no") + "\n" +
+                         start + "CONFIG=\n" + ReadFileBytes(config));
+    return 0;
+}
+
+int RunHolder(const std::string& path, const std::string& mode, const std::string& event) {
+    const DWORD access = mode == "write"  ? GENERIC_READ | GENERIC_WRITE
+                         : mode == "read" ? GENERIC_READ
+                                          : GENERIC_READ | GENERIC_WRITE;
+    const DWORD share = mode == "exclusive" ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE;
+    const HANDLE file = CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return 3;
+    }
+    const HANDLE release = OpenEventA(SYNCHRONIZE, FALSE, event.c_str());
+    WriteFileBytes(path + ".held", "");
+    WaitForSingleObject(release, 60000);
+    CloseHandle(file);
+    return 0;
+}
+
+} // namespace
+
+std::optional<int> RunStandIn(int argc, char** argv) {
+    if (argc == 5 && std::strcmp(argv[1], kHoldWord) == 0) {
+        return RunHolder(argv[2], argv[3], argv[4]);
+    }
+    if (AsciiUpper(OwnPath()).ends_with("\\DOSBOX.EXE")) {
+        return RunDosBoxStandIn();
+    }
+    if (std::string(GetCommandLineA()).find(kStandInWord) != std::string::npos) {
+        return RunAccountingStandIn();
+    }
+    return std::nullopt;
+}
+
+FileHolder::FileHolder(const std::string& path, HoldMode mode) {
+    static unsigned counter = 0;
+    const std::string event =
+        "ZelHold" + std::to_string(GetCurrentProcessId()) + "." + std::to_string(++counter);
+    m_release = CreateEventA(nullptr, TRUE, FALSE, event.c_str());
+    const char* modeWord = mode == HoldMode::Exclusive ? "exclusive"
+                           : mode == HoldMode::Reading ? "read"
+                                                       : "write";
+    std::string commandLine =
+        "\"" + OwnPath() + "\" " + kHoldWord + " \"" + path + "\" " + modeWord + " " + event;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    DeleteFileA((path + ".held").c_str());
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started)) {
+        return;
+    }
+    CloseHandle(started.hThread);
+    m_process = started.hProcess;
+    m_holding = WaitForFile(path + ".held", 30);
+    DeleteFileA((path + ".held").c_str());
+}
+
+FileHolder::~FileHolder() {
+    if (m_release != nullptr) {
+        SetEvent(m_release);
+    }
+    if (m_process != nullptr) {
+        WaitForSingleObject(m_process, 30000);
+        CloseHandle(m_process);
+    }
+    if (m_release != nullptr) {
+        CloseHandle(m_release);
+    }
+}
+
+} // namespace zel::test

@@ -1,0 +1,42 @@
+#pragma once
+// This test program is its own stand-in for the processes the tests need beside them: copied
+// under a program's name it is the Windows accounting program, copied as DOSBox.exe it is a
+// DOSBox that records how it was started, and with --zel-hold it holds a file open.
+
+#include <optional>
+#include <string>
+
+namespace zel::test {
+
+// The parameter word that makes a copy the accounting stand-in; it writes STANDIN.LOG in
+// its working folder: "CWD=<folder>\nCMDLINE=<its whole command line>\n".
+inline constexpr const char* kStandInWord = "/ZELSTANDIN";
+inline constexpr const char* kStandInLog = "STANDIN.LOG";
+// The stand-in DOSBox writes "CMDLINE=...\nLOADER=yes|no\nDRIVE=3\nFOLDER=...\nPROGRAM=...\n
+// CONFIG=\n<the configuration>" to the file this variable names.
+inline constexpr const char* kDosBoxLogVariable = "ZEL_DOSBOX_LOG";
+
+// The exit code when this start is a stand-in's; nothing for the tests.
+[[nodiscard]] std::optional<int> RunStandIn(int argc, char** argv);
+
+// How a held file is held: exclusively, or for reading or writing with others free to do
+// both.
+enum class HoldMode { Exclusive, Reading, Writing };
+
+// Another process holding path open as mode, until it goes out of scope.
+class FileHolder final {
+public:
+    FileHolder(const std::string& path, HoldMode mode);
+    ~FileHolder();
+    FileHolder(const FileHolder&) = delete;
+    FileHolder& operator=(const FileHolder&) = delete;
+
+    [[nodiscard]] bool Holding() const { return m_holding; }
+
+private:
+    void* m_process = nullptr;
+    void* m_release = nullptr;
+    bool m_holding = false;
+};
+
+} // namespace zel::test

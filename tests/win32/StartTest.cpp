@@ -1,0 +1,171 @@
+#include "StandIns.h"
+#include "WineWorld.h"
+#include "platform/win32/DosBoxLocation.h"
+#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Windows.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+namespace zel::test {
+namespace {
+
+std::string OwnPath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+std::map<std::string, std::string> LogEntries(const std::string& log) {
+    std::map<std::string, std::string> entries;
+    std::istringstream lines(log);
+    for (std::string line; std::getline(lines, line);) {
+        const auto equals = line.find('=');
+        if (equals != std::string::npos) {
+            entries.emplace(line.substr(0, equals), line.substr(equals + 1));
+        }
+    }
+    return entries;
+}
+
+// A DOS executable: an MZ header that points at no PE header.
+std::string DosExecutable() {
+    return "MZ" + std::string(62, '\0');
+}
+
+// The registry's uninstall entry of a DOSBox installed in folder, as its installer leaves it,
+// gone again with the test.
+class RegisteredDosBox final {
+public:
+    explicit RegisteredDosBox(const std::string& folder) {
+        CopyFileA(OwnPath().c_str(), (folder + "\\DOSBox.exe").c_str(), FALSE);
+        RegCreateKeyExA(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &m_key,
+                        nullptr);
+        const std::string uninstall = "\"" + folder + "\\uninstall.exe\"";
+        RegSetValueExA(m_key, "UninstallString", 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(uninstall.c_str()),
+                       static_cast<DWORD>(uninstall.size() + 1));
+    }
+    ~RegisteredDosBox() {
+        RegCloseKey(m_key);
+        RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    }
+    RegisteredDosBox(const RegisteredDosBox&) = delete;
+    RegisteredDosBox& operator=(const RegisteredDosBox&) = delete;
+
+private:
+    static constexpr const char* kKey =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\DOSBox-0.74-3";
+    HKEY m_key = nullptr;
+};
+
+TEST(Win32Start, AWindowsProgramStartsInItsFolderWithTheWholeParameterText) {
+    ZEL_REQUIRE_WINE_WORLD();
+    win32::Win32Platform platform;
+    const DriveFolder folder;
+    ASSERT_TRUE(platform.CreateDirectory(folder / "ZELKONYV.97"));
+    ASSERT_TRUE(platform.CreateDirectory(folder / "ADAT"));
+    const std::string program = folder / "ZELKONYV.97\\A97.EXE";
+    ASSERT_TRUE(CopyFileA(OwnPath().c_str(), program.c_str(), FALSE));
+
+    StartRequest request;
+    request.program = program;
+    request.workingDirectory = folder / "ADAT";
+    request.parameters = std::string(kStandInWord) + "  SERVER \xE1rv\xEDz \"a b\" <x>";
+    request.title = "Zelkor K\xF6nyvel\xE9s 97";
+    request.informationFile = folder / "ZELKONYV.97\\A97.PIF";
+    ASSERT_TRUE(platform.StartProgram(request));
+
+    ASSERT_TRUE(WaitForFile(folder / "ADAT\\STANDIN.LOG", 30));
+    const auto log = LogEntries(ReadFileBytes(folder / "ADAT\\STANDIN.LOG"));
+    EXPECT_EQ(log.at("CWD"), folder / "ADAT");
+    EXPECT_EQ(log.at("CMDLINE"), "\"" + program + "\" " + request.parameters);
+}
+
+TEST(Win32Start, WithoutAWorkingFolderTheProgramsOwnIsTaken) {
+    ZEL_REQUIRE_WINE_WORLD();
+    win32::Win32Platform platform;
+    const DriveFolder folder;
+    const std::string program = folder / "B2017.EXE";
+    ASSERT_TRUE(CopyFileA(OwnPath().c_str(), program.c_str(), FALSE));
+    StartRequest request;
+    request.program = program;
+    request.parameters = kStandInWord;
+    ASSERT_TRUE(platform.StartProgram(request));
+    ASSERT_TRUE(WaitForFile(folder / "STANDIN.LOG", 30));
+    EXPECT_EQ(LogEntries(ReadFileBytes(folder / "STANDIN.LOG")).at("CWD"), folder.Path());
+}
+
+TEST(Win32Start, WhatIsNoProgramIsNotStarted) {
+    ZEL_REQUIRE_WINE_WORLD();
+    win32::Win32Platform platform;
+    const DriveFolder folder;
+    WriteFileBytes(folder / "README.TXT", "nothing to run");
+    EXPECT_FALSE(platform.StartProgram({folder / "README.TXT", folder.Path(), "", "", "", {}, {}}));
+    EXPECT_FALSE(platform.StartProgram({folder / "NONE.EXE", folder.Path(), "", "", "", {}, {}}));
+    EXPECT_FALSE(platform.StartProgram({"", folder.Path(), "", "", "", {}, {}}));
+    ASSERT_TRUE(CopyFileA(OwnPath().c_str(), (folder / "A97.EXE").c_str(), FALSE));
+    EXPECT_FALSE(platform.StartProgram({folder / "A97.EXE", folder / "NONE", "", "", "", {}, {}}));
+}
+
+// One test, as the registry is the whole prefix's: without DOSBox first, then with it.
+TEST(Win32Start, ADosProgramStartsOnlyInTheDosBoxItsInstallerRegistered) {
+    ZEL_REQUIRE_WINE_WORLD();
+    win32::Win32Platform platform;
+    const DriveFolder folder;
+    ASSERT_TRUE(platform.CreateDirectory(folder / "ZELKONYV.97"));
+    WriteFileBytes(folder / "ZELKONYV.97\\A97.EXE", DosExecutable());
+    ASSERT_EQ(win32::FindDosBox(), std::nullopt);
+    EXPECT_FALSE(platform.StartProgram(
+        {folder / "ZELKONYV.97\\A97.EXE", folder / "ZELKONYV.97", "SERVER", "A97", "", {}, {}}));
+
+    ASSERT_TRUE(platform.CreateDirectory(folder / "DOSBox-0.74-3"));
+    const RegisteredDosBox dosbox(folder / "DOSBox-0.74-3");
+    ASSERT_EQ(win32::FindDosBox(), folder / "DOSBox-0.74-3\\DOSBox.exe");
+    const std::string log = folder / "DOSBOX.LOG";
+    SetEnvironmentVariableA(kDosBoxLogVariable, log.c_str());
+
+    ASSERT_TRUE(platform.StartProgram(
+        {folder / "ZELKONYV.97\\A97.EXE", folder / "ZELKONYV.97", "SERVER", "A97", "", {}, {}}));
+    ASSERT_TRUE(WaitForFile(log, 30));
+    const std::string text = ReadFileBytes(log);
+    SetEnvironmentVariableA(kDosBoxLogVariable, nullptr);
+    EXPECT_NE(text.find("LOADER=yes\n"), std::string::npos) << text;
+    const auto entries = LogEntries(text);
+    EXPECT_EQ(entries.at("DRIVE"), "3"); // D:
+    EXPECT_EQ(entries.at("FOLDER"), folder.Path().substr(2) + "\\ZELKONYV.97");
+    EXPECT_EQ(entries.at("PROGRAM"), folder / "ZELKONYV.97\\A97.EXE");
+    // Wine's drives C:, D:, E:, N: and Z: leave Y: and X: to DOSBox's drive and the loader.
+    const std::string autoexec = text.substr(text.find("[autoexec]"));
+    EXPECT_NE(autoexec.find("mount -z Y\n"), std::string::npos) << autoexec;
+    EXPECT_NE(autoexec.find("mount D \"D:\\\" -label KNYVELS\n"), std::string::npos) << autoexec;
+    EXPECT_NE(autoexec.find("mount E \"E:\\\" -t cdrom -label ZELKOR_CD\n"), std::string::npos)
+        << autoexec;
+    EXPECT_NE(autoexec.find("X:\\ZELSTART.COM X:\\ZELSTART.DAT\nexit\n"), std::string::npos)
+        << autoexec;
+}
+
+TEST(Win32Start, WhereTheMachineRunsInformationFilesTheFileIsRun) {
+    ZEL_REQUIRE_WINE_WORLD();
+    std::vector<std::string> run;
+    win32::Win32Platform platform(
+        win32::InformationFileRunner{true, [&run](const std::string& file) {
+                                         run.push_back(file);
+                                         return true;
+                                     }});
+    const DriveFolder folder;
+    WriteFileBytes(folder / "A97.EXE", DosExecutable());
+    WriteFileBytes(folder / "A97.PIF", std::string(545, '\0'));
+    EXPECT_TRUE(platform.StartProgram(
+        {folder / "A97.EXE", folder.Path(), "SERVER", "A97", folder / "A97.PIF", {}, {}}));
+    EXPECT_EQ(run, std::vector<std::string>{folder / "A97.PIF"});
+}
+
+TEST(Win32Start, NeitherWineNorA64BitProcessRunsInformationFiles) {
+    EXPECT_TRUE(win32::RunsUnderWine());
+    EXPECT_FALSE(win32::MachineInformationFileRunner().available);
+}
+
+} // namespace
+} // namespace zel::test
