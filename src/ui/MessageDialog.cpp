@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QWindow>
 
 namespace zel {
@@ -177,11 +178,16 @@ void MessageDialog::Button1Click() {
 
 void MessageDialog::FormClose() {
     m_focusReturn.GiveBack();
-    // What follows may show the next message: it runs once this one is gone.
+    // What follows may show the next message: it runs once this one is hidden, as a message
+    // shown while the close is under way would be hidden with it.
     auto afterwards = std::move(m_afterwards);
     m_afterwards.clear();
-    for (const auto& next : afterwards) {
-        next();
+    if (!afterwards.empty()) {
+        QTimer::singleShot(0, this, [afterwards = std::move(afterwards)] {
+            for (const auto& next : afterwards) {
+                next();
+            }
+        });
     }
 }
 

@@ -76,7 +76,8 @@ TEST_F(DosBoxStart, TailReachesTheProgramLiterallyAndDosBoxEndsWithIt) {
     EXPECT_EQ(log.at("TAIL"), "[ a<b >out |echo %PATH% \"q\" \x8B%% /KILEP]");
     EXPECT_TRUE(WaitUntil([&] { return m_mark.Marked().empty(); }, kPatience))
         << "DOSBox did not end after the program";
-    EXPECT_TRUE(PrivateFoldersGone());
+    // The attendant removes the private folder just after DOSBox has ended.
+    EXPECT_TRUE(WaitUntil([&] { return PrivateFoldersGone(); }, kPatience));
     for (const char* stray : {"out", "OUT", "b", "B"}) {
         EXPECT_FALSE(fs::exists(m_c / "ZELKONYV.97" / stray)) << stray;
     }

@@ -162,6 +162,7 @@ TEST_F(LauncherTest, OldPlatformIsRefusedWithItsOwnMessage) {
 
     QSignalSpy ended(&launcher, &Launcher::Ended);
     dialog->Button1()->click();
+    QCoreApplication::processEvents();
     EXPECT_EQ(ended.count(), 1);
 }
 

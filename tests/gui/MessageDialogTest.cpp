@@ -4,6 +4,7 @@
 #include "ui/WindowGeometry.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -111,6 +112,7 @@ TEST_F(MessageDialogTest, TheFocusGoesBackAndWhatFollowsRunsOnceHoweverItCloses)
         Show(MessageOwner::MainWindow, "a", MessageKind::Error, "", [&] { ++followed; });
         EXPECT_EQ(followed, closings);
         close();
+        QCoreApplication::processEvents();
         ++closings;
         EXPECT_FALSE(dialog.isVisible());
         EXPECT_EQ(QApplication::focusWidget(), field);
@@ -155,7 +157,25 @@ TEST_F(MessageDialogTest, AReplacedMessageHandsOnWhatWasToFollowIt) {
     EXPECT_EQ(dialog.Label1()->text(), QStringLiteral("Második"));
     EXPECT_TRUE(followed.empty());
     dialog.close();
+    QCoreApplication::processEvents();
     EXPECT_EQ(followed, (std::vector<std::string>{"first", "second"}));
+}
+
+TEST_F(MessageDialogTest, AMessageThatFollowsAnotherStaysUpUntilItIsAnswered) {
+    bool started = false;
+    Show(MessageOwner::MainWindow, "Első", MessageKind::Warning, "", [&] {
+        Show(MessageOwner::MainWindow, "Második", MessageKind::Warning, "",
+             [&] { started = true; });
+    });
+    QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.Label1()->text(), QStringLiteral("Második"));
+    EXPECT_FALSE(started);
+    QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(started);
 }
 
 } // namespace
