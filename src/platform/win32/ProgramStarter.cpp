@@ -3,6 +3,7 @@
 #include "platform/DosBoxConfig.h"
 #include "platform/DosStart.h"
 #include "platform/win32/DosBoxLocation.h"
+#include "platform/win32/DriveLetters.h"
 #include "platform/win32/Windows.h"
 #include "text/AsciiUpper.h"
 
@@ -112,17 +113,6 @@ bool StartWindowsProgram(const StartRequest& request) {
                  nullptr);
 }
 
-std::vector<char> PresentLetters() {
-    std::vector<char> letters;
-    const DWORD mask = GetLogicalDrives();
-    for (int index = 0; index < 26; ++index) {
-        if ((mask & (1U << index)) != 0) {
-            letters.push_back(static_cast<char>('A' + index));
-        }
-    }
-    return letters;
-}
-
 std::optional<std::string> MakePrivateFolder() {
     char temp[MAX_PATH] = {};
     const DWORD length = GetTempPathA(MAX_PATH, temp);
@@ -174,7 +164,7 @@ std::string VolumeLabel(const std::string& root) {
 // yet: it starts without the capture.
 bool StartInDosBox(const StartRequest& request) {
     const auto dosbox = FindDosBox();
-    const std::vector<char> letters = PresentLetters();
+    const std::vector<char> letters = PresentDriveLetters();
     const auto spare = ChooseSpareLetters(letters);
     if (!dosbox || !spare || request.workingDirectory.size() < 3) {
         return false;

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Platform.h"
 
+#include "platform/win32/DriveLetters.h"
 #include "platform/win32/GdiPrinters.h"
 #include "platform/win32/HandleFiles.h"
 #include "platform/win32/ReplacementFile.h"
@@ -74,14 +75,7 @@ LocalDateTime Win32Platform::Now() {
 }
 
 std::vector<char> Win32Platform::PresentDrives() {
-    std::vector<char> letters;
-    const DWORD mask = GetLogicalDrives();
-    for (int index = 0; index < 26; ++index) {
-        if ((mask & (1U << index)) != 0) {
-            letters.push_back(static_cast<char>('A' + index));
-        }
-    }
-    return letters;
+    return PresentDriveLetters();
 }
 
 DriveType Win32Platform::GetDriveType(char letter) {
