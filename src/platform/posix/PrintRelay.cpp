@@ -23,8 +23,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// After the program has ended, a printer that keeps refusing is given this long.
-constexpr auto kGiveUpAfter = std::chrono::minutes(15);
 // Without a way to be told that DOSBox ended, it is looked for this often.
 constexpr auto kExitPoll = std::chrono::milliseconds(250);
 
@@ -200,11 +198,13 @@ int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer) {
     if (auto job = splitter.Finish()) {
         queue.Add(std::move(*job));
     }
-    const auto giveUp = Clock::now() + kGiveUpAfter;
-    for (auto now = Clock::now(); queue.Waiting() > 0 && now < giveUp; now = Clock::now()) {
+    // A printer that refuses keeps the relay waiting rather than losing the pages: they are
+    // offered again until a printer takes them.
+    while (queue.Waiting() > 0) {
+        const auto now = Clock::now();
         queue.Work(now);
         if (const auto next = queue.NextAttempt(); next && *next > now) {
-            std::this_thread::sleep_until(std::min(*next, giveUp));
+            std::this_thread::sleep_until(*next);
         }
     }
     return queue.Waiting() == 0 && WIFEXITED(status) && WEXITSTATUS(status) != 127 ? 0 : 1;
