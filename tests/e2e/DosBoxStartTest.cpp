@@ -47,14 +47,21 @@ TEST_F(DosBoxStart, DosProgramHoldsItsLockAndPrintsIntoTheSpoolFolder) {
     ASSERT_TRUE(WaitUntil([&] { return !PrintFiles("C:\\ZELKOR\\Printing").empty(); }, kPatience));
     const fs::path list = PrintFiles("C:\\ZELKOR\\Printing").front();
     EXPECT_EQ(list.filename(), "WS0001.A97");
-    const std::string bytes = ReadNativeFile(list);
-    EXPECT_TRUE(bytes.starts_with("\xAD"
-                                  "0F\x93k\x94nyvi kivonat"));
-    EXPECT_NE(bytes.find("\xAD"
-                         "31997"
-                         "\xAD"
-                         "41\r\n"),
-              std::string::npos);
+    // The list shows up as soon as it is created; its bytes follow as the program writes them.
+    const std::string header = "\xAD"
+                               "0F\x93k\x94nyvi kivonat";
+    const std::string pageNumbers = "\xAD"
+                                    "31997"
+                                    "\xAD"
+                                    "41\r\n";
+    std::string bytes;
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            bytes = ReadNativeFile(list);
+            return bytes.starts_with(header) && bytes.find(pageNumbers) != std::string::npos;
+        },
+        kPatience))
+        << bytes.substr(0, 80);
 
     EXPECT_FALSE(Holders(lock).empty()) << "DOSBox keeps the lock file open for the program";
 
