@@ -1,0 +1,36 @@
+#pragma once
+// What the print tab drives on Windows: the spool of the main window's timer, printing onto
+// the GDI printer, its two job lists and the printer setup dialog. The main window keeps
+// the buttons; it asks this to tick with their state and stops printing when a job fails.
+
+#include "panel/PrintPage.h"
+#include "spool/PrintSpool.h"
+#include "winui/Controls.h"
+
+#include <string>
+
+namespace zel {
+
+class Platform;
+
+class PrintControl final : public PrintPage {
+public:
+    // Makes the two job grids (StringGrid1: waiting, StringGrid2: printed) as children of
+    // page at the given bounds; owner is the window the printer setup dialog blocks.
+    PrintControl(Platform& platform, std::string spoolDirectory, HWND page, Bounds waitingGrid,
+                 Bounds printedGrid, HWND owner);
+    ~PrintControl() override;
+    PrintControl(const PrintControl&) = delete;
+    PrintControl& operator=(const PrintControl&) = delete;
+
+    SpoolTickResult Tick(bool printingEnabled) override;
+    void SetupPrinter() override;
+    std::string CharacterPrinter() override;
+
+    [[nodiscard]] const PrintSpool& Spool() const { return m_spool; }
+
+private:
+    PrintSpool m_spool;
+};
+
+} // namespace zel

@@ -1,0 +1,40 @@
+#pragma once
+// The window of the launcher's own installation (TForm2) as native controls: the target
+// drive, whether to make the program group entry and the desktop shortcut, and the copy's
+// progress. In install mode it is the program's main window.
+
+#include "panel/SelfInstallPanel.h"
+#include "panel/SelfInstallView.h"
+#include "winui/NativeWindow.h"
+
+#include <functional>
+
+namespace zel {
+
+class Platform;
+
+class SelfInstallWindow final : public NativeWindow, public SelfInstallView {
+public:
+    // The drive list lists the platform's drives and starts at the current drive. closed
+    // runs once the window has closed, by any way.
+    SelfInstallWindow(Platform& platform, MessageView& messages, ErrorHandler onError,
+                      std::function<void()> closed);
+    ~SelfInstallWindow() override;
+
+    void Show();
+
+    // SelfInstallView.
+    char TargetDrive() override;
+    bool ProgramGroupChosen() override;
+    bool DesktopShortcutChosen() override;
+    void SetGauge(int progress) override;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    SelfInstallPanel m_install;
+    std::function<void()> m_closed;
+};
+
+} // namespace zel

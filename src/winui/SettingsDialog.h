@@ -1,0 +1,40 @@
+#pragma once
+// TForm3 as native controls: the start parameters of one row's program, on the drive the row
+// has chosen. It is made once and filled afresh at every opening; while it is up the main
+// window is disabled, and afterwards its focused control gets the focus back.
+
+#include "panel/SettingsPanel.h"
+#include "panel/SettingsView.h"
+#include "winui/NativeWindow.h"
+
+#include <functional>
+
+namespace zel {
+
+class SettingsDialog final : public NativeWindow, public SettingsView {
+public:
+    // owner is the main window; stored runs after the parameters of a slot were written.
+    SettingsDialog(ProgramCatalogue& catalogue, HWND owner, ErrorHandler onError,
+                   std::function<void(int slot)> stored = {});
+    ~SettingsDialog() override;
+
+    [[nodiscard]] SettingsPanel& Panel() { return m_settings; }
+
+    // SettingsView.
+    void ShowValues(std::string_view productName, int year, std::string_view programPath) override;
+    std::string ParameterText() override;
+    void SetParameterText(std::string_view text) override;
+    bool AllDrivesChecked() override;
+    void SetAllDrivesChecked(bool checked) override;
+    void SetAllDrivesEnabled(bool enabled) override;
+    void ShowDialog() override;
+    void HideDialog() override;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    SettingsPanel m_settings;
+};
+
+} // namespace zel
