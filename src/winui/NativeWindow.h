@@ -19,8 +19,8 @@ public:
 
 protected:
     // bounds are the window's outer rectangle, as the forms gave Left, Top, Width, Height.
-    void CreateNative(const wchar_t* className, std::wstring_view title, DWORD style,
-                      DWORD exStyle, Bounds bounds, HWND owner);
+    void CreateNative(const wchar_t* className, std::wstring_view title, DWORD style, DWORD exStyle,
+                      Bounds bounds, HWND owner);
     // Everything not handled goes to DefWindowProcW.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 

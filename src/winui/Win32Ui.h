@@ -3,7 +3,7 @@
 // TCHAR mappings, which would rename members such as CreateWindow or MoveWindow.
 
 #include <windows.h>
-
+// The common controls need the definitions above.
 #include <commctrl.h>
 
 #undef CreateWindow

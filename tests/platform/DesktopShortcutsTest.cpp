@@ -117,6 +117,11 @@ TEST(DesktopExecArgument, QuotesWhatTheFormatReservesAndDoublesPercentSigns) {
     EXPECT_EQ(DesktopExecArgument(""), "\"\"");
 }
 
+// What the desktops' own checker says of an entry we wrote.
+bool DesktopsAccept(const fs::path& entry) {
+    return std::system(("desktop-file-validate '" + entry.string() + "' >&2").c_str()) == 0;
+}
+
 class DesktopEntryTest : public DesktopShortcutsTest {
 protected:
     DesktopEntryTest() {
@@ -161,9 +166,10 @@ TEST_F(DesktopEntryTest, AProgramGroupEntryStartsTheTargetThroughThisPrefix) {
     EXPECT_NE(menu.find("<Name>ZELKOR</Name>"), std::string::npos) << menu;
     EXPECT_NE(menu.find("<Directory>zelkor.directory</Directory>"), std::string::npos) << menu;
     EXPECT_NE(menu.find("<Filename>ZELKOR-Zelkor.desktop</Filename>"), std::string::npos) << menu;
-    EXPECT_NE(test::ReadNativeFile(m_home / ".local/share/desktop-directories/zelkor.directory")
-                  .find("Type=Directory\n"),
-              std::string::npos);
+    const fs::path directory = m_home / ".local/share/desktop-directories/zelkor.directory";
+    EXPECT_NE(test::ReadNativeFile(directory).find("Type=Directory\n"), std::string::npos);
+    EXPECT_TRUE(DesktopsAccept(entry));
+    EXPECT_TRUE(DesktopsAccept(directory));
 }
 
 TEST_F(DesktopEntryTest, ADesktopShortcutIsExecutableAndReplacesTheOldOneWhole) {

@@ -202,7 +202,7 @@ std::string DesktopEntryText(const WinePrefix& prefix, const fs::path& target,
                " ";
     }
     exec += DesktopExecArgument(target.string());
-    std::string text = "[Desktop Entry]\nType=Application\nVersion=1.5\nName=";
+    std::string text = "[Desktop Entry]\nType=Application\nVersion=1.4\nName=";
     text += kEntryName;
     text += "\nExec=" + EscapeValue(exec) + "\n";
     if (workingFolder) {
@@ -286,7 +286,7 @@ void RefreshGroupMenu(const fs::path& group) {
     fs::create_directories(directory.parent_path(), ec);
     (void)ReplaceNativeFile(
         directory,
-        "[Desktop Entry]\nType=Directory\nVersion=1.5\nName=" + EscapeValue(groupName) + "\n",
+        "[Desktop Entry]\nType=Directory\nVersion=1.4\nName=" + EscapeValue(groupName) + "\n",
         0644);
     (void)ReplaceNativeFile(menu, text, 0644);
 }
