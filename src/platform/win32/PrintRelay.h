@@ -9,7 +9,7 @@
 
 namespace zel::win32 {
 
-// 0 once every job is printed; 1 when DOSBox could not be run.
+// 0 once every job is printed; 1 when DOSBox's port could not be opened or DOSBox not run.
 [[nodiscard]] int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer);
 
 } // namespace zel::win32
