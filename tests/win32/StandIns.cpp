@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <winsock2.h>
 
 namespace zel::test {
 namespace {
@@ -37,20 +38,62 @@ int RunAccountingStandIn() {
     return 0;
 }
 
-int RunDosBoxStandIn() {
+// Every configuration DOSBox was given, one after the other.
+std::string Configuration(int argc, char** argv) {
+    std::string config;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-conf") == 0) {
+            config += ReadFileBytes(argv[++i]);
+        }
+    }
+    return config;
+}
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+int Print(const std::string& config) {
+    const std::string key = "serial4=nullmodem server:127.0.0.1 port:";
+    const auto at = config.find(key);
+    if (at == std::string::npos) {
+        return 4;
+    }
+    WSADATA data{};
+    if (WSAStartup(MAKEWORD(2, 2), &data) != 0) {
+        return 4;
+    }
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<u_short>(std::atoi(config.c_str() + at + key.size())));
+    const SOCKET port = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    int sent = connect(port, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 ? 0 : -1;
+    for (const auto& part : StandInPrintout()) {
+        for (std::size_t done = 0; sent >= 0 && done < part.bytes.size();
+             done += static_cast<std::size_t>(sent)) {
+            sent =
+                send(port, part.bytes.data() + done, static_cast<int>(part.bytes.size() - done), 0);
+        }
+        Sleep(static_cast<DWORD>(part.pauseMilliseconds));
+    }
+    closesocket(port);
+    WSACleanup();
+    return sent >= 0 ? 0 : 4;
+}
+
+int RunDosBoxStandIn(int argc, char** argv) {
+    const std::string config = Configuration(argc, argv);
+    if (std::getenv(kDosBoxPrintVariable) != nullptr) {
+        return Print(config);
+    }
     const char* log = std::getenv(kDosBoxLogVariable);
     if (log == nullptr) {
         return 2;
     }
     const std::string commandLine = GetCommandLineA();
-    std::string config;
-    const auto conf = commandLine.find("-conf \"");
-    if (conf != std::string::npos) {
-        const auto start = conf + 7;
-        config = commandLine.substr(start, commandLine.find('"', start) - start);
-    }
-    const bool loader =
-        GetFileAttributesA((CurrentFolder() + "\\ZELSTART.COM").c_str()) != INVALID_FILE_ATTRIBUTES;
+    const bool loader = Exists(CurrentFolder() + "\\ZELSTART.COM");
+    const bool capture = Exists(CurrentFolder() + "\\ZELPRN.COM");
     // The loader's start data: the working drive, its folder and the program.
     const std::string data = ReadFileBytes(CurrentFolder() + "\\ZELSTART.DAT");
     std::string start;
@@ -58,8 +101,9 @@ int RunDosBoxStandIn() {
         start = "DRIVE=" + std::to_string(data[0]) + "\nFOLDER=" + std::string(data.c_str() + 1) +
                 "\nPROGRAM=" + std::string(data.c_str() + 128) + "\n";
     }
-    WriteAtOnce(log, "CMDLINE=" + commandLine + "\nLOADER=" + (loader ? "yes" : "no") + "\n" +
-                         start + "CONFIG=\n" + ReadFileBytes(config));
+    WriteAtOnce(log, "CMDLINE=" + commandLine + "\nLOADER=" + (loader ? "yes" : "no") +
+                         "\nCAPTURE=" + (capture ? "yes" : "no") + "\n" + start + "CONFIG=\n" +
+                         config);
     return 0;
 }
 
@@ -82,12 +126,23 @@ int RunHolder(const std::string& path, const std::string& mode, const std::strin
 
 } // namespace
 
+std::vector<PrintedPart> StandInPrintout() {
+    std::string everyByte;
+    for (int byte = 0; byte < 256; ++byte) {
+        everyByte += static_cast<char>(byte);
+    }
+    // The first page ends, and the pause after it ends its job; the rest goes on at once.
+    return {{"ELS\xD5 OLDAL\r\n\f", 4000},
+            {everyByte + "\f\r\n", 0},
+            {"utols\xF3, f\xE9lbehagyott oldal", 0}};
+}
+
 std::optional<int> RunStandIn(int argc, char** argv) {
     if (argc == 5 && std::strcmp(argv[1], kHoldWord) == 0) {
         return RunHolder(argv[2], argv[3], argv[4]);
     }
     if (AsciiUpper(OwnPath()).ends_with("\\DOSBOX.EXE")) {
-        return RunDosBoxStandIn();
+        return RunDosBoxStandIn(argc, argv);
     }
     if (std::string(GetCommandLineA()).find(kStandInWord) != std::string::npos) {
         return RunAccountingStandIn();

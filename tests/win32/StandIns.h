@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace zel::test {
 
@@ -12,9 +13,19 @@ namespace zel::test {
 // its working folder: "CWD=<folder>\nCMDLINE=<its whole command line>\n".
 inline constexpr const char* kStandInWord = "/ZELSTANDIN";
 inline constexpr const char* kStandInLog = "STANDIN.LOG";
-// The stand-in DOSBox writes "CMDLINE=...\nLOADER=yes|no\nDRIVE=3\nFOLDER=...\nPROGRAM=...\n
-// CONFIG=\n<the configuration>" to the file this variable names.
+// The stand-in DOSBox writes "CMDLINE=...\nLOADER=yes|no\nCAPTURE=yes|no\nDRIVE=3\nFOLDER=...\n
+// PROGRAM=...\nCONFIG=\n<each configuration it was given>" to the file this variable names.
 inline constexpr const char* kDosBoxLogVariable = "ZEL_DOSBOX_LOG";
+// With this variable set, the stand-in DOSBox is a DOS program that prints: it connects to the
+// null modem its configuration names and sends StandInPrintout, then ends.
+inline constexpr const char* kDosBoxPrintVariable = "ZEL_DOSBOX_PRINT";
+
+// What the printing stand-in sends, part by part, each followed by its pause.
+struct PrintedPart {
+    std::string bytes;
+    int pauseMilliseconds = 0;
+};
+[[nodiscard]] std::vector<PrintedPart> StandInPrintout();
 
 // The exit code when this start is a stand-in's; nothing for the tests.
 [[nodiscard]] std::optional<int> RunStandIn(int argc, char** argv);

@@ -130,7 +130,6 @@ TEST(Win32Start, ADosProgramStartsOnlyInTheDosBoxItsInstallerRegistered) {
         {folder / "ZELKONYV.97\\A97.EXE", folder / "ZELKONYV.97", "SERVER", "A97", "", {}, {}}));
     ASSERT_TRUE(WaitForFile(log, 30));
     const std::string text = ReadFileBytes(log);
-    SetEnvironmentVariableA(kDosBoxLogVariable, nullptr);
     EXPECT_NE(text.find("LOADER=yes\n"), std::string::npos) << text;
     const auto entries = LogEntries(text);
     EXPECT_EQ(entries.at("DRIVE"), "3"); // D:
@@ -144,6 +143,27 @@ TEST(Win32Start, ADosProgramStartsOnlyInTheDosBoxItsInstallerRegistered) {
         << autoexec;
     EXPECT_NE(autoexec.find("X:\\ZELSTART.COM X:\\ZELSTART.DAT\nexit\n"), std::string::npos)
         << autoexec;
+    EXPECT_NE(text.find("CAPTURE=no\n"), std::string::npos) << "without a printer, no capture";
+    EXPECT_EQ(text.find("nullmodem"), std::string::npos) << text;
+
+    // With a printer, the launcher's relay starts DOSBox with the capture and the serial port.
+    DeleteFileA(log.c_str());
+    StartRequest printing{
+        folder / "ZELKONYV.97\\A97.EXE", folder / "ZELKONYV.97", "SERVER", "A97", "", "", {}};
+    ASSERT_TRUE(platform.StartProgram(printing));
+    ASSERT_TRUE(WaitForFile(log, 30));
+    const std::string relayed = ReadFileBytes(log);
+    SetEnvironmentVariableA(kDosBoxLogVariable, nullptr);
+    EXPECT_NE(relayed.find("CAPTURE=yes\n"), std::string::npos) << relayed;
+    const std::string relayedAutoexec = relayed.substr(relayed.find("[autoexec]"));
+    EXPECT_NE(relayedAutoexec.find("X:\\ZELPRN.COM\nX:\\ZELSTART.COM X:\\ZELSTART.DAT\nexit\n"),
+              std::string::npos)
+        << relayedAutoexec;
+    const auto serial = relayed.find("serial4=nullmodem server:127.0.0.1 port:");
+    ASSERT_NE(serial, std::string::npos) << relayed;
+    EXPECT_GT(relayed.find(" transparent:1 txdelay:0\n", serial), serial) << relayed;
+    EXPECT_GT(relayed.find("[serial]\nserial4=nullmodem"), relayed.find("[autoexec]"))
+        << "the serial port comes after the main configuration, so that it wins";
 }
 
 TEST(Win32Start, WhereTheMachineRunsInformationFilesTheFileIsRun) {

@@ -2,7 +2,7 @@
 // Raw jobs through CUPS: the data goes to the queue unconverted, in the printer's own codes,
 // as a DOS program sent it to its port.
 
-#include "platform/posix/RawPrinter.h"
+#include "platform/RawPrinter.h"
 
 namespace zel::posix {
 

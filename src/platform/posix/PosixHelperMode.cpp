@@ -9,7 +9,7 @@ namespace zel {
 
 std::optional<int> RunHelperMode(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
-    const auto request = posix::ParsePrintRelayCommand(arguments);
+    const auto request = ParsePrintRelayCommand(arguments);
     if (!request) {
         return std::nullopt;
     }

@@ -1,10 +1,9 @@
 #include "platform/posix/PrintRelay.h"
 
+#include "platform/PrintRelayJobs.h"
+#include "platform/PrinterCapture.h"
 #include "platform/posix/LoopbackPeer.h"
-#include "platform/posix/PrintJobSplitter.h"
-#include "platform/posix/PrinterCapture.h"
 #include "platform/posix/ProgramLock.h"
-#include "platform/posix/RawJobQueue.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -15,7 +14,6 @@
 #include <sys/socket.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 namespace zel::posix {
@@ -112,14 +110,6 @@ int Timeout(std::optional<Clock::time_point> until, bool polling) {
     return static_cast<int>(wait.count());
 }
 
-std::optional<Clock::time_point> Earlier(std::optional<Clock::time_point> a,
-                                         std::optional<Clock::time_point> b) {
-    if (!a || !b) {
-        return a ? a : b;
-    }
-    return std::min(*a, *b);
-}
-
 // Takes a connection from DOSBox, never from another user's process.
 void Accept(int listener, Descriptor& connection) {
     const int fd = ::accept4(listener, nullptr, nullptr, SOCK_CLOEXEC);
@@ -134,11 +124,11 @@ void Accept(int listener, Descriptor& connection) {
 }
 
 // False once the connection has ended.
-bool Receive(Descriptor& connection, PrintJobSplitter& splitter) {
+bool Receive(Descriptor& connection, PrintRelayJobs& jobs) {
     char buffer[16384];
     const ssize_t got = ::read(connection.Get(), buffer, sizeof buffer);
     if (got > 0) {
-        splitter.Take({buffer, static_cast<std::size_t>(got)}, Clock::now());
+        jobs.Take({buffer, static_cast<std::size_t>(got)}, Clock::now());
         return true;
     }
     if (got < 0 && errno == EINTR) {
@@ -163,16 +153,14 @@ int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer) {
     }
     const Descriptor ended(ExitNotice(dosbox));
 
-    PrintJobSplitter splitter;
-    RawJobQueue queue(printer, request.printer, request.title);
+    PrintRelayJobs jobs(printer, request.printer, request.title);
     Descriptor connection;
     int status = 0;
     bool running = true;
     while (running) {
         pollfd watched[] = {
             {listener.Get(), POLLIN, 0}, {connection.Get(), POLLIN, 0}, {ended.Get(), POLLIN, 0}};
-        const int timeout =
-            Timeout(Earlier(splitter.Deadline(), queue.NextAttempt()), ended.Get() < 0);
+        const int timeout = Timeout(jobs.NextWake(), ended.Get() < 0);
         if (::poll(watched, 3, timeout) < 0 && errno != EINTR) {
             break;
         }
@@ -180,34 +168,19 @@ int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer) {
             Accept(listener.Get(), connection);
         }
         if ((watched[1].revents & (POLLIN | POLLHUP | POLLERR)) != 0) {
-            Receive(connection, splitter);
+            Receive(connection, jobs);
         }
         if (ended.Get() < 0 || (watched[2].revents & POLLIN) != 0) {
             running = ::waitpid(dosbox, &status, WNOHANG) == 0;
         }
-        const auto now = Clock::now();
-        if (auto job = splitter.Ended(now)) {
-            queue.Add(std::move(*job));
-        }
-        queue.Work(now);
+        jobs.Work(Clock::now());
     }
 
     // DOSBox has ended: what it sent waits in the connection.
-    while (connection.Get() >= 0 && Receive(connection, splitter)) {
+    while (connection.Get() >= 0 && Receive(connection, jobs)) {
     }
-    if (auto job = splitter.Finish()) {
-        queue.Add(std::move(*job));
-    }
-    // A printer that refuses keeps the relay waiting rather than losing the pages: they are
-    // offered again until a printer takes them.
-    while (queue.Waiting() > 0) {
-        const auto now = Clock::now();
-        queue.Work(now);
-        if (const auto next = queue.NextAttempt(); next && *next > now) {
-            std::this_thread::sleep_until(*next);
-        }
-    }
-    return queue.Waiting() == 0 && WIFEXITED(status) && WEXITSTATUS(status) != 127 ? 0 : 1;
+    jobs.Finish();
+    return WIFEXITED(status) && WEXITSTATUS(status) != 127 ? 0 : 1;
 }
 
 } // namespace zel::posix

@@ -3,8 +3,8 @@
 // cuts what the program prints into jobs and prints them raw. It belongs to no window: it
 // lives while the program runs, and after it until the last job is printed or given up.
 
-#include "platform/posix/PrintRelayCommand.h"
-#include "platform/posix/RawPrinter.h"
+#include "platform/PrintRelayCommand.h"
+#include "platform/RawPrinter.h"
 
 namespace zel::posix {
 

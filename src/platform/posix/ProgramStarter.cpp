@@ -4,7 +4,7 @@
 #include "platform/DosStart.h"
 #include "platform/posix/DetachedSpawn.h"
 #include "platform/posix/DriveFacts.h"
-#include "platform/posix/PrinterCapture.h"
+#include "platform/posix/PrintRelayPlan.h"
 #include "text/AsciiUpper.h"
 #include "text/DosPath.h"
 

@@ -2,10 +2,14 @@
 
 #include "platform/DosBoxConfig.h"
 #include "platform/DosStart.h"
+#include "platform/PrintRelayCommand.h"
+#include "platform/PrinterCapture.h"
+#include "platform/win32/CommandLine.h"
 #include "platform/win32/DosBoxLocation.h"
 #include "platform/win32/DriveLetters.h"
 #include "platform/win32/Windows.h"
 #include "text/AsciiUpper.h"
+#include "text/DosPath.h"
 
 #include <cstdio>
 #include <cstring>
@@ -83,7 +87,7 @@ ProgramKind KindOf(const std::string& program) {
 }
 
 bool Spawn(const std::string& program, std::string commandLine, const std::string& folder,
-           const std::string& title, HANDLE* process) {
+           const std::string& title, HANDLE* process, DWORD flags = 0) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -91,8 +95,8 @@ bool Spawn(const std::string& program, std::string commandLine, const std::strin
     std::string titleText = title;
     startup.lpTitle = titleText.empty() ? nullptr : titleText.data();
     PROCESS_INFORMATION started{};
-    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &started)) {
+    if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, flags,
+                        nullptr, folder.c_str(), &startup, &started)) {
         return false;
     }
     CloseHandle(started.hThread);
@@ -145,7 +149,8 @@ bool WriteNew(const std::string& path, std::string_view bytes) {
 }
 
 void RemovePrivateFolder(const std::string& folder) {
-    for (const char* name : {"dosbox.conf", kDosStartLoaderName, kDosStartDataName}) {
+    for (const char* name : {"dosbox.conf", kDosStartLoaderName, kDosStartDataName,
+                             kPrinterCaptureName, kSerialConfigName}) {
         DeleteFileA((folder + "\\" + name).c_str());
     }
     RemoveDirectoryA(folder.c_str());
@@ -160,8 +165,31 @@ std::string VolumeLabel(const std::string& root) {
     return label;
 }
 
-// What a DOS program sends to its own printer port is not carried out of DOSBox on Windows
-// yet: it starts without the capture.
+std::string OwnExecutable() {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return length == 0 || length >= MAX_PATH ? std::string{} : std::string(path, length);
+}
+
+// The print relay starts DOSBox and outlives the panel until the last page is printed: it
+// leaves a job object the panel may be in where the job allows that. It shows no window.
+bool SpawnRelay(const StartRequest& request, const std::vector<std::string>& dosbox,
+                const std::string& privateFolder, HANDLE* process) {
+    const std::string relay = OwnExecutable();
+    if (relay.empty()) {
+        return false;
+    }
+    const PrintRelayRequest relayed{*request.characterPrinter,
+                                    std::string(FileNamePart(request.program)),
+                                    privateFolder + "\\" + kSerialConfigName,
+                                    {},
+                                    dosbox};
+    const std::string commandLine = ComposeCommandLine(ComposePrintRelayCommand(relay, relayed));
+    return Spawn(relay, commandLine, privateFolder, request.title, process,
+                 CREATE_NO_WINDOW | CREATE_BREAKAWAY_FROM_JOB) ||
+           Spawn(relay, commandLine, privateFolder, request.title, process, CREATE_NO_WINDOW);
+}
+
 bool StartInDosBox(const StartRequest& request) {
     const auto dosbox = FindDosBox();
     const std::vector<char> letters = PresentDriveLetters();
@@ -202,19 +230,26 @@ bool StartInDosBox(const StartRequest& request) {
     setup.virtualDrive = spare->virtualDrive;
     setup.loaderDrive = spare->loaderDrive;
     setup.loaderFolder = *privateFolder;
+    setup.capturePrinter = request.characterPrinter.has_value();
 
     const std::string config = *privateFolder + "\\dosbox.conf";
+    const std::vector<std::string> command = {*dosbox, "-conf", config, "-noconsole"};
     HANDLE process = nullptr;
-    const bool started = WriteNew(config, ComposeDosBoxConfig(setup)) &&
-                         WriteNew(*privateFolder + "\\" + kDosStartLoaderName, DosStartLoader()) &&
-                         WriteNew(*privateFolder + "\\" + kDosStartDataName, *data) &&
-                         Spawn(*dosbox, "\"" + *dosbox + "\" -conf \"" + config + "\" -noconsole",
-                               *privateFolder, request.title, &process);
+    const bool started =
+        WriteNew(config, ComposeDosBoxConfig(setup)) &&
+        WriteNew(*privateFolder + "\\" + kDosStartLoaderName, DosStartLoader()) &&
+        WriteNew(*privateFolder + "\\" + kDosStartDataName, *data) &&
+        (request.characterPrinter
+             ? WriteNew(*privateFolder + "\\" + kPrinterCaptureName, PrinterCaptureProgram()) &&
+                   SpawnRelay(request, command, *privateFolder, &process)
+             : Spawn(*dosbox, ComposeCommandLine(command), *privateFolder, request.title,
+                     &process));
     if (!started) {
         RemovePrivateFolder(*privateFolder);
         return false;
     }
-    // The start files go when DOSBox ends; a launcher that ends first leaves them in TEMP.
+    // The start files go when DOSBox (or the relay, after its last page) ends; a launcher that
+    // ends first leaves them in TEMP.
     std::thread([process, folder = *privateFolder] {
         WaitForSingleObject(process, INFINITE);
         CloseHandle(process);

@@ -1,10 +1,21 @@
 #include "platform/HelperMode.h"
+#include "platform/win32/PrintRelay.h"
+#include "platform/win32/WinspoolRawPrinter.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace zel {
 
-// The Windows edition has no helper starts yet: a DOS program's printing is not relayed.
-std::optional<int> RunHelperMode(int /*argc*/, char** /*argv*/) {
-    return std::nullopt;
+std::optional<int> RunHelperMode(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    const auto request = ParsePrintRelayCommand(arguments);
+    if (!request) {
+        return std::nullopt;
+    }
+    win32::WinspoolRawPrinter printer;
+    return win32::RunPrintRelay(*request, printer);
 }
 
 } // namespace zel

@@ -1,9 +1,9 @@
-#include "platform/posix/RawJobQueue.h"
+#include "platform/RawJobQueue.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace zel::posix {
+namespace zel {
 namespace {
 
 using namespace std::chrono_literals;
@@ -86,4 +86,4 @@ TEST(RawJobQueue, AChosenPrinterThatRefusesLeavesTheJobToTheDefaultOne) {
 }
 
 } // namespace
-} // namespace zel::posix
+} // namespace zel

@@ -1,6 +1,6 @@
-#include "platform/posix/PrintJobSplitter.h"
+#include "platform/PrintJobSplitter.h"
 
-namespace zel::posix {
+namespace zel {
 
 void PrintJobSplitter::Take(std::string_view bytes, Clock::time_point now) {
     if (bytes.empty()) {
@@ -39,4 +39,4 @@ bool PrintJobSplitter::AtPageEnd() const {
     return last != std::string::npos && m_job[last] == '\f';
 }
 
-} // namespace zel::posix
+} // namespace zel

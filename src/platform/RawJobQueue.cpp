@@ -1,6 +1,6 @@
-#include "platform/posix/RawJobQueue.h"
+#include "platform/RawJobQueue.h"
 
-namespace zel::posix {
+namespace zel {
 
 RawJobQueue::RawJobQueue(RawPrinter& printer, std::string printerName, std::string title)
     : m_printer(printer), m_printerName(std::move(printerName)), m_title(std::move(title)) {}
@@ -37,4 +37,4 @@ bool RawJobQueue::PrintFirst() {
     return !m_printerName.empty() && m_printer.Print({}, m_title, job);
 }
 
-} // namespace zel::posix
+} // namespace zel

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace zel::posix {
+namespace zel {
 
 class PrintJobSplitter final {
 public:
@@ -32,4 +32,4 @@ private:
     Clock::time_point m_last;
 };
 
-} // namespace zel::posix
+} // namespace zel

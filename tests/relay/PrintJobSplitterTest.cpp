@@ -1,8 +1,8 @@
-#include "platform/posix/PrintJobSplitter.h"
+#include "platform/PrintJobSplitter.h"
 
 #include <gtest/gtest.h>
 
-namespace zel::posix {
+namespace zel {
 namespace {
 
 using namespace std::chrono_literals;
@@ -57,4 +57,4 @@ TEST(PrintJobSplitter, TheProgramsEndEndsTheJobAtOnce) {
 }
 
 } // namespace
-} // namespace zel::posix
+} // namespace zel

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace zel::posix {
+namespace zel {
 
 class RawPrinter {
 public:
@@ -17,4 +17,4 @@ public:
                                      std::string_view bytes) = 0;
 };
 
-} // namespace zel::posix
+} // namespace zel

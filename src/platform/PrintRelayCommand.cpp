@@ -1,6 +1,6 @@
-#include "platform/posix/PrintRelayCommand.h"
+#include "platform/PrintRelayCommand.h"
 
-namespace zel::posix {
+namespace zel {
 
 std::vector<std::string> ComposePrintRelayCommand(const std::string& executable,
                                                   const PrintRelayRequest& request) {
@@ -21,4 +21,4 @@ std::optional<PrintRelayRequest> ParsePrintRelayCommand(const std::vector<std::s
                              {arguments.begin() + 5, arguments.end()}};
 }
 
-} // namespace zel::posix
+} // namespace zel

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace zel::posix {
+namespace zel {
 
 inline constexpr const char* kPrintRelayFlag = "--zel-print-relay";
 
@@ -27,4 +27,4 @@ struct PrintRelayRequest {
 [[nodiscard]] std::optional<PrintRelayRequest>
 ParsePrintRelayCommand(const std::vector<std::string>& arguments);
 
-} // namespace zel::posix
+} // namespace zel

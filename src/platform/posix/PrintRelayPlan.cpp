@@ -1,18 +1,14 @@
-#include "platform/posix/PrinterCapture.h"
+#include "platform/posix/PrintRelayPlan.h"
 
-#include "platform/posix/PrintRelayCommand.h"
+#include "platform/DosBoxConfig.h"
+#include "platform/PrintRelayCommand.h"
+#include "platform/PrinterCapture.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace zel::posix {
 namespace {
-
-constexpr unsigned char kCapture[] = {
-#include "PrinterCapture.inc"
-};
-
-constexpr const char* kSerialConfigName = "serial.conf";
 
 bool WriteNewFile(const std::filesystem::path& path, std::string_view bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
@@ -25,21 +21,6 @@ bool WriteNewFile(const std::filesystem::path& path, std::string_view bytes) {
 }
 
 } // namespace
-
-std::string_view PrinterCaptureProgram() {
-    return {reinterpret_cast<const char*>(kCapture), sizeof kCapture};
-}
-
-std::string PrinterCaptureSerialConfig(unsigned short port) {
-    // Transparent: bytes pass as they are, without the line-state escapes; no transmit
-    // delay, or the last bytes are lost when DOSBox ends with the program.
-    return "[serial]\nserial4=nullmodem server:127.0.0.1 port:" + std::to_string(port) +
-           " transparent:1 txdelay:0\n";
-}
-
-} // namespace zel::posix
-
-namespace zel::posix {
 
 bool RelayPrinting(const CharacterPrinting& printing, std::string_view title,
                    const std::filesystem::path& privateFolder, SpawnPlan& plan) {

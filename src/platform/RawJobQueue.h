@@ -3,14 +3,14 @@
 // printer refuses waits and is offered again, to the chosen printer and then to the default
 // one, so that a spooler that is restarting or a printer that was removed loses no pages.
 
-#include "platform/posix/RawPrinter.h"
+#include "platform/RawPrinter.h"
 
 #include <chrono>
 #include <deque>
 #include <optional>
 #include <string>
 
-namespace zel::posix {
+namespace zel {
 
 class RawJobQueue final {
 public:
@@ -38,4 +38,4 @@ private:
     Clock::time_point m_retryAt{};
 };
 
-} // namespace zel::posix
+} // namespace zel

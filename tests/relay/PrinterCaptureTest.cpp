@@ -1,8 +1,8 @@
-#include "platform/posix/PrinterCapture.h"
+#include "platform/PrinterCapture.h"
 
 #include <gtest/gtest.h>
 
-namespace zel::posix {
+namespace zel {
 namespace {
 
 TEST(PrinterCapture, TheSerialPortIsANullModemToTheRelay) {
@@ -11,4 +11,4 @@ TEST(PrinterCapture, TheSerialPortIsANullModemToTheRelay) {
 }
 
 } // namespace
-} // namespace zel::posix
+} // namespace zel

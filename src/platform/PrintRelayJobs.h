@@ -1,0 +1,37 @@
+#pragma once
+// What the print relay does with the bytes DOSBox sends, whatever system carries them: cut
+// into jobs at the program's pauses and printed in order, a refused job kept and offered
+// again. The system's relay only feeds it bytes and wakes it when it asks.
+
+#include "platform/PrintJobSplitter.h"
+#include "platform/RawJobQueue.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zel {
+
+class PrintRelayJobs final {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    // An empty printer name is the default printer.
+    PrintRelayJobs(RawPrinter& printer, std::string printerName, std::string title);
+
+    void Take(std::string_view bytes, Clock::time_point now);
+    // Ends a job a pause has ended and prints what waits.
+    void Work(Clock::time_point now);
+    // When Work has something to do; nothing while nothing is pending.
+    [[nodiscard]] std::optional<Clock::time_point> NextWake() const;
+    // The program has ended: its last job is printed too. Returns once every job is printed,
+    // however long the printer refuses, as giving up would lose the pages.
+    void Finish();
+
+private:
+    PrintJobSplitter m_splitter;
+    RawJobQueue m_queue;
+};
+
+} // namespace zel

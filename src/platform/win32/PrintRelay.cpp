@@ -1,0 +1,236 @@
+#include "platform/win32/PrintRelay.h"
+
+#include "platform/PrintRelayJobs.h"
+#include "platform/PrinterCapture.h"
+#include "platform/win32/CommandLine.h"
+#include "platform/win32/LoopbackPeer.h"
+
+#include <algorithm>
+#include <chrono>
+#include <winsock2.h>
+
+namespace zel::win32 {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Once DOSBox has ended, what it sent is read to the end; a peer that keeps the connection
+// open without sending is not waited for longer than this.
+constexpr DWORD kLastBytesPatience = 5000;
+
+class WinsockSession final {
+public:
+    WinsockSession() {
+        WSADATA data{};
+        m_started = WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }
+    ~WinsockSession() {
+        if (m_started) {
+            WSACleanup();
+        }
+    }
+    WinsockSession(const WinsockSession&) = delete;
+    WinsockSession& operator=(const WinsockSession&) = delete;
+
+    [[nodiscard]] bool Started() const { return m_started; }
+
+private:
+    bool m_started = false;
+};
+
+class Socket final {
+public:
+    explicit Socket(SOCKET socket = INVALID_SOCKET) : m_socket(socket) {}
+    ~Socket() { Reset(); }
+    Socket(const Socket&) = delete;
+    Socket& operator=(const Socket&) = delete;
+
+    [[nodiscard]] SOCKET Get() const { return m_socket; }
+    [[nodiscard]] bool Open() const { return m_socket != INVALID_SOCKET; }
+    void Reset(SOCKET socket = INVALID_SOCKET) {
+        if (m_socket != INVALID_SOCKET) {
+            closesocket(m_socket);
+        }
+        m_socket = socket;
+    }
+
+private:
+    SOCKET m_socket;
+};
+
+class Handle final {
+public:
+    explicit Handle(HANDLE handle = nullptr) : m_handle(handle) {}
+    ~Handle() {
+        if (m_handle != nullptr) {
+            CloseHandle(m_handle);
+        }
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    [[nodiscard]] HANDLE Get() const { return m_handle; }
+
+private:
+    HANDLE m_handle;
+};
+
+bool IsLoopback(const sockaddr_in& address) {
+    return address.sin_family == AF_INET && (ntohl(address.sin_addr.s_addr) >> 24) == 127;
+}
+
+// The first connection DOSBox makes from this machine; any other is closed at once.
+bool FromDosBox(SOCKET accepted, const sockaddr_in& peer, int size, DWORD dosbox) {
+    return size == sizeof peer && IsLoopback(peer) && LoopbackPeerProcess(accepted) == dosbox;
+}
+
+SOCKET Listen(unsigned short& port) {
+    const SOCKET listener = WSASocketA(AF_INET, SOCK_STREAM, IPPROTO_TCP, nullptr, 0, 0);
+    if (listener == INVALID_SOCKET) {
+        return INVALID_SOCKET;
+    }
+    // DOSBox gets no handle of the relay's: the port is its only way in.
+    SetHandleInformation(reinterpret_cast<HANDLE>(listener), HANDLE_FLAG_INHERIT, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    int size = sizeof address;
+    auto* generic = reinterpret_cast<sockaddr*>(&address);
+    if (bind(listener, generic, size) != 0 || listen(listener, 4) != 0 ||
+        getsockname(listener, generic, &size) != 0) {
+        closesocket(listener);
+        return INVALID_SOCKET;
+    }
+    port = ntohs(address.sin_port);
+    return listener;
+}
+
+bool WriteNewFile(const std::string& path, const std::string& text) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const bool ok =
+        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+        written == text.size();
+    return CloseHandle(file) && ok;
+}
+
+HANDLE StartDosBox(std::vector<std::string> command, const std::string& serialConfig) {
+    command.emplace_back("-conf");
+    command.push_back(serialConfig);
+    std::string commandLine = ComposeCommandLine(command);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessA(command.front().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &started)) {
+        return nullptr;
+    }
+    CloseHandle(started.hThread);
+    return started.hProcess;
+}
+
+DWORD Timeout(std::optional<Clock::time_point> until) {
+    if (!until) {
+        return INFINITE;
+    }
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(*until - Clock::now());
+    return static_cast<DWORD>(std::clamp<long long>(wait.count(), 0, INFINITE - 1));
+}
+
+void Accept(SOCKET listener, WSAEVENT event, DWORD dosbox, Socket& connection) {
+    for (;;) {
+        sockaddr_in peer{};
+        int size = sizeof peer;
+        const SOCKET accepted = accept(listener, reinterpret_cast<sockaddr*>(&peer), &size);
+        if (accepted == INVALID_SOCKET) {
+            return;
+        }
+        if (!connection.Open() && FromDosBox(accepted, peer, size, dosbox) &&
+            WSAEventSelect(accepted, event, FD_READ | FD_CLOSE) == 0) {
+            connection.Reset(accepted);
+        } else {
+            closesocket(accepted);
+        }
+    }
+}
+
+// Reads what has arrived; the connection is closed once it has ended.
+void Receive(Socket& connection, PrintRelayJobs& jobs) {
+    char buffer[16384];
+    while (connection.Open()) {
+        const int got = recv(connection.Get(), buffer, sizeof buffer, 0);
+        if (got > 0) {
+            jobs.Take({buffer, static_cast<std::size_t>(got)}, Clock::now());
+            continue;
+        }
+        if (got < 0 && WSAGetLastError() == WSAEWOULDBLOCK) {
+            return;
+        }
+        connection.Reset();
+    }
+}
+
+// DOSBox has ended: the rest of its bytes wait in the connection, up to its end.
+void ReceiveRest(Socket& connection, PrintRelayJobs& jobs) {
+    if (!connection.Open()) {
+        return;
+    }
+    u_long blocking = 0;
+    WSAEventSelect(connection.Get(), nullptr, 0);
+    const DWORD patience = kLastBytesPatience;
+    if (ioctlsocket(connection.Get(), FIONBIO, &blocking) != 0 ||
+        setsockopt(connection.Get(), SOL_SOCKET, SO_RCVTIMEO,
+                   reinterpret_cast<const char*>(&patience), sizeof patience) != 0) {
+        connection.Reset();
+        return;
+    }
+    Receive(connection, jobs);
+}
+
+} // namespace
+
+int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer) {
+    const WinsockSession winsock;
+    unsigned short port = 0;
+    const Socket listener(winsock.Started() ? Listen(port) : INVALID_SOCKET);
+    if (!listener.Open() || !WriteNewFile(request.serialConfig, PrinterCaptureSerialConfig(port))) {
+        return 1;
+    }
+    const Handle event(WSACreateEvent());
+    if (event.Get() == WSA_INVALID_EVENT ||
+        WSAEventSelect(listener.Get(), event.Get(), FD_ACCEPT) != 0) {
+        return 1;
+    }
+    const Handle dosbox(StartDosBox(request.dosbox, request.serialConfig));
+    if (dosbox.Get() == nullptr) {
+        return 1;
+    }
+
+    const DWORD dosboxId = GetProcessId(dosbox.Get());
+    PrintRelayJobs jobs(printer, request.printer, request.title);
+    Socket connection;
+    bool running = true;
+    while (running) {
+        const HANDLE watched[] = {event.Get(), dosbox.Get()};
+        const DWORD woken = WaitForMultipleObjects(2, watched, FALSE, Timeout(jobs.NextWake()));
+        if (woken == WAIT_FAILED) {
+            // Without its wake-ups the relay still ends with DOSBox.
+            WaitForSingleObject(dosbox.Get(), INFINITE);
+        }
+        // Reset before reading: whatever arrives after it sets the event again.
+        WSAResetEvent(event.Get());
+        Accept(listener.Get(), event.Get(), dosboxId, connection);
+        Receive(connection, jobs);
+        running = WaitForSingleObject(dosbox.Get(), 0) == WAIT_TIMEOUT;
+        jobs.Work(Clock::now());
+    }
+    ReceiveRest(connection, jobs);
+    jobs.Finish();
+    return 0;
+}
+
+} // namespace zel::win32

@@ -1,0 +1,15 @@
+#pragma once
+// The print relay on Windows: runs DOSBox with the printer capture's serial port connected
+// to a loopback socket of its own, cuts what the program prints into jobs and prints them
+// raw. It belongs to no window: it lives while the program runs, and after it until the
+// last job is printed.
+
+#include "platform/PrintRelayCommand.h"
+#include "platform/RawPrinter.h"
+
+namespace zel::win32 {
+
+// 0 once every job is printed; 1 when DOSBox's port could not be opened or DOSBox not run.
+[[nodiscard]] int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer);
+
+} // namespace zel::win32
