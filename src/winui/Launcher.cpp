@@ -9,12 +9,7 @@
 
 namespace zel {
 
-Launcher::Launcher(Platform& platform) : m_platform(platform) {
-    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                  ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_PROGRESS_CLASS |
-                                      ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&controls);
-}
+Launcher::Launcher(Platform& platform) : m_platform(platform) {}
 
 // Windows go before the objects they point at are gone; the dialog last, as every other
 // window may still show a message while it closes.

@@ -76,6 +76,7 @@ MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::str
     : m_platform(platform),
       m_panel(platform, catalogue, std::move(startDirectory), *this, messages),
       m_closed(std::move(closed)) {
+    UseCommonControls();
     CreateNative(
         kClassName, W("  ZELKOR - Indítópult   ver: 27.0"),
         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0,
@@ -342,11 +343,14 @@ void MainWindow::OnKey(Key key) {
     if (sender && m_panel.FormKeyDown(*sender, key)) {
         return;
     }
-    // Enter clicks the focused button, as it does for the push buttons.
-    if (key == Key::Enter && focus != nullptr &&
-        (GetWindowLongW(focus, GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW &&
-        SlotOfControl(focus) != 0) {
-        SendMessageW(focus, BM_CLICK, 0, 0);
+    // Enter clicks the focused push or picture button, as the toolkit does in a dialog.
+    wchar_t kind[16] = {};
+    if (key == Key::Enter && focus != nullptr && GetClassNameW(focus, kind, 16) > 0 &&
+        lstrcmpiW(kind, L"Button") == 0) {
+        const LONG type = GetWindowLongW(focus, GWL_STYLE) & BS_TYPEMASK;
+        if (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW) {
+            SendMessageW(focus, BM_CLICK, 0, 0);
+        }
     }
 }
 

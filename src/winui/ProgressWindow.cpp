@@ -13,6 +13,7 @@ constexpr int kLabelLeft = 26;
 } // namespace
 
 ProgressWindow::ProgressWindow(HWND mainWindow) : m_mainWindow(mainWindow) {
+    UseCommonControls();
     CreateNative(kClassName, L"  Program ind\u00EDt\u00E1sa",
                  WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, {0, 0, kWidth, kHeight}, nullptr);
     const HFONT system = NamedFont(L"System", -13);
