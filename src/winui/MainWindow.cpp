@@ -507,10 +507,13 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (const HWND focus = GetFocus(); focus != nullptr && IsChild(Handle(), focus)) {
                 m_focus = focus;
             }
-        } else if (m_focus != nullptr && IsWindow(m_focus)) {
-            SetFocus(m_focus);
+            return 0;
         }
-        return 0;
+        if (m_focus != nullptr && IsWindow(m_focus)) {
+            SetFocus(m_focus);
+            return 0;
+        }
+        return NativeWindow::OnMessage(message, wParam, lParam);
     case WM_CLOSE:
         CloseWindow();
         return 0;
