@@ -502,15 +502,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return ControlColour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam),
                              message);
     case WM_ACTIVATE:
-        // The control that had the focus gets it back, as in a dialog.
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            if (const HWND focus = GetFocus(); focus != nullptr && IsChild(Handle(), focus)) {
-                m_focus = focus;
-            }
-            return 0;
-        }
-        if (m_focus != nullptr && IsWindow(m_focus)) {
-            SetFocus(m_focus);
+        if (m_activation.OnActivate(Handle(), wParam)) {
             return 0;
         }
         return NativeWindow::OnMessage(message, wParam, lParam);

@@ -6,6 +6,7 @@
 #include "catalogue/ProgramSlot.h"
 #include "panel/LauncherPanel.h"
 #include "panel/MainView.h"
+#include "winui/ActivationFocus.h"
 #include "winui/NativeWindow.h"
 
 #include <array>
@@ -150,7 +151,9 @@ private:
     HWND m_btNyomtat = nullptr;
     HWND m_btMegszakit = nullptr;
     bool m_printingEnabled = true;
+    // The control that has the focus when the window is first activated.
     HWND m_focus = nullptr;
+    ActivationFocus m_activation{m_focus};
 };
 
 } // namespace zel

@@ -5,6 +5,7 @@
 // the focus gets it back and what was to follow the message runs.
 
 #include "panel/MessageView.h"
+#include "winui/FocusReturn.h"
 #include "winui/NativeWindow.h"
 
 #include <functional>
@@ -27,8 +28,41 @@ public:
                            std::string_view detail, std::function<void()> afterwards) override;
     void ShowStandardError(std::string_view text) override;
 
+    // The window the last message belonged to; null when none.
+    [[nodiscard]] HWND CurrentOwner() const { return m_owner; }
+    [[nodiscard]] HWND Image(MessageKind kind) const;
+    [[nodiscard]] HWND Label1() const { return m_label1; }
+    [[nodiscard]] HWND Label2() const { return m_label2; }
+    [[nodiscard]] HWND Button1() const { return m_button1; }
+
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void BuildControls();
+    [[nodiscard]] HWND OwnerWindow(MessageOwner owner) const;
+    void ShowKind(MessageKind kind);
+    void SetLine(HWND label, std::string_view text, int top);
+    void Place();
+    void Button1Click();
+    void FormClose();
+    void RunDue();
+
+    HWND m_mainWindow = nullptr;
+    HWND m_selfInstallWindow = nullptr;
+    HWND m_owner = nullptr;
+    // Every window a message disabled while the dialog has been up: all take input again
+    // when it closes, even one whose message a later message replaced.
+    std::vector<HWND> m_disabled;
+    FocusReturn m_focusReturn;
+    std::vector<std::function<void()>> m_afterwards;
+    std::vector<std::function<void()>> m_due;
+    HWND m_image1 = nullptr;
+    HWND m_image2 = nullptr;
+    HWND m_image3 = nullptr;
+    HWND m_label1 = nullptr;
+    HWND m_label2 = nullptr;
+    HWND m_button1 = nullptr;
 };
 
 } // namespace zel

@@ -2,15 +2,21 @@
 // What the print tab drives on Windows: the spool of the main window's timer, printing onto
 // the GDI printer, its two job lists and the printer setup dialog. The main window keeps
 // the buttons; it asks this to tick with their state and stops printing when a job fails.
+// A job goes on in slices from the message loop's idle time between ticks; a failure in a
+// slice is told by the next tick.
 
 #include "panel/PrintPage.h"
 #include "spool/PrintSpool.h"
 #include "winui/Controls.h"
+#include "winui/DesktopJobPrinter.h"
+#include "winui/IdleSlices.h"
+#include "winui/JobGridControl.h"
 
 #include <string>
 
 namespace zel {
 
+class GdiPrinter;
 class Platform;
 
 class PrintControl final : public PrintPage {
@@ -28,9 +34,20 @@ public:
     std::string CharacterPrinter() override;
 
     [[nodiscard]] const PrintSpool& Spool() const { return m_spool; }
+    // The printer of later jobs; set up on first use.
+    [[nodiscard]] GdiPrinter& Printer() { return m_printer.Printer(); }
 
 private:
+    bool PrintSlice();
+    void Refresh();
+
+    DesktopJobPrinter m_printer;
     PrintSpool m_spool;
+    JobGridControl m_running;
+    JobGridControl m_finished;
+    IdleSlices m_slices;
+    HWND m_owner;
+    bool m_settingUp = false;
 };
 
 } // namespace zel

@@ -5,6 +5,7 @@
 
 #include "panel/SelfInstallPanel.h"
 #include "panel/SelfInstallView.h"
+#include "winui/ActivationFocus.h"
 #include "winui/NativeWindow.h"
 
 #include <functional>
@@ -29,12 +30,30 @@ public:
     bool DesktopShortcutChosen() override;
     void SetGauge(int progress) override;
 
+    [[nodiscard]] HWND DriveComboBox1() const { return m_driveList; }
+    [[nodiscard]] HWND CheckBox1() const { return m_programGroup; }
+    [[nodiscard]] HWND CheckBox2() const { return m_desktopIcon; }
+    [[nodiscard]] HWND Gauge1() const { return m_gauge; }
+    [[nodiscard]] HWND Button1() const { return m_start; }
+    [[nodiscard]] HWND Button2() const { return m_cancel; }
+
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void MakeControls(Platform& platform);
+    void FormClose();
+
     SelfInstallPanel m_install;
     std::function<void()> m_closed;
+    Bounds m_keptBounds;
+    ActivationFocus m_activation{m_driveList};
+    HWND m_driveList = nullptr;
+    HWND m_programGroup = nullptr;
+    HWND m_desktopIcon = nullptr;
+    HWND m_gauge = nullptr;
+    HWND m_start = nullptr;
+    HWND m_cancel = nullptr;
 };
 
 } // namespace zel

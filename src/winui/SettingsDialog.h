@@ -5,6 +5,8 @@
 
 #include "panel/SettingsPanel.h"
 #include "panel/SettingsView.h"
+#include "winui/ActivationFocus.h"
+#include "winui/FocusReturn.h"
 #include "winui/NativeWindow.h"
 
 #include <functional>
@@ -30,11 +32,33 @@ public:
     void ShowDialog() override;
     void HideDialog() override;
 
+    [[nodiscard]] HWND Edit1() const { return m_edit1; }
+    [[nodiscard]] HWND CheckBox1() const { return m_checkBox1; }
+    [[nodiscard]] HWND Button3() const { return m_button3; }
+    [[nodiscard]] HWND Button1() const { return m_button1; }
+    [[nodiscard]] HWND Pnev() const { return m_pnev; }
+    [[nodiscard]] HWND Pev() const { return m_pev; }
+    [[nodiscard]] HWND Phely() const { return m_phely; }
+
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void MakeControls();
+    void FormClose();
+
     SettingsPanel m_settings;
+    HWND m_owner;
+    FocusReturn m_focusReturn;
+    Bounds m_keptBounds;
+    ActivationFocus m_activation{m_edit1};
+    HWND m_pnev = nullptr;
+    HWND m_pev = nullptr;
+    HWND m_phely = nullptr;
+    HWND m_edit1 = nullptr;
+    HWND m_checkBox1 = nullptr;
+    HWND m_button3 = nullptr;
+    HWND m_button1 = nullptr;
 };
 
 } // namespace zel

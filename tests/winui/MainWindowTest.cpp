@@ -1,7 +1,7 @@
 #include "winui/MainWindow.h"
 
 #include "RecordingMessageView.h"
-#include "WindowWaits.h"
+#include "WindowDriving.h"
 #include "WineWorld.h"
 #include "catalogue/ProgramCatalogue.h"
 #include "platform/Platform.h"
@@ -19,10 +19,8 @@ constexpr int kSlotA2016 = 41;
 
 // Where a control lies in its parent's client area.
 Bounds Placed(HWND control) {
-    RECT outer{};
-    GetWindowRect(control, &outer);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&outer), 2);
-    return {outer.left, outer.top, outer.right - outer.left, outer.bottom - outer.top};
+    const RECT placed = test::ClientBoundsOf(control);
+    return {placed.left, placed.top, placed.right - placed.left, placed.bottom - placed.top};
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -37,12 +35,6 @@ protected:
         messages.SetMainWindow(window->Handle());
         window->Show();
         SetForegroundWindow(window->Handle());
-    }
-
-    // A key as the event loop would get it for the control with the focus.
-    void Press(UINT message, WPARAM key) {
-        MSG pressed{GetFocus(), message, key, 0x00010001, 0, {}};
-        HandleMessage(pressed);
     }
 
     HWND Page(int index) {
@@ -99,7 +91,7 @@ TEST_F(MainWindowTest, TabFollowsTheRowsButtonComboBoxSettingsButton) {
 TEST_F(MainWindowTest, EscapeClosesFromARowAndWritesTheConfigurationNotFromAPrintSwitch) {
     Page(3);
     SetFocus(GetDlgItem(GetParent(window->btNyomtat()), kEdNyomDos));
-    Press(WM_KEYDOWN, VK_ESCAPE);
+    test::PressKey(GetFocus(), VK_ESCAPE);
     EXPECT_EQ(ended, 0);
     EXPECT_TRUE(IsWindowVisible(window->Handle()));
 
@@ -107,28 +99,28 @@ TEST_F(MainWindowTest, EscapeClosesFromARowAndWritesTheConfigurationNotFromAPrin
     window->SetRowEnabled(kSlotA2023, true);
     // The edit field inside the row's combo box.
     SetFocus(GetWindow(window->Row(kSlotA2023).drive, GW_CHILD));
-    Press(WM_KEYDOWN, VK_ESCAPE);
+    test::PressKey(GetFocus(), VK_ESCAPE);
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(IsWindowVisible(window->Handle()));
     EXPECT_NE(
         test::ReadFileBytes(*folder / "ZELPULT.INI").find("[NYOMTATAS_ENGEDELYEZVE=TRUE]\r\n"),
         std::string::npos);
 
-    Press(WM_KEYDOWN, VK_ESCAPE);
+    test::PressKey(GetFocus(), VK_ESCAPE);
     EXPECT_EQ(ended, 1) << "a closed window closes no more";
 }
 
 TEST_F(MainWindowTest, EnterInThePathFieldInstallsAndEnterOnTheExitButtonEnds) {
     window->SetInstallPath("D:\\VALAMI.EXE");
     SetFocus(window->NPATH());
-    Press(WM_KEYDOWN, VK_RETURN);
+    test::PressKey(GetFocus(), VK_RETURN);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text.rfind("Csak \"INSTALL.EXE\"", 0), 0u);
     EXPECT_EQ(ended, 0);
 
     messages.Answer();
     SetFocus(window->Button5());
-    Press(WM_KEYDOWN, VK_RETURN);
+    test::PressKey(GetFocus(), VK_RETURN);
     EXPECT_EQ(ended, 1);
 }
 
@@ -161,7 +153,8 @@ TEST_F(MainWindowTest, AnEnabledDriveBoxHasTheWindowColourADisabledOneTheFaceCol
 
 TEST_F(MainWindowTest, ATabsMnemonicChoosesItsPageBeforeTheExitButtonsOfTheSameLetter) {
     SetFocus(window->Button4());
-    Press(WM_SYSCHAR, L'k');
+    PostMessageW(GetFocus(), WM_SYSCHAR, L'k', 0x20000001);
+    test::PumpPending();
     EXPECT_EQ(SendMessageW(window->PageControl1(), TCM_GETCURSEL, 0, 0), 1);
     EXPECT_TRUE(IsWindowVisible(window->Row(kSlotA2016).year));
     EXPECT_FALSE(IsWindowVisible(window->Button5()));

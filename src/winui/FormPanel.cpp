@@ -1,0 +1,32 @@
+#include "winui/FormPanel.h"
+
+#include <algorithm>
+
+namespace zel {
+
+Bounds PanelFormBounds(Bounds panel, DWORD style, DWORD exStyle) {
+    RECT frame{0, 0, panel.width + 2 * panel.left, panel.height + 2 * panel.top};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    const int width = std::min(static_cast<int>(frame.right - frame.left), screenWidth);
+    const int height = std::min(static_cast<int>(frame.bottom - frame.top), screenHeight);
+    return {(screenWidth - width) / 2, (screenHeight - height) / 2, width, height};
+}
+
+void PaintPanel(HWND window, Bounds panel) {
+    PAINTSTRUCT paint{};
+    const HDC dc = BeginPaint(window, &paint);
+    RECT edge{panel.left, panel.top, panel.left + panel.width, panel.top + panel.height};
+    DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
+    EndPaint(window, &paint);
+}
+
+void KeepSize(WINDOWPOS& change, Bounds kept) {
+    if ((change.flags & SWP_NOSIZE) == 0) {
+        change.cx = kept.width;
+        change.cy = kept.height;
+    }
+}
+
+} // namespace zel
