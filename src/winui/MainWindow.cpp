@@ -64,6 +64,21 @@ HWND MakeLabel(HWND parent, std::wstring_view text, int left, int top, HFONT fon
     return label;
 }
 
+// A child made earlier lies above a sibling made later; where the later one is to be seen
+// over it, the earlier one gives up the part the later one covers.
+void GiveWay(HWND window, HWND cover) {
+    RECT own{};
+    RECT covering{};
+    GetWindowRect(window, &own);
+    GetWindowRect(cover, &covering);
+    const HRGN shape = CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top);
+    const HRGN covered = CreateRectRgn(covering.left - own.left, covering.top - own.top,
+                                       covering.right - own.left, covering.bottom - own.top);
+    CombineRgn(shape, shape, covered, RGN_DIFF);
+    DeleteObject(covered);
+    SetWindowRgn(window, shape, FALSE);
+}
+
 void Check(HWND chosen, HWND other) {
     SendMessageW(chosen, BM_SETCHECK, BST_CHECKED, 0);
     SendMessageW(other, BM_SETCHECK, BST_UNCHECKED, 0);
@@ -138,18 +153,9 @@ HWND MainWindow::MakeRowPage(const RowPage& layout, std::size_t index) {
     if (index == 0) {
         // The install box lies over the lower ends of the two panels but follows them in
         // tab order, and a child made later lies below: the panels give up that part.
-        const Bounds box = MakeInstallBox(page);
+        const HWND panel4 = MakeInstallBox(page);
         for (const HWND panel : panels) {
-            RECT own{};
-            GetWindowRect(panel, &own);
-            MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&own), 2);
-            const HRGN shape = CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top);
-            const HRGN covered =
-                CreateRectRgn(box.left - own.left, box.top - own.top,
-                              box.left + box.width - own.left, box.top + box.height - own.top);
-            CombineRgn(shape, shape, covered, RGN_DIFF);
-            DeleteObject(covered);
-            SetWindowRgn(panel, shape, FALSE);
+            GiveWay(panel, panel4);
         }
     }
     return page;
@@ -192,36 +198,40 @@ void MainWindow::MakeRow(HWND panel, Product product, int year, int index) {
     SetRowEnabled(slot, false);
 }
 
-Bounds MainWindow::MakeInstallBox(HWND page) {
-    constexpr Bounds kPanel4{-1, 356, 586, 85};
-    const HWND panel4 = MakeControlParent(page, kPanel4, PanelEdge::Raised);
+HWND MainWindow::MakeInstallBox(HWND page) {
+    const HWND panel4 = MakeControlParent(page, {-1, 356, 586, 85}, PanelEdge::Raised);
     constexpr int kBoxLeft = 24;
     constexpr int kBoxTop = 6;
-    MakeControl(panel4, L"BUTTON", W("  ZELKOR programok telepítése  "), BS_GROUPBOX,
-                {kBoxLeft, kBoxTop, 451, 61}, 0);
     const auto inBox = [](int left, int top, int width, int height) {
         return Bounds{kBoxLeft + left, kBoxTop + top, width, height};
     };
+    // A child made earlier lies above one made later: the browse buttons, which take no
+    // focus, come before the path field they lie over, the picture one first; the field
+    // clips them out, and the choices' captions give up what the field covers.
     m_ndiskA =
         MakeControl(panel4, L"BUTTON", W(" &A: floppy lemezről"),
                     BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, inBox(20, 18, 121, 17), kNDISKA);
     m_ndiskC = MakeControl(panel4, L"BUTTON", W(" &Egyéb útvonalról:"),
                            BS_AUTORADIOBUTTON | WS_TABSTOP, inBox(20, 36, 113, 17), kNDISKC);
     Check(m_ndiskC, m_ndiskA);
-    // The picture button lies over the plain one and both over the path field; either
-    // browses. A child made earlier lies above one made later, and neither takes the focus.
     m_nbrowsePic =
         MakeControl(panel4, L"BUTTON", W("Tallózás"), BS_OWNERDRAW | WS_GROUP | WS_CLIPSIBLINGS,
                     inBox(330, 36, 11, 13), kNBROWSEPIC);
     m_nbrowse = MakeControl(panel4, L"BUTTON", L"", BS_PUSHBUTTON | WS_CLIPSIBLINGS,
                             inBox(328, 33, 16, 18), kNBROWSE);
-    m_npath = MakeControl(panel4, L"EDIT", L"", ES_AUTOHSCROLL | WS_GROUP | WS_TABSTOP,
-                          inBox(126, 31, 220, 21), kNPATH, WS_EX_CLIENTEDGE);
+    m_npath =
+        MakeControl(panel4, L"EDIT", L"", ES_AUTOHSCROLL | WS_GROUP | WS_TABSTOP | WS_CLIPSIBLINGS,
+                    inBox(126, 31, 220, 21), kNPATH, WS_EX_CLIENTEDGE);
+    GiveWay(m_ndiskA, m_npath);
+    GiveWay(m_ndiskC, m_npath);
     m_button4 = MakeControl(panel4, L"BUTTON", W("&Telepítés"), BS_PUSHBUTTON | WS_TABSTOP,
                             inBox(362, 20, 73, 25), kButton4);
+    // Below everything it frames, so that it clips none of it away.
+    MakeControl(panel4, L"BUTTON", W("  ZELKOR programok telepítése  "), BS_GROUPBOX,
+                {kBoxLeft, kBoxTop, 451, 61}, 0);
     m_button5 = MakeControl(panel4, L"BUTTON", W("&Kilépés"), BS_PUSHBUTTON | WS_TABSTOP,
                             {487, 27, 74, 25}, kButton5);
-    return kPanel4;
+    return panel4;
 }
 
 HWND MainWindow::MakePrintPage() {

@@ -116,8 +116,8 @@ private:
     HWND MakeRowPage(const RowPage& layout, std::size_t index);
     HWND MakeProductPanel(HWND page, const RowPage& layout, Product product);
     void MakeRow(HWND panel, Product product, int year, int index);
-    // Returns Panel4's bounds on the page.
-    Bounds MakeInstallBox(HWND page);
+    // Returns Panel4.
+    HWND MakeInstallBox(HWND page);
     HWND MakePrintPage();
     void AddToolTip(HWND control, const wchar_t* text);
 

@@ -76,6 +76,20 @@ TEST_F(MainWindowTest, ControlsStandWhereTheFormsPutThemWithTheirCaptions) {
     EXPECT_EQ(SendMessageW(window->PageControl1(), TCM_GETITEMCOUNT, 0, 0), 4);
 }
 
+TEST_F(MainWindowTest, TheBrowsePictureIsDrawnOverThePathField) {
+    // Siblings clipped by the group box above them would not be drawn at all.
+    const HWND picture = GetDlgItem(GetParent(window->NPATH()), kNBROWSEPIC);
+    RedrawWindow(window->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    POINT dot{1, 6};
+    ClientToScreen(picture, &dot);
+    const HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, dot.x, dot.y);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(colour, RGB(0, 0, 0));
+    EXPECT_EQ(WindowFromPoint(dot), picture);
+}
+
 TEST_F(MainWindowTest, TabFollowsTheRowsButtonComboBoxSettingsButton) {
     const RowControls row = window->Row(kSlotA2023);
     window->SetRowEnabled(kSlotA2023, true);
