@@ -72,6 +72,7 @@ public:
     }
     std::unique_ptr<SharingProbe> MakeSharingProbe() override { return nullptr; }
     bool StartProgram(const StartRequest&) override { return false; }
+    bool LacksDosBoxFor(std::string_view) override { return false; }
     bool HasCharacterPrinter(std::string_view) override { return false; }
     std::string ToNativePath(std::string_view) override { return {}; }
     std::optional<std::string> FromNativePath(std::string_view) override { return std::nullopt; }

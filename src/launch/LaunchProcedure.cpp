@@ -41,10 +41,23 @@ std::string NtfsAdvice() {
                         "forgalmazót!");
 }
 
-bool Start(Platform& platform, const StartRequest& request) {
+// A start that fails is told, never left to look like a click that did nothing.
+bool Start(Platform& platform, MessageSink& messages, const StartRequest& request) {
     WriteProgramInformationFile(platform, request.informationFile, request.title, request.program,
                                 request.workingDirectory, request.parameters);
-    return platform.StartProgram(request);
+    if (platform.StartProgram(request)) {
+        return true;
+    }
+    if (platform.LacksDosBoxFor(request.program)) {
+        messages.ShowMessage(
+            Utf8ToCp1250("A DOS-os program indításához DOSBox szükséges, de nincs telepítve."),
+            MessageKind::Error,
+            Utf8ToCp1250(" Telepítse a DOSBox-ot, majd indítsa újra a programot!"));
+    } else {
+        messages.ShowMessage(Utf8ToCp1250("A program nem indítható el!"), MessageKind::Error,
+                             request.program);
+    }
+    return false;
 }
 
 struct Warning {
@@ -64,7 +77,7 @@ Warning NoPrinterWarning() {
 void WarnThenStart(Platform& platform, MessageSink& messages, std::vector<Warning> warnings,
                    StartRequest request) {
     if (warnings.empty()) {
-        (void)Start(platform, request);
+        (void)Start(platform, messages, request);
         return;
     }
     const Warning first = warnings.front();
@@ -128,7 +141,8 @@ LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int 
         warnings.push_back(NoPrinterWarning());
     }
     if (warnings.empty()) {
-        return Start(platform, request) ? LaunchResult::Started : LaunchResult::StartFailed;
+        return Start(platform, messages, request) ? LaunchResult::Started
+                                                  : LaunchResult::StartFailed;
     }
     WarnThenStart(platform, messages, std::move(warnings), std::move(request));
     return LaunchResult::AfterWarning;

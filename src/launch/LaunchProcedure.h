@@ -19,7 +19,8 @@ inline constexpr int kSlotB03 = 16;
 
 enum class LaunchResult {
     Started,
-    // The platform could not start the program; the user is told nothing.
+    // The platform could not start the program; the user was told, and why when no DOSBox
+    // is there for a DOS program.
     StartFailed,
     // Its data lock file is held: the user was told, and nothing was started.
     AlreadyRunning,

@@ -74,6 +74,9 @@ public:
 
     // Starts a program in a normal window, without waiting.
     [[nodiscard]] virtual bool StartProgram(const StartRequest& request) = 0;
+    // Whether program (a DOS path) is a DOS executable and nothing here runs one: no DOSBox
+    // is installed. What a failed start tells the user.
+    [[nodiscard]] virtual bool LacksDosBoxFor(std::string_view program) = 0;
     // Whether a desktop printer (an empty name: the default one) or else the default is there
     // to take what a DOS program sends to its own printer port.
     [[nodiscard]] virtual bool HasCharacterPrinter(std::string_view printer) = 0;

@@ -35,6 +35,17 @@ HFONT NamedFont(std::wstring_view faceName, int height, bool bold) {
     return font;
 }
 
+void UseCommonControls() {
+    static const bool registered = [] {
+        const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                            ICC_STANDARD_CLASSES | ICC_TAB_CLASSES |
+                                                ICC_PROGRESS_CLASS | ICC_BAR_CLASSES |
+                                                ICC_LISTVIEW_CLASSES};
+        return InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)registered;
+}
+
 HWND MakeControl(HWND parent, const wchar_t* windowClass, std::wstring_view text, DWORD style,
                  Bounds bounds, int id, DWORD exStyle) {
     const std::wstring caption(text);

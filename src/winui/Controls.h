@@ -14,6 +14,8 @@ struct Bounds {
     int top = 0;
     int width = 0;
     int height = 0;
+
+    friend bool operator==(const Bounds&, const Bounds&) = default;
 };
 
 // "MS Sans Serif" 8 point, made once and kept for the life of the program.
@@ -21,6 +23,10 @@ struct Bounds {
 // A face of the given name and pixel height (negative: the character height, as the forms
 // give it), made once per name, height and weight.
 [[nodiscard]] HFONT NamedFont(std::wstring_view faceName, int height, bool bold = false);
+
+// The common controls' window classes (tabs, progress bars, tool tips, lists), registered
+// once before a window makes any.
+void UseCommonControls();
 
 // A visible child control in the form's face; id is its WM_COMMAND identifier.
 HWND MakeControl(HWND parent, const wchar_t* windowClass, std::wstring_view text, DWORD style,

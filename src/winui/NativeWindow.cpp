@@ -36,6 +36,18 @@ LRESULT NativeWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(m_handle, message, wParam, lParam);
 }
 
+bool NativeWindow::PreTranslate(const MSG&) {
+    return false;
+}
+
+NativeWindow* NativeWindow::FromHandle(HWND handle) {
+    if (handle == nullptr || GetWindowLongPtrW(handle, GWLP_WNDPROC) !=
+                                 reinterpret_cast<LONG_PTR>(&NativeWindow::Dispatch)) {
+        return nullptr;
+    }
+    return reinterpret_cast<NativeWindow*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
+}
+
 LRESULT CALLBACK NativeWindow::Dispatch(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -58,14 +70,22 @@ LRESULT CALLBACK NativeWindow::Dispatch(HWND window, UINT message, WPARAM wParam
 int RunMessageLoop() {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-        if (root != nullptr && IsDialogMessageW(root, &message)) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        HandleMessage(message);
     }
     return static_cast<int>(message.wParam);
+}
+
+void HandleMessage(MSG& message) {
+    const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+    if (NativeWindow* window = NativeWindow::FromHandle(root);
+        window != nullptr && window->PreTranslate(message)) {
+        return;
+    }
+    if (root != nullptr && IsDialogMessageW(root, &message)) {
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
 }
 
 } // namespace zel

@@ -17,6 +17,13 @@ public:
 
     [[nodiscard]] HWND Handle() const { return m_handle; }
 
+    // The face's window that handle is, or nothing for any other window.
+    [[nodiscard]] static NativeWindow* FromHandle(HWND handle);
+
+    // A message for this window or one of its controls, before the dialog keys see it; true
+    // when it was handled here.
+    virtual bool PreTranslate(const MSG& message);
+
 protected:
     // bounds are the window's outer rectangle, as the forms gave Left, Top, Width, Height.
     void CreateNative(const wchar_t* className, std::wstring_view title, DWORD style, DWORD exStyle,
@@ -33,5 +40,7 @@ private:
 // The face's event loop until WM_QUIT: dialog keys (Tab, arrows, mnemonics, Enter, Escape)
 // are handled for whichever top-level window the message is for. Returns WM_QUIT's code.
 int RunMessageLoop();
+// One message as the event loop handles it.
+void HandleMessage(MSG& message);
 
 } // namespace zel

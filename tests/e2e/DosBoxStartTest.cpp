@@ -117,10 +117,14 @@ TEST_F(DosBoxStart, DrivesAreMountedUnderTheirOwnLetters) {
 }
 
 TEST_F(DosBoxStart, WithoutDosBoxNothingStarts) {
+    EXPECT_FALSE(m_platform->LacksDosBoxFor("C:\\ZELKONYV.97\\A97.EXE"));
     ::setenv("PATH", m_temp.Path().c_str(), 1);
     EXPECT_FALSE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", ""));
     EXPECT_TRUE(m_mark.Marked().empty());
     EXPECT_TRUE(PrivateFoldersGone());
+    // The user is told why: DOSBox is missing for this program, though not for a native one.
+    EXPECT_TRUE(m_platform->LacksDosBoxFor("C:\\ZELKONYV.97\\A97.EXE"));
+    EXPECT_FALSE(m_platform->LacksDosBoxFor("C:\\ZELKONYV.97\\NONE.EXE"));
 }
 
 } // namespace

@@ -254,11 +254,28 @@ TEST_F(LaunchTest, AFileThatCannotBeWrittenStopsTheLaunch) {
     EXPECT_THROW((void)Launch(kSlotA97), IoError);
     EXPECT_TRUE(platform->started.empty());
     EXPECT_FALSE(std::filesystem::exists(world.Native("C:\\ZELKONYV.97")));
+}
 
-    Install(kSlotA97, 'C');
+TEST_F(LaunchTest, AFailedStartIsToldAndADosProgramWithoutDosBoxSaysSo) {
     platform->startSucceeds = false;
     EXPECT_EQ(Launch(kSlotA97), LaunchResult::StartFailed);
-    EXPECT_TRUE(sink.shown.empty());
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0].text, Utf8ToCp1250("A program nem indítható el!"));
+    EXPECT_EQ(sink.shown[0].detail, "C:\\ZELKONYV.97\\A97.EXE");
+
+    platform->lacksDosBox = true;
+    EXPECT_EQ(Launch(kSlotA97), LaunchResult::StartFailed);
+    ASSERT_EQ(sink.shown.size(), 2u);
+    EXPECT_EQ(sink.shown[1].text, Utf8ToCp1250("A DOS-os program indításához DOSBox szükséges, de "
+                                               "nincs telepítve."));
+    EXPECT_EQ(sink.shown[1].kind, MessageKind::Error);
+
+    // After a warning the start is told too, once the warning is answered.
+    platform->hasPrinter = false;
+    EXPECT_EQ(Launch(kSlotA97), LaunchResult::AfterWarning);
+    ASSERT_EQ(sink.shown.size(), 4u);
+    EXPECT_EQ(sink.shown[2].kind, MessageKind::Warning);
+    EXPECT_EQ(sink.shown[3].text, sink.shown[1].text);
 }
 
 } // namespace

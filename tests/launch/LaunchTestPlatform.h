@@ -27,6 +27,7 @@ public:
         m_log.push_back("start");
         return startSucceeds;
     }
+    bool LacksDosBoxFor(std::string_view) override { return lacksDosBox; }
     bool HasCharacterPrinter(std::string_view) override { return hasPrinter; }
 
     bool ntFamily = false;
@@ -35,6 +36,7 @@ public:
     // DOS paths, as the launch forms them.
     std::set<std::string> heldFiles;
     bool startSucceeds = true;
+    bool lacksDosBox = false;
     std::vector<StartRequest> started;
     bool hasPrinter = true;
 

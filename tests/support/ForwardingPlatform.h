@@ -62,6 +62,7 @@ public:
         return m_inner->MakeSharingProbe();
     }
     bool StartProgram(const StartRequest& r) override { return m_inner->StartProgram(r); }
+    bool LacksDosBoxFor(std::string_view p) override { return m_inner->LacksDosBoxFor(p); }
     bool HasCharacterPrinter(std::string_view p) override {
         return m_inner->HasCharacterPrinter(p);
     }

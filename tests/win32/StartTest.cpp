@@ -119,10 +119,16 @@ TEST(Win32Start, ADosProgramStartsOnlyInTheDosBoxItsInstallerRegistered) {
     ASSERT_EQ(win32::FindDosBox(), std::nullopt);
     EXPECT_FALSE(platform.StartProgram(
         {folder / "ZELKONYV.97\\A97.EXE", folder / "ZELKONYV.97", "SERVER", "A97", "", {}, {}}));
+    // What the user is told: DOSBox is missing for a DOS program, not for anything else.
+    EXPECT_TRUE(platform.LacksDosBoxFor(folder / "ZELKONYV.97\\A97.EXE"));
+    ASSERT_TRUE(CopyFileA(OwnPath().c_str(), (folder / "B97.EXE").c_str(), FALSE));
+    EXPECT_FALSE(platform.LacksDosBoxFor(folder / "B97.EXE"));
+    EXPECT_FALSE(platform.LacksDosBoxFor(folder / "NONE.EXE"));
 
     ASSERT_TRUE(platform.CreateDirectory(folder / "DOSBox-0.74-3"));
     const RegisteredDosBox dosbox(folder / "DOSBox-0.74-3");
     ASSERT_EQ(win32::FindDosBox(), folder / "DOSBox-0.74-3\\DOSBox.exe");
+    EXPECT_FALSE(platform.LacksDosBoxFor(folder / "ZELKONYV.97\\A97.EXE"));
     const std::string log = folder / "DOSBOX.LOG";
     SetEnvironmentVariableA(kDosBoxLogVariable, log.c_str());
 

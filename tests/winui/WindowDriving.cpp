@@ -5,12 +5,7 @@ namespace zel::test {
 void PumpPending() {
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        const HWND root = GetAncestor(message.hwnd, GA_ROOT);
-        if (root != nullptr && IsDialogMessageW(root, &message)) {
-            continue;
-        }
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        HandleMessage(message);
     }
 }
 

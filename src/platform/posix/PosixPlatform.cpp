@@ -366,6 +366,10 @@ bool PosixPlatform::StartProgram(const StartRequest& request) {
     return StartProgramOf(m_prefix, request, m_printRelay);
 }
 
+bool PosixPlatform::LacksDosBoxFor(std::string_view program) {
+    return LacksDosBox(m_prefix, program);
+}
+
 bool PosixPlatform::HasCharacterPrinter(std::string_view printer) {
     return CupsHasPrinter(std::string(printer)) || CupsHasPrinter(std::string{});
 }

@@ -296,4 +296,10 @@ bool StartProgramOf(const WinePrefix& prefix, StartRequest request, const std::s
     return false;
 }
 
+bool LacksDosBox(const WinePrefix& prefix, std::string_view program) {
+    const std::string dosPath = Absolute(prefix, program);
+    const auto native = prefix.ToNative(dosPath);
+    return IsFile(native) && KindOf(*native, dosPath) == ProgramKind::Dos && !FindOnPath("dosbox");
+}
+
 } // namespace zel::posix

@@ -13,4 +13,7 @@ namespace zel::posix {
 [[nodiscard]] bool StartProgramOf(const WinePrefix& prefix, StartRequest request,
                                   const std::string& relay);
 
+// Whether program (a DOS path) is a DOS executable and no DOSBox is on the PATH.
+[[nodiscard]] bool LacksDosBox(const WinePrefix& prefix, std::string_view program);
+
 } // namespace zel::posix

@@ -311,4 +311,12 @@ bool StartProgramOf(StartRequest request, const InformationFileRunner& runner) {
     return false;
 }
 
+bool LacksDosBox(const std::string& program, const InformationFileRunner& runner) {
+    if (runner.available) {
+        return false;
+    }
+    const auto path = FullPath(program);
+    return path && IsFile(*path) && KindOf(*path) == ProgramKind::Dos && !FindDosBox();
+}
+
 } // namespace zel::win32

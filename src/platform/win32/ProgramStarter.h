@@ -28,4 +28,7 @@ struct InformationFileRunner {
 // one finds no DOSBox: the caller tells the user.
 [[nodiscard]] bool StartProgramOf(StartRequest request, const InformationFileRunner& runner);
 
+// Whether program is a DOS executable that neither the runner nor an installed DOSBox runs.
+[[nodiscard]] bool LacksDosBox(const std::string& program, const InformationFileRunner& runner);
+
 } // namespace zel::win32

@@ -251,6 +251,10 @@ bool Win32Platform::StartProgram(const StartRequest& request) {
     return StartProgramOf(request, m_informationFiles);
 }
 
+bool Win32Platform::LacksDosBoxFor(std::string_view program) {
+    return LacksDosBox(std::string(program), m_informationFiles);
+}
+
 bool Win32Platform::HasCharacterPrinter(std::string_view printer) {
     return GdiPrinterExists(printer) || GdiPrinterExists({});
 }

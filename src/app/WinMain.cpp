@@ -1,0 +1,18 @@
+// ZELPULT.EXE, the Windows edition: the same start-up modes as on Linux, with the Win32 face.
+
+#include "platform/HelperMode.h"
+#include "platform/Platform.h"
+#include "winui/Launcher.h"
+#include "winui/Win32Ui.h"
+
+#include <cstdlib>
+
+int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
+                   int /*show*/) {
+    if (const auto helped = zel::RunHelperMode(__argc, __argv)) {
+        return *helped;
+    }
+    const auto platform = zel::MakePlatform();
+    zel::Launcher launcher(*platform);
+    return launcher.Run();
+}

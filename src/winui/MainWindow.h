@@ -1,0 +1,159 @@
+#pragma once
+// The launcher panel's Win32 face (TForm1): a row per product and year on three pages, the
+// install box, the print page. It builds the native controls, forwards their events to the
+// panel layer and applies what the panel sets through MainView; it decides nothing itself.
+
+#include "catalogue/ProgramSlot.h"
+#include "panel/LauncherPanel.h"
+#include "panel/MainView.h"
+#include "winui/ActivationFocus.h"
+#include "winui/NativeWindow.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace zel {
+
+class MessageView;
+class Platform;
+class PrintControl;
+class ProgramCatalogue;
+enum class Product : char;
+struct RowPage;
+
+struct RowControls {
+    HWND year = nullptr;     // A17
+    HWND drive = nullptr;    // A17PATH
+    HWND settings = nullptr; // sa17
+};
+
+// WM_COMMAND identifiers: a row's three controls are kRowIds + 3 * (slot - 1) + 0, 1, 2.
+enum ControlId : int {
+    kRowIds = 1000,
+    kNDISKA = 100,
+    kNDISKC,
+    kNPATH,
+    kNBROWSE,
+    kNBROWSEPIC,
+    kButton4,
+    kButton5,
+    kEdNyomDos,
+    kEdNyomWindows,
+    kButton2,
+    kBtNyomtat,
+    kBtMegszakit,
+    kPageControl1,
+};
+
+class MainWindow final : public NativeWindow, public MainView {
+public:
+    static constexpr const wchar_t* kClassName = L"TForm1";
+    static constexpr UINT_PTR kTimer1 = 1;
+
+    // Builds the window hidden and runs its creation (FormCreate). closed runs once the
+    // window has closed and its configuration is written.
+    MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::string startDirectory,
+               MessageView& messages, std::function<void()> closed = {});
+    ~MainWindow() override;
+
+    [[nodiscard]] LauncherPanel& Panel() { return m_panel; }
+
+    // Rows by slot 1 to 60.
+    [[nodiscard]] RowControls Row(int slot) const;
+    // The slot of a row's control (or the edit field of its combo box); 0 for any other.
+    [[nodiscard]] int SlotOfControl(HWND control) const;
+
+    [[nodiscard]] HWND PageControl1() const { return m_pageControl; }
+    [[nodiscard]] HWND NDISKA() const { return m_ndiskA; }
+    [[nodiscard]] HWND NDISKC() const { return m_ndiskC; }
+    [[nodiscard]] HWND NPATH() const { return m_npath; }
+    [[nodiscard]] HWND Button4() const { return m_button4; }
+    [[nodiscard]] HWND Button5() const { return m_button5; }
+    [[nodiscard]] HWND Button2() const { return m_button2; }
+    [[nodiscard]] HWND btNyomtat() const { return m_btNyomtat; }
+    [[nodiscard]] HWND btMegszakit() const { return m_btMegszakit; }
+
+    void Show();
+    // Shows the page with the index in tab order, as a click on its tab would.
+    void ShowPage(int index);
+    // The control the window gives the focus to when it is activated again.
+    void FocusControl(HWND control);
+    bool PreTranslate(const MSG& message) override;
+
+    // MainView.
+    void FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) override;
+    std::vector<std::string> DriveBoxEntries(int slot) override;
+    std::string DriveBoxText(int slot) override;
+    void SetRowEnabled(int slot, bool enabled) override;
+    void SetDriveBoxEnabled(int slot, bool enabled) override;
+    bool FloppyChosen() override;
+    void ChooseOtherPath() override;
+    bool OtherPathChosen() override;
+    void SetFloppyEnabled(bool enabled) override;
+    void SetOtherPathEnabled(bool enabled) override;
+    std::string InstallPath() override;
+    void SetInstallPath(std::string_view path) override;
+    std::string BrowseForInstaller(std::string_view nativeFolder, std::string_view fileName,
+                                   std::string_view filter) override;
+    bool WindowsPrintMode() override;
+    void SetWindowsPrintMode(bool windows) override;
+    bool PrintingEnabled() override;
+    void SetPrintingEnabled(bool enabled) override;
+    ScreenArea Screen() override;
+    void MoveWindow(int left, int top) override;
+    void Repaint() override;
+    void CloseWindow() override;
+    void EndProgram() override;
+
+protected:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void BuildUi();
+    HWND MakeRowPage(const RowPage& layout, std::size_t index);
+    HWND MakeProductPanel(HWND page, const RowPage& layout, Product product);
+    void MakeRow(HWND panel, Product product, int year, int index);
+    // Returns Panel4.
+    HWND MakeInstallBox(HWND page);
+    HWND MakePrintPage();
+    void AddToolTip(HWND control, const wchar_t* text);
+
+    void OnCommand(int id, int notification, HWND control);
+    void OnKey(Key key);
+    [[nodiscard]] std::optional<KeySender> SenderOf(HWND control) const;
+    [[nodiscard]] LRESULT ControlColour(HWND control, HDC context, UINT message);
+    void DrawOwnerButton(const DRAWITEMSTRUCT& item) const;
+
+    Platform& m_platform;
+    LauncherPanel m_panel;
+    std::function<void()> m_closed;
+    std::unique_ptr<PrintControl> m_printControl;
+    bool m_closing = false;
+
+    std::array<RowControls, kSlotCount> m_rows{};
+    HWND m_pageControl = nullptr;
+    std::array<HWND, 4> m_pages{};
+    HWND m_toolTips = nullptr;
+    HWND m_ndiskA = nullptr;
+    HWND m_ndiskC = nullptr;
+    HWND m_npath = nullptr;
+    HWND m_nbrowse = nullptr;
+    HWND m_nbrowsePic = nullptr;
+    HWND m_button4 = nullptr;
+    HWND m_button5 = nullptr;
+    HWND m_edNyomDos = nullptr;
+    HWND m_edNyomWindows = nullptr;
+    HWND m_button2 = nullptr;
+    HWND m_panel6 = nullptr;
+    HWND m_btNyomtat = nullptr;
+    HWND m_btMegszakit = nullptr;
+    bool m_printingEnabled = true;
+    // The control that has the focus when the window is first activated.
+    HWND m_focus = nullptr;
+    ActivationFocus m_activation{m_focus};
+};
+
+} // namespace zel

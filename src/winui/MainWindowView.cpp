@@ -1,0 +1,162 @@
+// What the panel reads from and sets on the main window's controls.
+
+#include "winui/MainWindow.h"
+#include "winui/WideText.h"
+
+#include <commdlg.h>
+
+namespace zel {
+
+void MainWindow::FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) {
+    // Neither message below notifies: filling the box is no choice of the user's.
+    const HWND box = Row(slot).drive;
+    SendMessageW(box, CB_RESETCONTENT, 0, 0);
+    for (const std::string& entry : entries) {
+        const std::wstring text = WideFromCp1250(entry);
+        SendMessageW(box, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
+    SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
+}
+
+std::vector<std::string> MainWindow::DriveBoxEntries(int slot) {
+    const HWND box = Row(slot).drive;
+    const auto count = SendMessageW(box, CB_GETCOUNT, 0, 0);
+    std::vector<std::string> entries;
+    for (LRESULT i = 0; i < count; ++i) {
+        std::wstring entry(static_cast<std::size_t>(SendMessageW(box, CB_GETLBTEXTLEN, i, 0)),
+                           L'\0');
+        SendMessageW(box, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                     reinterpret_cast<LPARAM>(entry.data()));
+        entries.push_back(Cp1250FromWide(entry));
+    }
+    return entries;
+}
+
+std::string MainWindow::DriveBoxText(int slot) {
+    return ControlText(Row(slot).drive);
+}
+
+void MainWindow::SetRowEnabled(int slot, bool enabled) {
+    const RowControls row = Row(slot);
+    EnableWindow(row.year, enabled);
+    EnableWindow(row.settings, enabled);
+    SetDriveBoxEnabled(slot, enabled);
+}
+
+void MainWindow::SetDriveBoxEnabled(int slot, bool enabled) {
+    const HWND drive = Row(slot).drive;
+    EnableWindow(drive, enabled);
+    // Its colour follows: WM_CTLCOLOR* asks whether it is enabled.
+    InvalidateRect(drive, nullptr, TRUE);
+}
+
+bool MainWindow::FloppyChosen() {
+    return SendMessageW(m_ndiskA, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainWindow::ChooseOtherPath() {
+    SendMessageW(m_ndiskC, BM_SETCHECK, BST_CHECKED, 0);
+    SendMessageW(m_ndiskA, BM_SETCHECK, BST_UNCHECKED, 0);
+}
+
+bool MainWindow::OtherPathChosen() {
+    return SendMessageW(m_ndiskC, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainWindow::SetFloppyEnabled(bool enabled) {
+    EnableWindow(m_ndiskA, enabled);
+}
+
+void MainWindow::SetOtherPathEnabled(bool enabled) {
+    EnableWindow(m_npath, enabled);
+    EnableWindow(m_nbrowse, enabled);
+    EnableWindow(m_nbrowsePic, enabled);
+}
+
+std::string MainWindow::InstallPath() {
+    return ControlText(m_npath);
+}
+
+void MainWindow::SetInstallPath(std::string_view path) {
+    SetControlText(m_npath, path);
+}
+
+std::string MainWindow::BrowseForInstaller(std::string_view nativeFolder, std::string_view fileName,
+                                           std::string_view filter) {
+    const std::wstring description = WideFromCp1250(filter);
+    std::wstring pattern = L"*.*";
+    const auto open = description.rfind(L'(');
+    const auto close = description.rfind(L')');
+    if (open != std::wstring::npos && close != std::wstring::npos && close > open + 1) {
+        pattern = description.substr(open + 1, close - open - 1);
+    }
+    const std::wstring filters = description + L'\0' + pattern + L'\0';
+    const std::wstring folder = WideFromCp1250(nativeFolder);
+    std::wstring chosen = WideFromCp1250(fileName);
+    chosen.resize(MAX_PATH * 4, L'\0');
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = Handle();
+    dialog.lpstrFilter = filters.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = chosen.data();
+    dialog.nMaxFile = static_cast<DWORD>(chosen.size());
+    dialog.lpstrInitialDir = folder.empty() ? nullptr : folder.c_str();
+    dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!GetOpenFileNameW(&dialog)) {
+        return {};
+    }
+    chosen.resize(chosen.find(L'\0'));
+    return Cp1250FromWide(chosen);
+}
+
+bool MainWindow::WindowsPrintMode() {
+    return SendMessageW(m_edNyomWindows, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainWindow::SetWindowsPrintMode(bool windows) {
+    SendMessageW(m_edNyomWindows, BM_SETCHECK, windows ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(m_edNyomDos, BM_SETCHECK, windows ? BST_UNCHECKED : BST_CHECKED, 0);
+}
+
+bool MainWindow::PrintingEnabled() {
+    return m_printingEnabled;
+}
+
+void MainWindow::SetPrintingEnabled(bool enabled) {
+    m_printingEnabled = enabled;
+    InvalidateRect(m_btNyomtat, nullptr, TRUE);
+    InvalidateRect(m_btMegszakit, nullptr, TRUE);
+}
+
+ScreenArea MainWindow::Screen() {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+void MainWindow::MoveWindow(int left, int top) {
+    SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::Repaint() {
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void MainWindow::CloseWindow() {
+    // Closing twice would write the configuration twice.
+    if (m_closing) {
+        return;
+    }
+    m_closing = true;
+    KillTimer(Handle(), kTimer1);
+    ShowWindow(Handle(), SW_HIDE);
+    m_panel.FormClose();
+}
+
+void MainWindow::EndProgram() {
+    if (m_closed) {
+        m_closed();
+    }
+}
+
+} // namespace zel
