@@ -44,10 +44,13 @@ std::string_view SortKey(const JobRow& row) {
 PrintSpool::PrintSpool(Platform& platform, JobPrinter& printer, std::string spoolDirectory,
                        FileTimeFormatter formatTime)
     : m_platform(platform), m_printer(printer), m_directory(std::move(spoolDirectory)),
+      m_pathPrefix((DosPath(m_directory) / "").Text()),
       m_formatTime(formatTime ? std::move(formatTime) : FileTimeFormatter(DefaultFileTime)) {}
 
 std::string PrintSpool::PathOf(std::string_view fileName) const {
-    return (DosPath(m_directory) / fileName).Text();
+    std::string path;
+    path.reserve(m_pathPrefix.size() + fileName.size());
+    return path.append(m_pathPrefix).append(fileName);
 }
 
 struct PrintSpool::ActiveJob {
