@@ -5,8 +5,10 @@
 #include "text/CodePage1250.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <dirent.h>
+#include <map>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -81,6 +83,42 @@ std::optional<std::string> SpeltUnder(const fs::path& root, std::string_view res
     return native;
 }
 
+// Where the link at path leads, as a path of its own.
+fs::path Followed(const fs::path& link, std::error_code& error) {
+    const fs::path target = fs::read_symlink(link, error);
+    return target.is_absolute() ? target : link.parent_path() / target;
+}
+
+// fs::canonical, with the folder that holds the last name taken from resolved when it has
+// been resolved before; a last name that is a link is followed, as far as the system would.
+fs::path CanonicalVia(std::map<fs::path, fs::path>& resolved, const fs::path& path,
+                      std::error_code& error, int linksLeft = 40) {
+    const fs::path name = path.filename();
+    if (name.empty() || name == "." || name == ".." || !path.has_parent_path() || linksLeft == 0) {
+        return fs::canonical(path, error);
+    }
+    auto folder = resolved.find(path.parent_path());
+    if (folder == resolved.end()) {
+        fs::path real = fs::canonical(path.parent_path(), error);
+        if (error) {
+            return {};
+        }
+        folder = resolved.emplace(path.parent_path(), std::move(real)).first;
+    }
+    fs::path joined = folder->second / name;
+    struct stat st {};
+    if (::lstat(joined.c_str(), &st) != 0) {
+        error = std::error_code(errno, std::generic_category());
+        return {};
+    }
+    if (S_ISLNK(st.st_mode)) {
+        const fs::path target = Followed(joined, error);
+        return error ? fs::path() : CanonicalVia(resolved, target, error, linksLeft - 1);
+    }
+    error.clear();
+    return joined;
+}
+
 } // namespace
 
 WinePrefix::WinePrefix() : WinePrefix(DefaultPrefix()) {}
@@ -102,9 +140,12 @@ std::optional<std::string> WinePrefix::RegistryDriveType(char letter) const {
 void WinePrefix::ReadDrives() {
     std::error_code ec;
     const fs::path devices = m_prefix / "dosdevices";
-    auto add = [this](char letter, const fs::path& target) {
+    // The drives' links lead into the same few folders: each folder is resolved once, not
+    // once for every letter.
+    std::map<fs::path, fs::path> resolved;
+    auto add = [this, &resolved](char letter, const fs::path& target) {
         std::error_code error;
-        const fs::path root = fs::canonical(target, error);
+        const fs::path root = CanonicalVia(resolved, target, error);
         if (!error && fs::is_directory(root, error)) {
             m_drives.push_back({letter, root});
         }
