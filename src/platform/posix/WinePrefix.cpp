@@ -5,11 +5,14 @@
 #include "text/CodePage1250.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <dirent.h>
 #include <map>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -83,10 +86,21 @@ std::optional<std::string> SpeltUnder(const fs::path& root, std::string_view res
     return native;
 }
 
-// Where the link at path leads, as a path of its own.
-fs::path Followed(const fs::path& link, std::error_code& error) {
-    const fs::path target = fs::read_symlink(link, error);
-    return target.is_absolute() ? target : link.parent_path() / target;
+// What the link at path holds; nothing when path is no link, and an error when it is missing.
+// One call answers both, where asking first whether it is a link takes two more.
+std::optional<fs::path> LinkText(const fs::path& path, std::error_code& error) {
+    std::array<char, PATH_MAX> text{};
+    const ssize_t length = ::readlink(path.c_str(), text.data(), text.size());
+    if (length >= 0 && static_cast<std::size_t>(length) < text.size()) {
+        error.clear();
+        return fs::path(std::string(text.data(), static_cast<std::size_t>(length)));
+    }
+    if (length < 0 && errno == EINVAL) {
+        error.clear();
+    } else {
+        error = std::error_code(length < 0 ? errno : ENAMETOOLONG, std::generic_category());
+    }
+    return std::nullopt;
 }
 
 // fs::canonical, with the folder that holds the last name taken from resolved when it has
@@ -105,18 +119,16 @@ fs::path CanonicalVia(std::map<fs::path, fs::path>& resolved, const fs::path& pa
         }
         folder = resolved.emplace(path.parent_path(), std::move(real)).first;
     }
-    fs::path joined = folder->second / name;
-    struct stat st {};
-    if (::lstat(joined.c_str(), &st) != 0) {
-        error = std::error_code(errno, std::generic_category());
+    const fs::path joined = folder->second / name;
+    const auto link = LinkText(joined, error);
+    if (error) {
         return {};
     }
-    if (S_ISLNK(st.st_mode)) {
-        const fs::path target = Followed(joined, error);
-        return error ? fs::path() : CanonicalVia(resolved, target, error, linksLeft - 1);
+    if (!link) {
+        return joined;
     }
-    error.clear();
-    return joined;
+    const fs::path target = link->is_absolute() ? *link : folder->second / *link;
+    return CanonicalVia(resolved, target, error, linksLeft - 1);
 }
 
 } // namespace
