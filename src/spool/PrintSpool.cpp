@@ -112,9 +112,7 @@ SpoolTickResult PrintSpool::PrintSlice() {
 
 void PrintSpool::PrepareGrids() {
     m_running.SetRow(0, JobColumnHeaders());
-    m_running.SetRowCount(2);
     m_finished.SetRow(0, JobColumnHeaders());
-    m_running.ClearCells(1, kListNameColumn, kSheetColumn);
 }
 
 int PrintSpool::Scan() {
@@ -164,9 +162,12 @@ int PrintSpool::Scan() {
     std::stable_sort(order.begin(), order.end(), [&rows](std::size_t a, std::size_t b) {
         return SortKey(rows[a]) < SortKey(rows[b]);
     });
+    // Rows are set where they stand, so that a tick that finds the same lists changes
+    // nothing; without lists, only the file name of the first row stays.
     const int count = static_cast<int>(rows.size());
-    if (count > 0) {
-        m_running.SetRowCount(count + 1);
+    m_running.SetRowCount(std::max(count, 1) + 1);
+    if (count == 0) {
+        m_running.ClearCells(1, kListNameColumn, kSheetColumn);
     }
     for (int row = 1; row <= count; ++row) {
         m_running.SetRow(row, std::move(rows[order[static_cast<std::size_t>(row - 1)]]));
@@ -315,17 +316,10 @@ bool PrintSpool::PutBack(const std::string& printingPath, const std::string& fil
 
 void PrintSpool::MoveToFinished() {
     ++m_printedCounter;
+    m_finished.InsertRow(1, m_running.Row(1));
     m_finished.SetRowCount(m_printedCounter);
-    for (int i = m_finished.RowCount() - 2; i >= 1; --i) {
-        m_finished.SetRow(i + 1, m_finished.Row(i));
-    }
-    m_finished.SetRow(1, m_running.Row(1));
-    const int count = m_running.RowCount() - 1;
-    for (int i = 1; i < count; ++i) {
-        m_running.SetRow(i, m_running.Row(i + 1));
-    }
     if (m_running.RowCount() > 2) {
-        m_running.SetRowCount(m_running.RowCount() - 1);
+        m_running.RemoveRow(1);
     } else {
         m_running.ClearCells(1, kListNameColumn, kSheetColumn);
     }
