@@ -27,7 +27,15 @@ void JobGrid::SetRowCount(int rowCount) {
     }
 }
 
-void JobGrid::SetRow(int row, JobRow cells) {
+void JobGrid::SetRow(int row, const JobRow& cells) {
+    JobRow& shown = m_rows.at(static_cast<std::size_t>(row));
+    if (shown != cells) {
+        shown = cells;
+        ++m_revision;
+    }
+}
+
+void JobGrid::SetRow(int row, JobRow&& cells) {
     JobRow& shown = m_rows.at(static_cast<std::size_t>(row));
     if (shown != cells) {
         shown = std::move(cells);

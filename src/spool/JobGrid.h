@@ -36,7 +36,8 @@ public:
     [[nodiscard]] const JobRow& Row(int row) const {
         return m_rows.at(static_cast<std::size_t>(row));
     }
-    void SetRow(int row, JobRow cells);
+    void SetRow(int row, const JobRow& cells);
+    void SetRow(int row, JobRow&& cells);
     void SetCell(int row, int column, std::string text);
     void ClearCells(int row, int firstColumn, int lastColumn);
     void SwapRows(int a, int b);
