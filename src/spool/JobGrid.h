@@ -36,12 +36,16 @@ public:
     [[nodiscard]] const JobRow& Row(int row) const {
         return m_rows.at(static_cast<std::size_t>(row));
     }
-    void SetRow(int row, JobRow cells);
+    void SetRow(int row, const JobRow& cells);
+    void SetRow(int row, JobRow&& cells);
     void SetCell(int row, int column, std::string text);
     void ClearCells(int row, int firstColumn, int lastColumn);
     void SwapRows(int a, int b);
+    // Later rows move down or up by one.
+    void InsertRow(int row, JobRow cells);
+    void RemoveRow(int row);
 
-    // Grows with every change, so that a view copies only what changed.
+    // Grows with every change, and only then, so that a view copies only what changed.
     [[nodiscard]] std::uint64_t Revision() const { return m_revision; }
 
 private:

@@ -7,8 +7,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <exception>
-#include <numeric>
 #include <utility>
 
 namespace zel {
@@ -44,10 +44,13 @@ std::string_view SortKey(const JobRow& row) {
 PrintSpool::PrintSpool(Platform& platform, JobPrinter& printer, std::string spoolDirectory,
                        FileTimeFormatter formatTime)
     : m_platform(platform), m_printer(printer), m_directory(std::move(spoolDirectory)),
+      m_pathPrefix((DosPath(m_directory) / "").Text()),
       m_formatTime(formatTime ? std::move(formatTime) : FileTimeFormatter(DefaultFileTime)) {}
 
 std::string PrintSpool::PathOf(std::string_view fileName) const {
-    return (DosPath(m_directory) / fileName).Text();
+    std::string path;
+    path.reserve(m_pathPrefix.size() + fileName.size());
+    return path.append(m_pathPrefix).append(fileName);
 }
 
 struct PrintSpool::ActiveJob {
@@ -109,9 +112,7 @@ SpoolTickResult PrintSpool::PrintSlice() {
 
 void PrintSpool::PrepareGrids() {
     m_running.SetRow(0, JobColumnHeaders());
-    m_running.SetRowCount(2);
     m_finished.SetRow(0, JobColumnHeaders());
-    m_running.ClearCells(1, kListNameColumn, kSheetColumn);
 }
 
 int PrintSpool::Scan() {
@@ -119,7 +120,10 @@ int PrintSpool::Scan() {
     const std::unique_ptr<SharingProbe> probe = m_platform.MakeSharingProbe();
     const std::uint64_t scan = ++m_scans;
     const LocalDateTime now = m_platform.Now();
-    std::vector<JobRow> rows;
+    // Rows as kept from earlier ticks, or read now: each is copied only into a grid row
+    // that does not hold it already.
+    std::vector<const JobRow*> rows;
+    std::deque<JobRow> unkept;
     for (const DirEntry& entry : m_platform.FindFiles(m_directory, "ws*.*")) {
         const SpoolFileKind kind = ClassifySpoolFile(entry.name);
         if (entry.isDirectory || kind == SpoolFileKind::Other) {
@@ -138,7 +142,7 @@ int PrintSpool::Scan() {
         const auto listed = m_listed.find(entry.name);
         if (stamp && listed != m_listed.end() && listed->second.stamp == *stamp) {
             listed->second.seen = scan;
-            rows.push_back(listed->second.row);
+            rows.push_back(&listed->second.row);
             continue;
         }
         const std::optional<PrintJob> job = ReadJob(entry.name, path);
@@ -149,24 +153,26 @@ int PrintSpool::Scan() {
         // Written again within the file system's clock step, a list keeps its stamp: one of
         // this very second is read again next tick.
         if (stamp && job->lastWrite && *job->lastWrite < now) {
-            m_listed.insert_or_assign(entry.name, ListedFile{*stamp, row, scan});
+            const auto kept =
+                m_listed.insert_or_assign(entry.name, ListedFile{*stamp, std::move(row), scan});
+            rows.push_back(&kept.first->second.row);
+        } else {
+            rows.push_back(&unkept.emplace_back(std::move(row)));
         }
-        rows.push_back(std::move(row));
     }
     std::erase_if(m_listed, [scan](const auto& listed) { return listed.second.seen != scan; });
     // Names compare from their second character; equal ones keep the order the search gave.
-    // The order is found first, so that each row of seven texts moves once.
-    std::vector<std::size_t> order(rows.size());
-    std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&rows](std::size_t a, std::size_t b) {
-        return SortKey(rows[a]) < SortKey(rows[b]);
-    });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const JobRow* a, const JobRow* b) { return SortKey(*a) < SortKey(*b); });
+    // Rows are set where they stand, so that a tick that finds the same lists changes
+    // nothing; without lists, only the file name of the first row stays.
     const int count = static_cast<int>(rows.size());
-    if (count > 0) {
-        m_running.SetRowCount(count + 1);
+    m_running.SetRowCount(std::max(count, 1) + 1);
+    if (count == 0) {
+        m_running.ClearCells(1, kListNameColumn, kSheetColumn);
     }
     for (int row = 1; row <= count; ++row) {
-        m_running.SetRow(row, std::move(rows[order[static_cast<std::size_t>(row - 1)]]));
+        m_running.SetRow(row, *rows[static_cast<std::size_t>(row - 1)]);
     }
     return count;
 }
@@ -312,17 +318,10 @@ bool PrintSpool::PutBack(const std::string& printingPath, const std::string& fil
 
 void PrintSpool::MoveToFinished() {
     ++m_printedCounter;
+    m_finished.InsertRow(1, m_running.Row(1));
     m_finished.SetRowCount(m_printedCounter);
-    for (int i = m_finished.RowCount() - 2; i >= 1; --i) {
-        m_finished.SetRow(i + 1, m_finished.Row(i));
-    }
-    m_finished.SetRow(1, m_running.Row(1));
-    const int count = m_running.RowCount() - 1;
-    for (int i = 1; i < count; ++i) {
-        m_running.SetRow(i, m_running.Row(i + 1));
-    }
     if (m_running.RowCount() > 2) {
-        m_running.SetRowCount(m_running.RowCount() - 1);
+        m_running.RemoveRow(1);
     } else {
         m_running.ClearCells(1, kListNameColumn, kSheetColumn);
     }

@@ -82,6 +82,8 @@ private:
     Platform& m_platform;
     JobPrinter& m_printer;
     std::string m_directory;
+    // The folder as every list's path begins: a tick makes a path for each list.
+    std::string m_pathPrefix;
     FileTimeFormatter m_formatTime;
     JobGrid m_running{2};
     JobGrid m_finished{2};

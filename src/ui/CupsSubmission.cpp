@@ -1,14 +1,16 @@
 #include "ui/CupsSubmission.h"
 
+#include "platform/posix/CupsLibrary.h"
 #include "text/CodePage1250.h"
 
-#include <cups/cups.h>
 #include <fstream>
 #include <stdexcept>
 #include <vector>
 
 namespace zel {
 namespace {
+
+using posix::CupsLibrary;
 
 [[noreturn]] void Refuse(const char* utf8Text, const std::string& queue) {
     std::string text = utf8Text;
@@ -25,13 +27,13 @@ bool Accepted(ipp_status_t status) {
 
 class Options final {
 public:
-    explicit Options(const CupsJobOptions& options) {
+    Options(const CupsLibrary& cups, const CupsJobOptions& options) : m_cups(cups) {
         Add("copies", std::to_string(options.copies));
         Add("multiple-document-handling", options.collate ? "separate-documents-collated-copies"
                                                           : "separate-documents-uncollated-copies");
         Add("sides", options.sides);
     }
-    ~Options() { cupsFreeOptions(m_count, m_options); }
+    ~Options() { m_cups.freeOptions(m_count, m_options); }
     Options(const Options&) = delete;
     Options& operator=(const Options&) = delete;
 
@@ -40,26 +42,27 @@ public:
 
 private:
     void Add(const char* name, const std::string& value) {
-        m_count = cupsAddOption(name, value.c_str(), m_count, &m_options);
+        m_count = m_cups.addOption(name, value.c_str(), m_count, &m_options);
     }
 
+    const CupsLibrary& m_cups;
     int m_count = 0;
     cups_option_t* m_options = nullptr;
 };
 
 // The queue has the job once its document is sent whole and the job is closed without error.
-bool Send(cups_dest_t* dest, cups_dinfo_t* info, std::ifstream& pdf, const std::string& title,
-          const CupsJobOptions& options) {
-    const Options jobOptions(options);
+bool Send(const CupsLibrary& cups, cups_dest_t* dest, cups_dinfo_t* info, std::ifstream& pdf,
+          const std::string& title, const CupsJobOptions& options) {
+    const Options jobOptions(cups, options);
     int jobId = 0;
-    if (!Accepted(cupsCreateDestJob(CUPS_HTTP_DEFAULT, dest, info, &jobId, title.c_str(),
-                                    jobOptions.Count(), jobOptions.Get())) ||
+    if (!Accepted(cups.createDestJob(CUPS_HTTP_DEFAULT, dest, info, &jobId, title.c_str(),
+                                     jobOptions.Count(), jobOptions.Get())) ||
         jobId <= 0) {
         return false;
     }
-    if (cupsStartDestDocument(CUPS_HTTP_DEFAULT, dest, info, jobId, title.c_str(), CUPS_FORMAT_PDF,
-                              0, nullptr, 1) != HTTP_STATUS_CONTINUE) {
-        cupsCancelDestJob(CUPS_HTTP_DEFAULT, dest, jobId);
+    if (cups.startDestDocument(CUPS_HTTP_DEFAULT, dest, info, jobId, title.c_str(), CUPS_FORMAT_PDF,
+                               0, nullptr, 1) != HTTP_STATUS_CONTINUE) {
+        cups.cancelDestJob(CUPS_HTTP_DEFAULT, dest, jobId);
         return false;
     }
     std::vector<char> block(std::size_t{64} * 1024);
@@ -67,14 +70,14 @@ bool Send(cups_dest_t* dest, cups_dinfo_t* info, std::ifstream& pdf, const std::
     while (written && pdf) {
         pdf.read(block.data(), static_cast<std::streamsize>(block.size()));
         const auto count = static_cast<std::size_t>(pdf.gcount());
-        written = count == 0 || cupsWriteRequestData(CUPS_HTTP_DEFAULT, block.data(), count) ==
+        written = count == 0 || cups.writeRequestData(CUPS_HTTP_DEFAULT, block.data(), count) ==
                                     HTTP_STATUS_CONTINUE;
     }
     written = written && pdf.eof();
     // The document is closed in any case, so that the connection is ready for the next job.
-    const bool finished = Accepted(cupsFinishDestDocument(CUPS_HTTP_DEFAULT, dest, info));
+    const bool finished = Accepted(cups.finishDestDocument(CUPS_HTTP_DEFAULT, dest, info));
     if (!written || !finished) {
-        cupsCancelDestJob(CUPS_HTTP_DEFAULT, dest, jobId);
+        cups.cancelDestJob(CUPS_HTTP_DEFAULT, dest, jobId);
         return false;
     }
     return true;
@@ -88,18 +91,23 @@ void SubmitPdfToCups(const std::string& queue, const std::string& pdfPath, const
     if (!pdf) {
         Refuse(kRefused, queue);
     }
+    const CupsLibrary* library = posix::Cups();
+    if (library == nullptr) {
+        Refuse(kUnreachable, queue);
+    }
+    const CupsLibrary& cups = *library;
     // Asked afresh for every job: the queue may have gone since the last one.
-    cups_dest_t* dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr);
+    cups_dest_t* dest = cups.getNamedDest(CUPS_HTTP_DEFAULT, queue.c_str(), nullptr);
     if (dest == nullptr) {
         Refuse(kUnreachable, queue);
     }
-    cups_dinfo_t* info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest);
+    cups_dinfo_t* info = cups.copyDestInfo(CUPS_HTTP_DEFAULT, dest);
     const bool reachable = info != nullptr;
-    const bool sent = reachable && Send(dest, info, pdf, title, options);
+    const bool sent = reachable && Send(cups, dest, info, pdf, title, options);
     if (reachable) {
-        cupsFreeDestInfo(info);
+        cups.freeDestInfo(info);
     }
-    cupsFreeDests(1, dest);
+    cups.freeDests(1, dest);
     if (!sent) {
         Refuse(reachable ? kRefused : kUnreachable, queue);
     }

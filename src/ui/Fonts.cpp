@@ -13,7 +13,7 @@ constexpr int kSansSerifStretch = 80;
 constexpr int kFormFontPixels = 11;
 
 QFont SansSerif() {
-    QFont font(kSansSerif);
+    QFont font = NamedFace(kSansSerif);
     font.setStretch(kSansSerifStretch);
     return font;
 }
@@ -37,8 +37,14 @@ QFont SansSerifPixels(int pixelSize, bool bold) {
     return font;
 }
 
+QFont NamedFace(const QString& name) {
+    // Qt looks at the substitutes only after fontconfig has sorted every installed font as
+    // fallbacks for a name no font bears, once for each such name.
+    return QFont(QFont::substitute(name));
+}
+
 QFont LucidaConsole(qreal pointSize) {
-    QFont font(QStringLiteral("Lucida Console"));
+    QFont font = NamedFace(QStringLiteral("Lucida Console"));
     font.setPointSizeF(pointSize);
     font.setStyleHint(QFont::TypeWriter);
     return font;

@@ -9,6 +9,8 @@ namespace zel {
 // "MS Sans Serif" and "System" to DejaVu Sans, "Lucida Console" to DejaVu Sans Mono.
 void InstallFontSubstitutions();
 
+// A font by its original name, as the substitutions map it.
+QFont NamedFace(const QString& name);
 // "MS Sans Serif", 8 point (11 pixels, so that the pixel layouts hold on any screen): the
 // default of every window.
 QFont FormFont();

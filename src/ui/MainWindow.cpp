@@ -170,10 +170,16 @@ void MainWindow::BuildUi() {
     m_settingsGlyph = SettingsGlyph();
     m_pageControl = Named(new QTabWidget(this), "PageControl1");
     m_pageControl->setGeometry(0, -1, 584, 474);
+    // The pages take their place before their controls are made: a control that moves into
+    // the window later takes its font again, and a combo box then builds its drop-down list.
     for (std::size_t i = 0; i < kRowPages.size(); ++i) {
-        m_pageControl->addTab(MakeRowPage(kRowPages[i], i), Q(kRowPages[i].caption));
+        auto* page = Named(new QWidget, kRowPages[i].pageName);
+        m_pageControl->addTab(page, Q(kRowPages[i].caption));
+        MakeRowPage(page, kRowPages[i], i);
     }
-    m_pageControl->addTab(MakePrintPage(), Q("&Nyomtatás vezérlés"));
+    auto* printPage = Named(new QWidget, "TabSheet3");
+    m_pageControl->addTab(printPage, Q("&Nyomtatás vezérlés"));
+    MakePrintPage(printPage);
     m_pageControl->setCurrentIndex(0);
 
     m_timer1 = Named(new QTimer(this), "Timer1");
@@ -181,8 +187,7 @@ void MainWindow::BuildUi() {
     m_timer1->start();
 }
 
-QWidget* MainWindow::MakeRowPage(const RowPage& layout, std::size_t index) {
-    auto* page = Named(new QWidget, layout.pageName);
+void MainWindow::MakeRowPage(QWidget* page, const RowPage& layout, std::size_t index) {
     MakeProductPanel(page, layout, Product::Bookkeeping);
     MakeProductPanel(page, layout, Product::Payroll);
     // Never shown or filled: the drive scan reads the same entries from the platform itself.
@@ -195,7 +200,6 @@ QWidget* MainWindow::MakeRowPage(const RowPage& layout, std::size_t index) {
     if (index == 0) {
         MakeInstallBox(page);
     }
-    return page;
 }
 
 void MainWindow::MakeProductPanel(QWidget* page, const RowPage& layout, Product product) {
@@ -285,8 +289,7 @@ void MainWindow::MakeInstallBox(QWidget* page) {
     }
 }
 
-QWidget* MainWindow::MakePrintPage() {
-    auto* page = Named(new QWidget, "TabSheet3");
+void MainWindow::MakePrintPage(QWidget* page) {
     QFrame* panel6 = MakePanel(page, "Panel6", QRect(-2, -2, 587, 493));
 
     auto* box = Named(new QGroupBox(Q("  Nyomtatás módja  "), panel6), "GroupBox3");
@@ -329,7 +332,6 @@ QWidget* MainWindow::MakePrintPage() {
     group->addButton(m_btNyomtat);
     group->addButton(m_btMegszakit);
     m_btNyomtat->setChecked(true);
-    return page;
 }
 
 void MainWindow::ListenForKeys(QWidget* control) {

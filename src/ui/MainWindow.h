@@ -115,11 +115,11 @@ protected:
 
 private:
     void BuildUi();
-    QWidget* MakeRowPage(const RowPage& layout, std::size_t index);
+    void MakeRowPage(QWidget* page, const RowPage& layout, std::size_t index);
     void MakeProductPanel(QWidget* page, const RowPage& layout, Product product);
     void MakeRow(QWidget* panel, Product product, int year, int index);
     void MakeInstallBox(QWidget* page);
-    QWidget* MakePrintPage();
+    void MakePrintPage(QWidget* page);
     void ListenForKeys(QWidget* control);
     void ConnectHandlers();
     [[nodiscard]] KeySender SenderOf(const QObject* control) const;

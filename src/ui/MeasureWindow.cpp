@@ -1,5 +1,7 @@
 #include "ui/MeasureWindow.h"
 
+#include "ui/Fonts.h"
+
 #include <QFontInfo>
 #include <QFontMetrics>
 
@@ -17,9 +19,7 @@ MeasureWindow::MeasureWindow() {
         QFont::insertSubstitution(QStringLiteral("Lucida Console"),
                                   QStringLiteral("DejaVu Sans Mono"));
     }
-    QFont printFont(QStringLiteral("Lucida Console"), kPrintPointSize);
-    printFont.setStyleHint(QFont::TypeWriter);
-    setFont(printFont);
+    setFont(LucidaConsole(kPrintPointSize));
 }
 
 void MeasureWindow::SetStyle(bool bold, bool italic) {

@@ -1,5 +1,6 @@
 #include "ui/ProgressWindow.h"
 
+#include "ui/Fonts.h"
 #include "ui/QtText.h"
 
 #include <QLabel>
@@ -13,7 +14,7 @@ constexpr int kLabelLeft = 26;
 constexpr int kLabelHeight = 13;
 
 QFont PixelFont(const char* family, int pixelSize) {
-    QFont font{QString::fromLatin1(family)};
+    QFont font = NamedFace(QString::fromLatin1(family));
     font.setPixelSize(pixelSize);
     return font;
 }

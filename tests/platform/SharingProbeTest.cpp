@@ -314,5 +314,33 @@ TEST_F(WatchedFolderTest, AfterAnOverflowNothingIsTakenForFree) {
     EXPECT_EQ(Tick(), Answers(false, false));
 }
 
+// A spool tick stamps each list right after probing it, from what the probe read: the stamp
+// must be the one a look of its own would give, the entry's own for a link, and never one
+// left over from an earlier probe.
+TEST_F(WatchedFolderTest, AStampAfterAProbeIsTheOneItsOwnLookWouldGive) {
+    m_world.WriteFile(kList, "list");
+    fs::create_symlink(m_folder / "WS0000.A17", m_folder / "WS0002.A17");
+    constexpr const char* kLink = "C:\\PRINTING\\WS0002.A17";
+    const auto ownLook = [this](std::string_view dosPath) { return m_platform->Stamp(dosPath); };
+    const auto listStamp = ownLook(kList);
+    const auto linkStamp = ownLook(kLink);
+    ASSERT_TRUE(listStamp && linkStamp);
+    {
+        auto probe = m_platform->MakeSharingProbe();
+        ASSERT_TRUE(probe->CanOpenDenyWrite(kList));
+        EXPECT_EQ(m_platform->Stamp("C:\\PRINTING\\WS0000.A17"),
+                  ownLook("C:\\PRINTING\\WS0000.A17"));
+        ASSERT_TRUE(probe->CanOpenDenyWrite(kList));
+        EXPECT_EQ(m_platform->Stamp(kList), listStamp);
+        ASSERT_TRUE(probe->CanOpenDenyWrite(kLink));
+        EXPECT_EQ(m_platform->Stamp(kLink), linkStamp);
+        ASSERT_TRUE(probe->CanOpenDenyWrite(kList));
+    }
+    std::ofstream(m_list, std::ios::binary | std::ios::app) << " grown";
+    const auto grown = m_platform->Stamp(kList);
+    ASSERT_TRUE(grown);
+    EXPECT_EQ(grown->size, listStamp->size + 6);
+}
+
 } // namespace
 } // namespace zel

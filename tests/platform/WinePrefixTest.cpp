@@ -43,6 +43,26 @@ TEST(WinePrefix, DanglingLinksAreNoDrivesAndAFreshPrefixHasCAndZ) {
     EXPECT_EQ(prefix.ToDos(fresh.Path() / "drive_c" / "x"), "C:\\x");
 }
 
+// Each drive is its link's real folder, however the link gets there; a loop is no drive.
+TEST(WinePrefix, DrivesAreTheRealFoldersTheirLinksLeadTo) {
+    test::WineWorld world;
+    const fs::path d = world.AddDrive('D');
+    const fs::path devices = world.Prefix() / "dosdevices";
+    fs::create_directory_symlink("../../drive_d", devices / "e:");
+    fs::create_directory_symlink(devices / "e:", devices / "f:");
+    fs::create_directories(d / "SUB");
+    fs::create_directory_symlink(devices / "d:" / "SUB", devices / "g:");
+    fs::create_directory_symlink(devices / "i:", devices / "h:");
+    fs::create_directory_symlink(devices / "h:", devices / "i:");
+    const posix::WinePrefix prefix(world.Prefix());
+    EXPECT_EQ(prefix.Letters(), (std::vector<char>{'D', 'E', 'F', 'G'}));
+    const fs::path real = fs::canonical(d);
+    EXPECT_EQ(prefix.ToNative("E:\\"), real);
+    EXPECT_EQ(prefix.ToNative("F:\\"), real);
+    EXPECT_EQ(prefix.ToNative("G:\\"), real / "SUB");
+    EXPECT_EQ(prefix.ToDos(real / "SUB" / "X"), "G:\\X");
+}
+
 TEST(WinePrefix, CurrentDirectoryAndAccentedNames) {
     test::WineWorld world;
     const fs::path c = world.AddDrive('C');

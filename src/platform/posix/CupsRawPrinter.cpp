@@ -1,21 +1,26 @@
 #include "platform/posix/CupsRawPrinter.h"
 
-#include <cups/cups.h>
+#include "platform/posix/CupsLibrary.h"
+
 #include <memory>
 
 namespace zel::posix {
 namespace {
 
 struct DestFree {
-    void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }
+    void operator()(cups_dest_t* dest) const { Cups()->freeDests(1, dest); }
 };
 struct InfoFree {
-    void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
+    void operator()(cups_dinfo_t* info) const { Cups()->freeDestInfo(info); }
 };
 
 std::unique_ptr<cups_dest_t, DestFree> FindDest(const std::string& printer) {
-    return std::unique_ptr<cups_dest_t, DestFree>(
-        cupsGetNamedDest(CUPS_HTTP_DEFAULT, printer.empty() ? nullptr : printer.c_str(), nullptr));
+    const CupsLibrary* cups = Cups();
+    if (cups == nullptr) {
+        return nullptr;
+    }
+    return std::unique_ptr<cups_dest_t, DestFree>(cups->getNamedDest(
+        CUPS_HTTP_DEFAULT, printer.empty() ? nullptr : printer.c_str(), nullptr));
 }
 
 } // namespace
@@ -26,27 +31,29 @@ bool CupsRawPrinter::Print(const std::string& printer, std::string_view title,
     if (!dest) {
         return false;
     }
+    const CupsLibrary& cups = *Cups();
     const std::unique_ptr<cups_dinfo_t, InfoFree> info(
-        cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest.get()));
+        cups.copyDestInfo(CUPS_HTTP_DEFAULT, dest.get()));
     if (!info) {
         return false;
     }
     const std::string name(title);
     int job = 0;
-    if (cupsCreateDestJob(CUPS_HTTP_DEFAULT, dest.get(), info.get(), &job, name.c_str(), 0,
-                          nullptr) != IPP_STATUS_OK) {
+    if (cups.createDestJob(CUPS_HTTP_DEFAULT, dest.get(), info.get(), &job, name.c_str(), 0,
+                           nullptr) != IPP_STATUS_OK) {
         return false;
     }
     bool accepted =
-        cupsStartDestDocument(CUPS_HTTP_DEFAULT, dest.get(), info.get(), job, name.c_str(),
-                              CUPS_FORMAT_RAW, 0, nullptr, 1) == HTTP_STATUS_CONTINUE;
-    accepted = accepted && cupsWriteRequestData(CUPS_HTTP_DEFAULT, bytes.data(), bytes.size()) ==
+        cups.startDestDocument(CUPS_HTTP_DEFAULT, dest.get(), info.get(), job, name.c_str(),
+                               CUPS_FORMAT_RAW, 0, nullptr, 1) == HTTP_STATUS_CONTINUE;
+    accepted = accepted && cups.writeRequestData(CUPS_HTTP_DEFAULT, bytes.data(), bytes.size()) ==
                                HTTP_STATUS_CONTINUE;
     // The document is finished in any case, so that the connection can serve the next job.
-    accepted = cupsFinishDestDocument(CUPS_HTTP_DEFAULT, dest.get(), info.get()) == IPP_STATUS_OK &&
-               accepted;
+    accepted =
+        cups.finishDestDocument(CUPS_HTTP_DEFAULT, dest.get(), info.get()) == IPP_STATUS_OK &&
+        accepted;
     if (!accepted) {
-        cupsCancelDestJob(CUPS_HTTP_DEFAULT, dest.get(), job);
+        cups.cancelDestJob(CUPS_HTTP_DEFAULT, dest.get(), job);
     }
     return accepted;
 }

@@ -268,13 +268,17 @@ std::optional<LocalDateTime> PosixPlatform::LastWriteTime(std::string_view dosPa
 
 std::optional<FileStamp> PosixPlatform::Stamp(std::string_view dosPath) {
     struct stat st {};
-    // The path as spelt first: the usual one names its entry exactly, and one call answers.
-    const auto spelt = m_prefix.Spelt(dosPath);
-    if (!spelt || ::lstat(spelt->c_str(), &st) != 0) {
-        const auto native = Native(dosPath);
-        if (!native || (spelt && native->native() == *spelt) ||
-            ::lstat(native->c_str(), &st) != 0) {
-            return std::nullopt;
+    if (const auto probed = m_probed->Take(dosPath)) {
+        st = *probed;
+    } else {
+        // The path as spelt first: the usual one names its entry exactly, and one call answers.
+        const auto spelt = m_prefix.Spelt(dosPath);
+        if (!spelt || ::lstat(spelt->c_str(), &st) != 0) {
+            const auto native = Native(dosPath);
+            if (!native || (spelt && native->native() == *spelt) ||
+                ::lstat(native->c_str(), &st) != 0) {
+                return std::nullopt;
+            }
         }
     }
     constexpr std::int64_t kNsPerSecond = 1'000'000'000;
@@ -359,7 +363,7 @@ std::unique_ptr<OutputFile> PosixPlatform::CreateReplacement(std::string_view do
 }
 
 std::unique_ptr<SharingProbe> PosixPlatform::MakeSharingProbe() {
-    return MakeProcSharingProbe(m_prefix, m_openFiles);
+    return MakeProcSharingProbe(m_prefix, m_openFiles, m_probed);
 }
 
 bool PosixPlatform::StartProgram(const StartRequest& request) {

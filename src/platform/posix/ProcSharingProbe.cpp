@@ -170,8 +170,16 @@ private:
 
 class ProcSharingProbe final : public SharingProbe {
 public:
-    ProcSharingProbe(WinePrefix prefix, std::shared_ptr<OpenFileWatch> watch)
-        : m_prefix(std::move(prefix)), m_watch(std::move(watch)) {}
+    ProcSharingProbe(WinePrefix prefix, std::shared_ptr<OpenFileWatch> watch,
+                     std::shared_ptr<ProbedEntry> probed)
+        : m_prefix(std::move(prefix)), m_watch(std::move(watch)), m_probed(std::move(probed)) {}
+    ~ProcSharingProbe() override {
+        if (m_probed) {
+            m_probed->Forget();
+        }
+    }
+    ProcSharingProbe(const ProcSharingProbe&) = delete;
+    ProcSharingProbe& operator=(const ProcSharingProbe&) = delete;
 
     // A running lock may be held on another PC, where neither the watch nor /proc can see.
     bool CanOpenExclusive(std::string_view dosPath) override {
@@ -201,14 +209,14 @@ private:
     };
 
     // A file without any write bit is read-only to DOS even where root could write it.
-    std::optional<ProbedFile> OpenableForReadingAndWriting(std::string_view dosPath) const {
+    std::optional<ProbedFile> OpenableForReadingAndWriting(std::string_view dosPath) {
         struct stat st {};
         // The path as spelt first: the usual one names its file exactly, and one call answers.
         auto native = m_prefix.Spelt(dosPath);
-        if (!native || ::stat(native->c_str(), &st) != 0) {
+        if (!native || !StatusOf(dosPath, *native, st)) {
             const auto found = m_prefix.ToNative(dosPath);
             if (!found || (native && found->native() == *native) ||
-                ::stat(found->c_str(), &st) != 0) {
+                !StatusOf(dosPath, found->native(), st)) {
                 return std::nullopt;
             }
             native = found->native();
@@ -218,6 +226,20 @@ private:
             return std::nullopt;
         }
         return ProbedFile{{st.st_dev, st.st_ino}, std::move(*native), st.st_nlink == 1};
+    }
+
+    // The status of the file a path leads to; the entry's own is noted when it is no link.
+    bool StatusOf(std::string_view dosPath, const std::string& native, struct stat& st) {
+        if (::lstat(native.c_str(), &st) != 0) {
+            return false;
+        }
+        if (S_ISLNK(st.st_mode)) {
+            return ::stat(native.c_str(), &st) == 0;
+        }
+        if (m_probed) {
+            m_probed->Note(dosPath, st);
+        }
+        return true;
     }
 
     // The watch answers when it knows nobody holds the file; else the pass over /proc does,
@@ -267,6 +289,7 @@ private:
 
     WinePrefix m_prefix;
     std::shared_ptr<OpenFileWatch> m_watch;
+    std::shared_ptr<ProbedEntry> m_probed;
     bool m_caughtUp = false;
     std::uint64_t m_look = 0;
     std::optional<OpenFiles> m_held;
@@ -276,8 +299,9 @@ private:
 } // namespace
 
 std::unique_ptr<SharingProbe> MakeProcSharingProbe(const WinePrefix& prefix,
-                                                   std::shared_ptr<OpenFileWatch> watch) {
-    return std::make_unique<ProcSharingProbe>(prefix, std::move(watch));
+                                                   std::shared_ptr<OpenFileWatch> watch,
+                                                   std::shared_ptr<ProbedEntry> probed) {
+    return std::make_unique<ProcSharingProbe>(prefix, std::move(watch), std::move(probed));
 }
 
 } // namespace zel::posix

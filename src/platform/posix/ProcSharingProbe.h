@@ -6,6 +6,7 @@
 
 #include "platform/SharingProbe.h"
 #include "platform/posix/OpenFileWatch.h"
+#include "platform/posix/ProbedEntry.h"
 #include "platform/posix/WinePrefix.h"
 
 #include <memory>
@@ -14,8 +15,10 @@ namespace zel::posix {
 
 // The look at /proc is taken at the first question the watch cannot answer, and answers all
 // later ones; the probe keeps its own copy of the drive table. Without a watch every answer
-// comes from /proc. Relative DOS paths are not resolved.
+// comes from /proc. Relative DOS paths are not resolved. Each probed entry that is no link
+// is noted in probed, which the probe empties when it goes.
 std::unique_ptr<SharingProbe> MakeProcSharingProbe(const WinePrefix& prefix,
-                                                   std::shared_ptr<OpenFileWatch> watch = {});
+                                                   std::shared_ptr<OpenFileWatch> watch = {},
+                                                   std::shared_ptr<ProbedEntry> probed = {});
 
 } // namespace zel::posix

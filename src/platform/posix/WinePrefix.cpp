@@ -5,9 +5,14 @@
 #include "text/CodePage1250.h"
 
 #include <algorithm>
+#include <array>
+#include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <dirent.h>
+#include <map>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -81,6 +86,51 @@ std::optional<std::string> SpeltUnder(const fs::path& root, std::string_view res
     return native;
 }
 
+// What the link at path holds; nothing when path is no link, and an error when it is missing.
+// One call answers both, where asking first whether it is a link takes two more.
+std::optional<fs::path> LinkText(const fs::path& path, std::error_code& error) {
+    std::array<char, PATH_MAX> text{};
+    const ssize_t length = ::readlink(path.c_str(), text.data(), text.size());
+    if (length >= 0 && static_cast<std::size_t>(length) < text.size()) {
+        error.clear();
+        return fs::path(std::string(text.data(), static_cast<std::size_t>(length)));
+    }
+    if (length < 0 && errno == EINVAL) {
+        error.clear();
+    } else {
+        error = std::error_code(length < 0 ? errno : ENAMETOOLONG, std::generic_category());
+    }
+    return std::nullopt;
+}
+
+// fs::canonical, with the folder that holds the last name taken from resolved when it has
+// been resolved before; a last name that is a link is followed, as far as the system would.
+fs::path CanonicalVia(std::map<fs::path, fs::path>& resolved, const fs::path& path,
+                      std::error_code& error, int linksLeft = 40) {
+    const fs::path name = path.filename();
+    if (name.empty() || name == "." || name == ".." || !path.has_parent_path() || linksLeft == 0) {
+        return fs::canonical(path, error);
+    }
+    auto folder = resolved.find(path.parent_path());
+    if (folder == resolved.end()) {
+        fs::path real = fs::canonical(path.parent_path(), error);
+        if (error) {
+            return {};
+        }
+        folder = resolved.emplace(path.parent_path(), std::move(real)).first;
+    }
+    const fs::path joined = folder->second / name;
+    const auto link = LinkText(joined, error);
+    if (error) {
+        return {};
+    }
+    if (!link) {
+        return joined;
+    }
+    const fs::path target = link->is_absolute() ? *link : folder->second / *link;
+    return CanonicalVia(resolved, target, error, linksLeft - 1);
+}
+
 } // namespace
 
 WinePrefix::WinePrefix() : WinePrefix(DefaultPrefix()) {}
@@ -102,9 +152,12 @@ std::optional<std::string> WinePrefix::RegistryDriveType(char letter) const {
 void WinePrefix::ReadDrives() {
     std::error_code ec;
     const fs::path devices = m_prefix / "dosdevices";
-    auto add = [this](char letter, const fs::path& target) {
+    // The drives' links lead into the same few folders: each folder is resolved once, not
+    // once for every letter.
+    std::map<fs::path, fs::path> resolved;
+    auto add = [this, &resolved](char letter, const fs::path& target) {
         std::error_code error;
-        const fs::path root = fs::canonical(target, error);
+        const fs::path root = CanonicalVia(resolved, target, error);
         if (!error && fs::is_directory(root, error)) {
             m_drives.push_back({letter, root});
         }
