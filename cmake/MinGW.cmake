@@ -1,11 +1,17 @@
-# Cross-building the Windows edition on Debian with MinGW-w64 (scripts/build --windows): a
-# 64-bit Windows executable, linked statically, run here through Wine.
+# Cross-building the Windows edition on Debian with MinGW-w64 (scripts/build --windows):
+# Windows executables, linked statically, run here through Wine. ZEL_MINGW_ARCH is x86_64
+# (the default) or i686: the 32-bit ZELPULT.EXE that runs on every Windows, including the
+# 32-bit ones whose DOS subsystem starts the programs themselves.
+if(NOT DEFINED ZEL_MINGW_ARCH)
+    set(ZEL_MINGW_ARCH x86_64)
+endif()
+list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZEL_MINGW_ARCH)
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_SYSTEM_PROCESSOR ${ZEL_MINGW_ARCH})
 
 # The POSIX thread model: C++20's <thread> and <mutex> need it; winpthreads is linked in
 # statically like the rest of the run-time library.
-set(ZEL_MINGW_PREFIX x86_64-w64-mingw32)
+set(ZEL_MINGW_PREFIX ${ZEL_MINGW_ARCH}-w64-mingw32)
 set(CMAKE_C_COMPILER ${ZEL_MINGW_PREFIX}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${ZEL_MINGW_PREFIX}-g++-posix)
 set(CMAKE_RC_COMPILER ${ZEL_MINGW_PREFIX}-windres)
