@@ -230,10 +230,9 @@ void MainWindow::MakeRow(QWidget* panel, Product product, int year, int index) {
     row.year->setAccessibleDescription(about);
     row.year->setAutoDefault(true);
 
-    row.drive = new QComboBox(panel);
+    row.drive = new EditableCombo(panel);
     row.drive->setObjectName(rowName + QStringLiteral("PATH"));
     row.drive->setGeometry(120 + shift, top, 97, 21);
-    MakeEditable(*row.drive);
     row.drive->setInsertPolicy(QComboBox::NoInsert);
     row.drive->setAccessibleName(Q("Meghajtó"));
     row.drive->setAccessibleDescription(about);

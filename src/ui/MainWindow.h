@@ -14,7 +14,6 @@
 #include <string>
 
 class QAbstractButton;
-class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -24,6 +23,7 @@ class QTimer;
 namespace zel {
 
 class DriveComboBox;
+class EditableCombo;
 class MessageView;
 class PrintControl;
 class Platform;
@@ -34,7 +34,7 @@ struct RowPage;
 
 struct RowControls {
     QPushButton* year = nullptr;     // A17
-    QComboBox* drive = nullptr;      // A17PATH
+    EditableCombo* drive = nullptr;  // A17PATH
     QPushButton* settings = nullptr; // sa17
 };
 

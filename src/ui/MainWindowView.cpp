@@ -1,5 +1,6 @@
 // What the panel reads from and sets on the main window's controls.
 
+#include "ui/EditableCombo.h"
 #include "ui/MainWindow.h"
 #include "ui/QtText.h"
 #include "ui/WindowGeometry.h"

@@ -29,8 +29,9 @@ SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageView& messages,
                                      ErrorHandler onError)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_install(platform, *this, messages, std::move(onError)), m_screen(ScreenSize()) {
-    BuildUi(platform);
+      m_platform(platform), m_install(platform, *this, messages, std::move(onError)),
+      m_screen(ScreenSize()) {
+    BuildUi();
     FormActivate();
     const QSize outer = size() + FrameExtra(*this);
     move((m_screen.width() - outer.width()) / 2, (m_screen.height() - outer.height()) / 2);
@@ -38,7 +39,7 @@ SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageView& messages,
 
 SelfInstallWindow::~SelfInstallWindow() = default;
 
-void SelfInstallWindow::BuildUi(Platform& platform) {
+void SelfInstallWindow::BuildUi() {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(Q("  ZELKOR Indítópult telepítése"));
     setWindowIcon(WindowIcon());
@@ -66,11 +67,6 @@ void SelfInstallWindow::BuildUi(Platform& platform) {
     m_driveList->setObjectName(QStringLiteral("DriveComboBox1"));
     m_driveList->setGeometry(164, 72, 145, 19);
     m_driveList->setAccessibleName(Q("Célmeghajtó"));
-    m_driveList->Fill(platform);
-    const std::string current = platform.CurrentDirectory();
-    if (!current.empty()) {
-        m_driveList->SetDrive(current.front());
-    }
     driveLabel->setBuddy(m_driveList);
 
     m_programGroup = new QCheckBox(Q(" Program&csoport létrehozása"), m_panel);
@@ -115,7 +111,22 @@ void SelfInstallWindow::BuildUi(Platform& platform) {
     }
 }
 
+// In normal mode the window is made at start and seldom shown: the drives are listed as
+// they are when it is first needed.
+void SelfInstallWindow::ListDrives() {
+    if (m_drivesListed) {
+        return;
+    }
+    m_drivesListed = true;
+    m_driveList->Fill(m_platform);
+    const std::string current = m_platform.CurrentDirectory();
+    if (!current.empty()) {
+        m_driveList->SetDrive(current.front());
+    }
+}
+
 char SelfInstallWindow::TargetDrive() {
+    ListDrives();
     return m_driveList->Drive();
 }
 
@@ -164,6 +175,7 @@ void SelfInstallWindow::changeEvent(QEvent* event) {
 }
 
 void SelfInstallWindow::showEvent(QShowEvent* event) {
+    ListDrives();
     FormActivate();
     QWidget::showEvent(event);
 }

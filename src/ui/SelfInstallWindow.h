@@ -23,7 +23,8 @@ class SelfInstallWindow final : public QWidget, public SelfInstallView {
     Q_DISABLE_COPY_MOVE(SelfInstallWindow)
 
 public:
-    // The drive list lists the platform's drives and starts at the current drive.
+    // The drive list lists the platform's drives and starts at the current drive once the
+    // window is first shown or asked for its target drive.
     SelfInstallWindow(Platform& platform, MessageView& messages, ErrorHandler onError);
     ~SelfInstallWindow() override;
 
@@ -51,13 +52,16 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void BuildUi(Platform& platform);
+    void BuildUi();
+    void ListDrives();
     void FormActivate();
 
+    Platform& m_platform;
     SelfInstallPanel m_install;
     QSize m_screen;
     QFrame* m_panel = nullptr;
     DriveComboBox* m_driveList = nullptr;
+    bool m_drivesListed = false;
     QCheckBox* m_programGroup = nullptr;
     QCheckBox* m_desktopIcon = nullptr;
     QProgressBar* m_gauge = nullptr;

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -68,9 +69,8 @@ TEST(EditableCombo, LooksAndAnswersAsABoxMadeEditableByQt) {
     QComboBox usual;
     usual.setGeometry(0, 0, 97, 21);
     usual.setEditable(true);
-    QComboBox light;
+    EditableCombo light;
     light.setGeometry(0, 0, 97, 21);
-    MakeEditable(light);
 
     const Traits expected = TraitsOf(usual);
     const Traits got = TraitsOf(light);
@@ -85,6 +85,41 @@ TEST(EditableCombo, LooksAndAnswersAsABoxMadeEditableByQt) {
     EXPECT_EQ(got.faceBase, expected.faceBase);
     EXPECT_EQ(got.sizeHint, expected.sizeHint);
     EXPECT_TRUE(got == expected);
+}
+
+// Boxes on a page not yet shown have no edit field; the user must not tell.
+TEST(EditableCombo, MakesItsEditFieldUnseenAndLooksTheSame) {
+    const QStringList drives{QStringLiteral("C: [SYSTEM]"), QStringLiteral("D: [ADAT]")};
+    QWidget page;
+    page.resize(120, 30);
+    auto* usual = new QComboBox(&page);
+    usual->setEditable(true);
+    auto* light = new EditableCombo(&page);
+    for (QComboBox* box : {usual, static_cast<QComboBox*>(light)}) {
+        box->setGeometry(0, 0, 97, 21);
+        box->addItems(drives);
+        box->setCurrentIndex(1);
+    }
+    EXPECT_EQ(light->lineEdit(), nullptr);
+    EXPECT_EQ(light->currentText(), drives[1]);
+
+    page.show();
+    ASSERT_NE(light->lineEdit(), nullptr);
+    EXPECT_TRUE(light->lineEdit()->isVisible());
+    EXPECT_EQ(light->lineEdit()->text(), drives[1]);
+    EXPECT_EQ(light->lineEdit()->geometry(), usual->lineEdit()->geometry());
+    EXPECT_EQ(light->grab().toImage(), usual->grab().toImage());
+}
+
+TEST(EditableCombo, TakesKeysAsAnEditableBoxBeforeItIsShown) {
+    EditableCombo box;
+    box.addItems({QStringLiteral("C:"), QStringLiteral("D:")});
+    QSignalSpy changes(&box, &QComboBox::currentTextChanged);
+    QTest::keyClicks(&box, QStringLiteral("x"));
+    ASSERT_NE(box.lineEdit(), nullptr);
+    EXPECT_EQ(box.currentText(), QStringLiteral("C:x"));
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(box.EditField(), box.lineEdit());
 }
 
 } // namespace

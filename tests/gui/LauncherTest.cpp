@@ -1,6 +1,7 @@
 #include "ui/Launcher.h"
 
 #include "GuiWorld.h"
+#include "ui/EditableCombo.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageDialog.h"
 #include "ui/SelfInstallWindow.h"

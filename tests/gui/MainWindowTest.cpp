@@ -4,6 +4,7 @@
 #include "catalogue/ProgramCatalogue.h"
 #include "panel/LauncherPanel.h"
 #include "platform/IoError.h"
+#include "ui/EditableCombo.h"
 #include "ui/MessageDialog.h"
 #include "ui/StringGrid.h"
 
@@ -95,7 +96,7 @@ TEST_F(MainWindowTest, RowControlsCarryTheirLooksAndFindTheirSlot) {
     EXPECT_EQ(row.year->font().pixelSize(), 12);
     EXPECT_EQ(row.year->toolTip(), QString::fromUtf8("Program indítása"));
     EXPECT_TRUE(row.year->accessibleDescription().contains(QStringLiteral("2017")));
-    EXPECT_TRUE(row.drive->isEditable());
+    EXPECT_TRUE(row.drive->EditField() != nullptr && row.drive->isEditable());
     EXPECT_EQ(row.drive->count(), 0);
     EXPECT_EQ(row.drive->palette().color(QPalette::Base),
               row.drive->palette().color(QPalette::Button));
@@ -103,7 +104,7 @@ TEST_F(MainWindowTest, RowControlsCarryTheirLooksAndFindTheirSlot) {
     EXPECT_EQ(row.settings->accessibleName(), QString::fromUtf8("Beállítások"));
 
     EXPECT_EQ(window->SlotOfControl(row.year), 43);
-    EXPECT_EQ(window->SlotOfControl(row.drive->lineEdit()), 43);
+    EXPECT_EQ(window->SlotOfControl(row.drive->EditField()), 43);
     EXPECT_EQ(window->SlotOfControl(window->findChild<QWidget*>("sb96")), 2);
     EXPECT_EQ(window->SlotOfControl(window->Button5()), 0);
 

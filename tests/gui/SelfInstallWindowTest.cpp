@@ -30,6 +30,7 @@ TEST_F(SelfInstallWindowTest, StartsAtTheCurrentDriveWithBothShortcutsChosen) {
     auto platform = env.world.MakePlatform();
     SelfInstallWindow window(*platform, messages, {});
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("  ZELKOR Indítópult telepítése"));
+    window.show();
     EXPECT_EQ(window.DriveComboBox1()->count(), 2);
     EXPECT_EQ(window.TargetDrive(), 'D');
     EXPECT_TRUE(window.CheckBox1()->isChecked());
@@ -37,6 +38,23 @@ TEST_F(SelfInstallWindowTest, StartsAtTheCurrentDriveWithBothShortcutsChosen) {
     EXPECT_EQ(window.Gauge1()->minimum(), 0);
     EXPECT_EQ(window.Gauge1()->maximum(), 100);
     EXPECT_EQ(window.Button1()->text(), QStringLiteral("&Start"));
+}
+
+// The list is made when first needed: asked before the window shows, and kept when shown
+// again.
+TEST_F(SelfInstallWindowTest, ListsTheDrivesOnceWhenFirstNeeded) {
+    env.world.AddDrive('E');
+    auto platform = env.world.MakePlatform();
+    SelfInstallWindow window(*platform, messages, {});
+    EXPECT_EQ(window.TargetDrive(), 'D');
+
+    window.show();
+    EXPECT_EQ(window.DriveComboBox1()->count(), 3);
+    window.DriveComboBox1()->SetDrive('E');
+    window.hide();
+    window.show();
+    EXPECT_EQ(window.DriveComboBox1()->count(), 3);
+    EXPECT_EQ(window.TargetDrive(), 'E');
 }
 
 TEST_F(SelfInstallWindowTest, KeepsThePanelsSizeWithItsMargins) {
