@@ -69,12 +69,13 @@ class SelfInstallEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
         ZEL_REQUIRE_WINE_WORLD();
-        programGroup =
-            ShortcutFolder(ShortcutFolderKind::CommonPrograms, ShortcutFolderKind::UserPrograms) +
-            "\\ZELKOR";
-        desktopLink =
-            ShortcutFolder(ShortcutFolderKind::CommonDesktop, ShortcutFolderKind::UserDesktop) +
-            "\\Zelkor.lnk";
+        const std::string programs =
+            ShortcutFolder(ShortcutFolderKind::CommonPrograms, ShortcutFolderKind::UserPrograms);
+        const std::string desktop =
+            ShortcutFolder(ShortcutFolderKind::CommonDesktop, ShortcutFolderKind::UserDesktop);
+        ASSERT_FALSE(programs.empty() || desktop.empty()) << "Wine names its shell folders";
+        programGroup = programs + "\\ZELKOR";
+        desktopLink = desktop + "\\Zelkor.lnk";
         const std::string userDesktop =
             MakePlatform()->ShortcutFolder(ShortcutFolderKind::UserDesktop);
         if (!userDesktop.empty() && !SamePath(userDesktop + "\\Zelkor.lnk", desktopLink)) {
@@ -89,6 +90,9 @@ protected:
     void TearDown() override { RemoveInstallation(); }
 
     void RemoveInstallation() const {
+        if (programGroup.empty()) {
+            return;
+        }
         std::error_code ec;
         fs::remove_all(kInstalled, ec);
         fs::remove_all(programGroup, ec);
