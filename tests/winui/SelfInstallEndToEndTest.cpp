@@ -139,6 +139,9 @@ TEST_F(SelfInstallEndToEnd, InstallsOntoAnotherDriveAndItsDesktopLinkStartsThePa
         const HWND done =
             installer.WaitForMessage(WideFromUtf8("A telepítés sikeresen befejeződött !"));
         ASSERT_NE(done, nullptr);
+        const HWND gauge = FindWindowExW(window, nullptr, PROGRESS_CLASSW, nullptr);
+        ASSERT_NE(gauge, nullptr);
+        EXPECT_EQ(SendMessageW(gauge, PBM_GETPOS, 0, 0), 100) << "the whole copy shown";
         ASSERT_TRUE(installer.AnswerMessage(done));
         EXPECT_TRUE(installer.EndsCleanly()) << "the message's OK ends the installation";
     }
@@ -187,9 +190,10 @@ TEST_F(SelfInstallEndToEnd, InstallsOntoAnotherDriveAndItsDesktopLinkStartsThePa
     ASSERT_TRUE(test::WaitUntil([&] { return started.Focus() == exitButton; }, kLimit));
     started.PressKey(exitButton, VK_ESCAPE);
     ASSERT_TRUE(started.EndsCleanly());
-    // Its settings are written where the link's working folder put it.
+    // Its settings and its print folder are where the link's working folder put it.
     EXPECT_NE(test::ReadFileBytes(settings).find("[NYOMTATAS_ENGEDELYEZVE=TRUE]"),
               std::string::npos);
+    EXPECT_TRUE(fs::is_directory(std::string(kInstalled) + "\\Printing"));
 }
 
 } // namespace
