@@ -1,7 +1,9 @@
 // ZELPULT.EXE as a user meets it: started in its folder on D:, a year button clicked twice,
-// Escape pressed; its windows are found and driven from this process.
+// a row's settings changed, Escape pressed; its windows are found and driven from this process.
 
+#include "LauncherProcess.h"
 #include "StandIn.h"
+#include "WindowDriving.h"
 #include "WindowWaits.h"
 #include "WineWorld.h"
 #include "winui/Controls.h"
@@ -15,14 +17,7 @@ namespace {
 
 constexpr int kSlotA2023 = 55;
 constexpr const char* kProgramFolder = "D:\\ZELKONYV.223";
-constexpr int kLimit = 30000;
-
-std::string OwnFolder() {
-    char own[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, own, MAX_PATH);
-    const std::string path = own;
-    return path.substr(0, path.rfind('\\'));
-}
+constexpr int kLimit = test::kProcessLimit;
 
 // Year 2023 of the bookkeeping program on D:, started with the stand-in's word; the
 // launcher's own settings otherwise as a first start leaves them.
@@ -62,8 +57,8 @@ protected:
         ZEL_REQUIRE_WINE_WORLD();
         m_release = CreateEventA(nullptr, TRUE, FALSE, test::kWinuiStandInRelease);
         folder = std::make_unique<test::DriveFolder>();
-        ASSERT_TRUE(CopyFileA((OwnFolder() + "\\ZELPULT.EXE").c_str(),
-                              (*folder / "ZELPULT.EXE").c_str(), FALSE));
+        ASSERT_TRUE(
+            CopyFileA(test::BuiltLauncher().c_str(), (*folder / "ZELPULT.EXE").c_str(), FALSE));
         test::WriteFileBytes(*folder / "ZELPULT.INI", Configuration());
         RemoveProgramFolder();
         ASSERT_TRUE(CreateDirectoryA(kProgramFolder, nullptr));
@@ -76,100 +71,116 @@ protected:
         if (m_release != nullptr) {
             SetEvent(m_release);
         }
-        if (launcher.hProcess != nullptr) {
-            if (WaitForSingleObject(launcher.hProcess, 0) == WAIT_TIMEOUT) {
-                TerminateProcess(launcher.hProcess, 1);
-            }
-            CloseHandle(launcher.hProcess);
-            CloseHandle(launcher.hThread);
-        }
+        launcher.reset();
         RemoveProgramFolder();
         if (m_release != nullptr) {
             CloseHandle(m_release);
         }
     }
 
-    void StartLauncher() {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        std::string commandLine = "\"" + (*folder / "ZELPULT.EXE") + "\"";
-        ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   folder->Path().c_str(), &startup, &launcher));
+    // The panel of a launcher started in its folder, once its search found the 2023
+    // bookkeeping program on D:; the row's controls in year and settings.
+    HWND StartLauncher() {
+        launcher = std::make_unique<test::LauncherProcess>(*folder / "ZELPULT.EXE", folder->Path());
+        const HWND panel = launcher->WaitForWindow(L"TForm1");
+        if (panel == nullptr) {
+            return nullptr;
+        }
+        const HWND rows =
+            GetParent(test::ChildWithText(panel, L"Egyszeres k\u00F6nyvviteli program"));
+        year = GetDlgItem(rows, kRowIds + 3 * (kSlotA2023 - 1));
+        settings = GetDlgItem(rows, kRowIds + 3 * (kSlotA2023 - 1) + 2);
+        const bool found = year != nullptr && settings != nullptr &&
+                           test::WaitUntil([&] { return IsWindowEnabled(year) != FALSE; }, kLimit);
+        return found ? panel : nullptr;
     }
 
-    // The launcher's message window while it shows a text.
-    HWND WaitForMessage(std::wstring_view text) {
-        HWND message = nullptr;
-        test::WaitUntil(
-            [&] {
-                return (message = test::VisibleWindowShowing(launcher.dwProcessId, text)) !=
-                       nullptr;
-            },
-            kLimit);
-        return message;
-    }
-
-    void AnswerMessage(HWND message) {
-        const HWND ok = test::ChildWithText(message, L"&OK");
-        ASSERT_NE(ok, nullptr);
-        SendMessageTimeoutW(ok, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kLimit, nullptr);
-        ASSERT_TRUE(test::WaitUntil([&] { return !IsWindowVisible(message); }, kLimit));
+    // Escape where the focus is, as the user ends a session; whether the panel ended well.
+    [[nodiscard]] bool CloseWithEscape(HWND panel) const {
+        const HWND focus = launcher->Focus();
+        launcher->PressKey(focus != nullptr ? focus : panel, VK_ESCAPE);
+        return launcher->EndsCleanly();
     }
 
     std::unique_ptr<test::DriveFolder> folder;
-    PROCESS_INFORMATION launcher{};
+    std::unique_ptr<test::LauncherProcess> launcher;
+    HWND year = nullptr;
+    HWND settings = nullptr;
 
 private:
     HANDLE m_release = nullptr;
 };
 
 TEST_F(LauncherEndToEnd, StartsAProgramRefusesItsSecondStartAndKeepsTheSettingsOnEscape) {
-    StartLauncher();
-    HWND panel = nullptr;
-    ASSERT_TRUE(test::WaitUntil(
-        [&] { return (panel = test::VisibleWindowOf(launcher.dwProcessId, L"TForm1")) != nullptr; },
-        kLimit));
-    const HWND year =
-        GetDlgItem(GetParent(test::ChildWithText(panel, L"Egyszeres k\u00F6nyvviteli program")),
-                   kRowIds + 3 * (kSlotA2023 - 1));
-    ASSERT_NE(year, nullptr);
+    const HWND panel = StartLauncher();
+    ASSERT_NE(panel, nullptr) << "the installation search found the program on D:";
     EXPECT_EQ(WindowTextOf(year), L"2023");
-    ASSERT_TRUE(test::WaitUntil([&] { return IsWindowEnabled(year) != FALSE; }, kLimit))
-        << "the installation search found the program on D:";
 
     SendMessageTimeoutW(year, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kLimit, nullptr);
     // D: is NTFS in the Wine world: the warning comes first, and the start follows OK.
-    AnswerMessage(WaitForMessage(L"NTFS"));
+    ASSERT_TRUE(launcher->AnswerMessage(launcher->WaitForMessage(L"NTFS")));
     const std::string log = std::string(kProgramFolder) + "\\" + test::kWinuiStandInLog;
     ASSERT_TRUE(test::WaitForFile(log, 30));
     EXPECT_TRUE(Held(std::string(kProgramFolder) + "\\DATA\\ZEL2023.001"));
 
     SendMessageTimeoutW(year, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kLimit, nullptr);
-    const HWND refusal = WaitForMessage(
+    const HWND refusal = launcher->WaitForMessage(
         WideFromUtf8("Az egyszeres könyvviteli program a kiválasztott helyen már fut!"));
     ASSERT_NE(refusal, nullptr);
-    AnswerMessage(refusal);
+    ASSERT_TRUE(launcher->AnswerMessage(refusal));
 
     const HWND path =
         GetDlgItem(GetParent(test::ChildWithText(panel, L"&Kil\u00E9p\u00E9s")), kNPATH);
     ASSERT_NE(path, nullptr);
     SendMessageTimeoutW(path, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"D:\\KESZLET\\INSTALL.EXE"),
                         SMTO_ABORTIFHUNG, kLimit, nullptr);
-    GUITHREADINFO focus{};
-    focus.cbSize = sizeof focus;
-    ASSERT_TRUE(GetGUIThreadInfo(launcher.dwThreadId, &focus));
-    PostMessageW(focus.hwndFocus != nullptr ? focus.hwndFocus : panel, WM_KEYDOWN, VK_ESCAPE,
-                 0x00010001);
-    ASSERT_EQ(WaitForSingleObject(launcher.hProcess, kLimit), WAIT_OBJECT_0);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(launcher.hProcess, &exitCode);
-    EXPECT_EQ(exitCode, 0u);
+    ASSERT_TRUE(CloseWithEscape(panel));
 
     const std::string written = test::ReadFileBytes(*folder / "ZELPULT.INI");
     EXPECT_NE(written.find("\r\n[D:\\KESZLET\\INSTALL.EXE]\r\n"), std::string::npos) << written;
     EXPECT_NE(written.find(std::string("[D:\\ZELKONYV.223\\A2023.EXE ") + test::kWinuiStandInWord),
               std::string::npos)
         << written;
+}
+
+// The row's settings opened with its button, new parameters typed over the shown ones and
+// confirmed with Enter; the panel takes the keys again and keeps them for that drive.
+TEST_F(LauncherEndToEnd, TypedSettingsAreKeptForTheRowAndItsDrive) {
+    const HWND panel = StartLauncher();
+    ASSERT_NE(panel, nullptr) << "the installation search found the program on D:";
+
+    SendMessageTimeoutW(settings, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kLimit, nullptr);
+    const HWND dialog = launcher->WaitForWindow(L"TForm3");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(panel));
+    const std::wstring shown = test::AllTexts(dialog);
+    EXPECT_NE(shown.find(L"\n2023\n"), std::wstring::npos) << shown;
+    EXPECT_NE(shown.find(L"\nD:\\ZELKONYV.223\\A2023.EXE\n"), std::wstring::npos) << shown;
+    const HWND edit = FindWindowExW(dialog, nullptr, L"Edit", nullptr);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_TRUE(test::WaitUntil([&] { return launcher->Focus() == edit; }, kLimit));
+    EXPECT_EQ(test::TextOf(edit), WideFromUtf8(test::kWinuiStandInWord));
+    const HWND allDrives =
+        test::ChildWithText(dialog, WideFromUtf8("Minden meghajtón ez legyen a &paraméter"));
+    ASSERT_NE(allDrives, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(allDrives)) << "the program is on one drive only";
+
+    // The shown parameters are selected: what is typed replaces them.
+    launcher->Type(edit, L"/ev=2023 \u00E9les [k]");
+    ASSERT_TRUE(
+        test::WaitUntil([&] { return test::TextOf(edit) == L"/ev=2023 \u00E9les [k]"; }, kLimit));
+    launcher->PressKey(edit, VK_RETURN);
+    ASSERT_TRUE(test::WaitUntil([&] { return !IsWindowVisible(dialog); }, kLimit));
+    EXPECT_TRUE(IsWindowEnabled(panel));
+    EXPECT_TRUE(test::WaitUntil([&] { return launcher->Focus() == settings; }, kLimit));
+    ASSERT_TRUE(CloseWithEscape(panel));
+
+    // Only a..z are raised for the accounting programs; the accented letter stays.
+    const std::string written = test::ReadFileBytes(*folder / "ZELPULT.INI");
+    EXPECT_NE(written.find("\r\n[D:\\ZELKONYV.223\\A2023.EXE /EV=2023 \xE9LES [K]]\r\n"),
+              std::string::npos)
+        << written;
+    EXPECT_EQ(written.find(test::kWinuiStandInWord), std::string::npos) << written;
 }
 
 } // namespace

@@ -15,7 +15,8 @@ BOOL CALLBACK TakeProcessWindow(HWND window, LPARAM search) {
     auto& wanted = *reinterpret_cast<ProcessWindowSearch*>(search);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == wanted.processId && IsWindowVisible(window) && wanted.fits(window)) {
+    if ((wanted.processId == 0 || owner == wanted.processId) && IsWindowVisible(window) &&
+        wanted.fits(window)) {
         wanted.found = window;
         return FALSE;
     }

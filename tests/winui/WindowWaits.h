@@ -14,7 +14,8 @@ namespace zel::test {
 // milliseconds passed first.
 bool WaitUntil(const std::function<bool()>& condition, int milliseconds);
 
-// A visible top-level window of the class that belongs to the process; null when none.
+// A visible top-level window of the class that belongs to the process (processId 0: to any
+// process); null when none.
 [[nodiscard]] HWND VisibleWindowOf(DWORD processId, const wchar_t* className);
 
 // A visible top-level window of the process that shows text in itself or a control.
