@@ -1,9 +1,9 @@
 # Cross-building the Windows edition on Debian with MinGW-w64 (scripts/build --windows):
-# Windows executables, linked statically, run here through Wine. ZEL_MINGW_ARCH is x86_64
-# (the default) or i686: the 32-bit ZELPULT.EXE that runs on every Windows, including the
-# 32-bit ones whose DOS subsystem starts the programs themselves.
+# Windows executables, linked statically, run here through Wine. ZEL_MINGW_ARCH is i686 (the
+# default: a 32-bit ZELPULT.EXE runs on every Windows, including the 32-bit ones whose DOS
+# subsystem starts the programs themselves) or x86_64.
 if(NOT DEFINED ZEL_MINGW_ARCH)
-    set(ZEL_MINGW_ARCH x86_64)
+    set(ZEL_MINGW_ARCH i686)
 endif()
 list(APPEND CMAKE_TRY_COMPILE_PLATFORM_VARIABLES ZEL_MINGW_ARCH)
 set(CMAKE_SYSTEM_NAME Windows)

@@ -104,11 +104,20 @@ public:
 
 private:
     void Intrude(const std::string& config) {
-        if (!WaitForFile(config, 30)) {
+        // The file appears before its lines are written: wait for the port's whole line.
+        std::string text;
+        std::size_t port = std::string::npos;
+        for (int tries = 0; tries < 3000; ++tries) {
+            text = ReadFileBytes(config);
+            port = text.find("port:");
+            if (port != std::string::npos && text.find('\n', port) != std::string::npos) {
+                break;
+            }
+            Sleep(10);
+        }
+        if (port == std::string::npos) {
             return;
         }
-        const std::string text = ReadFileBytes(config);
-        const auto port = text.find("port:");
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
