@@ -2,6 +2,7 @@
 
 #include "winui/Win32Ui.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -18,7 +19,12 @@ std::string HostPath(const std::string& unixPath) {
 std::string Shell(const std::string& script) {
     // A Linux process gives Wine no handle to wait on: the output appears, whole, when the
     // script is done.
-    const std::string output = "/tmp/zelwinprint-" + std::to_string(GetCurrentProcessId());
+    // In the world's own folder: process numbers repeat between Wine worlds running at once.
+    static int calls = 0;
+    const char* world = std::getenv("ZEL_WINE_WORLD");
+    const std::string output = std::string(world != nullptr ? world : "/tmp") + "/shell-" +
+                               std::to_string(GetCurrentProcessId()) + "-" +
+                               std::to_string(++calls);
     std::string escaped;
     for (const char c :
          "(" + script + ") > " + output + ".part 2>&1; mv " + output + ".part " + output) {
