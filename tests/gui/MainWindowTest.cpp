@@ -208,6 +208,30 @@ TEST_F(MainWindowKeysTest, EscapeInAPrintGridOrOnThePrintModeDoesNothing) {
     EXPECT_TRUE(window->isVisible());
 }
 
+TEST_F(MainWindowKeysTest, TheJobTablesComeWithThePrintPageAndTakeTheirTabPlace) {
+    EXPECT_EQ(window->findChild<StringGrid*>(QStringLiteral("StringGrid1")), nullptr);
+    window->PageControl1()->setCurrentIndex(3);
+    auto* running = window->findChild<StringGrid*>(QStringLiteral("StringGrid1"));
+    auto* finished = window->findChild<StringGrid*>(QStringLiteral("StringGrid2"));
+    ASSERT_NE(running, nullptr);
+    ASSERT_NE(finished, nullptr);
+    EXPECT_TRUE(running->isVisible() && finished->isVisible());
+    EXPECT_EQ(window->StringGrid1(), running);
+    EXPECT_EQ(window->StringGrid2(), finished);
+    EXPECT_EQ(finished->geometry(), QRect(31, 268, 524, 126));
+    EXPECT_EQ(finished->columnWidth(0), 304);
+
+    QStringList order;
+    const QWidget* page = window->PageControl1()->currentWidget();
+    for (QWidget* w = window->nextInFocusChain(); w != window.get(); w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) != 0) {
+            order << w->objectName();
+        }
+    }
+    EXPECT_EQ(order.join(u' '), QStringLiteral("edNyomDos edNyomWindows Button2 StringGrid1 "
+                                               "StringGrid2 btNyomtat btMegszakit"));
+}
+
 TEST_F(MainWindowKeysTest, EnterInTheSourceFieldsInstallsAsTheButtonDoes) {
     // A name the install box refuses: the refusal shows that the installation ran.
     window->NPATH()->setText(QStringLiteral("valami.exe"));
