@@ -113,10 +113,7 @@ void LauncherPanel::ApplyRowStates(const RowStates& states) {
             continue;
         }
         m_view.FillDriveBox(slot, state.entries, state.preselected);
-        m_view.SetRowEnabled(slot, state.rowEnabled);
-        if (!state.comboEnabled) {
-            m_view.SetDriveBoxEnabled(slot, false);
-        }
+        m_view.SetRowState(slot, state.rowEnabled, state.rowEnabled && state.comboEnabled);
     }
     m_view.Repaint();
 }

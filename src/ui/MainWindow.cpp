@@ -251,7 +251,7 @@ void MainWindow::MakeRow(QWidget* panel, Product product, int year, int index) {
                              static_cast<QWidget*>(row.settings)}) {
         ListenForKeys(control);
     }
-    SetRowEnabled(slot, false);
+    SetRowState(slot, false, false);
 }
 
 void MainWindow::MakeInstallBox(QWidget* page) {

@@ -108,9 +108,14 @@ TEST_F(MainWindowTest, RowControlsCarryTheirLooksAndFindTheirSlot) {
     EXPECT_EQ(window->SlotOfControl(window->findChild<QWidget*>("sb96")), 2);
     EXPECT_EQ(window->SlotOfControl(window->Button5()), 0);
 
-    window->SetRowEnabled(43, true);
+    window->SetRowState(43, true, true);
     EXPECT_TRUE(row.year->isEnabled() && row.drive->isEnabled() && row.settings->isEnabled());
     EXPECT_NE(row.drive->palette().color(QPalette::Base),
+              row.drive->palette().color(QPalette::Button));
+    window->SetRowState(43, true, false);
+    EXPECT_TRUE(row.year->isEnabled() && row.settings->isEnabled());
+    EXPECT_FALSE(row.drive->isEnabled());
+    EXPECT_EQ(row.drive->palette().color(QPalette::Base),
               row.drive->palette().color(QPalette::Button));
 }
 
@@ -177,7 +182,7 @@ protected:
     MainWindowKeysTest() : window(Create()), closed(window.get(), &MainWindow::Closed) {
         window->show();
         QApplication::setActiveWindow(window.get());
-        window->SetRowEnabled(43, true);
+        window->SetRowState(43, true, true);
     }
 
     void Press(QWidget* control, Qt::Key key) {
