@@ -307,11 +307,6 @@ void MainWindow::MakePrintPage(QWidget* page) {
     m_button2 = MakeButton(panel6, "Button2", Q("Nyomtató &beállítás"), QRect(440, 49, 115, 25));
     ListenForKeys(m_button2);
 
-    QFont bold = font();
-    bold.setBold(true);
-    MakeLabel(panel6, "Label5", Q("Folyamatban lévő nyomtatások"), QPoint(31, 87), bold);
-    MakeLabel(panel6, "Label3", Q("Elvégzett nyomtatások"), QPoint(31, 246), bold);
-
     m_btNyomtat = MakeSpeedButton(panel6, "btNyomtat", Q("Nyomtatás engedélyezése"), TickGlyph(),
                                   QRect(31, 406, 175, 27));
     m_btMegszakit = MakeSpeedButton(panel6, "btMegszakit", Q("Nyomtatás megszakítása"),
@@ -323,10 +318,16 @@ void MainWindow::MakePrintPage(QWidget* page) {
     m_btNyomtat->setChecked(true);
 }
 
-void MainWindow::MakeJobGrids() {
+void MainWindow::MakeJobLists() {
     if (m_stringGrid1 != nullptr) {
         return;
     }
+    // Their headings come with them: the bold face costs as much as the two tables.
+    QFont bold = font();
+    bold.setBold(true);
+    MakeLabel(m_printPanel, "Label5", Q("Folyamatban lévő nyomtatások"), QPoint(31, 87), bold)
+        ->show();
+    MakeLabel(m_printPanel, "Label3", Q("Elvégzett nyomtatások"), QPoint(31, 246), bold)->show();
     m_stringGrid1 = Named(new StringGrid(7, 2, m_printPanel), "StringGrid1");
     m_stringGrid1->setGeometry(31, 109, 524, 126);
     m_stringGrid1->setAccessibleName(Q("Folyamatban lévő nyomtatások"));
@@ -349,12 +350,12 @@ void MainWindow::MakeJobGrids() {
 }
 
 StringGrid* MainWindow::StringGrid1() {
-    MakeJobGrids();
+    MakeJobLists();
     return m_stringGrid1;
 }
 
 StringGrid* MainWindow::StringGrid2() {
-    MakeJobGrids();
+    MakeJobLists();
     return m_stringGrid2;
 }
 
@@ -427,7 +428,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_printPage) {
         // The page itself sends no keys: those from its controls pass it on their way up.
         if (event->type() == QEvent::Show) {
-            MakeJobGrids();
+            MakeJobLists();
         }
         return QWidget::eventFilter(watched, event);
     }

@@ -74,7 +74,8 @@ public:
     [[nodiscard]] QPushButton* Button2() const { return m_button2; }
     [[nodiscard]] QAbstractButton* btNyomtat() const { return m_btNyomtat; }
     [[nodiscard]] QAbstractButton* btMegszakit() const { return m_btMegszakit; }
-    // The job tables are made when the print page is first shown, or here.
+    // The job tables and their headings are made when the print page is first shown, or
+    // here.
     [[nodiscard]] StringGrid* StringGrid1();
     [[nodiscard]] StringGrid* StringGrid2();
     // The print spool's tick: 1000 ms, running from creation.
@@ -122,7 +123,7 @@ private:
     void MakeRow(QWidget* panel, Product product, int year, int index);
     void MakeInstallBox(QWidget* page);
     void MakePrintPage(QWidget* page);
-    void MakeJobGrids();
+    void MakeJobLists();
     void ListenForKeys(QWidget* control);
     void ConnectHandlers();
     [[nodiscard]] KeySender SenderOf(const QObject* control) const;

@@ -225,6 +225,10 @@ TEST_F(MainWindowKeysTest, TheJobTablesComeWithThePrintPageAndTakeTheirTabPlace)
     EXPECT_EQ(window->StringGrid2(), finished);
     EXPECT_EQ(finished->geometry(), QRect(31, 268, 524, 126));
     EXPECT_EQ(finished->columnWidth(0), 304);
+    const auto* heading = window->findChild<QLabel*>(QStringLiteral("Label3"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_TRUE(heading->isVisible() && heading->font().bold());
+    EXPECT_EQ(heading->text(), QString::fromUtf8("Elvégzett nyomtatások"));
 
     QStringList order;
     const QWidget* page = window->PageControl1()->currentWidget();
