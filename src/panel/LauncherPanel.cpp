@@ -70,12 +70,11 @@ void LauncherPanel::FormCreate() {
         return;
     }
     m_normalMode = true;
-    (void)m_platform.CreateDirectory(kSpoolFolderName);
+    (void)m_platform.CreateDirectory(DosPath(m_startDirectory) / kSpoolFolderName);
     const auto [left, top] = CentredOnScreen(kOuterWidth, kOuterHeight, m_view.Screen());
     m_view.MoveWindow(left, top);
-    const std::string current = m_platform.CurrentDirectory();
-    const bool known = current.size() >= 2 && current[1] == ':' &&
-                       m_platform.GetDriveType(current[0]) != DriveType::Unknown;
+    const bool known = m_startDirectory.size() >= 2 && m_startDirectory[1] == ':' &&
+                       m_platform.GetDriveType(m_startDirectory[0]) != DriveType::Unknown;
     if (!known) {
         m_view.SetFloppyEnabled(false);
     }
@@ -114,10 +113,7 @@ void LauncherPanel::ApplyRowStates(const RowStates& states) {
             continue;
         }
         m_view.FillDriveBox(slot, state.entries, state.preselected);
-        m_view.SetRowEnabled(slot, state.rowEnabled);
-        if (!state.comboEnabled) {
-            m_view.SetDriveBoxEnabled(slot, false);
-        }
+        m_view.SetRowState(slot, state.rowEnabled, state.rowEnabled && state.comboEnabled);
     }
     m_view.Repaint();
 }

@@ -21,10 +21,9 @@ public:
     virtual void FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) = 0;
     [[nodiscard]] virtual std::vector<std::string> DriveBoxEntries(int slot) = 0;
     [[nodiscard]] virtual std::string DriveBoxText(int slot) = 0;
-    // A row's three controls; an enabled drive box gets the window colour, a disabled one
-    // the face colour.
-    virtual void SetRowEnabled(int slot, bool enabled) = 0;
-    virtual void SetDriveBoxEnabled(int slot, bool enabled) = 0;
+    // A row's three controls, at once: its drive box may stay disabled in an enabled row.
+    // An enabled drive box gets the window colour, a disabled one the face colour.
+    virtual void SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) = 0;
 
     // The install box: NDISKA, NDISKC and NPATH with its browse buttons.
     [[nodiscard]] virtual bool FloppyChosen() = 0;

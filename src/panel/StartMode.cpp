@@ -1,6 +1,6 @@
 #include "panel/StartMode.h"
 
-#include "catalogue/LauncherFiles.h"
+#include "config/ConfigFile.h"
 #include "text/CodePage1250.h"
 
 namespace zel {
@@ -9,11 +9,13 @@ bool IsRefusedVersion(const PlatformVersion& version) {
     return version.major == 3 && version.minor <= 20;
 }
 
-StartMode ChooseStartMode(Platform& platform) {
+StartMode ChooseStartMode(Platform& platform, std::string_view startDirectory) {
     if (IsRefusedVersion(platform.Version())) {
         return StartMode::Refused;
     }
-    return platform.FileExists(kConfigFileName) ? StartMode::Normal : StartMode::Install;
+    return !startDirectory.empty() && platform.FileExists(ConfigFilePath(startDirectory))
+               ? StartMode::Normal
+               : StartMode::Install;
 }
 
 std::string RefusedVersionText() {

@@ -34,7 +34,7 @@ StartMode Launcher::Start() {
     // file is found there, and the launcher offers to install itself.
     m_startDirectory = m_platform.CurrentDirectory();
     m_messageDialog = std::make_unique<MessageDialog>();
-    m_mode = ChooseStartMode(m_platform);
+    m_mode = ChooseStartMode(m_platform, m_startDirectory);
     switch (m_mode) {
     case StartMode::Refused:
         StartRefused();

@@ -149,8 +149,8 @@ MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::str
       m_panel(platform, catalogue, std::move(startDirectory), *this, messages) {
     BuildUi();
     m_panel.FormCreate();
-    m_printControl = std::make_unique<PrintControl>(m_platform, m_panel.SpoolDirectory().Text(),
-                                                    *m_stringGrid1, *m_stringGrid2, *this);
+    m_printControl =
+        std::make_unique<PrintControl>(m_platform, m_panel.SpoolDirectory().Text(), *this);
     m_panel.SetPrintPage(m_printControl.get());
     ConnectHandlers();
 }
@@ -251,7 +251,7 @@ void MainWindow::MakeRow(QWidget* panel, Product product, int year, int index) {
                              static_cast<QWidget*>(row.settings)}) {
         ListenForKeys(control);
     }
-    SetRowEnabled(slot, false);
+    SetRowState(slot, false, false);
 }
 
 void MainWindow::MakeInstallBox(QWidget* page) {
@@ -289,7 +289,10 @@ void MainWindow::MakeInstallBox(QWidget* page) {
 }
 
 void MainWindow::MakePrintPage(QWidget* page) {
+    m_printPage = page;
     QFrame* panel6 = MakePanel(page, "Panel6", QRect(-2, -2, 587, 493));
+    m_printPanel = panel6;
+    page->installEventFilter(this);
 
     auto* box = Named(new QGroupBox(Q("  Nyomtatás módja  "), panel6), "GroupBox3");
     box->setGeometry(32, 13, 382, 62);
@@ -304,24 +307,6 @@ void MainWindow::MakePrintPage(QWidget* page) {
     m_button2 = MakeButton(panel6, "Button2", Q("Nyomtató &beállítás"), QRect(440, 49, 115, 25));
     ListenForKeys(m_button2);
 
-    QFont bold = font();
-    bold.setBold(true);
-    MakeLabel(panel6, "Label5", Q("Folyamatban lévő nyomtatások"), QPoint(31, 87), bold);
-    m_stringGrid1 = Named(new StringGrid(7, 2, panel6), "StringGrid1");
-    m_stringGrid1->setGeometry(31, 109, 524, 126);
-    m_stringGrid1->setAccessibleName(Q("Folyamatban lévő nyomtatások"));
-    MakeLabel(panel6, "Label3", Q("Elvégzett nyomtatások"), QPoint(31, 246), bold);
-    m_stringGrid2 = Named(new StringGrid(7, 2, panel6), "StringGrid2");
-    m_stringGrid2->setGeometry(31, 268, 524, 126);
-    m_stringGrid2->setAccessibleName(Q("Elvégzett nyomtatások"));
-    // Column widths as drawn; the spool narrows the last three to nothing.
-    for (StringGrid* grid : {m_stringGrid1, m_stringGrid2}) {
-        int column = 0;
-        for (const int width : {304, 51, 110, 52, 39, 53, 64}) {
-            grid->setColumnWidth(column++, width);
-        }
-    }
-
     m_btNyomtat = MakeSpeedButton(panel6, "btNyomtat", Q("Nyomtatás engedélyezése"), TickGlyph(),
                                   QRect(31, 406, 175, 27));
     m_btMegszakit = MakeSpeedButton(panel6, "btMegszakit", Q("Nyomtatás megszakítása"),
@@ -331,6 +316,47 @@ void MainWindow::MakePrintPage(QWidget* page) {
     group->addButton(m_btNyomtat);
     group->addButton(m_btMegszakit);
     m_btNyomtat->setChecked(true);
+}
+
+void MainWindow::MakeJobLists() {
+    if (m_stringGrid1 != nullptr) {
+        return;
+    }
+    // Their headings come with them: the bold face costs as much as the two tables.
+    QFont bold = font();
+    bold.setBold(true);
+    MakeLabel(m_printPanel, "Label5", Q("Folyamatban lévő nyomtatások"), QPoint(31, 87), bold)
+        ->show();
+    MakeLabel(m_printPanel, "Label3", Q("Elvégzett nyomtatások"), QPoint(31, 246), bold)->show();
+    m_stringGrid1 = Named(new StringGrid(7, 2, m_printPanel), "StringGrid1");
+    m_stringGrid1->setGeometry(31, 109, 524, 126);
+    m_stringGrid1->setAccessibleName(Q("Folyamatban lévő nyomtatások"));
+    m_stringGrid2 = Named(new StringGrid(7, 2, m_printPanel), "StringGrid2");
+    m_stringGrid2->setGeometry(31, 268, 524, 126);
+    m_stringGrid2->setAccessibleName(Q("Elvégzett nyomtatások"));
+    // Column widths as drawn; the spool narrows the last three to nothing.
+    for (StringGrid* grid : {m_stringGrid1, m_stringGrid2}) {
+        int column = 0;
+        for (const int width : {304, 51, 110, 52, 39, 53, 64}) {
+            grid->setColumnWidth(column++, width);
+        }
+        grid->show();
+    }
+    // Made last, they would come last on Tab; they stand between the setup button and the
+    // print switches.
+    setTabOrder(m_button2, m_stringGrid1);
+    setTabOrder(m_stringGrid1, m_stringGrid2);
+    m_printControl->ShowJobsIn(*m_stringGrid1, *m_stringGrid2);
+}
+
+StringGrid* MainWindow::StringGrid1() {
+    MakeJobLists();
+    return m_stringGrid1;
+}
+
+StringGrid* MainWindow::StringGrid2() {
+    MakeJobLists();
+    return m_stringGrid2;
 }
 
 void MainWindow::ListenForKeys(QWidget* control) {
@@ -399,6 +425,13 @@ KeySender MainWindow::SenderOf(const QObject* control) const {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_printPage) {
+        // The page itself sends no keys: those from its controls pass it on their way up.
+        if (event->type() == QEvent::Show) {
+            MakeJobLists();
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() == QEvent::FocusIn && watched == m_npath) {
         m_panel.PATHEnter();
     }

@@ -14,6 +14,7 @@
 #include <string>
 
 class QAbstractButton;
+class QFrame;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -73,7 +74,10 @@ public:
     [[nodiscard]] QPushButton* Button2() const { return m_button2; }
     [[nodiscard]] QAbstractButton* btNyomtat() const { return m_btNyomtat; }
     [[nodiscard]] QAbstractButton* btMegszakit() const { return m_btMegszakit; }
-    [[nodiscard]] StringGrid* StringGrid1() const { return m_stringGrid1; }
+    // The job tables and their headings are made when the print page is first shown, or
+    // here.
+    [[nodiscard]] StringGrid* StringGrid1();
+    [[nodiscard]] StringGrid* StringGrid2();
     // The print spool's tick: 1000 ms, running from creation.
     [[nodiscard]] QTimer* Timer1() const { return m_timer1; }
 
@@ -81,8 +85,7 @@ public:
     void FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) override;
     std::vector<std::string> DriveBoxEntries(int slot) override;
     std::string DriveBoxText(int slot) override;
-    void SetRowEnabled(int slot, bool enabled) override;
-    void SetDriveBoxEnabled(int slot, bool enabled) override;
+    void SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) override;
     bool FloppyChosen() override;
     void ChooseOtherPath() override;
     bool OtherPathChosen() override;
@@ -120,6 +123,7 @@ private:
     void MakeRow(QWidget* panel, Product product, int year, int index);
     void MakeInstallBox(QWidget* page);
     void MakePrintPage(QWidget* page);
+    void MakeJobLists();
     void ListenForKeys(QWidget* control);
     void ConnectHandlers();
     [[nodiscard]] KeySender SenderOf(const QObject* control) const;
@@ -143,6 +147,8 @@ private:
     QRadioButton* m_edNyomDos = nullptr;
     QRadioButton* m_edNyomWindows = nullptr;
     QPushButton* m_button2 = nullptr;
+    QWidget* m_printPage = nullptr;
+    QFrame* m_printPanel = nullptr;
     QAbstractButton* m_btNyomtat = nullptr;
     QAbstractButton* m_btMegszakit = nullptr;
     StringGrid* m_stringGrid1 = nullptr;

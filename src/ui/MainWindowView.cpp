@@ -49,18 +49,12 @@ std::string MainWindow::DriveBoxText(int slot) {
     return ToCp1250(Row(slot).drive->currentText());
 }
 
-void MainWindow::SetRowEnabled(int slot, bool enabled) {
+void MainWindow::SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) {
     const RowControls row = Row(slot);
-    row.year->setEnabled(enabled);
-    row.drive->setEnabled(enabled);
-    row.settings->setEnabled(enabled);
-    SetFaceColour(row.drive, !enabled);
-}
-
-void MainWindow::SetDriveBoxEnabled(int slot, bool enabled) {
-    QComboBox* drive = Row(slot).drive;
-    drive->setEnabled(enabled);
-    SetFaceColour(drive, !enabled);
+    row.year->setEnabled(rowEnabled);
+    row.drive->setEnabled(driveBoxEnabled);
+    row.settings->setEnabled(rowEnabled);
+    SetFaceColour(row.drive, !driveBoxEnabled);
 }
 
 bool MainWindow::FloppyChosen() {

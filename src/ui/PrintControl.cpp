@@ -8,14 +8,19 @@
 
 namespace zel {
 
-PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, StringGrid& running,
-                           StringGrid& finished, QWidget& owner)
+PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, QWidget& owner)
     : m_spool(platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter()),
-      m_running(m_spool.Running(), running), m_finished(m_spool.Finished(), finished),
       m_owner(owner) {
     // Idle time of the event loop: input and painting come first between slices.
     m_slices.setInterval(0);
     QObject::connect(&m_slices, &QTimer::timeout, [this] { PrintSlice(); });
+}
+
+void PrintControl::ShowJobsIn(StringGrid& running, StringGrid& finished) {
+    m_running.emplace(m_spool.Running(), running);
+    m_finished.emplace(m_spool.Finished(), finished);
+    m_running->Refresh();
+    m_finished->Refresh();
 }
 
 SpoolTickResult PrintControl::Tick(bool printingEnabled) {
@@ -34,8 +39,10 @@ void PrintControl::PrintSlice() {
 }
 
 void PrintControl::Refresh() {
-    m_running.Refresh();
-    m_finished.Refresh();
+    if (m_running && m_finished) {
+        m_running->Refresh();
+        m_finished->Refresh();
+    }
     if (m_spool.JobInProgress()) {
         m_slices.start();
     } else {

@@ -195,7 +195,7 @@ void MainWindow::MakeRow(HWND panel, Product product, int year, int index) {
     row.settings = MakeControl(panel, L"BUTTON", W("Beállítások"), BS_OWNERDRAW | WS_TABSTOP,
                                {232 + shift, top - 2, 33, 26}, firstId + 2);
     AddToolTip(row.settings, L"Be\u00E1ll\u00EDt\u00E1sok");
-    SetRowEnabled(slot, false);
+    SetRowState(slot, false, false);
 }
 
 HWND MainWindow::MakeInstallBox(HWND page) {

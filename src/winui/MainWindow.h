@@ -87,8 +87,7 @@ public:
     void FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) override;
     std::vector<std::string> DriveBoxEntries(int slot) override;
     std::string DriveBoxText(int slot) override;
-    void SetRowEnabled(int slot, bool enabled) override;
-    void SetDriveBoxEnabled(int slot, bool enabled) override;
+    void SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) override;
     bool FloppyChosen() override;
     void ChooseOtherPath() override;
     bool OtherPathChosen() override;

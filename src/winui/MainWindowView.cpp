@@ -36,18 +36,13 @@ std::string MainWindow::DriveBoxText(int slot) {
     return ControlText(Row(slot).drive);
 }
 
-void MainWindow::SetRowEnabled(int slot, bool enabled) {
+void MainWindow::SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) {
     const RowControls row = Row(slot);
-    EnableWindow(row.year, enabled);
-    EnableWindow(row.settings, enabled);
-    SetDriveBoxEnabled(slot, enabled);
-}
-
-void MainWindow::SetDriveBoxEnabled(int slot, bool enabled) {
-    const HWND drive = Row(slot).drive;
-    EnableWindow(drive, enabled);
+    EnableWindow(row.year, rowEnabled);
+    EnableWindow(row.settings, rowEnabled);
+    EnableWindow(row.drive, driveBoxEnabled);
     // Its colour follows: WM_CTLCOLOR* asks whether it is enabled.
-    InvalidateRect(drive, nullptr, TRUE);
+    InvalidateRect(row.drive, nullptr, TRUE);
 }
 
 bool MainWindow::FloppyChosen() {

@@ -229,7 +229,7 @@ protected:
         env.WriteConfig();
         EXPECT_EQ(launcher.Start(), StartMode::Normal);
         launcher.Catalogue().SetDriveLetter(kA17, 'C');
-        launcher.Form1()->SetRowEnabled(kA17, true);
+        launcher.Form1()->SetRowState(kA17, true, true);
         QApplication::setActiveWindow(launcher.Form1());
     }
 

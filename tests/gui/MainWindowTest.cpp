@@ -108,9 +108,14 @@ TEST_F(MainWindowTest, RowControlsCarryTheirLooksAndFindTheirSlot) {
     EXPECT_EQ(window->SlotOfControl(window->findChild<QWidget*>("sb96")), 2);
     EXPECT_EQ(window->SlotOfControl(window->Button5()), 0);
 
-    window->SetRowEnabled(43, true);
+    window->SetRowState(43, true, true);
     EXPECT_TRUE(row.year->isEnabled() && row.drive->isEnabled() && row.settings->isEnabled());
     EXPECT_NE(row.drive->palette().color(QPalette::Base),
+              row.drive->palette().color(QPalette::Button));
+    window->SetRowState(43, true, false);
+    EXPECT_TRUE(row.year->isEnabled() && row.settings->isEnabled());
+    EXPECT_FALSE(row.drive->isEnabled());
+    EXPECT_EQ(row.drive->palette().color(QPalette::Base),
               row.drive->palette().color(QPalette::Button));
 }
 
@@ -177,7 +182,7 @@ protected:
     MainWindowKeysTest() : window(Create()), closed(window.get(), &MainWindow::Closed) {
         window->show();
         QApplication::setActiveWindow(window.get());
-        window->SetRowEnabled(43, true);
+        window->SetRowState(43, true, true);
     }
 
     void Press(QWidget* control, Qt::Key key) {
@@ -206,6 +211,34 @@ TEST_F(MainWindowKeysTest, EscapeInAPrintGridOrOnThePrintModeDoesNothing) {
     Press(window->edNyomWindows(), Qt::Key_Escape);
     EXPECT_EQ(closed.count(), 0);
     EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(MainWindowKeysTest, TheJobTablesComeWithThePrintPageAndTakeTheirTabPlace) {
+    EXPECT_EQ(window->findChild<StringGrid*>(QStringLiteral("StringGrid1")), nullptr);
+    window->PageControl1()->setCurrentIndex(3);
+    auto* running = window->findChild<StringGrid*>(QStringLiteral("StringGrid1"));
+    auto* finished = window->findChild<StringGrid*>(QStringLiteral("StringGrid2"));
+    ASSERT_NE(running, nullptr);
+    ASSERT_NE(finished, nullptr);
+    EXPECT_TRUE(running->isVisible() && finished->isVisible());
+    EXPECT_EQ(window->StringGrid1(), running);
+    EXPECT_EQ(window->StringGrid2(), finished);
+    EXPECT_EQ(finished->geometry(), QRect(31, 268, 524, 126));
+    EXPECT_EQ(finished->columnWidth(0), 304);
+    const auto* heading = window->findChild<QLabel*>(QStringLiteral("Label3"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_TRUE(heading->isVisible() && heading->font().bold());
+    EXPECT_EQ(heading->text(), QString::fromUtf8("Elvégzett nyomtatások"));
+
+    QStringList order;
+    const QWidget* page = window->PageControl1()->currentWidget();
+    for (QWidget* w = window->nextInFocusChain(); w != window.get(); w = w->nextInFocusChain()) {
+        if (page->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) != 0) {
+            order << w->objectName();
+        }
+    }
+    EXPECT_EQ(order.join(u' '), QStringLiteral("edNyomDos edNyomWindows Button2 StringGrid1 "
+                                               "StringGrid2 btNyomtat btMegszakit"));
 }
 
 TEST_F(MainWindowKeysTest, EnterInTheSourceFieldsInstallsAsTheButtonDoes) {

@@ -1,3 +1,4 @@
+#include "spool/JobGrid.h"
 #include "spool/PageRenderer.h"
 #include "support/MemoryFile.h"
 #include "support/TempDir.h"
@@ -142,7 +143,8 @@ TEST(PrintControl, ShowsTheJobsAndStopsOnAPrinterThatFails) {
     StringGrid running(7, 2);
     StringGrid finished(7, 2);
     QWidget owner;
-    PrintControl control(*platform, "C:\\Printing", running, finished, owner);
+    PrintControl control(*platform, "C:\\Printing", owner);
+    control.ShowJobsIn(running, finished);
     control.Printer().setOutputFormat(QPrinter::PdfFormat);
     control.Printer().setOutputFileName(
         QString::fromStdString((root / "no such folder" / "out.pdf").string()));
@@ -174,6 +176,50 @@ TEST(PrintControl, ShowsTheJobsAndStopsOnAPrinterThatFails) {
     EXPECT_EQ(running.Cell(0, 1), QString());
 }
 
+// The window makes its tables when the print page is first shown: tables made after some
+// ticks must show what tables kept up to date through them show.
+TEST(PrintControl, TablesMadeLateShowWhatTablesKeptUpShow) {
+    WineWorld world;
+    const fs::path root = world.AddDrive('C');
+    fs::create_directories(root / "Printing");
+    const auto write = [&](const char* name, const std::string& title) {
+        WriteNativeFile(root / "Printing" / name, "\xAD"
+                                                  "0" +
+                                                      title + "\r\nsor\r\n");
+    };
+    write("ws0001.A17", "Napl\xF3");
+    write("ws0002.B18", "B\xE9rjegyz\xE9k");
+    write("ws0003.A19", "Kivonat");
+    const auto platform = world.MakePlatform();
+    StringGrid running(7, 2);
+    StringGrid finished(7, 2);
+    QWidget owner;
+    PrintControl control(*platform, "C:\\Printing", owner);
+    control.ShowJobsIn(running, finished);
+    control.Printer().setOutputFormat(QPrinter::PdfFormat);
+    control.Printer().setOutputFileName(QString::fromStdString((root / "out.pdf").string()));
+    EXPECT_TRUE(control.Tick(true).printed);
+    write("ws0004.B20", "Utols\xF3");
+    EXPECT_TRUE(control.Tick(true).printed);
+    ASSERT_GT(running.rowCount(), 2);
+    ASSERT_GT(finished.rowCount(), 2);
+
+    StringGrid lateRunning(7, 2);
+    StringGrid lateFinished(7, 2);
+    control.ShowJobsIn(lateRunning, lateFinished);
+    for (const auto& [kept, late] :
+         {std::pair{&running, &lateRunning}, {&finished, &lateFinished}}) {
+        ASSERT_EQ(late->rowCount(), kept->rowCount());
+        for (int column = 0; column < kJobColumns; ++column) {
+            EXPECT_EQ(late->columnWidth(column), kept->columnWidth(column));
+            for (int row = 0; row < kept->rowCount(); ++row) {
+                EXPECT_EQ(late->Cell(column, row), kept->Cell(column, row));
+                EXPECT_EQ(late->item(row, column)->flags(), kept->item(row, column)->flags());
+            }
+        }
+    }
+}
+
 // Setting up a printer asks the print server for every printer it has: a start, and every
 // tick with nothing to print, must not pay for it.
 TEST(PrintControl, SetsUpThePrinterOnlyWhenAJobOrTheSetupNeedsIt) {
@@ -192,7 +238,8 @@ TEST(PrintControl, SetsUpThePrinterOnlyWhenAJobOrTheSetupNeedsIt) {
     };
     const int before = measuringWindows();
     QWidget owner;
-    PrintControl control(*platform, "C:\\Printing", running, finished, owner);
+    PrintControl control(*platform, "C:\\Printing", owner);
+    control.ShowJobsIn(running, finished);
     EXPECT_TRUE(control.Tick(true).scanned);
     EXPECT_EQ(measuringWindows(), before);
 
@@ -223,7 +270,8 @@ TEST(PrintControl, ALongJobPrintsInSlicesAndStopsWhenAsked) {
     StringGrid running(7, 2);
     StringGrid finished(7, 2);
     QWidget owner;
-    PrintControl control(*platform, "C:\\Printing", running, finished, owner);
+    PrintControl control(*platform, "C:\\Printing", owner);
+    control.ShowJobsIn(running, finished);
     const fs::path pdf = root / "out.pdf";
     control.Printer().setOutputFormat(QPrinter::PdfFormat);
     control.Printer().setOutputFileName(QString::fromStdString(pdf.string()));
@@ -256,7 +304,8 @@ TEST(PrintControl, CancellingThePrinterSetupKeepsThePrinter) {
     StringGrid running(7, 2);
     StringGrid finished(7, 2);
     QWidget owner;
-    PrintControl control(*platform, "C:\\Printing", running, finished, owner);
+    PrintControl control(*platform, "C:\\Printing", owner);
+    control.ShowJobsIn(running, finished);
     control.Printer().setOutputFormat(QPrinter::PdfFormat);
     TempDir dir;
     const QString kept = QString::fromStdString((dir.Path() / "kept.pdf").string());

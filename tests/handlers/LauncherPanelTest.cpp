@@ -55,6 +55,17 @@ TEST_F(LauncherPanelTest, AYearButtonStartsItsProgramWithTheModesParameters) {
     EXPECT_TRUE(face.standardErrors.empty());
 }
 
+TEST_F(LauncherPanelTest, AFoundRowsDriveBoxIsEnabledOnlyWhenItOffersAChoice) {
+    RowStates states{};
+    states[0] = {{"C:"}, 0, true, false};
+    states[1] = {{"C:", "D:"}, 1, true, true};
+    face.rowEnabled.clear();
+    panel->ApplyRowStates(states);
+    EXPECT_EQ(face.rowEnabled, (std::map<int, bool>{{1, true}, {2, true}}));
+    EXPECT_EQ(face.driveBoxes, (std::map<int, bool>{{1, false}, {2, true}}));
+    EXPECT_EQ(face.boxText[2], "D:");
+}
+
 TEST_F(LauncherPanelTest, ASecondStartInTheSamePlaceIsRefusedOnTheMainWindow) {
     world.WriteFile("C:\\ZELKONYV.97\\DATA\\ZELKOR97.001", "data");
     platform->heldFiles = {"C:\\ZELKONYV.97\\DATA\\ZELKOR97.001"};

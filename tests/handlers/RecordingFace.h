@@ -30,8 +30,10 @@ public:
     }
     std::vector<std::string> DriveBoxEntries(int slot) override { return boxes[slot]; }
     std::string DriveBoxText(int slot) override { return boxText[slot]; }
-    void SetRowEnabled(int slot, bool enabled) override { rowEnabled[slot] = enabled; }
-    void SetDriveBoxEnabled(int, bool) override {}
+    void SetRowState(int slot, bool enabled, bool driveBoxEnabled) override {
+        rowEnabled[slot] = enabled;
+        driveBoxes[slot] = driveBoxEnabled;
+    }
     bool FloppyChosen() override { return floppy; }
     void ChooseOtherPath() override { floppy = false; }
     bool OtherPathChosen() override { return !floppy; }
@@ -87,6 +89,7 @@ public:
     std::map<int, std::vector<std::string>> boxes;
     std::map<int, std::string> boxText;
     std::map<int, bool> rowEnabled;
+    std::map<int, bool> driveBoxes;
     bool floppy = false;
     bool otherPathEnabled = true;
     std::string installPath;

@@ -105,6 +105,8 @@ TEST_F(PanelPrint, ListsOfAStartedProgramComeOutOfTheDefaultPrinter) {
     StartLauncher();
     Click(Control("TForm1", "A17"));
 
+    auto* pages = Control<QTabWidget>("TForm1", "PageControl1");
+    pages->setCurrentWidget(Control("TForm1", "TabSheet3"));
     auto* finished = Control<StringGrid>("TForm1", "StringGrid2");
     ASSERT_TRUE(WaitFor([&] {
         return finished->Cell(0, 2) == QString::fromUtf8("Főkönyvi kivonat");

@@ -92,8 +92,8 @@ TEST_F(MainWindowTest, TheBrowsePictureIsDrawnOverThePathField) {
 
 TEST_F(MainWindowTest, TabFollowsTheRowsButtonComboBoxSettingsButton) {
     const RowControls row = window->Row(kSlotA2023);
-    window->SetRowEnabled(kSlotA2023, true);
-    window->SetRowEnabled(kSlotA2023 + 2, true);
+    window->SetRowState(kSlotA2023, true, true);
+    window->SetRowState(kSlotA2023 + 2, true, true);
     SetFocus(row.year);
     const HWND panel = GetParent(row.year);
     EXPECT_EQ(GetNextDlgTabItem(GetAncestor(panel, GA_ROOT), row.year, FALSE), row.drive);
@@ -110,7 +110,7 @@ TEST_F(MainWindowTest, EscapeClosesFromARowAndWritesTheConfigurationNotFromAPrin
     EXPECT_TRUE(IsWindowVisible(window->Handle()));
 
     Page(0);
-    window->SetRowEnabled(kSlotA2023, true);
+    window->SetRowState(kSlotA2023, true, true);
     // The edit field inside the row's combo box.
     SetFocus(GetWindow(window->Row(kSlotA2023).drive, GW_CHILD));
     test::PressKey(GetFocus(), VK_ESCAPE);
@@ -158,9 +158,9 @@ TEST_F(MainWindowTest, AnEnabledDriveBoxHasTheWindowColourADisabledOneTheFaceCol
             box, message, reinterpret_cast<WPARAM>(context), reinterpret_cast<LPARAM>(field)));
     };
     EXPECT_EQ(brushFor(WM_CTLCOLORSTATIC), GetSysColorBrush(COLOR_BTNFACE));
-    window->SetRowEnabled(kSlotA2023, true);
+    window->SetRowState(kSlotA2023, true, true);
     EXPECT_EQ(brushFor(WM_CTLCOLOREDIT), GetSysColorBrush(COLOR_WINDOW));
-    window->SetDriveBoxEnabled(kSlotA2023, false);
+    window->SetRowState(kSlotA2023, true, false);
     EXPECT_EQ(brushFor(WM_CTLCOLORSTATIC), GetSysColorBrush(COLOR_BTNFACE));
     ReleaseDC(field, context);
 }
@@ -186,7 +186,7 @@ TEST_F(MainWindowTest, ThePrintSpeedButtonsKeepExactlyOneDown) {
 }
 
 TEST_F(MainWindowTest, DriveBoxesGiveBackWhatTheyWereFilledWithAndAChoiceIsTaken) {
-    window->SetRowEnabled(kSlotA2023, true);
+    window->SetRowState(kSlotA2023, true, true);
     window->FillDriveBox(kSlotA2023, {"C:", "D: K\xD6NYVEL\xC9S"}, 1);
     EXPECT_EQ(window->DriveBoxEntries(kSlotA2023),
               (std::vector<std::string>{"C:", "D: K\xD6NYVEL\xC9S"}));
