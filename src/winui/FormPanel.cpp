@@ -14,19 +14,29 @@ Bounds PanelFormBounds(Bounds panel, DWORD style, DWORD exStyle) {
     return {(screenWidth - width) / 2, (screenHeight - height) / 2, width, height};
 }
 
-void PaintPanel(HWND window, Bounds panel) {
-    PAINTSTRUCT paint{};
-    const HDC dc = BeginPaint(window, &paint);
-    RECT edge{panel.left, panel.top, panel.left + panel.width, panel.top + panel.height};
-    DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
-    EndPaint(window, &paint);
+Bounds OnPanel(Bounds panel, Bounds bounds) {
+    return {panel.left + bounds.left, panel.top + bounds.top, bounds.width, bounds.height};
 }
 
-void KeepSize(WINDOWPOS& change, Bounds kept) {
-    if ((change.flags & SWP_NOSIZE) == 0) {
-        change.cx = kept.width;
-        change.cy = kept.height;
+std::optional<LRESULT> PanelFormMessage(HWND window, Bounds panel, Bounds kept, UINT message,
+                                        LPARAM lParam) {
+    if (message == WM_PAINT) {
+        PAINTSTRUCT paint{};
+        const HDC dc = BeginPaint(window, &paint);
+        RECT edge{panel.left, panel.top, panel.left + panel.width, panel.top + panel.height};
+        DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
+        EndPaint(window, &paint);
+        return 0;
     }
+    if (message == WM_WINDOWPOSCHANGING) {
+        auto& change = *reinterpret_cast<WINDOWPOS*>(lParam);
+        if ((change.flags & SWP_NOSIZE) == 0) {
+            change.cx = kept.width;
+            change.cy = kept.height;
+        }
+        return 0;
+    }
+    return std::nullopt;
 }
 
 } // namespace zel

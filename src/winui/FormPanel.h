@@ -4,16 +4,21 @@
 
 #include "winui/Controls.h"
 
+#include <optional>
+
 namespace zel {
 
 // The outer bounds of a window of this style whose client area is the panel with its
 // margins, limited to the screen and centred on it.
 [[nodiscard]] Bounds PanelFormBounds(Bounds panel, DWORD style, DWORD exStyle);
 
-// Draws the panel's raised edge; for the window's WM_PAINT.
-void PaintPanel(HWND window, Bounds panel);
+// A position the form gave on the panel, in the window's client area.
+[[nodiscard]] Bounds OnPanel(Bounds panel, Bounds bounds);
 
-// For WM_WINDOWPOSCHANGING: the window keeps its size, so the user cannot change it.
-void KeepSize(WINDOWPOS& change, Bounds kept);
+// What every such window answers alike: WM_PAINT draws the panel's raised edge, and
+// WM_WINDOWPOSCHANGING keeps the window at its size, so the user cannot change it. Nothing
+// for any other message.
+[[nodiscard]] std::optional<LRESULT> PanelFormMessage(HWND window, Bounds panel, Bounds kept,
+                                                      UINT message, LPARAM lParam);
 
 } // namespace zel

@@ -24,15 +24,11 @@ enum ControlId {
     kStart,
 };
 
-Bounds OnPanel(Bounds bounds) {
-    return {kPanel1.left + bounds.left, kPanel1.top + bounds.top, bounds.width, bounds.height};
-}
-
 // An autosized label: as wide and high as its text in its font.
 HWND MakeLabel(HWND parent, const char* utf8, int left, int top, HFONT font) {
     const std::wstring text = WideFromUtf8(utf8);
     const HWND label =
-        MakeControl(parent, L"STATIC", text, SS_LEFT, OnPanel({left, top, 0, 0}), kLabel);
+        MakeControl(parent, L"STATIC", text, SS_LEFT, OnPanel(kPanel1, {left, top, 0, 0}), kLabel);
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     const HDC dc = GetDC(label);
     const HGDIOBJ old = SelectObject(dc, font);
@@ -46,8 +42,9 @@ HWND MakeLabel(HWND parent, const char* utf8, int left, int top, HFONT font) {
 }
 
 HWND MakeCheckBox(HWND parent, const char* utf8, int top, int id) {
-    const HWND box = MakeControl(parent, L"BUTTON", WideFromUtf8(utf8),
-                                 BS_AUTOCHECKBOX | WS_TABSTOP, OnPanel({104, top, 193, 17}), id);
+    const HWND box =
+        MakeControl(parent, L"BUTTON", WideFromUtf8(utf8), BS_AUTOCHECKBOX | WS_TABSTOP,
+                    OnPanel(kPanel1, {104, top, 193, 17}), id);
     SendMessageW(box, BM_SETCHECK, BST_CHECKED, 0);
     return box;
 }
@@ -75,7 +72,7 @@ void SelfInstallWindow::MakeControls(Platform& platform) {
     MakeLabel(self, "&Célmeghajtó:", 100, 74, FormFont());
     // The drop-down part's height; the closed box is as high as its font makes it.
     m_driveList = MakeControl(self, L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP,
-                              OnPanel({164, 72, 145, 200}), kDriveComboBox1);
+                              OnPanel(kPanel1, {164, 72, 145, 200}), kDriveComboBox1);
     FillDriveList(m_driveList, platform);
     const std::string current = platform.CurrentDirectory();
     if (!current.empty()) {
@@ -84,17 +81,17 @@ void SelfInstallWindow::MakeControls(Platform& platform) {
     m_programGroup = MakeCheckBox(self, " Program&csoport létrehozása", 112, kCheckBox1);
     m_desktopIcon = MakeCheckBox(self, " Parancs&ikon létrehozása az asztalon", 136, kCheckBox2);
 
-    m_gauge = MakeControl(self, PROGRESS_CLASSW, L"", PBS_SMOOTH, OnPanel({48, 168, 321, 17}),
-                          kGauge1, WS_EX_CLIENTEDGE);
+    m_gauge = MakeControl(self, PROGRESS_CLASSW, L"", PBS_SMOOTH,
+                          OnPanel(kPanel1, {48, 168, 321, 17}), kGauge1, WS_EX_CLIENTEDGE);
     SendMessageW(m_gauge, PBM_SETRANGE32, 0, 100);
     SendMessageW(m_gauge, PBM_SETBARCOLOR, 0, RGB(0, 0, 255));
     SendMessageW(m_gauge, PBM_SETBKCOLOR, 0, GetSysColor(COLOR_BTNFACE));
 
     m_start = MakeControl(self, L"BUTTON", L"&Start", BS_PUSHBUTTON | WS_TABSTOP,
-                          OnPanel({88, 208, 89, 25}), kStart);
+                          OnPanel(kPanel1, {88, 208, 89, 25}), kStart);
     // IDCANCEL: Escape in any control closes the window.
     m_cancel = MakeControl(self, L"BUTTON", WideFromUtf8("&Mégsem"), BS_PUSHBUTTON | WS_TABSTOP,
-                           OnPanel({232, 208, 89, 25}), IDCANCEL);
+                           OnPanel(kPanel1, {232, 208, 89, 25}), IDCANCEL);
 }
 
 void SelfInstallWindow::Show() {
@@ -154,14 +151,11 @@ LRESULT SelfInstallWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    case WM_WINDOWPOSCHANGING:
-        KeepSize(*reinterpret_cast<WINDOWPOS*>(lParam), m_keptBounds);
-        return 0;
-    case WM_PAINT:
-        PaintPanel(Handle(), kPanel1);
-        return 0;
     default:
         break;
+    }
+    if (const auto answered = PanelFormMessage(Handle(), kPanel1, m_keptBounds, message, lParam)) {
+        return *answered;
     }
     return NativeWindow::OnMessage(message, wParam, lParam);
 }

@@ -23,18 +23,14 @@ enum ControlId {
     kCheckBox1,
 };
 
-// Panel positions as the form gave them, in the window's client area.
-Bounds OnPanel(Bounds bounds) {
-    return {kPanel1.left + bounds.left, kPanel1.top + bounds.top, bounds.width, bounds.height};
-}
-
 // 9 points bold at 96 dots per inch.
 HFONT ValueFont() {
     return NamedFont(L"MS Sans Serif", -12, true);
 }
 
 HWND MakeLabel(HWND parent, const char* utf8, Bounds bounds, DWORD align) {
-    return MakeControl(parent, L"STATIC", WideFromUtf8(utf8), align, OnPanel(bounds), kLabel);
+    return MakeControl(parent, L"STATIC", WideFromUtf8(utf8), align, OnPanel(kPanel1, bounds),
+                       kLabel);
 }
 
 // The value labels size themselves to their text, as the form's autosized labels did.
@@ -75,21 +71,21 @@ void SettingsDialog::MakeControls() {
          {std::tuple{&m_pnev, kPnev, 56}, std::tuple{&m_pev, kPev, 80},
           std::tuple{&m_phely, kPhely, 128}}) {
         *value = MakeControl(self, L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX,
-                             OnPanel({152, top, 0, 0}), id);
+                             OnPanel(kPanel1, {152, top, 0, 0}), id);
         SendMessageW(*value, WM_SETFONT, reinterpret_cast<WPARAM>(ValueFont()), FALSE);
     }
     // The mnemonic of the label before it in the tab order leads to the edit field.
     MakeLabel(self, "&Indító paraméterek:", {48, 152, 92, 13}, SS_RIGHT);
     m_edit1 = MakeControl(self, L"EDIT", L"", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
-                          OnPanel({152, 152, 209, 21}), kEdit1, WS_EX_CLIENTEDGE);
-    m_checkBox1 =
-        MakeControl(self, L"BUTTON", WideFromUtf8("Minden meghajtón ez legyen a &paraméter"),
-                    BS_AUTOCHECKBOX | WS_TABSTOP, OnPanel({151, 176, 210, 17}), kCheckBox1);
+                          OnPanel(kPanel1, {152, 152, 209, 21}), kEdit1, WS_EX_CLIENTEDGE);
+    m_checkBox1 = MakeControl(
+        self, L"BUTTON", WideFromUtf8("Minden meghajtón ez legyen a &paraméter"),
+        BS_AUTOCHECKBOX | WS_TABSTOP, OnPanel(kPanel1, {151, 176, 210, 17}), kCheckBox1);
     // IDOK and IDCANCEL: Enter on OK and Escape anywhere, as the dialog keys give them.
     m_button3 = MakeControl(self, L"BUTTON", L"&OK", BS_PUSHBUTTON | WS_TABSTOP,
-                            OnPanel({128, 216, 65, 25}), IDOK);
+                            OnPanel(kPanel1, {128, 216, 65, 25}), IDOK);
     m_button1 = MakeControl(self, L"BUTTON", WideFromUtf8("&Mégsem"), BS_PUSHBUTTON | WS_TABSTOP,
-                            OnPanel({216, 216, 73, 25}), IDCANCEL);
+                            OnPanel(kPanel1, {216, 216, 73, 25}), IDCANCEL);
     for (const HWND control : {m_edit1, m_checkBox1}) {
         ForwardDialogKeys(control, [this](Key key) { return m_settings.KeyDown(true, key); });
     }
@@ -175,14 +171,11 @@ LRESULT SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    case WM_WINDOWPOSCHANGING:
-        KeepSize(*reinterpret_cast<WINDOWPOS*>(lParam), m_keptBounds);
-        return 0;
-    case WM_PAINT:
-        PaintPanel(Handle(), kPanel1);
-        return 0;
     default:
         break;
+    }
+    if (const auto answered = PanelFormMessage(Handle(), kPanel1, m_keptBounds, message, lParam)) {
+        return *answered;
     }
     return NativeWindow::OnMessage(message, wParam, lParam);
 }
