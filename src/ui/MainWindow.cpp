@@ -25,6 +25,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 
 namespace zel {
 
@@ -175,7 +176,13 @@ void MainWindow::BuildUi() {
     for (std::size_t i = 0; i < kRowPages.size(); ++i) {
         auto* page = Named(new QWidget, kRowPages[i].pageName);
         m_pageControl->addTab(page, Q(kRowPages[i].caption));
-        MakeRowPage(page, kRowPages[i], i);
+        m_rowPages[i] = page;
+        // The first page is what every start shows; the others wait until they are shown.
+        if (i == 0) {
+            MakeRowPage(i);
+        } else {
+            page->installEventFilter(this);
+        }
     }
     auto* printPage = Named(new QWidget, "TabSheet3");
     m_pageControl->addTab(printPage, Q("&Nyomtatás vezérlés"));
@@ -187,13 +194,19 @@ void MainWindow::BuildUi() {
     m_timer1->start();
 }
 
-void MainWindow::MakeRowPage(QWidget* page, const RowPage& layout, std::size_t index) {
-    MakeProductPanel(page, layout, Product::Bookkeeping);
-    MakeProductPanel(page, layout, Product::Payroll);
+void MainWindow::MakeRowPage(std::size_t index) {
+    const RowPage& layout = kRowPages[index];
+    QWidget* page = m_rowPages[index];
+    if (MadeRow(SlotOf(Product::Bookkeeping, layout.firstYear)).year != nullptr) {
+        return;
+    }
+    QFrame* bookkeeping = MakeProductPanel(page, layout, Product::Bookkeeping);
+    QFrame* payroll = MakeProductPanel(page, layout, Product::Payroll);
+    // A page made as it is shown must show what it adds.
+    bookkeeping->show();
+    payroll->show();
     // Never shown or filled: the drive scan reads the same entries from the platform itself.
-    auto* driveList = Named(
-        new DriveComboBox(page->findChild<QWidget*>(QString::fromLatin1(layout.panelNames[0]))),
-        layout.driveListName);
+    auto* driveList = Named(new DriveComboBox(bookkeeping), layout.driveListName);
     driveList->move(300, 50);
     driveList->hide();
     m_driveLists[index] = driveList;
@@ -202,7 +215,7 @@ void MainWindow::MakeRowPage(QWidget* page, const RowPage& layout, std::size_t i
     }
 }
 
-void MainWindow::MakeProductPanel(QWidget* page, const RowPage& layout, Product product) {
+QFrame* MainWindow::MakeProductPanel(QWidget* page, const RowPage& layout, Product product) {
     const bool payroll = product == Product::Payroll;
     QFrame* panel = MakePanel(page, layout.panelNames[payroll ? 1 : 0],
                               payroll ? QRect(292, -1, 294, 530) : QRect(-1, -1, 293, 530));
@@ -211,6 +224,7 @@ void MainWindow::MakeProductPanel(QWidget* page, const RowPage& layout, Product 
     for (int year = layout.firstYear; year <= layout.lastYear; ++year) {
         MakeRow(panel, product, year, year - layout.firstYear);
     }
+    return panel;
 }
 
 void MainWindow::MakeRow(QWidget* panel, Product product, int year, int index) {
@@ -251,7 +265,16 @@ void MainWindow::MakeRow(QWidget* panel, Product product, int year, int index) {
                              static_cast<QWidget*>(row.settings)}) {
         ListenForKeys(control);
     }
-    SetRowState(slot, false, false);
+    // What the panel set before the row was made.
+    const RowRecord& record = Record(slot);
+    if (!record.entries.empty()) {
+        FillDriveBox(slot, record.entries, record.chosen);
+    }
+    SetRowState(slot, record.rowEnabled, record.driveBoxEnabled);
+
+    connect(row.year, &QPushButton::clicked, this, [this, slot] { m_panel.A96Click(slot); });
+    connect(row.drive, &QComboBox::currentTextChanged, this, [this] { m_panel.A96PATHChange(); });
+    connect(row.settings, &QPushButton::clicked, this, [this, slot] { m_panel.sa96Click(slot); });
 }
 
 void MainWindow::MakeInstallBox(QWidget* page) {
@@ -363,8 +386,22 @@ void MainWindow::ListenForKeys(QWidget* control) {
     control->installEventFilter(this);
 }
 
-RowControls MainWindow::Row(int slot) const {
+RowControls MainWindow::Row(int slot) {
+    const int year = kFirstYear + (slot - 1) / 2;
+    for (std::size_t i = 0; i < kRowPages.size(); ++i) {
+        if (year >= kRowPages[i].firstYear && year <= kRowPages[i].lastYear) {
+            MakeRowPage(i);
+        }
+    }
+    return MadeRow(slot);
+}
+
+const RowControls& MainWindow::MadeRow(int slot) const {
     return m_rows.at(static_cast<std::size_t>(slot - 1));
+}
+
+RowRecord& MainWindow::Record(int slot) {
+    return m_rowRecords.at(static_cast<std::size_t>(slot - 1));
 }
 
 int MainWindow::SlotOfControl(const QObject* control) const {
@@ -373,8 +410,8 @@ int MainWindow::SlotOfControl(const QObject* control) const {
     }
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const RowControls& row = m_rows[static_cast<std::size_t>(slot - 1)];
-        if (control == row.year || control == row.drive || control == row.settings ||
-            control == row.drive->lineEdit()) {
+        if (row.year != nullptr && (control == row.year || control == row.drive ||
+                                    control == row.settings || control == row.drive->lineEdit())) {
             return slot;
         }
     }
@@ -382,14 +419,6 @@ int MainWindow::SlotOfControl(const QObject* control) const {
 }
 
 void MainWindow::ConnectHandlers() {
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const RowControls row = Row(slot);
-        connect(row.year, &QPushButton::clicked, this, [this, slot] { m_panel.A96Click(slot); });
-        connect(row.drive, &QComboBox::currentTextChanged, this,
-                [this] { m_panel.A96PATHChange(); });
-        connect(row.settings, &QPushButton::clicked, this,
-                [this, slot] { m_panel.sa96Click(slot); });
-    }
     connect(m_button4, &QPushButton::clicked, this, [this] { m_panel.INSTALLClick(); });
     connect(m_button5, &QPushButton::clicked, this, [this] { m_panel.BENDClick(); });
     for (QRadioButton* choice : {m_ndiskA, m_ndiskC}) {
@@ -425,10 +454,15 @@ KeySender MainWindow::SenderOf(const QObject* control) const {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_printPage) {
-        // The page itself sends no keys: those from its controls pass it on their way up.
+    const auto rowPage = std::find(m_rowPages.begin(), m_rowPages.end(), watched);
+    if (watched == m_printPage || rowPage != m_rowPages.end()) {
+        // A page itself sends no keys: those from its controls pass it on their way up.
         if (event->type() == QEvent::Show) {
-            MakeJobLists();
+            if (watched == m_printPage) {
+                MakeJobLists();
+            } else {
+                MakeRowPage(static_cast<std::size_t>(rowPage - m_rowPages.begin()));
+            }
         }
         return QWidget::eventFilter(watched, event);
     }

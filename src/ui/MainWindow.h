@@ -6,6 +6,7 @@
 #include "catalogue/ProgramSlot.h"
 #include "panel/LauncherPanel.h"
 #include "panel/MainView.h"
+#include "panel/RowRecord.h"
 
 #include <QIcon>
 #include <QWidget>
@@ -53,8 +54,8 @@ public:
 
     [[nodiscard]] LauncherPanel& Panel() { return m_panel; }
 
-    // Rows by slot 1 to 60.
-    [[nodiscard]] RowControls Row(int slot) const;
+    // Rows by slot 1 to 60; a row page not shown yet is made here.
+    [[nodiscard]] RowControls Row(int slot);
     // The slot of a row's year button, combo box (or its edit field) or settings button;
     // 0 for any other object.
     [[nodiscard]] int SlotOfControl(const QObject* control) const;
@@ -118,13 +119,17 @@ protected:
 
 private:
     void BuildUi();
-    void MakeRowPage(QWidget* page, const RowPage& layout, std::size_t index);
-    void MakeProductPanel(QWidget* page, const RowPage& layout, Product product);
+    // Once: the first page at creation, the others when first shown or asked for.
+    void MakeRowPage(std::size_t index);
+    QFrame* MakeProductPanel(QWidget* page, const RowPage& layout, Product product);
     void MakeRow(QWidget* panel, Product product, int year, int index);
     void MakeInstallBox(QWidget* page);
     void MakePrintPage(QWidget* page);
     void MakeJobLists();
     void ListenForKeys(QWidget* control);
+    // A row's controls, null until its page is made, and what the panel set on it until then.
+    [[nodiscard]] const RowControls& MadeRow(int slot) const;
+    [[nodiscard]] RowRecord& Record(int slot);
     void ConnectHandlers();
     [[nodiscard]] KeySender SenderOf(const QObject* control) const;
     void KeepOuterSize();
@@ -134,8 +139,10 @@ private:
     std::unique_ptr<PrintControl> m_printControl;
 
     QIcon m_settingsGlyph;
-    std::array<RowControls, kSlotCount> m_rows{};
+    std::array<RowControls, kSlotCount> m_rows{}; // null until its page is made
+    std::array<RowRecord, kSlotCount> m_rowRecords{};
     QTabWidget* m_pageControl = nullptr;
+    std::array<QWidget*, 3> m_rowPages{};
     std::array<DriveComboBox*, 3> m_driveLists{};
     QRadioButton* m_ndiskA = nullptr;
     QRadioButton* m_ndiskC = nullptr;

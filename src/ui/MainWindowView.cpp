@@ -26,7 +26,13 @@ void SetFaceColour(QComboBox* combo, bool face) {
 } // namespace
 
 void MainWindow::FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) {
-    QComboBox* box = Row(slot).drive;
+    QComboBox* box = MadeRow(slot).drive;
+    if (box == nullptr) {
+        RowRecord& record = Record(slot);
+        record.entries = entries;
+        record.chosen = chosen;
+        return;
+    }
     // Filling the box is no choice of the user's.
     const QSignalBlocker blocker(box);
     box->clear();
@@ -37,7 +43,10 @@ void MainWindow::FillDriveBox(int slot, const std::vector<std::string>& entries,
 }
 
 std::vector<std::string> MainWindow::DriveBoxEntries(int slot) {
-    const QComboBox* box = Row(slot).drive;
+    const QComboBox* box = MadeRow(slot).drive;
+    if (box == nullptr) {
+        return Record(slot).entries;
+    }
     std::vector<std::string> entries;
     for (int i = 0; i < box->count(); ++i) {
         entries.push_back(ToCp1250(box->itemText(i)));
@@ -46,11 +55,21 @@ std::vector<std::string> MainWindow::DriveBoxEntries(int slot) {
 }
 
 std::string MainWindow::DriveBoxText(int slot) {
-    return ToCp1250(Row(slot).drive->currentText());
+    const QComboBox* box = MadeRow(slot).drive;
+    if (box == nullptr) {
+        return Record(slot).Text();
+    }
+    return ToCp1250(box->currentText());
 }
 
 void MainWindow::SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) {
-    const RowControls row = Row(slot);
+    const RowControls& row = MadeRow(slot);
+    if (row.year == nullptr) {
+        RowRecord& record = Record(slot);
+        record.rowEnabled = rowEnabled;
+        record.driveBoxEnabled = driveBoxEnabled;
+        return;
+    }
     row.year->setEnabled(rowEnabled);
     row.drive->setEnabled(driveBoxEnabled);
     row.settings->setEnabled(rowEnabled);

@@ -54,11 +54,13 @@ TEST_F(LauncherTest, ConfigurationInTheCurrentFolderStartsTheMainWindow) {
 TEST_F(LauncherTest, RowsOfferTheDrivesTheirProgramIsOnAndTheSettingsComeBack) {
     env.world.AddDrive('D');
     for (const char* program :
-         {"C:\\ZELKONYV.97\\A97.EXE", "D:\\ZELKONYV.97\\A97.EXE", "D:\\ZELBER.217\\B2017.EXE"}) {
+         {"C:\\ZELKONYV.97\\A97.EXE", "D:\\ZELKONYV.97\\A97.EXE", "D:\\ZELBER.217\\B2017.EXE",
+          "C:\\ZELKONYV.217\\A2017.EXE", "D:\\ZELKONYV.217\\A2017.EXE"}) {
         env.world.WriteFile(program);
     }
     std::string lineA(30, ' ');
-    lineA[1] = 'D'; // A97
+    lineA[1] = 'D';  // A97
+    lineA[21] = 'C'; // A17
     std::string lineB(30, ' ');
     lineB[21] = 'C'; // B17, which is on D only
     env.world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", "[" + lineA + "]\r\n[" + lineB +
@@ -67,10 +69,16 @@ TEST_F(LauncherTest, RowsOfferTheDrivesTheirProgramIsOnAndTheSettingsComeBack) {
     test::GuiPlatform platform(env.world.MakePlatform());
     Launcher launcher(platform);
     ASSERT_EQ(launcher.Start(), StartMode::Normal);
-    const MainWindow& window = *launcher.Form1();
+    MainWindow& window = *launcher.Form1();
     const auto faced = [](const QComboBox* box) {
         return box->palette().color(QPalette::Base) == box->palette().color(QPalette::Button);
     };
+
+    // A choice on the first page reads every row's, those of pages not shown yet too.
+    window.Row(43).drive->setCurrentIndex(1);
+    EXPECT_EQ(launcher.Catalogue().DriveLetter(43), 'D');
+    EXPECT_EQ(launcher.Catalogue().DriveLetter(3), 'D');
+    EXPECT_EQ(launcher.Catalogue().DriveLetter(44), 'D');
 
     const RowControls a97 = window.Row(3);
     EXPECT_EQ(a97.drive->count(), 2);

@@ -62,8 +62,16 @@ TEST_F(MainWindowTest, PagesComeInTheirTabOrder) {
     EXPECT_EQ(window->windowTitle(), QString::fromUtf8("  ZELKOR - Indítópult   ver: 27.0"));
 }
 
-TEST_F(MainWindowTest, RowsLieWhereTheRulePutsThem) {
+TEST_F(MainWindowTest, RowsLieWhereTheRulePutsThemAndLaterPagesComeWhenShown) {
     const auto window = Create();
+    const QRegularExpression yearButton(QStringLiteral("^[AB]\\d\\d$"));
+    EXPECT_EQ(window->findChildren<QPushButton*>(yearButton).size(), 18);
+    window->show();
+    QTabWidget* pages = window->PageControl1();
+    for (const int page : {1, 2}) {
+        pages->setCurrentIndex(page);
+    }
+    EXPECT_EQ(window->findChildren<QPushButton*>(yearButton).size(), 60);
     const struct {
         const char* name;
         const char* page;
@@ -79,11 +87,33 @@ TEST_F(MainWindowTest, RowsLieWhereTheRulePutsThem) {
         const auto* control = window->findChild<QWidget*>(QString::fromLatin1(expected.name));
         ASSERT_NE(control, nullptr) << expected.name;
         EXPECT_EQ(control->geometry(), expected.geometry) << expected.name;
-        EXPECT_EQ(PageOf(control)->objectName(), QString::fromLatin1(expected.page))
-            << expected.name;
+        const QWidget* page = PageOf(control);
+        EXPECT_EQ(page->objectName(), QString::fromLatin1(expected.page)) << expected.name;
         EXPECT_FALSE(control->isEnabled()) << expected.name;
+        // A page made as it is shown shows its rows.
+        EXPECT_EQ(control->isVisible(), page == pages->currentWidget()) << expected.name;
     }
-    EXPECT_EQ(window->findChildren<QPushButton*>(QRegularExpression("^[AB]\\d\\d$")).size(), 60);
+}
+
+TEST_F(MainWindowTest, ARowNotMadeYetKeepsWhatThePanelSetOnIt) {
+    const auto window = Create();
+    ASSERT_EQ(window->findChild<QWidget*>(QStringLiteral("A96")), nullptr);
+    window->FillDriveBox(1, {"C:", "D:"}, 1);
+    window->SetRowState(1, true, false);
+    EXPECT_EQ(window->DriveBoxEntries(1), (std::vector<std::string>{"C:", "D:"}));
+    EXPECT_EQ(window->DriveBoxText(1), "D:");
+    window->FillDriveBox(2, {"E:"}, -1);
+    EXPECT_EQ(window->DriveBoxText(2), "");
+
+    const RowControls row = window->Row(1);
+    EXPECT_EQ(row.drive->count(), 2);
+    EXPECT_EQ(row.drive->currentText(), QStringLiteral("D:"));
+    EXPECT_TRUE(row.year->isEnabled() && row.settings->isEnabled());
+    EXPECT_FALSE(row.drive->isEnabled());
+    EXPECT_EQ(row.drive->palette().color(QPalette::Base),
+              row.drive->palette().color(QPalette::Button));
+    EXPECT_EQ(window->DriveBoxText(2), "");
+    EXPECT_EQ(window->SlotOfControl(window->findChild<QWidget*>(QStringLiteral("sb96"))), 2);
 }
 
 TEST_F(MainWindowTest, RowControlsCarryTheirLooksAndFindTheirSlot) {
@@ -105,7 +135,6 @@ TEST_F(MainWindowTest, RowControlsCarryTheirLooksAndFindTheirSlot) {
 
     EXPECT_EQ(window->SlotOfControl(row.year), 43);
     EXPECT_EQ(window->SlotOfControl(row.drive->EditField()), 43);
-    EXPECT_EQ(window->SlotOfControl(window->findChild<QWidget*>("sb96")), 2);
     EXPECT_EQ(window->SlotOfControl(window->Button5()), 0);
 
     window->SetRowState(43, true, true);
