@@ -59,7 +59,9 @@ private:
         }
         const std::string upper = AsciiUpper(name);
         const auto similar = std::find_if(entries.begin(), entries.end(), [&](const DirEntry& e) {
-            return e.name.size() == name.size() && AsciiUpper(e.name) == upper;
+            return e.name.size() == upper.size() &&
+                   std::equal(upper.begin(), upper.end(), e.name.begin(),
+                              [](char wanted, char c) { return AsciiUpper(c) == wanted; });
         });
         return similar == entries.end() ? nullptr : &*similar;
     }

@@ -47,7 +47,7 @@ TEST(MountTable, TheLongestMountPointHoldsAPathAndTheTopOfAStackWins) {
 
 TEST(MountTable, ThisProcessHasARoot) {
     const auto mounts = posix::ReadMountTable();
-    ASSERT_TRUE(posix::MountHolding(mounts, "/"));
+    ASSERT_TRUE(posix::MountHolding(*mounts, "/"));
 }
 
 TEST(DriveFacts, FileSystemTypesGiveDriveTypesAndVolumeNames) {
@@ -71,7 +71,7 @@ TEST(DriveFacts, FileSystemTypesGiveDriveTypesAndVolumeNames) {
 
 // The type the mount of a test folder gives, whatever the machine's /tmp lies on.
 DriveType MountTypeOf(const fs::path& root) {
-    return DriveTypeOfFileSystem(posix::MountHolding(posix::ReadMountTable(), root)->type);
+    return DriveTypeOfFileSystem(posix::MountHolding(*posix::ReadMountTable(), root)->type);
 }
 
 TEST(DriveFacts, TheRegistryNamesTypesAndTheMountAnswersForTheRest) {

@@ -47,7 +47,7 @@ std::optional<fs::path> ReadableRoot(const WinePrefix& prefix, char letter) {
 }
 
 std::optional<Mount> MountOf(const fs::path& root) {
-    return MountHolding(ReadMountTable(), root);
+    return MountHolding(*ReadMountTable(), root);
 }
 
 int HexValue(char c) {

@@ -100,17 +100,17 @@ std::vector<Mount> ParseMountInfo(std::string_view text) {
     return mounts;
 }
 
-std::vector<Mount> ReadMountTable() {
+std::shared_ptr<const std::vector<Mount>> ReadMountTable() {
     // Every drive question asks for the table; the kernel reads it out anew only when a
     // poll of the open table reports that the mounts changed since the last poll.
     static std::mutex guard;
     static int fd = -1;
-    static std::optional<std::vector<Mount>> known;
+    static std::shared_ptr<const std::vector<Mount>> known;
     const std::lock_guard lock(guard);
     if (fd < 0) {
         fd = ::open("/proc/self/mountinfo", O_RDONLY | O_CLOEXEC);
         if (fd < 0) {
-            return {};
+            return std::make_shared<const std::vector<Mount>>();
         }
     }
     pollfd changed{fd, POLLPRI, 0};
@@ -120,11 +120,11 @@ std::vector<Mount> ReadMountTable() {
     if (!known) {
         const auto text = ReadFrom(fd);
         if (!text) {
-            return {};
+            return std::make_shared<const std::vector<Mount>>();
         }
-        known = ParseMountInfo(*text);
+        known = std::make_shared<const std::vector<Mount>>(ParseMountInfo(*text));
     }
-    return *known;
+    return known;
 }
 
 std::optional<Mount> MountHolding(const std::vector<Mount>& mounts, const fs::path& path) {

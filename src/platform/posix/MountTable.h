@@ -3,6 +3,7 @@
 // drive's root lies on decides its type, file system and remote name.
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,7 +19,8 @@ struct Mount {
 
 // Lines that do not have the kernel's layout are left out; "\040" and its kin are decoded.
 std::vector<Mount> ParseMountInfo(std::string_view text);
-std::vector<Mount> ReadMountTable();
+// Shared, not copied: the scan asks twice for each drive, and the table changes seldom.
+std::shared_ptr<const std::vector<Mount>> ReadMountTable();
 
 // The mount whose mount point is the longest leading part of path, the last such when
 // several are stacked on one point.
