@@ -134,20 +134,30 @@ void MainWindow::BuildUi() {
     printItem.pszText = printCaption.data();
     SendMessageW(m_pageControl, TCM_INSERTITEMW, 3, reinterpret_cast<LPARAM>(&printItem));
 
+    // The first page is what every start shows; the others are filled when first shown.
     for (std::size_t i = 0; i < kRowPages.size(); ++i) {
-        m_pages[i] = MakeRowPage(kRowPages[i], i);
+        m_pages[i] = MakePage();
     }
-    m_pages[3] = MakePrintPage();
+    m_pages[3] = MakePage();
+    MakePrintPage(m_pages[3]);
     ShowPage(0);
 }
 
-HWND MainWindow::MakeRowPage(const RowPage& layout, std::size_t index) {
+HWND MainWindow::MakePage() {
     RECT area{};
     GetClientRect(m_pageControl, &area);
     SendMessageW(m_pageControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    const HWND page = MakeControlParent(
-        m_pageControl, {area.left, area.top, area.right - area.left, area.bottom - area.top},
-        PanelEdge::None);
+    return MakeControlParent(m_pageControl,
+                             {area.left, area.top, area.right - area.left, area.bottom - area.top},
+                             PanelEdge::None);
+}
+
+void MainWindow::MakeRowPage(std::size_t index) {
+    const RowPage& layout = kRowPages[index];
+    if (MadeRow(SlotOf(Product::Bookkeeping, layout.firstYear)).year != nullptr) {
+        return;
+    }
+    const HWND page = m_pages[index];
     const std::array<HWND, 2> panels = {MakeProductPanel(page, layout, Product::Bookkeeping),
                                         MakeProductPanel(page, layout, Product::Payroll)};
     if (index == 0) {
@@ -158,7 +168,6 @@ HWND MainWindow::MakeRowPage(const RowPage& layout, std::size_t index) {
             GiveWay(panel, panel4);
         }
     }
-    return page;
 }
 
 HWND MainWindow::MakeProductPanel(HWND page, const RowPage& layout, Product product) {
@@ -195,7 +204,12 @@ void MainWindow::MakeRow(HWND panel, Product product, int year, int index) {
     row.settings = MakeControl(panel, L"BUTTON", W("Beállítások"), BS_OWNERDRAW | WS_TABSTOP,
                                {232 + shift, top - 2, 33, 26}, firstId + 2);
     AddToolTip(row.settings, L"Be\u00E1ll\u00EDt\u00E1sok");
-    SetRowState(slot, false, false);
+    // What the panel set before the row was made.
+    const RowRecord& record = Record(slot);
+    if (!record.entries.empty()) {
+        FillDriveBox(slot, record.entries, record.chosen);
+    }
+    SetRowState(slot, record.rowEnabled, record.driveBoxEnabled);
 }
 
 HWND MainWindow::MakeInstallBox(HWND page) {
@@ -234,13 +248,7 @@ HWND MainWindow::MakeInstallBox(HWND page) {
     return panel4;
 }
 
-HWND MainWindow::MakePrintPage() {
-    RECT area{};
-    GetClientRect(m_pageControl, &area);
-    SendMessageW(m_pageControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
-    const HWND page = MakeControlParent(
-        m_pageControl, {area.left, area.top, area.right - area.left, area.bottom - area.top},
-        PanelEdge::None);
+void MainWindow::MakePrintPage(HWND page) {
     m_panel6 = MakeControlParent(page, {-2, -2, 587, 493}, PanelEdge::Raised);
 
     constexpr int kBoxLeft = 32;
@@ -266,7 +274,6 @@ HWND MainWindow::MakePrintPage() {
                               {31, 406, 175, 27}, kBtNyomtat);
     m_btMegszakit = MakeControl(m_panel6, L"BUTTON", W("Nyomtatás megszakítása"), BS_OWNERDRAW,
                                 {380, 406, 175, 27}, kBtMegszakit);
-    return page;
 }
 
 void MainWindow::AddToolTip(HWND control, const wchar_t* text) {
@@ -285,6 +292,9 @@ void MainWindow::Show() {
 }
 
 void MainWindow::ShowPage(int index) {
+    if (index >= 0 && index < static_cast<int>(kRowPages.size())) {
+        MakeRowPage(static_cast<std::size_t>(index));
+    }
     SendMessageW(m_pageControl, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
     for (std::size_t i = 0; i < m_pages.size(); ++i) {
         ShowWindow(m_pages[i], static_cast<int>(i) == index ? SW_SHOW : SW_HIDE);
@@ -298,8 +308,22 @@ void MainWindow::FocusControl(HWND control) {
     }
 }
 
-RowControls MainWindow::Row(int slot) const {
+RowControls MainWindow::Row(int slot) {
+    const int year = kFirstYear + (slot - 1) / 2;
+    for (std::size_t i = 0; i < kRowPages.size(); ++i) {
+        if (year >= kRowPages[i].firstYear && year <= kRowPages[i].lastYear) {
+            MakeRowPage(i);
+        }
+    }
+    return MadeRow(slot);
+}
+
+const RowControls& MainWindow::MadeRow(int slot) const {
     return m_rows.at(static_cast<std::size_t>(slot - 1));
+}
+
+RowRecord& MainWindow::Record(int slot) {
+    return m_rowRecords.at(static_cast<std::size_t>(slot - 1));
 }
 
 int MainWindow::SlotOfControl(HWND control) const {
@@ -309,7 +333,7 @@ int MainWindow::SlotOfControl(HWND control) const {
             continue;
         }
         const int slot = id / 3 + 1;
-        const RowControls& row = m_rows[static_cast<std::size_t>(slot - 1)];
+        const RowControls& row = MadeRow(slot);
         if (candidate == row.year || candidate == row.drive || candidate == row.settings) {
             return slot;
         }
@@ -373,7 +397,7 @@ void MainWindow::OnCommand(int id, int notification, HWND control) {
         return;
     }
     if (const int slot = SlotOfControl(control); slot != 0 && GetDlgCtrlID(control) >= kRowIds) {
-        const RowControls& row = m_rows[static_cast<std::size_t>(slot - 1)];
+        const RowControls& row = MadeRow(slot);
         if (control == row.year && notification == BN_CLICKED) {
             m_panel.A96Click(slot);
         } else if (control == row.settings && notification == BN_CLICKED) {
@@ -435,10 +459,10 @@ LRESULT MainWindow::ControlColour(HWND control, HDC context, UINT message) {
         return DefWindowProcW(Handle(), message, reinterpret_cast<WPARAM>(context),
                               reinterpret_cast<LPARAM>(control));
     }
-    const int colour = IsWindowEnabled(Row(slot).drive) ? COLOR_WINDOW : COLOR_BTNFACE;
+    const bool enabled = IsWindowEnabled(MadeRow(slot).drive) != FALSE;
+    const int colour = enabled ? COLOR_WINDOW : COLOR_BTNFACE;
     SetBkColor(context, GetSysColor(colour));
-    SetTextColor(context,
-                 GetSysColor(IsWindowEnabled(Row(slot).drive) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+    SetTextColor(context, GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
     return reinterpret_cast<LRESULT>(GetSysColorBrush(colour));
 }
 

@@ -6,6 +6,7 @@
 #include "catalogue/ProgramSlot.h"
 #include "panel/LauncherPanel.h"
 #include "panel/MainView.h"
+#include "panel/RowRecord.h"
 #include "winui/ActivationFocus.h"
 #include "winui/NativeWindow.h"
 
@@ -61,8 +62,8 @@ public:
 
     [[nodiscard]] LauncherPanel& Panel() { return m_panel; }
 
-    // Rows by slot 1 to 60.
-    [[nodiscard]] RowControls Row(int slot) const;
+    // Rows by slot 1 to 60; a row page not shown yet is made here.
+    [[nodiscard]] RowControls Row(int slot);
     // The slot of a row's control (or the edit field of its combo box); 0 for any other.
     [[nodiscard]] int SlotOfControl(HWND control) const;
 
@@ -112,13 +113,19 @@ protected:
 
 private:
     void BuildUi();
-    HWND MakeRowPage(const RowPage& layout, std::size_t index);
+    // An empty page of the page control.
+    HWND MakePage();
+    // Once: the first page at creation, the others when first shown or asked for.
+    void MakeRowPage(std::size_t index);
     HWND MakeProductPanel(HWND page, const RowPage& layout, Product product);
     void MakeRow(HWND panel, Product product, int year, int index);
     // Returns Panel4.
     HWND MakeInstallBox(HWND page);
-    HWND MakePrintPage();
+    void MakePrintPage(HWND page);
     void AddToolTip(HWND control, const wchar_t* text);
+    // A row's controls, null until its page is made, and what the panel set on it until then.
+    [[nodiscard]] const RowControls& MadeRow(int slot) const;
+    [[nodiscard]] RowRecord& Record(int slot);
 
     void OnCommand(int id, int notification, HWND control);
     void OnKey(Key key);
@@ -132,7 +139,8 @@ private:
     std::unique_ptr<PrintControl> m_printControl;
     bool m_closing = false;
 
-    std::array<RowControls, kSlotCount> m_rows{};
+    std::array<RowControls, kSlotCount> m_rows{}; // null until its page is made
+    std::array<RowRecord, kSlotCount> m_rowRecords{};
     HWND m_pageControl = nullptr;
     std::array<HWND, 4> m_pages{};
     HWND m_toolTips = nullptr;

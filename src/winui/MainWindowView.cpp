@@ -8,8 +8,14 @@
 namespace zel {
 
 void MainWindow::FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) {
+    const HWND box = MadeRow(slot).drive;
+    if (box == nullptr) {
+        RowRecord& record = Record(slot);
+        record.entries = entries;
+        record.chosen = chosen;
+        return;
+    }
     // Neither message below notifies: filling the box is no choice of the user's.
-    const HWND box = Row(slot).drive;
     SendMessageW(box, CB_RESETCONTENT, 0, 0);
     for (const std::string& entry : entries) {
         const std::wstring text = WideFromCp1250(entry);
@@ -19,7 +25,10 @@ void MainWindow::FillDriveBox(int slot, const std::vector<std::string>& entries,
 }
 
 std::vector<std::string> MainWindow::DriveBoxEntries(int slot) {
-    const HWND box = Row(slot).drive;
+    const HWND box = MadeRow(slot).drive;
+    if (box == nullptr) {
+        return Record(slot).entries;
+    }
     const auto count = SendMessageW(box, CB_GETCOUNT, 0, 0);
     std::vector<std::string> entries;
     for (LRESULT i = 0; i < count; ++i) {
@@ -33,11 +42,21 @@ std::vector<std::string> MainWindow::DriveBoxEntries(int slot) {
 }
 
 std::string MainWindow::DriveBoxText(int slot) {
-    return ControlText(Row(slot).drive);
+    const HWND box = MadeRow(slot).drive;
+    if (box == nullptr) {
+        return Record(slot).Text();
+    }
+    return ControlText(box);
 }
 
 void MainWindow::SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) {
-    const RowControls row = Row(slot);
+    const RowControls& row = MadeRow(slot);
+    if (row.year == nullptr) {
+        RowRecord& record = Record(slot);
+        record.rowEnabled = rowEnabled;
+        record.driveBoxEnabled = driveBoxEnabled;
+        return;
+    }
     EnableWindow(row.year, rowEnabled);
     EnableWindow(row.settings, rowEnabled);
     EnableWindow(row.drive, driveBoxEnabled);

@@ -17,6 +17,13 @@ constexpr int kSlotA2023 = 55;
 constexpr int kSlotB2023 = 56;
 constexpr int kSlotA2016 = 41;
 
+BOOL CALLBACK CountFirstRowButton(HWND child, LPARAM count) {
+    if (GetDlgCtrlID(child) == kRowIds) {
+        ++*reinterpret_cast<int*>(count);
+    }
+    return TRUE;
+}
+
 // Where a control lies in its parent's client area.
 Bounds Placed(HWND control) {
     const RECT placed = test::ClientBoundsOf(control);
@@ -199,6 +206,24 @@ TEST_F(MainWindowTest, DriveBoxesGiveBackWhatTheyWereFilledWithAndAChoiceIsTaken
                  reinterpret_cast<LPARAM>(box));
     EXPECT_EQ(window->DriveBoxText(kSlotA2023), "C:");
     EXPECT_EQ(catalogue.DriveLetter(kSlotA2023), 'C');
+}
+
+TEST_F(MainWindowTest, ARowOfAPageNotShownYetKeepsWhatThePanelSetOnIt) {
+    int made = 0;
+    EnumChildWindows(window->Handle(), CountFirstRowButton, reinterpret_cast<LPARAM>(&made));
+    EXPECT_EQ(made, 0);
+    window->FillDriveBox(1, {"C:", "D:"}, 1);
+    window->SetRowState(1, true, false);
+    EXPECT_EQ(window->DriveBoxEntries(1), (std::vector<std::string>{"C:", "D:"}));
+    EXPECT_EQ(window->DriveBoxText(1), "D:");
+
+    Page(2);
+    const RowControls row = window->Row(1);
+    EXPECT_TRUE(IsWindowVisible(row.year));
+    EXPECT_EQ(SendMessageW(row.drive, CB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(window->DriveBoxText(1), "D:");
+    EXPECT_TRUE(IsWindowEnabled(row.year) && IsWindowEnabled(row.settings));
+    EXPECT_FALSE(IsWindowEnabled(row.drive));
 }
 
 TEST_F(MainWindowTest, TheProgressWindowCountsOverTheMainWindowAndHides) {
