@@ -61,5 +61,33 @@ TEST(Win32Sharing, AFileHeldForWritingCannotBeOpenedDenyingWrite) {
     EXPECT_FALSE(probe->CanOpenDenyWrite(folder / "WS001.TXT"));
 }
 
+// A spool tick stamps each list right after probing it, from what the probe's open read: the
+// stamp must be the one a look of its own would give, and never one left over from an
+// earlier probe.
+TEST(Win32Sharing, AStampAfterAProbeIsTheOneItsOwnLookWouldGive) {
+    ZEL_REQUIRE_WINE_WORLD();
+    win32::Win32Platform platform;
+    const DriveFolder folder;
+    const std::string list = folder / "WS0000.A17";
+    const std::string other = folder / "WS0001.A17";
+    WriteFileBytes(list, "list");
+    WriteFileBytes(other, "another list");
+    const auto listStamp = platform.Stamp(list);
+    const auto otherStamp = platform.Stamp(other);
+    ASSERT_TRUE(listStamp && otherStamp);
+    {
+        const auto probe = platform.MakeSharingProbe();
+        ASSERT_TRUE(probe->CanOpenDenyWrite(list));
+        EXPECT_EQ(platform.Stamp(other), otherStamp);
+        ASSERT_TRUE(probe->CanOpenDenyWrite(list));
+        EXPECT_EQ(platform.Stamp(list), listStamp);
+        ASSERT_TRUE(probe->CanOpenDenyWrite(list));
+    }
+    WriteFileBytes(list, "list grown");
+    const auto grown = platform.Stamp(list);
+    ASSERT_TRUE(grown);
+    EXPECT_EQ(grown->size, listStamp->size + 6);
+}
+
 } // namespace
 } // namespace zel::test

@@ -7,6 +7,7 @@
 #include "platform/posix/ProcSharingProbe.h"
 #include "platform/posix/ProgramStarter.h"
 #include "platform/posix/ReplacementFile.h"
+#include "platform/posix/StatusStamp.h"
 #include "platform/posix/WriteAll.h"
 #include "text/AsciiUpper.h"
 #include "text/DosWildcard.h"
@@ -267,25 +268,20 @@ std::optional<LocalDateTime> PosixPlatform::LastWriteTime(std::string_view dosPa
 }
 
 std::optional<FileStamp> PosixPlatform::Stamp(std::string_view dosPath) {
+    if (auto probed = m_probed->Take(dosPath)) {
+        return probed;
+    }
     struct stat st {};
-    if (const auto probed = m_probed->Take(dosPath)) {
-        st = *probed;
-    } else {
-        // The path as spelt first: the usual one names its entry exactly, and one call answers.
-        const auto spelt = m_prefix.Spelt(dosPath);
-        if (!spelt || ::lstat(spelt->c_str(), &st) != 0) {
-            const auto native = Native(dosPath);
-            if (!native || (spelt && native->native() == *spelt) ||
-                ::lstat(native->c_str(), &st) != 0) {
-                return std::nullopt;
-            }
+    // The path as spelt first: the usual one names its entry exactly, and one call answers.
+    const auto spelt = m_prefix.Spelt(dosPath);
+    if (!spelt || ::lstat(spelt->c_str(), &st) != 0) {
+        const auto native = Native(dosPath);
+        if (!native || (spelt && native->native() == *spelt) ||
+            ::lstat(native->c_str(), &st) != 0) {
+            return std::nullopt;
         }
     }
-    constexpr std::int64_t kNsPerSecond = 1'000'000'000;
-    return FileStamp{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
-                     static_cast<std::uint64_t>(st.st_size),
-                     st.st_mtim.tv_sec * kNsPerSecond + st.st_mtim.tv_nsec,
-                     st.st_ctim.tv_sec * kNsPerSecond + st.st_ctim.tv_nsec};
+    return StampOfStatus(st);
 }
 
 bool PosixPlatform::SetLastWriteTime(std::string_view dosPath, const LocalDateTime& time) {

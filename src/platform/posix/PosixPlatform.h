@@ -3,7 +3,7 @@
 
 #include "platform/Platform.h"
 #include "platform/posix/OpenFileWatch.h"
-#include "platform/posix/ProbedEntry.h"
+#include "platform/ProbedStamp.h"
 #include "platform/posix/WinePrefix.h"
 
 #include <memory>
@@ -67,7 +67,7 @@ private:
     // Kept from probe to probe: what it has seen spares later ticks the look at /proc.
     std::shared_ptr<OpenFileWatch> m_openFiles = std::make_shared<OpenFileWatch>();
     // What the probe of a spool tick read of a list, for the stamp that follows.
-    std::shared_ptr<ProbedEntry> m_probed = std::make_shared<ProbedEntry>();
+    std::shared_ptr<ProbedStamp> m_probed = std::make_shared<ProbedStamp>();
     std::string m_printRelay = "/proc/self/exe";
 };
 

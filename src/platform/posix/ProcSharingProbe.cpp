@@ -1,6 +1,7 @@
 #include "platform/posix/ProcSharingProbe.h"
 
 #include "platform/posix/ProgramLock.h"
+#include "platform/posix/StatusStamp.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -171,7 +172,7 @@ private:
 class ProcSharingProbe final : public SharingProbe {
 public:
     ProcSharingProbe(WinePrefix prefix, std::shared_ptr<OpenFileWatch> watch,
-                     std::shared_ptr<ProbedEntry> probed)
+                     std::shared_ptr<ProbedStamp> probed)
         : m_prefix(std::move(prefix)), m_watch(std::move(watch)), m_probed(std::move(probed)) {}
     ~ProcSharingProbe() override {
         if (m_probed) {
@@ -237,7 +238,7 @@ private:
             return ::stat(native.c_str(), &st) == 0;
         }
         if (m_probed) {
-            m_probed->Note(dosPath, st);
+            m_probed->Note(dosPath, StampOfStatus(st));
         }
         return true;
     }
@@ -289,7 +290,7 @@ private:
 
     WinePrefix m_prefix;
     std::shared_ptr<OpenFileWatch> m_watch;
-    std::shared_ptr<ProbedEntry> m_probed;
+    std::shared_ptr<ProbedStamp> m_probed;
     bool m_caughtUp = false;
     std::uint64_t m_look = 0;
     std::optional<OpenFiles> m_held;
@@ -300,7 +301,7 @@ private:
 
 std::unique_ptr<SharingProbe> MakeProcSharingProbe(const WinePrefix& prefix,
                                                    std::shared_ptr<OpenFileWatch> watch,
-                                                   std::shared_ptr<ProbedEntry> probed) {
+                                                   std::shared_ptr<ProbedStamp> probed) {
     return std::make_unique<ProcSharingProbe>(prefix, std::move(watch), std::move(probed));
 }
 

@@ -6,7 +6,7 @@
 
 #include "platform/SharingProbe.h"
 #include "platform/posix/OpenFileWatch.h"
-#include "platform/posix/ProbedEntry.h"
+#include "platform/ProbedStamp.h"
 #include "platform/posix/WinePrefix.h"
 
 #include <memory>
@@ -19,6 +19,6 @@ namespace zel::posix {
 // is noted in probed, which the probe empties when it goes.
 std::unique_ptr<SharingProbe> MakeProcSharingProbe(const WinePrefix& prefix,
                                                    std::shared_ptr<OpenFileWatch> watch = {},
-                                                   std::shared_ptr<ProbedEntry> probed = {});
+                                                   std::shared_ptr<ProbedStamp> probed = {});
 
 } // namespace zel::posix

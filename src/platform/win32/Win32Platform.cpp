@@ -3,6 +3,7 @@
 #include "platform/win32/DriveLetters.h"
 #include "platform/win32/GdiPrinters.h"
 #include "platform/win32/HandleFiles.h"
+#include "platform/win32/OpenedEntry.h"
 #include "platform/win32/ReplacementFile.h"
 #include "platform/win32/ShellFolders.h"
 #include "platform/win32/ShellLinks.h"
@@ -175,6 +176,9 @@ std::optional<LocalDateTime> Win32Platform::LastWriteTime(std::string_view dosPa
 }
 
 std::optional<FileStamp> Win32Platform::Stamp(std::string_view dosPath) {
+    if (auto probed = m_probed->Take(dosPath)) {
+        return probed;
+    }
     // The entry itself, a link included, read without sharing anything away from its writer.
     const HANDLE file =
         CreateFileA(Text(dosPath).c_str(), FILE_READ_ATTRIBUTES,
@@ -183,23 +187,12 @@ std::optional<FileStamp> Win32Platform::Stamp(std::string_view dosPath) {
     if (file == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
-    BY_HANDLE_FILE_INFORMATION info{};
-    FILE_BASIC_INFO basic{};
-    const bool read = GetFileInformationByHandle(file, &info) != 0 &&
-                      GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof basic) != 0;
+    const auto entry = ReadOpenedEntry(file);
     CloseHandle(file);
-    if (!read) {
+    if (!entry) {
         return std::nullopt;
     }
-    const auto wide = [](DWORD high, DWORD low) {
-        return (static_cast<std::uint64_t>(high) << 32) | low;
-    };
-    // FILETIME counts 100 ns steps.
-    constexpr std::int64_t kNsPerStep = 100;
-    return FileStamp{info.dwVolumeSerialNumber, wide(info.nFileIndexHigh, info.nFileIndexLow),
-                     wide(info.nFileSizeHigh, info.nFileSizeLow),
-                     basic.LastWriteTime.QuadPart * kNsPerStep,
-                     basic.ChangeTime.QuadPart * kNsPerStep};
+    return entry->stamp;
 }
 
 bool Win32Platform::SetLastWriteTime(std::string_view dosPath, const LocalDateTime& time) {
@@ -244,7 +237,7 @@ std::unique_ptr<OutputFile> Win32Platform::CreateReplacement(std::string_view do
 }
 
 std::unique_ptr<SharingProbe> Win32Platform::MakeSharingProbe() {
-    return MakeOpeningSharingProbe();
+    return MakeOpeningSharingProbe(m_probed);
 }
 
 bool Win32Platform::StartProgram(const StartRequest& request) {

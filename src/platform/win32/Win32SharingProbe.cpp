@@ -1,5 +1,6 @@
 #include "platform/win32/Win32SharingProbe.h"
 
+#include "platform/win32/OpenedEntry.h"
 #include "platform/win32/Windows.h"
 
 #include <string>
@@ -7,29 +8,54 @@
 namespace zel::win32 {
 namespace {
 
-bool CanOpen(std::string_view dosPath, DWORD shareMode) {
-    const std::string path(dosPath);
-    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, shareMode,
-                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    CloseHandle(handle);
-    return true;
-}
-
 class OpeningSharingProbe final : public SharingProbe {
 public:
+    explicit OpeningSharingProbe(std::shared_ptr<ProbedStamp> probed)
+        : m_probed(std::move(probed)) {}
+    ~OpeningSharingProbe() override { m_probed->Forget(); }
+    OpeningSharingProbe(const OpeningSharingProbe&) = delete;
+    OpeningSharingProbe& operator=(const OpeningSharingProbe&) = delete;
+
     bool CanOpenExclusive(std::string_view dosPath) override { return CanOpen(dosPath, 0); }
     bool CanOpenDenyWrite(std::string_view dosPath) override {
         return CanOpen(dosPath, FILE_SHARE_READ);
     }
+
+private:
+    bool CanOpen(std::string_view dosPath, DWORD shareMode) {
+        const std::string path(dosPath);
+        // The entry itself first: when it is a file of its own, this one open both answers
+        // and reads its stamp. On a shared folder each open is a round trip to the server.
+        HANDLE handle = Open(path, shareMode, FILE_FLAG_OPEN_REPARSE_POINT);
+        if (handle != INVALID_HANDLE_VALUE) {
+            const auto entry = ReadOpenedEntry(handle);
+            CloseHandle(handle);
+            if (entry && !entry->reparsePoint) {
+                m_probed->Note(dosPath, entry->stamp);
+                return true;
+            }
+        }
+        // A link is asked about what it leads to, as the program's own open follows it.
+        handle = Open(path, shareMode, 0);
+        if (handle == INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        CloseHandle(handle);
+        return true;
+    }
+
+    static HANDLE Open(const std::string& path, DWORD shareMode, DWORD flags) {
+        return CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, shareMode, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | flags, nullptr);
+    }
+
+    std::shared_ptr<ProbedStamp> m_probed;
 };
 
 } // namespace
 
-std::unique_ptr<SharingProbe> MakeOpeningSharingProbe() {
-    return std::make_unique<OpeningSharingProbe>();
+std::unique_ptr<SharingProbe> MakeOpeningSharingProbe(std::shared_ptr<ProbedStamp> probed) {
+    return std::make_unique<OpeningSharingProbe>(std::move(probed));
 }
 
 } // namespace zel::win32
