@@ -2,8 +2,8 @@
 // The machine on Linux and other POSIX systems, drive letters through a Wine-style prefix.
 
 #include "platform/Platform.h"
-#include "platform/posix/OpenFileWatch.h"
 #include "platform/ProbedStamp.h"
+#include "platform/posix/OpenFileWatch.h"
 #include "platform/posix/WinePrefix.h"
 
 #include <memory>

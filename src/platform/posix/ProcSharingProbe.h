@@ -4,9 +4,9 @@
 // from a watch of the file's folder that knows nobody holds it, which spares the look at
 // /proc. An exclusive open also fails while a program's running lock is held on the file.
 
+#include "platform/ProbedStamp.h"
 #include "platform/SharingProbe.h"
 #include "platform/posix/OpenFileWatch.h"
-#include "platform/ProbedStamp.h"
 #include "platform/posix/WinePrefix.h"
 
 #include <memory>
