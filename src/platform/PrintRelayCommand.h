@@ -19,6 +19,9 @@ struct PrintRelayRequest {
     // The data lock file DOSBox holds the running lock on; empty for none.
     std::string lockFile;
     std::vector<std::string> dosbox; // DOSBox's own command, the executable first
+    // The folder of the start files, removed with them once the relay ends; empty where the
+    // starter removes them itself.
+    std::string startFolder;
 };
 
 [[nodiscard]] std::vector<std::string> ComposePrintRelayCommand(const std::string& executable,

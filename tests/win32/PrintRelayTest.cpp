@@ -75,7 +75,7 @@ protected:
     ~PrintRelay() override { SetEnvironmentVariableA(kDosBoxPrintVariable, nullptr); }
 
     [[nodiscard]] PrintRelayRequest Request(const std::string& printer) const {
-        return {printer, "A97.EXE", m_folder / "serial.conf", "", {m_folder / "DOSBox.exe"}};
+        return {printer, "A97.EXE", m_folder / "serial.conf", "", {m_folder / "DOSBox.exe"}, ""};
     }
 
     DriveFolder m_folder;
@@ -168,10 +168,43 @@ TEST_F(PrintRelay, ASerialConfigurationThatIsAlreadyThereIsNotOverwritten) {
     RecordingPrinter printer;
     EXPECT_EQ(win32::RunPrintRelay(Request(""), printer), 1);
     EXPECT_EQ(ReadFileBytes(m_folder / "serial.conf"), "[serial]\nserial4=dummy\n");
-    EXPECT_EQ(win32::RunPrintRelay({"", "A97.EXE", m_folder / "s2.conf", "", {m_folder / "NO.EXE"}},
-                                   printer),
+    EXPECT_EQ(win32::RunPrintRelay(
+                  {"", "A97.EXE", m_folder / "s2.conf", "", {m_folder / "NO.EXE"}, ""}, printer),
               1)
         << "no DOSBox to run";
+}
+
+// The relay outlives the panel: the start files are its to remove, whether DOSBox ran or
+// not, and nothing else in their folder goes with them.
+TEST_F(PrintRelay, WhenItEndsItRemovesTheStartFilesAndOnlyThem) {
+    ZEL_REQUIRE_WINE_WORLD();
+    const std::string starts[] = {m_folder / "ZELST001", m_folder / "ZELST002"};
+    for (const std::string& folder : starts) {
+        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+        for (const char* name : {"dosbox.conf", "ZELSTART.COM", "ZELSTART.DAT", "ZELPRN.COM"}) {
+            WriteFileBytes(folder + "\\" + name, "start");
+        }
+    }
+    WriteFileBytes(starts[1] + "\\LIST.TXT", "not ours");
+    RecordingPrinter printer;
+    EXPECT_EQ(win32::RunPrintRelay({"Matrix",
+                                    "A97.EXE",
+                                    starts[0] + "\\serial.conf",
+                                    "",
+                                    {m_folder / "DOSBox.exe"},
+                                    starts[0]},
+                                   printer),
+              0);
+    EXPECT_EQ(printer.jobs.size(), 2u);
+    EXPECT_EQ(GetFileAttributesA(starts[0].c_str()), INVALID_FILE_ATTRIBUTES);
+
+    EXPECT_EQ(
+        win32::RunPrintRelay(
+            {"", "A97.EXE", starts[1] + "\\serial.conf", "", {m_folder / "NO.EXE"}, starts[1]},
+            printer),
+        1);
+    EXPECT_EQ(ReadFileBytes(starts[1] + "\\LIST.TXT"), "not ours");
+    EXPECT_EQ(GetFileAttributesA((starts[1] + "\\dosbox.conf").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST(Win32CommandLine, EveryWordComesBackAsItWent) {

@@ -29,6 +29,28 @@ std::map<std::string, std::string> LogEntries(const std::string& log) {
     return entries;
 }
 
+// The folder of the start files, from the configuration on the stand-in's command line,
+// where every word is quoted.
+std::string StartFolderOf(const std::string& log) {
+    const std::string commandLine = LogEntries(log)["CMDLINE"];
+    const auto config = commandLine.find("\\dosbox.conf\"");
+    const auto start = commandLine.rfind('"', config);
+    if (config == std::string::npos || start == std::string::npos) {
+        return {};
+    }
+    return commandLine.substr(start + 1, config - start - 1);
+}
+
+bool WaitForFolderGone(const std::string& folder, int seconds) {
+    for (int tries = 0; !folder.empty() && tries < seconds * 20; ++tries) {
+        if (GetFileAttributesA(folder.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            return true;
+        }
+        Sleep(50);
+    }
+    return false;
+}
+
 // A DOS executable: an MZ header that points at no PE header.
 std::string DosExecutable() {
     return "MZ" + std::string(62, '\0');
@@ -151,6 +173,8 @@ TEST(Win32Start, ADosProgramStartsOnlyInTheDosBoxItsInstallerRegistered) {
         << autoexec;
     EXPECT_NE(text.find("CAPTURE=no\n"), std::string::npos) << "without a printer, no capture";
     EXPECT_EQ(text.find("nullmodem"), std::string::npos) << text;
+    // Once DOSBox has ended, its start files go: here the launcher removes them.
+    EXPECT_TRUE(WaitForFolderGone(StartFolderOf(text), 30)) << StartFolderOf(text);
 
     // With a printer, the launcher's relay starts DOSBox with the capture and the serial port.
     DeleteFileA(log.c_str());
@@ -170,6 +194,8 @@ TEST(Win32Start, ADosProgramStartsOnlyInTheDosBoxItsInstallerRegistered) {
     EXPECT_GT(relayed.find(" transparent:1 txdelay:0\n", serial), serial) << relayed;
     EXPECT_GT(relayed.find("[serial]\nserial4=nullmodem"), relayed.find("[autoexec]"))
         << "the serial port comes after the main configuration, so that it wins";
+    // The relay removes them once it ends, as the launcher may be gone by then.
+    EXPECT_TRUE(WaitForFolderGone(StartFolderOf(relayed), 30)) << StartFolderOf(relayed);
 }
 
 TEST(Win32Start, WhereTheMachineRunsInformationFilesTheFileIsRun) {

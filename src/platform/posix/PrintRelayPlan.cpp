@@ -30,10 +30,10 @@ bool RelayPrinting(const CharacterPrinting& printing, std::string_view title,
         return false;
     }
     // DOSBox is the relay's child: the relay takes the lock there, so that it ends with
-    // DOSBox and not with the last printed page.
-    plan.argv =
-        ComposePrintRelayCommand(printing.relay, {printing.printer, std::string(title),
-                                                  serial.string(), plan.lockFile, plan.argv});
+    // DOSBox and not with the last printed page. The start files are the attendant's.
+    plan.argv = ComposePrintRelayCommand(
+        printing.relay,
+        {printing.printer, std::string(title), serial.string(), plan.lockFile, plan.argv, {}});
     plan.lockFile.clear();
     plan.leftovers.push_back(capture.string());
     plan.leftovers.push_back(serial.string());

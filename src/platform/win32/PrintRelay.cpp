@@ -4,9 +4,12 @@
 #include "platform/PrinterCapture.h"
 #include "platform/win32/CommandLine.h"
 #include "platform/win32/LoopbackPeer.h"
+#include "platform/win32/StartFolder.h"
 
 #include <algorithm>
 #include <chrono>
+#include <string>
+#include <utility>
 #include <winsock2.h>
 
 namespace zel::win32 {
@@ -75,6 +78,23 @@ private:
     HANDLE m_handle;
 };
 
+// However the relay ends, the start files go with it: the panel may be gone already.
+class StartFilesRemoval final {
+public:
+    explicit StartFilesRemoval(std::string folder) : m_folder(std::move(folder)) {}
+    ~StartFilesRemoval() {
+        if (m_folder.empty()) {
+            return;
+        }
+        RemoveStartFolder(m_folder);
+    }
+    StartFilesRemoval(const StartFilesRemoval&) = delete;
+    StartFilesRemoval& operator=(const StartFilesRemoval&) = delete;
+
+private:
+    std::string m_folder;
+};
+
 bool IsLoopback(const sockaddr_in& address) {
     return address.sin_family == AF_INET && (ntohl(address.sin_addr.s_addr) >> 24) == 127;
 }
@@ -118,7 +138,9 @@ bool WriteNewFile(const std::string& path, const std::string& text) {
     return CloseHandle(file) && ok;
 }
 
-HANDLE StartDosBox(std::vector<std::string> command, const std::string& serialConfig) {
+// DOSBox runs in the start folder; without one, in the relay's own.
+HANDLE StartDosBox(std::vector<std::string> command, const std::string& serialConfig,
+                   const std::string& startFolder) {
     command.emplace_back("-conf");
     command.push_back(serialConfig);
     std::string commandLine = ComposeCommandLine(command);
@@ -126,7 +148,8 @@ HANDLE StartDosBox(std::vector<std::string> command, const std::string& serialCo
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
     if (!CreateProcessA(command.front().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr, nullptr, &startup, &started)) {
+                        nullptr, startFolder.empty() ? nullptr : startFolder.c_str(), &startup,
+                        &started)) {
         return nullptr;
     }
     CloseHandle(started.hThread);
@@ -194,6 +217,7 @@ void ReceiveRest(Socket& connection, PrintRelayJobs& jobs) {
 } // namespace
 
 int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer) {
+    const StartFilesRemoval removal(request.startFolder);
     const WinsockSession winsock;
     unsigned short port = 0;
     const Socket listener(winsock.Started() ? Listen(port) : INVALID_SOCKET);
@@ -205,7 +229,7 @@ int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer) {
         WSAEventSelect(listener.Get(), event.Get(), FD_ACCEPT) != 0) {
         return 1;
     }
-    const Handle dosbox(StartDosBox(request.dosbox, request.serialConfig));
+    const Handle dosbox(StartDosBox(request.dosbox, request.serialConfig, request.startFolder));
     if (dosbox.Get() == nullptr) {
         return 1;
     }

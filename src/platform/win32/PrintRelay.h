@@ -2,7 +2,7 @@
 // The print relay on Windows: runs DOSBox with the printer capture's serial port connected
 // to a loopback socket of its own, cuts what the program prints into jobs and prints them
 // raw. It belongs to no window: it lives while the program runs, and after it until the
-// last job is printed.
+// last job is printed; then it removes the start files.
 
 #include "platform/PrintRelayCommand.h"
 #include "platform/RawPrinter.h"

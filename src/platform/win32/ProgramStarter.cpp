@@ -7,11 +7,11 @@
 #include "platform/win32/CommandLine.h"
 #include "platform/win32/DosBoxLocation.h"
 #include "platform/win32/DriveLetters.h"
+#include "platform/win32/StartFolder.h"
 #include "platform/win32/Windows.h"
 #include "text/AsciiUpper.h"
 #include "text/DosPath.h"
 
-#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <thread>
@@ -117,24 +117,6 @@ bool StartWindowsProgram(const StartRequest& request) {
                  nullptr);
 }
 
-std::optional<std::string> MakePrivateFolder() {
-    char temp[MAX_PATH] = {};
-    const DWORD length = GetTempPathA(MAX_PATH, temp);
-    if (length == 0 || length > MAX_PATH - 16) {
-        return std::nullopt;
-    }
-    unsigned number = GetTickCount() ^ (GetCurrentProcessId() << 12);
-    for (int attempt = 0; attempt < 100; ++attempt, number += 7919) {
-        char name[16];
-        std::snprintf(name, sizeof name, "ZELST%03X", number & 0xFFFU);
-        const std::string folder = std::string(temp) + name;
-        if (CreateDirectoryA(folder.c_str(), nullptr)) {
-            return folder;
-        }
-    }
-    return std::nullopt;
-}
-
 bool WriteNew(const std::string& path, std::string_view bytes) {
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -146,14 +128,6 @@ bool WriteNew(const std::string& path, std::string_view bytes) {
         WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
         written == bytes.size();
     return CloseHandle(file) && ok;
-}
-
-void RemovePrivateFolder(const std::string& folder) {
-    for (const char* name : {"dosbox.conf", kDosStartLoaderName, kDosStartDataName,
-                             kPrinterCaptureName, kSerialConfigName}) {
-        DeleteFileA((folder + "\\" + name).c_str());
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 std::string VolumeLabel(const std::string& root) {
@@ -171,8 +145,9 @@ std::string OwnExecutable() {
     return length == 0 || length >= MAX_PATH ? std::string{} : std::string(path, length);
 }
 
-// The print relay starts DOSBox and outlives the panel until the last page is printed: it
-// leaves a job object the panel may be in where the job allows that. It shows no window.
+// The print relay starts DOSBox and outlives the panel until the last page is printed, and
+// then removes the start files: it leaves a job object the panel may be in where the job
+// allows that. It shows no window.
 bool SpawnRelay(const StartRequest& request, const std::vector<std::string>& dosbox,
                 const std::string& privateFolder, HANDLE* process) {
     const std::string relay = OwnExecutable();
@@ -183,11 +158,15 @@ bool SpawnRelay(const StartRequest& request, const std::vector<std::string>& dos
                                     std::string(FileNamePart(request.program)),
                                     privateFolder + "\\" + kSerialConfigName,
                                     {},
-                                    dosbox};
+                                    dosbox,
+                                    privateFolder};
     const std::string commandLine = ComposeCommandLine(ComposePrintRelayCommand(relay, relayed));
-    return Spawn(relay, commandLine, privateFolder, request.title, process,
+    // Not in the start folder, which it removes at its end: a process's current folder
+    // cannot be removed. DOSBox runs there.
+    const std::string temp = privateFolder.substr(0, privateFolder.find_last_of('\\') + 1);
+    return Spawn(relay, commandLine, temp, request.title, process,
                  CREATE_NO_WINDOW | CREATE_BREAKAWAY_FROM_JOB) ||
-           Spawn(relay, commandLine, privateFolder, request.title, process, CREATE_NO_WINDOW);
+           Spawn(relay, commandLine, temp, request.title, process, CREATE_NO_WINDOW);
 }
 
 bool StartInDosBox(const StartRequest& request) {
@@ -208,7 +187,7 @@ bool StartInDosBox(const StartRequest& request) {
     const char workingDrive = AsciiUpper(request.workingDirectory.front());
     const auto data = ComposeDosStartData(static_cast<char>(workingDrive - 'A'),
                                           request.workingDirectory.substr(2), target, tail);
-    const auto privateFolder = data ? MakePrivateFolder() : std::nullopt;
+    const auto privateFolder = data ? MakeStartFolder() : std::nullopt;
     if (!privateFolder) {
         return false;
     }
@@ -245,15 +224,19 @@ bool StartInDosBox(const StartRequest& request) {
              : Spawn(*dosbox, ComposeCommandLine(command), *privateFolder, request.title,
                      &process));
     if (!started) {
-        RemovePrivateFolder(*privateFolder);
+        RemoveStartFolder(*privateFolder);
         return false;
     }
-    // The start files go when DOSBox (or the relay, after its last page) ends; a launcher that
-    // ends first leaves them in TEMP.
+    if (request.characterPrinter) {
+        CloseHandle(process);
+        return true;
+    }
+    // A program that does not print through the relay prints into the spool folder, which
+    // the panel must stay open to print: the panel removes the start files when DOSBox ends.
     std::thread([process, folder = *privateFolder] {
         WaitForSingleObject(process, INFINITE);
         CloseHandle(process);
-        RemovePrivateFolder(folder);
+        RemoveStartFolder(folder);
     }).detach();
     return true;
 }

@@ -1,0 +1,38 @@
+#include "platform/win32/StartFolder.h"
+
+#include "platform/DosBoxConfig.h"
+#include "platform/DosStart.h"
+#include "platform/PrinterCapture.h"
+#include "platform/win32/Windows.h"
+
+#include <cstdio>
+
+namespace zel::win32 {
+
+std::optional<std::string> MakeStartFolder() {
+    char temp[MAX_PATH] = {};
+    const DWORD length = GetTempPathA(MAX_PATH, temp);
+    if (length == 0 || length > MAX_PATH - 16) {
+        return std::nullopt;
+    }
+    unsigned number = GetTickCount() ^ (GetCurrentProcessId() << 12);
+    for (int attempt = 0; attempt < 100; ++attempt, number += 7919) {
+        char name[16];
+        std::snprintf(name, sizeof name, "ZELST%03X", number & 0xFFFU);
+        const std::string folder = std::string(temp) + name;
+        if (CreateDirectoryA(folder.c_str(), nullptr)) {
+            return folder;
+        }
+    }
+    return std::nullopt;
+}
+
+void RemoveStartFolder(const std::string& folder) {
+    for (const char* name : {"dosbox.conf", kDosStartLoaderName, kDosStartDataName,
+                             kPrinterCaptureName, kSerialConfigName}) {
+        DeleteFileA((folder + "\\" + name).c_str());
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
+} // namespace zel::win32
