@@ -148,7 +148,10 @@ TEST_F(NativeStart, QuotedAndBlankHoldingPathsAreFound) {
     ASSERT_TRUE(Start("C:\\Program Files\\ZEL\\B2017.EXE", "C:\\Program Files\\ZEL", "/VAR=60"));
     auto log = LogEntries(WaitForLog("C:\\Program Files\\ZEL", kPatience).value_or(""));
     EXPECT_EQ(log["ARG1"], "/VAR=60");
-    EXPECT_TRUE(fs::exists(m_c / "Program Files" / "ZEL" / "DATA" / "BER2017.004"));
+    // The program writes its log first and makes its data lock after it.
+    EXPECT_TRUE(WaitUntil(
+        [&] { return fs::exists(m_c / "Program Files" / "ZEL" / "DATA" / "BER2017.004"); },
+        kPatience));
     m_mark.KillAll();
 
     fs::remove(m_c / "Program Files" / "ZEL" / "STANDIN.LOG");
