@@ -23,8 +23,11 @@ struct RowState {
     // The combo box; it has the window colour when enabled, the button face otherwise.
     bool comboEnabled = false;
 
+    // Nothing when no entry is chosen.
     [[nodiscard]] std::string ComboText() const {
-        return preselected < 0 ? std::string{} : entries[static_cast<std::size_t>(preselected)];
+        return preselected < 0 || static_cast<std::size_t>(preselected) >= entries.size()
+                   ? std::string{}
+                   : entries[static_cast<std::size_t>(preselected)];
     }
 };
 

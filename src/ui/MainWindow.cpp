@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include "catalogue/ProgramCatalogue.h"
+#include "panel/RowPages.h"
 #include "platform/Platform.h"
 #include "ui/DriveComboBox.h"
 #include "ui/EditableCombo.h"
@@ -32,8 +33,6 @@ namespace zel {
 struct RowPage {
     const char* pageName;
     const char* caption;
-    int firstYear;
-    int lastYear;
     std::array<const char*, 2> panelNames;   // product A, product B
     std::array<const char*, 2> headingNames; // product A, product B
     const char* driveListName;
@@ -41,29 +40,11 @@ struct RowPage {
 
 namespace {
 
-// The row pages in their tab order; the print page follows them.
-const std::array<RowPage, 3> kRowPages = {{
-    {"TabSheet1",
-     "&Program indítás",
-     2017,
-     2025,
-     {"Panel1", "Panel3"},
-     {"Label1", "Label2"},
-     "DriveComboBox1"},
-    {"TabSheet2",
-     "&Korábbi évek",
-     2006,
-     2016,
-     {"Panel2", "Panel5"},
-     {"Label4", "Label6"},
-     "DriveComboBox2"},
-    {"TabSheet4",
-     "&Korábbi évek II",
-     1996,
-     2005,
-     {"Panel7", "Panel8"},
-     {"Label7", "Label8"},
-     "DriveComboBox3"},
+// The row pages in their tab order, as kRowPageYears; the print page follows them.
+const std::array<RowPage, kRowPageYears.size()> kRowPages = {{
+    {"TabSheet1", "&Program indítás", {"Panel1", "Panel3"}, {"Label1", "Label2"}, "DriveComboBox1"},
+    {"TabSheet2", "&Korábbi évek", {"Panel2", "Panel5"}, {"Label4", "Label6"}, "DriveComboBox2"},
+    {"TabSheet4", "&Korábbi évek II", {"Panel7", "Panel8"}, {"Label7", "Label8"}, "DriveComboBox3"},
 }};
 
 constexpr int kYearButtonFontPixels = 12;
@@ -197,11 +178,11 @@ void MainWindow::BuildUi() {
 void MainWindow::MakeRowPage(std::size_t index) {
     const RowPage& layout = kRowPages[index];
     QWidget* page = m_rowPages[index];
-    if (MadeRow(SlotOf(Product::Bookkeeping, layout.firstYear)).year != nullptr) {
+    if (MadeRow(SlotOf(Product::Bookkeeping, kRowPageYears[index].firstYear)).year != nullptr) {
         return;
     }
-    QFrame* bookkeeping = MakeProductPanel(page, layout, Product::Bookkeeping);
-    QFrame* payroll = MakeProductPanel(page, layout, Product::Payroll);
+    QFrame* bookkeeping = MakeProductPanel(page, index, Product::Bookkeeping);
+    QFrame* payroll = MakeProductPanel(page, index, Product::Payroll);
     // A page made as it is shown must show what it adds.
     bookkeeping->show();
     payroll->show();
@@ -215,14 +196,16 @@ void MainWindow::MakeRowPage(std::size_t index) {
     }
 }
 
-QFrame* MainWindow::MakeProductPanel(QWidget* page, const RowPage& layout, Product product) {
+QFrame* MainWindow::MakeProductPanel(QWidget* page, std::size_t index, Product product) {
+    const RowPage& layout = kRowPages[index];
+    const RowPageYears years = kRowPageYears[index];
     const bool payroll = product == Product::Payroll;
     QFrame* panel = MakePanel(page, layout.panelNames[payroll ? 1 : 0],
                               payroll ? QRect(292, -1, 294, 530) : QRect(-1, -1, 293, 530));
     MakeLabel(panel, layout.headingNames[payroll ? 1 : 0], Heading(product),
               payroll ? QPoint(85, 26) : QPoint(61, 26), SansSerifPixels(kHeadingFontPixels, true));
-    for (int year = layout.firstYear; year <= layout.lastYear; ++year) {
-        MakeRow(panel, product, year, year - layout.firstYear);
+    for (int year = years.firstYear; year <= years.lastYear; ++year) {
+        MakeRow(panel, product, year, year - years.firstYear);
     }
     return panel;
 }
@@ -266,11 +249,11 @@ void MainWindow::MakeRow(QWidget* panel, Product product, int year, int index) {
         ListenForKeys(control);
     }
     // What the panel set before the row was made.
-    const RowRecord& record = Record(slot);
+    const RowState& record = Record(slot);
     if (!record.entries.empty()) {
-        FillDriveBox(slot, record.entries, record.chosen);
+        FillDriveBox(slot, record.entries, record.preselected);
     }
-    SetRowState(slot, record.rowEnabled, record.driveBoxEnabled);
+    SetRowState(slot, record.rowEnabled, record.comboEnabled);
 
     connect(row.year, &QPushButton::clicked, this, [this, slot] { m_panel.A96Click(slot); });
     connect(row.drive, &QComboBox::currentTextChanged, this, [this] { m_panel.A96PATHChange(); });
@@ -387,11 +370,8 @@ void MainWindow::ListenForKeys(QWidget* control) {
 }
 
 RowControls MainWindow::Row(int slot) {
-    const int year = kFirstYear + (slot - 1) / 2;
-    for (std::size_t i = 0; i < kRowPages.size(); ++i) {
-        if (year >= kRowPages[i].firstYear && year <= kRowPages[i].lastYear) {
-            MakeRowPage(i);
-        }
+    if (const std::size_t page = RowPageOf(slot); page < kRowPages.size()) {
+        MakeRowPage(page);
     }
     return MadeRow(slot);
 }
@@ -400,7 +380,7 @@ const RowControls& MainWindow::MadeRow(int slot) const {
     return m_rows.at(static_cast<std::size_t>(slot - 1));
 }
 
-RowRecord& MainWindow::Record(int slot) {
+RowState& MainWindow::Record(int slot) {
     return m_rowRecords.at(static_cast<std::size_t>(slot - 1));
 }
 

@@ -4,9 +4,9 @@
 // layer and applies what the panel sets through MainView; it decides nothing itself.
 
 #include "catalogue/ProgramSlot.h"
+#include "config/RowState.h"
 #include "panel/LauncherPanel.h"
 #include "panel/MainView.h"
-#include "panel/RowRecord.h"
 
 #include <QIcon>
 #include <QWidget>
@@ -121,7 +121,7 @@ private:
     void BuildUi();
     // Once: the first page at creation, the others when first shown or asked for.
     void MakeRowPage(std::size_t index);
-    QFrame* MakeProductPanel(QWidget* page, const RowPage& layout, Product product);
+    QFrame* MakeProductPanel(QWidget* page, std::size_t index, Product product);
     void MakeRow(QWidget* panel, Product product, int year, int index);
     void MakeInstallBox(QWidget* page);
     void MakePrintPage(QWidget* page);
@@ -129,7 +129,7 @@ private:
     void ListenForKeys(QWidget* control);
     // A row's controls, null until its page is made, and what the panel set on it until then.
     [[nodiscard]] const RowControls& MadeRow(int slot) const;
-    [[nodiscard]] RowRecord& Record(int slot);
+    [[nodiscard]] RowState& Record(int slot);
     void ConnectHandlers();
     [[nodiscard]] KeySender SenderOf(const QObject* control) const;
     void KeepOuterSize();
@@ -140,7 +140,7 @@ private:
 
     QIcon m_settingsGlyph;
     std::array<RowControls, kSlotCount> m_rows{}; // null until its page is made
-    std::array<RowRecord, kSlotCount> m_rowRecords{};
+    std::array<RowState, kSlotCount> m_rowRecords{};
     QTabWidget* m_pageControl = nullptr;
     std::array<QWidget*, 3> m_rowPages{};
     std::array<DriveComboBox*, 3> m_driveLists{};

@@ -28,9 +28,9 @@ void SetFaceColour(QComboBox* combo, bool face) {
 void MainWindow::FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) {
     QComboBox* box = MadeRow(slot).drive;
     if (box == nullptr) {
-        RowRecord& record = Record(slot);
+        RowState& record = Record(slot);
         record.entries = entries;
-        record.chosen = chosen;
+        record.preselected = chosen;
         return;
     }
     // Filling the box is no choice of the user's.
@@ -57,7 +57,7 @@ std::vector<std::string> MainWindow::DriveBoxEntries(int slot) {
 std::string MainWindow::DriveBoxText(int slot) {
     const QComboBox* box = MadeRow(slot).drive;
     if (box == nullptr) {
-        return Record(slot).Text();
+        return Record(slot).ComboText();
     }
     return ToCp1250(box->currentText());
 }
@@ -65,9 +65,9 @@ std::string MainWindow::DriveBoxText(int slot) {
 void MainWindow::SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) {
     const RowControls& row = MadeRow(slot);
     if (row.year == nullptr) {
-        RowRecord& record = Record(slot);
+        RowState& record = Record(slot);
         record.rowEnabled = rowEnabled;
-        record.driveBoxEnabled = driveBoxEnabled;
+        record.comboEnabled = driveBoxEnabled;
         return;
     }
     row.year->setEnabled(rowEnabled);

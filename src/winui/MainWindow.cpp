@@ -2,6 +2,7 @@
 
 #include "catalogue/ProgramCatalogue.h"
 #include "panel/PanelMessages.h"
+#include "panel/RowPages.h"
 #include "platform/Platform.h"
 #include "winui/ControlParent.h"
 #include "winui/Glyphs.h"
@@ -12,20 +13,14 @@
 
 namespace zel {
 
-struct RowPage {
-    const char* caption;
-    int firstYear;
-    int lastYear;
-};
-
 namespace {
 
-// The row pages in their tab order; the print page follows them.
-const std::array<RowPage, 3> kRowPages = {{
-    {"&Program indítás", 2017, 2025},
-    {"&Korábbi évek", 2006, 2016},
-    {"&Korábbi évek II", 1996, 2005},
-}};
+// The row pages' captions in their tab order, as kRowPageYears; the print page follows them.
+const std::array<const char*, kRowPageYears.size()> kRowPageCaptions = {
+    "&Program indítás",
+    "&Korábbi évek",
+    "&Korábbi évek II",
+};
 constexpr const char* kPrintPageCaption = "&Nyomtatás vezérlés";
 
 constexpr int kBoldPixels = -12;
@@ -120,8 +115,8 @@ void MainWindow::BuildUi() {
         MakeControl(Handle(), WC_TABCONTROLW, L"", WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                     {0, -1, 584, 474}, kPageControl1, WS_EX_CONTROLPARENT);
     int index = 0;
-    for (const RowPage& page : kRowPages) {
-        std::wstring caption = W(page.caption);
+    for (const char* pageCaption : kRowPageCaptions) {
+        std::wstring caption = W(pageCaption);
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = caption.data();
@@ -135,7 +130,7 @@ void MainWindow::BuildUi() {
     SendMessageW(m_pageControl, TCM_INSERTITEMW, 3, reinterpret_cast<LPARAM>(&printItem));
 
     // The first page is what every start shows; the others are filled when first shown.
-    for (std::size_t i = 0; i < kRowPages.size(); ++i) {
+    for (std::size_t i = 0; i < kRowPageYears.size(); ++i) {
         m_pages[i] = MakePage();
     }
     m_pages[3] = MakePage();
@@ -153,13 +148,13 @@ HWND MainWindow::MakePage() {
 }
 
 void MainWindow::MakeRowPage(std::size_t index) {
-    const RowPage& layout = kRowPages[index];
-    if (MadeRow(SlotOf(Product::Bookkeeping, layout.firstYear)).year != nullptr) {
+    const RowPageYears years = kRowPageYears[index];
+    if (MadeRow(SlotOf(Product::Bookkeeping, years.firstYear)).year != nullptr) {
         return;
     }
     const HWND page = m_pages[index];
-    const std::array<HWND, 2> panels = {MakeProductPanel(page, layout, Product::Bookkeeping),
-                                        MakeProductPanel(page, layout, Product::Payroll)};
+    const std::array<HWND, 2> panels = {MakeProductPanel(page, years, Product::Bookkeeping),
+                                        MakeProductPanel(page, years, Product::Payroll)};
     if (index == 0) {
         // The install box lies over the lower ends of the two panels but follows them in
         // tab order, and a child made later lies below: the panels give up that part.
@@ -170,14 +165,14 @@ void MainWindow::MakeRowPage(std::size_t index) {
     }
 }
 
-HWND MainWindow::MakeProductPanel(HWND page, const RowPage& layout, Product product) {
+HWND MainWindow::MakeProductPanel(HWND page, RowPageYears years, Product product) {
     const bool payroll = product == Product::Payroll;
     const HWND panel = MakeControlParent(
         page, payroll ? Bounds{292, -1, 294, 530} : Bounds{-1, -1, 293, 530}, PanelEdge::Raised);
     MakeLabel(panel, Heading(product), payroll ? 85 : 61, 26,
               NamedFont(L"MS Sans Serif", kBoldPixels, true));
-    for (int year = layout.firstYear; year <= layout.lastYear; ++year) {
-        MakeRow(panel, product, year, year - layout.firstYear);
+    for (int year = years.firstYear; year <= years.lastYear; ++year) {
+        MakeRow(panel, product, year, year - years.firstYear);
     }
     return panel;
 }
@@ -205,11 +200,11 @@ void MainWindow::MakeRow(HWND panel, Product product, int year, int index) {
                                {232 + shift, top - 2, 33, 26}, firstId + 2);
     AddToolTip(row.settings, L"Be\u00E1ll\u00EDt\u00E1sok");
     // What the panel set before the row was made.
-    const RowRecord& record = Record(slot);
+    const RowState& record = Record(slot);
     if (!record.entries.empty()) {
-        FillDriveBox(slot, record.entries, record.chosen);
+        FillDriveBox(slot, record.entries, record.preselected);
     }
-    SetRowState(slot, record.rowEnabled, record.driveBoxEnabled);
+    SetRowState(slot, record.rowEnabled, record.comboEnabled);
 }
 
 HWND MainWindow::MakeInstallBox(HWND page) {
@@ -292,7 +287,7 @@ void MainWindow::Show() {
 }
 
 void MainWindow::ShowPage(int index) {
-    if (index >= 0 && index < static_cast<int>(kRowPages.size())) {
+    if (index >= 0 && index < static_cast<int>(kRowPageYears.size())) {
         MakeRowPage(static_cast<std::size_t>(index));
     }
     SendMessageW(m_pageControl, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -309,11 +304,8 @@ void MainWindow::FocusControl(HWND control) {
 }
 
 RowControls MainWindow::Row(int slot) {
-    const int year = kFirstYear + (slot - 1) / 2;
-    for (std::size_t i = 0; i < kRowPages.size(); ++i) {
-        if (year >= kRowPages[i].firstYear && year <= kRowPages[i].lastYear) {
-            MakeRowPage(i);
-        }
+    if (const std::size_t page = RowPageOf(slot); page < kRowPageYears.size()) {
+        MakeRowPage(page);
     }
     return MadeRow(slot);
 }
@@ -322,7 +314,7 @@ const RowControls& MainWindow::MadeRow(int slot) const {
     return m_rows.at(static_cast<std::size_t>(slot - 1));
 }
 
-RowRecord& MainWindow::Record(int slot) {
+RowState& MainWindow::Record(int slot) {
     return m_rowRecords.at(static_cast<std::size_t>(slot - 1));
 }
 
@@ -557,8 +549,8 @@ bool MainWindow::PreTranslate(const MSG& message) {
     const auto pressed = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(message.wParam)));
     const int pages = static_cast<int>(SendMessageW(m_pageControl, TCM_GETITEMCOUNT, 0, 0));
     for (int index = 0; index < pages; ++index) {
-        const std::wstring caption = W(index < static_cast<int>(kRowPages.size())
-                                           ? kRowPages[static_cast<std::size_t>(index)].caption
+        const std::wstring caption = W(index < static_cast<int>(kRowPageCaptions.size())
+                                           ? kRowPageCaptions[static_cast<std::size_t>(index)]
                                            : kPrintPageCaption);
         const auto mark = caption.find(L'&');
         if (mark != std::wstring::npos && mark + 1 < caption.size() &&

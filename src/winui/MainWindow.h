@@ -4,9 +4,9 @@
 // panel layer and applies what the panel sets through MainView; it decides nothing itself.
 
 #include "catalogue/ProgramSlot.h"
+#include "config/RowState.h"
 #include "panel/LauncherPanel.h"
 #include "panel/MainView.h"
-#include "panel/RowRecord.h"
 #include "winui/ActivationFocus.h"
 #include "winui/NativeWindow.h"
 
@@ -23,7 +23,7 @@ class Platform;
 class PrintControl;
 class ProgramCatalogue;
 enum class Product : char;
-struct RowPage;
+struct RowPageYears;
 
 struct RowControls {
     HWND year = nullptr;     // A17
@@ -117,7 +117,7 @@ private:
     HWND MakePage();
     // Once: the first page at creation, the others when first shown or asked for.
     void MakeRowPage(std::size_t index);
-    HWND MakeProductPanel(HWND page, const RowPage& layout, Product product);
+    HWND MakeProductPanel(HWND page, RowPageYears years, Product product);
     void MakeRow(HWND panel, Product product, int year, int index);
     // Returns Panel4.
     HWND MakeInstallBox(HWND page);
@@ -125,7 +125,7 @@ private:
     void AddToolTip(HWND control, const wchar_t* text);
     // A row's controls, null until its page is made, and what the panel set on it until then.
     [[nodiscard]] const RowControls& MadeRow(int slot) const;
-    [[nodiscard]] RowRecord& Record(int slot);
+    [[nodiscard]] RowState& Record(int slot);
 
     void OnCommand(int id, int notification, HWND control);
     void OnKey(Key key);
@@ -140,7 +140,7 @@ private:
     bool m_closing = false;
 
     std::array<RowControls, kSlotCount> m_rows{}; // null until its page is made
-    std::array<RowRecord, kSlotCount> m_rowRecords{};
+    std::array<RowState, kSlotCount> m_rowRecords{};
     HWND m_pageControl = nullptr;
     std::array<HWND, 4> m_pages{};
     HWND m_toolTips = nullptr;

@@ -10,9 +10,9 @@ namespace zel {
 void MainWindow::FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) {
     const HWND box = MadeRow(slot).drive;
     if (box == nullptr) {
-        RowRecord& record = Record(slot);
+        RowState& record = Record(slot);
         record.entries = entries;
-        record.chosen = chosen;
+        record.preselected = chosen;
         return;
     }
     // Neither message below notifies: filling the box is no choice of the user's.
@@ -44,7 +44,7 @@ std::vector<std::string> MainWindow::DriveBoxEntries(int slot) {
 std::string MainWindow::DriveBoxText(int slot) {
     const HWND box = MadeRow(slot).drive;
     if (box == nullptr) {
-        return Record(slot).Text();
+        return Record(slot).ComboText();
     }
     return ControlText(box);
 }
@@ -52,9 +52,9 @@ std::string MainWindow::DriveBoxText(int slot) {
 void MainWindow::SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) {
     const RowControls& row = MadeRow(slot);
     if (row.year == nullptr) {
-        RowRecord& record = Record(slot);
+        RowState& record = Record(slot);
         record.rowEnabled = rowEnabled;
-        record.driveBoxEnabled = driveBoxEnabled;
+        record.comboEnabled = driveBoxEnabled;
         return;
     }
     EnableWindow(row.year, rowEnabled);
