@@ -142,8 +142,8 @@ void LauncherPanel::A96PATHChange() {
 
 void LauncherPanel::sa96Click(int slot) {
     Guard([&] {
-        if (m_settings != nullptr) {
-            m_settings->Open(slot, m_view.DriveBoxEntries(slot));
+        if (m_settings) {
+            m_settings().Open(slot, m_view.DriveBoxEntries(slot));
         }
     });
 }

@@ -19,6 +19,7 @@
 #include "text/DosPath.h"
 
 #include <exception>
+#include <functional>
 #include <string>
 
 namespace zel {
@@ -35,7 +36,10 @@ public:
 
     // The windows made after this one.
     void SetPrintPage(PrintPage* page) { m_printPage = page; }
-    void SetSettingsPanel(SettingsPanel* settings) { m_settings = settings; }
+    // The settings dialog's panel, which the face makes when it is first asked for.
+    void SetSettingsPanel(std::function<SettingsPanel&()> settings) {
+        m_settings = std::move(settings);
+    }
 
     // Prepares what the program shares: the spool directory and, when ZELPULT.INI is in the
     // start directory, the normal mode with its catalogue.
@@ -93,7 +97,7 @@ private:
     MainView& m_view;
     MessageView& m_messages;
     PrintPage* m_printPage = nullptr;
-    SettingsPanel* m_settings = nullptr;
+    std::function<SettingsPanel&()> m_settings;
     DosPath m_spoolDirectory;
     bool m_normalMode = false;
     bool m_keepConfigFile = false;

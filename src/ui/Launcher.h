@@ -38,7 +38,8 @@ public:
     [[nodiscard]] ProgramCatalogue& Catalogue() { return m_catalogue; }
     [[nodiscard]] MainWindow* Form1() const { return m_mainWindow.get(); }
     [[nodiscard]] SelfInstallWindow* Form2() const { return m_selfInstallWindow.get(); }
-    [[nodiscard]] SettingsDialog* Form3() const { return m_settingsDialog.get(); }
+    // In normal mode, made when it is first asked for; null in the other modes.
+    [[nodiscard]] SettingsDialog* Form3();
     [[nodiscard]] MessageDialog* Form4() const { return m_messageDialog.get(); }
 
 signals:

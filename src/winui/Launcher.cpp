@@ -71,7 +71,8 @@ void Launcher::StartNormal() {
     ProgressWindow progress(m_mainWindow->Handle());
     m_mainWindow->Panel().RunStartupScan(progress);
     CreateSelfInstallWindow();
-    CreateSettingsDialog();
+    // The settings dialog is made when a row's settings are first asked for.
+    m_mainWindow->Panel().SetSettingsPanel([this]() -> SettingsPanel& { return Form3()->Panel(); });
     progress.Close();
     m_mainWindow->Show();
     FocusExitButton();
@@ -83,12 +84,18 @@ void Launcher::StartInstall() {
     m_selfInstallWindow->Show();
 }
 
+SettingsDialog* Launcher::Form3() {
+    if (!m_settingsDialog && m_mode == StartMode::Normal && m_mainWindow) {
+        CreateSettingsDialog();
+    }
+    return m_settingsDialog.get();
+}
+
 void Launcher::CreateSettingsDialog() {
     m_settingsDialog = std::make_unique<SettingsDialog>(
         m_catalogue, m_mainWindow->Handle(),
         [this](const std::exception& error) { AppException(error); },
         [this](int slot) { m_mainWindow->Panel().ParametersStored(slot); });
-    m_mainWindow->Panel().SetSettingsPanel(&m_settingsDialog->Panel());
 }
 
 void Launcher::CreateMainWindow() {

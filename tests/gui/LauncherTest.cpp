@@ -19,6 +19,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace zel {
@@ -43,6 +44,16 @@ TEST_F(LauncherTest, ConfigurationInTheCurrentFolderStartsTheMainWindow) {
     EXPECT_FALSE(launcher.Form2()->isVisible());
     ASSERT_NE(launcher.Form4(), nullptr);
     EXPECT_FALSE(launcher.Form4()->isVisible());
+    // The settings dialog is made when it is first asked for.
+    const auto settingsDialogs = [] {
+        const auto windows = QApplication::topLevelWidgets();
+        return std::count_if(windows.begin(), windows.end(), [](const QWidget* window) {
+            return window->objectName() == QStringLiteral("TForm3");
+        });
+    };
+    EXPECT_EQ(settingsDialogs(), 0);
+    ASSERT_NE(launcher.Form3(), nullptr);
+    EXPECT_EQ(settingsDialogs(), 1);
 
     QSignalSpy ended(&launcher, &Launcher::Ended);
     launcher.Form2()->close();

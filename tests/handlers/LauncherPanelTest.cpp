@@ -26,7 +26,7 @@ protected:
         platform = std::make_unique<test::LaunchTestPlatform>(world.MakePlatform(), log);
         panel = std::make_unique<LauncherPanel>(*platform, catalogue, "C:\\ZELKOR", face, face);
         panel->SetPrintPage(&printPage);
-        panel->SetSettingsPanel(&settings);
+        panel->SetSettingsPanel([this]() -> SettingsPanel& { return settings; });
         panel->FormCreate();
         catalogue.SetDriveLetter(kA97, 'C');
         face.FillDriveBox(kA97, {"C: [RENDSZER]", "D:"}, 0);
