@@ -24,12 +24,6 @@
 namespace zel::test {
 namespace {
 
-std::string OwnPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
 // A spooler that refuses its first attempts, as one does while it restarts.
 class RecordingPrinter final : public RawPrinter {
 public:

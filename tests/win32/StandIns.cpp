@@ -19,12 +19,6 @@ std::string CurrentFolder() {
     return folder;
 }
 
-std::string OwnPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
 // Written whole under another name first, so that a reader never sees half of it.
 void WriteAtOnce(const std::string& path, const std::string& text) {
     const std::string partial = path + ".part";
@@ -125,6 +119,12 @@ int RunHolder(const std::string& path, const std::string& mode, const std::strin
 }
 
 } // namespace
+
+std::string OwnPath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
 
 std::vector<PrintedPart> StandInPrintout() {
     std::string everyByte;

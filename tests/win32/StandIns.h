@@ -9,6 +9,9 @@
 
 namespace zel::test {
 
+// This program's own file, which the tests copy under the names of the programs they start.
+[[nodiscard]] std::string OwnPath();
+
 // The parameter word that makes a copy the accounting stand-in; it writes STANDIN.LOG in
 // its working folder: "CWD=<folder>\nCMDLINE=<its whole command line>\n".
 inline constexpr const char* kStandInWord = "/ZELSTANDIN";

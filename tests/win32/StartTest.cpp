@@ -11,12 +11,6 @@
 namespace zel::test {
 namespace {
 
-std::string OwnPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return path;
-}
-
 std::map<std::string, std::string> LogEntries(const std::string& log) {
     std::map<std::string, std::string> entries;
     std::istringstream lines(log);

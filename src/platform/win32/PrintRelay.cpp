@@ -125,19 +125,6 @@ SOCKET Listen(unsigned short& port) {
     return listener;
 }
 
-bool WriteNewFile(const std::string& path, const std::string& text) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD written = 0;
-    const bool ok =
-        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-        written == text.size();
-    return CloseHandle(file) && ok;
-}
-
 // DOSBox runs in the start folder; without one, in the relay's own.
 HANDLE StartDosBox(std::vector<std::string> command, const std::string& serialConfig,
                    const std::string& startFolder) {
@@ -221,7 +208,8 @@ int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer) {
     const WinsockSession winsock;
     unsigned short port = 0;
     const Socket listener(winsock.Started() ? Listen(port) : INVALID_SOCKET);
-    if (!listener.Open() || !WriteNewFile(request.serialConfig, PrinterCaptureSerialConfig(port))) {
+    if (!listener.Open() ||
+        !WriteStartFile(request.serialConfig, PrinterCaptureSerialConfig(port))) {
         return 1;
     }
     const Handle event(WSACreateEvent());

@@ -117,19 +117,6 @@ bool StartWindowsProgram(const StartRequest& request) {
                  nullptr);
 }
 
-bool WriteNew(const std::string& path, std::string_view bytes) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD written = 0;
-    const bool ok =
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size();
-    return CloseHandle(file) && ok;
-}
-
 std::string VolumeLabel(const std::string& root) {
     char label[MAX_PATH + 1] = {};
     if (!GetVolumeInformationA(root.c_str(), label, sizeof label, nullptr, nullptr, nullptr,
@@ -215,14 +202,14 @@ bool StartInDosBox(const StartRequest& request) {
     const std::vector<std::string> command = {*dosbox, "-conf", config, "-noconsole"};
     HANDLE process = nullptr;
     const bool started =
-        WriteNew(config, ComposeDosBoxConfig(setup)) &&
-        WriteNew(*privateFolder + "\\" + kDosStartLoaderName, DosStartLoader()) &&
-        WriteNew(*privateFolder + "\\" + kDosStartDataName, *data) &&
-        (request.characterPrinter
-             ? WriteNew(*privateFolder + "\\" + kPrinterCaptureName, PrinterCaptureProgram()) &&
-                   SpawnRelay(request, command, *privateFolder, &process)
-             : Spawn(*dosbox, ComposeCommandLine(command), *privateFolder, request.title,
-                     &process));
+        WriteStartFile(config, ComposeDosBoxConfig(setup)) &&
+        WriteStartFile(*privateFolder + "\\" + kDosStartLoaderName, DosStartLoader()) &&
+        WriteStartFile(*privateFolder + "\\" + kDosStartDataName, *data) &&
+        (request.characterPrinter ? WriteStartFile(*privateFolder + "\\" + kPrinterCaptureName,
+                                                   PrinterCaptureProgram()) &&
+                                        SpawnRelay(request, command, *privateFolder, &process)
+                                  : Spawn(*dosbox, ComposeCommandLine(command), *privateFolder,
+                                          request.title, &process));
     if (!started) {
         RemoveStartFolder(*privateFolder);
         return false;

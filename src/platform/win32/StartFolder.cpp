@@ -27,6 +27,19 @@ std::optional<std::string> MakeStartFolder() {
     return std::nullopt;
 }
 
+bool WriteStartFile(const std::string& path, std::string_view bytes) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const bool ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size();
+    return CloseHandle(file) && ok;
+}
+
 void RemoveStartFolder(const std::string& folder) {
     for (const char* name : {"dosbox.conf", kDosStartLoaderName, kDosStartDataName,
                              kPrinterCaptureName, kSerialConfigName}) {
