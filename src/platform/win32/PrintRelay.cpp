@@ -99,9 +99,20 @@ bool IsLoopback(const sockaddr_in& address) {
     return address.sin_family == AF_INET && (ntohl(address.sin_addr.s_addr) >> 24) == 127;
 }
 
-// The first connection DOSBox makes from this machine; any other is closed at once.
+// The first connection DOSBox makes from this machine; any other is closed at once. Wine may
+// not yet know the owner of a connection just made: refusing DOSBox would lose all it prints,
+// so an owner not known is asked for again, for half a second at the most.
 bool FromDosBox(SOCKET accepted, const sockaddr_in& peer, int size, DWORD dosbox) {
-    return size == sizeof peer && IsLoopback(peer) && LoopbackPeerProcess(accepted) == dosbox;
+    if (size != sizeof peer || !IsLoopback(peer)) {
+        return false;
+    }
+    for (int attempt = 0; attempt < 25; ++attempt) {
+        if (const auto owner = LoopbackPeerProcess(accepted)) {
+            return *owner == dosbox;
+        }
+        Sleep(20);
+    }
+    return false;
 }
 
 SOCKET Listen(unsigned short& port) {
