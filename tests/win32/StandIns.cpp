@@ -63,6 +63,10 @@ int Print(const std::string& config) {
     address.sin_port = htons(static_cast<u_short>(std::atoi(config.c_str() + at + key.size())));
     const SOCKET port = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     int sent = connect(port, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 ? 0 : -1;
+    // DOSBox connects its null modem as it starts, well before the program prints: the relay
+    // has taken the connection by the time the first page comes, and times its pauses from
+    // there.
+    Sleep(1000);
     for (const auto& part : StandInPrintout()) {
         for (std::size_t done = 0; sent >= 0 && done < part.bytes.size();
              done += static_cast<std::size_t>(sent)) {
