@@ -37,6 +37,15 @@ std::string ParametersTooLongAdvice() {
     return Utf8ToCp1250(" Ahol a program ebből a fájlból indul, a szöveg vége elvész.");
 }
 
+// A list of the spool folder that cannot be taken for printing; it stays where it is.
+std::string StuckListText(const std::string& fileName) {
+    return Utf8ToCp1250("A(z) \"") + fileName + Utf8ToCp1250("\" nyomtatási lista nem nyomtatható ki!");
+}
+
+std::string StuckListAdvice() {
+    return Utf8ToCp1250(" A lista a nyomtatási mappában marad, a többi lista nyomtatása folytatódik.");
+}
+
 std::string SettingsNotSavedText() {
     return Utf8ToCp1250("A beállítások mentése nem sikerült!");
 }
@@ -189,6 +198,10 @@ void LauncherPanel::Timer1Timer() {
             return;
         }
         const SpoolTickResult result = m_printPage->Tick(m_view.PrintingEnabled());
+        if (result.stuckList) {
+            m_toMainWindow.ShowMessage(StuckListText(*result.stuckList), MessageKind::Warning,
+                                       StuckListAdvice());
+        }
         if (!result.printingStopped) {
             return;
         }

@@ -8,8 +8,10 @@
 
 namespace zel {
 
-PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, QWidget& owner)
-    : m_spool(platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter()),
+PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, QWidget& owner,
+                           SpoolTiming timing)
+    : m_spool(platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter(),
+              std::move(timing)),
       m_owner(owner) {
     // Idle time of the event loop: input and painting come first between slices.
     m_slices.setInterval(0);

@@ -12,8 +12,10 @@ constexpr int kFinishedGridId = 4102;
 } // namespace
 
 PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, HWND page,
-                           Bounds waitingGrid, Bounds printedGrid, HWND owner)
-    : m_spool(platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter()),
+                           Bounds waitingGrid, Bounds printedGrid, HWND owner,
+                           SpoolTiming timing)
+    : m_spool(platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter(),
+              std::move(timing)),
       m_running(m_spool.Running(), page, waitingGrid, kRunningGridId, L"StringGrid1"),
       m_finished(m_spool.Finished(), page, printedGrid, kFinishedGridId, L"StringGrid2"),
       m_slices([this] { return PrintSlice(); }), m_owner(owner) {}

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Platform.h"
 
+#include "platform/win32/ClaimedFolderFile.h"
 #include "platform/win32/DriveLetters.h"
 #include "platform/win32/GdiPrinters.h"
 #include "platform/win32/HandleFiles.h"
@@ -226,6 +227,11 @@ std::unique_ptr<InputFile> Win32Platform::OpenForRead(std::string_view dosPath) 
 
 std::unique_ptr<InputFile> Win32Platform::OpenRegularFileForRead(std::string_view dosPath) {
     return OpenRegularHandleForRead(Text(dosPath));
+}
+
+FileClaim Win32Platform::ClaimFile(std::string_view folder, std::string_view name,
+                                   const std::optional<FileStamp>& expected) {
+    return ClaimFolderFile(Text(folder), name, expected);
 }
 
 std::unique_ptr<OutputFile> Win32Platform::CreateForWrite(std::string_view dosPath) {
