@@ -75,8 +75,8 @@ public:
         if (m_handle == INVALID_HANDLE_VALUE) {
             return false;
         }
-        FILE_DISPOSITION_INFO disposition{};
-        disposition.DeleteFile = TRUE;
+        // Its one member is named through the DeleteFile macro, which Windows.h drops.
+        FILE_DISPOSITION_INFO disposition{TRUE};
         if (!SetFileInformationByHandle(m_handle, FileDispositionInfo, &disposition,
                                         sizeof disposition)) {
             return false;
