@@ -1,7 +1,9 @@
 #include "platform/HelperMode.h"
+#include "platform/PrinterGoneText.h"
 #include "platform/posix/CupsRawPrinter.h"
 #include "platform/posix/PrintRelay.h"
 
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -14,7 +16,10 @@ std::optional<int> RunHelperMode(int argc, char** argv) {
         return std::nullopt;
     }
     posix::CupsRawPrinter printer;
-    return posix::RunPrintRelay(*request, printer);
+    // The relay has no window; what the launcher's own output reaches is told there.
+    return posix::RunPrintRelay(*request, printer, [](const std::string& gone) {
+        std::cerr << PrinterGoneText(gone) << '\n' << std::flush;
+    });
 }
 
 } // namespace zel
