@@ -39,11 +39,13 @@ std::string ParametersTooLongAdvice() {
 
 // A list of the spool folder that cannot be taken for printing; it stays where it is.
 std::string StuckListText(const std::string& fileName) {
-    return Utf8ToCp1250("A(z) \"") + fileName + Utf8ToCp1250("\" nyomtatási lista nem nyomtatható ki!");
+    return Utf8ToCp1250("A(z) \"") + fileName +
+           Utf8ToCp1250("\" nyomtatási lista nem nyomtatható ki!");
 }
 
 std::string StuckListAdvice() {
-    return Utf8ToCp1250(" A lista a nyomtatási mappában marad, a többi lista nyomtatása folytatódik.");
+    return Utf8ToCp1250(
+        " A lista a nyomtatási mappában marad, a többi lista nyomtatása folytatódik.");
 }
 
 std::string SettingsNotSavedText() {

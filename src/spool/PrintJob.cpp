@@ -73,7 +73,7 @@ std::string WaitingNameOfPrinting(std::string_view printingName) {
     }
     const std::string_view waiting = rest.substr(0, dot);
     return ClassifySpoolFile(waiting) == SpoolFileKind::Waiting ? std::string(waiting)
-                                                                 : std::string();
+                                                                : std::string();
 }
 
 SpoolFileKind ClassifySpoolFile(std::string_view fileName) {
@@ -97,9 +97,9 @@ std::string MakeLauncherMark() {
     // Two launchers started at the same moment on two PCs, or in two PID namespaces with the
     // same process number, must not draw the same mark: the system's random source decides.
     std::random_device source;
-    std::seed_seq seed{source(), source(),
-                       static_cast<unsigned>(
-                           std::chrono::steady_clock::now().time_since_epoch().count())};
+    std::seed_seq seed{
+        source(), source(),
+        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count())};
     std::mt19937 draw(seed);
     std::uniform_int_distribution<std::size_t> letter(0, kMarkLetters.size() - 1);
     std::string mark;

@@ -53,8 +53,8 @@ struct PrintHeader {
 std::string FirstLine(std::string_view bytes);
 PrintHeader ParsePrintHeader(std::string_view firstLine);
 // A waiting name for a list found under an earlier version's printing name ("ws0001.WPR"),
-// left by a launcher that is gone: the year comes from the header, and the product letter, which only the lost name held,
-// is taken as "A" (nothing shows or needs it).
+// left by a launcher that is gone: the year comes from the header, and the product letter, which
+// only the lost name held, is taken as "A" (nothing shows or needs it).
 std::string WaitingNameFor(std::string_view printingName, const PrintHeader& header);
 
 struct PrintJob {

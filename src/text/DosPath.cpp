@@ -73,13 +73,13 @@ bool IsDeviceName(std::string_view name) {
 } // namespace
 
 bool IsPlainFileName(std::string_view name) {
-    if (name.empty() || name.size() > kMaxNameLength || name.back() == '.' ||
-        name.back() == ' ') {
+    if (name.empty() || name.size() > kMaxNameLength || name.back() == '.' || name.back() == ' ') {
         return false;
     }
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte == 0x7F || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+        if (byte < 0x20 || byte == 0x7F ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
             return false;
         }
     }

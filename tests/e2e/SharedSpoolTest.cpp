@@ -187,7 +187,8 @@ TEST_F(SharedSpool, AListWrittenSlowlyOnAThirdPcIsPrintedWholeAndOnce) {
 // launcher cannot take it. It is told once, and the user's own lists print past it.
 TEST_F(SharedSpool, AListThatCannotBeTakenIsToldOnceAndTheNextPrints) {
     constexpr uid_t kNobody = 65534;
-    for (const fs::path& folder : {m_c.parent_path(), m_world.Prefix(), m_c, m_spool.parent_path()}) {
+    for (const fs::path& folder :
+         {m_c.parent_path(), m_world.Prefix(), m_c, m_spool.parent_path()}) {
         fs::permissions(folder, fs::perms::owner_all | fs::perms::group_read |
                                     fs::perms::group_exec | fs::perms::others_read |
                                     fs::perms::others_exec);

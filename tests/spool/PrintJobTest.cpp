@@ -17,11 +17,11 @@ TEST(PrintJob, ExtensionsSayWhatAFileIs) {
     for (const char* name : {"ws0001.A17.K3F9Q2ZD.WPR", "ws1.b21.x.wpr", "WS0001~1.A17.M0.WpR"}) {
         EXPECT_EQ(ClassifySpoolFile(name), SpoolFileKind::Printing) << name;
     }
-    for (const char* name : {"ws0001.TXT", "ws0001", "ws0001.A4", "ws0001.A47", "ws0001.C17",
-                             "ws0001.A1x", "ws0001.A1", "ws0001.", "ws0001.A17.TXT", "ws0001.A17x",
-                             "ws0001.WPRX", "ws00001234567.A17", "ws0001.A17.WPR",
-                             "ws0001.TXT.K3F9Q2ZD.WPR", "ws0001.A17.K3-F9.WPR",
-                             "ws0001.A17..WPR", "ws0001.A17.K3F9Q2ZD.WPR.TXT"}) {
+    for (const char* name :
+         {"ws0001.TXT", "ws0001", "ws0001.A4", "ws0001.A47", "ws0001.C17", "ws0001.A1x",
+          "ws0001.A1", "ws0001.", "ws0001.A17.TXT", "ws0001.A17x", "ws0001.WPRX",
+          "ws00001234567.A17", "ws0001.A17.WPR", "ws0001.TXT.K3F9Q2ZD.WPR", "ws0001.A17.K3-F9.WPR",
+          "ws0001.A17..WPR", "ws0001.A17.K3F9Q2ZD.WPR.TXT"}) {
         EXPECT_EQ(ClassifySpoolFile(name), SpoolFileKind::Other) << name;
     }
     EXPECT_EQ(SpoolExtension("ws0001234.A17"), "A1");
@@ -29,10 +29,10 @@ TEST(PrintJob, ExtensionsSayWhatAFileIs) {
 
 // A name planted in a shared folder must never name a file elsewhere, on either system.
 TEST(PrintJob, OnlyAPlainNameIsASpoolFile) {
-    for (const char* name : {"ws.B17\\..\\..\\..\\home\\private\\payroll.B17",
-                             "ws/../../payroll.B17", "ws0001.A17:secret", "ws\r\n.A17",
-                             "ws0001.A17.", "ws0001.A17 ", "ws.B17\\..\\x.WPR",
-                             "ws0001.A17\\..\\x.K3F9Q2ZD.WPR"}) {
+    for (const char* name :
+         {"ws.B17\\..\\..\\..\\home\\private\\payroll.B17", "ws/../../payroll.B17",
+          "ws0001.A17:secret", "ws\r\n.A17", "ws0001.A17.", "ws0001.A17 ", "ws.B17\\..\\x.WPR",
+          "ws0001.A17\\..\\x.K3F9Q2ZD.WPR"}) {
         EXPECT_EQ(ClassifySpoolFile(name), SpoolFileKind::Other) << name;
     }
 }

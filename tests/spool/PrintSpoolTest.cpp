@@ -109,8 +109,7 @@ public:
 
 class StubbornClaim final : public ClaimedFile {
 public:
-    StubbornClaim(StubbornPlatform& platform, std::unique_ptr<ClaimedFile> inner,
-                  std::string name)
+    StubbornClaim(StubbornPlatform& platform, std::unique_ptr<ClaimedFile> inner, std::string name)
         : m_platform(platform), m_inner(std::move(inner)), m_name(std::move(name)) {}
     InputFile& Content() override { return m_inner->Content(); }
     std::optional<FileStamp> Stamp() override { return m_inner->Stamp(); }
@@ -141,7 +140,8 @@ FileClaim StubbornPlatform::ClaimFile(std::string_view folder, std::string_view 
     ++claims;
     FileClaim claim = ForwardingPlatform::ClaimFile(folder, name, expected);
     if (claim.file) {
-        claim.file = std::make_unique<StubbornClaim>(*this, std::move(claim.file), std::string(name));
+        claim.file =
+            std::make_unique<StubbornClaim>(*this, std::move(claim.file), std::string(name));
     }
     return claim;
 }
@@ -151,8 +151,9 @@ protected:
     PrintSpoolTest()
         : m_root(m_world.AddDrive('C')),
           m_platform(std::make_unique<StubbornPlatform>(m_world.MakePlatform())),
-          m_spool(*m_platform, m_printer, kSpool,
-                  [](const LocalDateTime& t) { return std::to_string(t.year); }, Timing(0ms)) {
+          m_spool(
+              *m_platform, m_printer, kSpool,
+              [](const LocalDateTime& t) { return std::to_string(t.year); }, Timing(0ms)) {
         fs::create_directories(Folder());
     }
 
@@ -545,7 +546,10 @@ TEST_F(PrintSpoolTest, NoNameOrLinkLeadsOutOfTheFolder) {
         "ws.B17\\..\\..\\..\\home\\private\\pay.WPR",
         "ws.B17\\..\\..\\..\\..\\..\\..\\outside.B17",
         "ws0001.A17\\..\\..\\..\\home\\private\\payroll.B17.K3F9Q2ZD.WPR",
-        "ws0002.A17", "ws0003.WPR", "ws0004.A17.K3F9Q2ZD.WPR", "ws0005.A17"};
+        "ws0002.A17",
+        "ws0003.WPR",
+        "ws0004.A17.K3F9Q2ZD.WPR",
+        "ws0005.A17"};
     // The planted names are names of their own here; the ".." inside them is text.
     for (const char* name : {"ws.B17\\..\\..\\..\\home\\private\\payroll.B17",
                              "ws.B17\\..\\..\\..\\home\\private\\pay.WPR",

@@ -102,10 +102,9 @@ protected:
 
 TEST_F(HostSpool, NoNameOrLinkLeadsOutOfTheFolder) {
     ASSERT_FALSE(m_host.empty());
-    (void)Shell("printf fizetes > " + Unix("home/private/payroll.B17") +
-                "; printf titkos > " + Unix("home/private/pay.WPR") +
-                "; printf kemeny > " + Unix("home/private/hard.B17") +
-                "; chmod 600 " + Unix("home/private/payroll.B17") +
+    (void)Shell("printf fizetes > " + Unix("home/private/payroll.B17") + "; printf titkos > " +
+                Unix("home/private/pay.WPR") + "; printf kemeny > " +
+                Unix("home/private/hard.B17") + "; chmod 600 " + Unix("home/private/payroll.B17") +
                 "; cd " + Unix("Printing") +
                 " && printf csali > 'ws.B17\\..\\..\\home\\private\\payroll.B17'"
                 " && printf csali > 'ws.B17\\..\\..\\home\\private\\pay.WPR'"
@@ -122,8 +121,8 @@ TEST_F(HostSpool, NoNameOrLinkLeadsOutOfTheFolder) {
     }
     EXPECT_TRUE(m_printer.jobs.empty());
     EXPECT_EQ(FolderNames(), planted);
-    EXPECT_EQ(Shell("cat " + Unix("home/private/payroll.B17") + " " +
-                    Unix("home/private/pay.WPR") + " " + Unix("home/private/hard.B17")),
+    EXPECT_EQ(Shell("cat " + Unix("home/private/payroll.B17") + " " + Unix("home/private/pay.WPR") +
+                    " " + Unix("home/private/hard.B17")),
               "fizetestitkoskemeny");
 }
 

@@ -16,8 +16,7 @@
 namespace zel::posix {
 
 // folder is native; name is a DOS name (code page 1250).
-[[nodiscard]] FileClaim ClaimFolderFile(const std::filesystem::path& folder,
-                                        std::string_view name,
+[[nodiscard]] FileClaim ClaimFolderFile(const std::filesystem::path& folder, std::string_view name,
                                         const std::optional<FileStamp>& expected);
 
 } // namespace zel::posix

@@ -8,9 +8,9 @@ namespace {
 std::optional<std::string> FinalPathOf(HANDLE handle) {
     std::string path(MAX_PATH, '\0');
     for (int tries = 0; tries < 2; ++tries) {
-        const DWORD length = GetFinalPathNameByHandleA(handle, path.data(),
-                                                       static_cast<DWORD>(path.size()),
-                                                       FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        const DWORD length =
+            GetFinalPathNameByHandleA(handle, path.data(), static_cast<DWORD>(path.size()),
+                                      FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
         if (length == 0) {
             return std::nullopt;
         }
