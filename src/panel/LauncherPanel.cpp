@@ -9,6 +9,7 @@
 #include "launch/LaunchProcedure.h"
 #include "launch/ProgramInformationLayout.h"
 #include "panel/ErrorResponse.h"
+#include "panel/LauncherMessages.h"
 #include "panel/SettingsPanel.h"
 #include "platform/IoError.h"
 #include "text/CodePage1250.h"
@@ -26,19 +27,6 @@ DosPath SpoolDirectoryOf(const std::string& executable, const std::string& start
         return DosPath(executable).Parent() / kSpoolFolderName;
     }
     return DosPath(startDirectory) / kSpoolFolderName;
-}
-
-std::string ParametersTooLongText() {
-    return Utf8ToCp1250("Az indító paraméterek a kiegészítésekkel együtt nem férnek el a "
-                        "programinformációs fájlban!");
-}
-
-std::string ParametersTooLongAdvice() {
-    return Utf8ToCp1250(" Ahol a program ebből a fájlból indul, a szöveg vége elvész.");
-}
-
-std::string SettingsNotSavedText() {
-    return Utf8ToCp1250("A beállítások mentése nem sikerült!");
 }
 
 } // namespace
