@@ -50,6 +50,7 @@ public:
     std::optional<std::string> RemoteName(char) override { return std::nullopt; }
     bool FileExists(std::string_view) override { return true; }
     bool DirectoryExists(std::string_view) override { return true; }
+    bool FolderWritable(std::string_view) override { return true; }
     bool CreateDirectory(std::string_view) override { return false; }
     bool RemoveDirectory(std::string_view) override { return false; }
     std::vector<DirEntry> FindFiles(std::string_view, std::string_view) override { return {}; }

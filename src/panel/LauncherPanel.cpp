@@ -21,10 +21,15 @@ namespace zel {
 namespace {
 
 // X:\ZELKOR\ZELPULT.EXE gives X:\ZELKOR\Printing. An executable outside every drive has no
-// DOS path; the spool then lies in the start directory, where the programs can reach it.
-DosPath SpoolDirectoryOf(const std::string& executable, const std::string& startDirectory) {
+// DOS path, and one in a folder the user cannot write (a system folder) no room for the
+// programs' lists: the spool then lies in the start directory, where they can reach it.
+DosPath SpoolDirectoryOf(Platform& platform, const std::string& startDirectory) {
+    const std::string executable = platform.ExecutablePath();
     if (!executable.empty()) {
-        return DosPath(executable).Parent() / kSpoolFolderName;
+        const DosPath folder = DosPath(executable).Parent();
+        if (platform.FolderWritable(folder.Text())) {
+            return folder / kSpoolFolderName;
+        }
     }
     return DosPath(startDirectory) / kSpoolFolderName;
 }
@@ -53,7 +58,7 @@ void LauncherPanel::Guard(const std::function<void()>& handler) {
 }
 
 void LauncherPanel::FormCreate() {
-    m_spoolDirectory = SpoolDirectoryOf(m_platform.ExecutablePath(), m_startDirectory);
+    m_spoolDirectory = SpoolDirectoryOf(m_platform, m_startDirectory);
     if (!m_platform.FileExists(ConfigFilePath(m_startDirectory))) {
         return;
     }

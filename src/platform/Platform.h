@@ -40,6 +40,8 @@ public:
     // Files. FileExists is true for regular files only.
     [[nodiscard]] virtual bool FileExists(std::string_view dosPath) = 0;
     [[nodiscard]] virtual bool DirectoryExists(std::string_view dosPath) = 0;
+    // Whether the user may make files in the folder; a question only, nothing is made there.
+    [[nodiscard]] virtual bool FolderWritable(std::string_view dosPath) = 0;
     [[nodiscard]] virtual bool CreateDirectory(std::string_view dosPath) = 0;
     // An empty folder only.
     [[nodiscard]] virtual bool RemoveDirectory(std::string_view dosPath) = 0;

@@ -30,6 +30,7 @@ public:
 
     bool FileExists(std::string_view p) override { return m_inner->FileExists(p); }
     bool DirectoryExists(std::string_view p) override { return m_inner->DirectoryExists(p); }
+    bool FolderWritable(std::string_view p) override { return m_inner->FolderWritable(p); }
     bool CreateDirectory(std::string_view p) override { return m_inner->CreateDirectory(p); }
     bool RemoveDirectory(std::string_view p) override { return m_inner->RemoveDirectory(p); }
     std::vector<DirEntry> FindFiles(std::string_view f, std::string_view p) override {

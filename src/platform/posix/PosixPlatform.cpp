@@ -204,6 +204,15 @@ bool PosixPlatform::DirectoryExists(std::string_view dosPath) {
     return native && fs::is_directory(*native, ec);
 }
 
+// A folder without a write bit is read-only even for root, as a file is: the system's
+// folders, where a spool beside the package's executable must never be made.
+bool PosixPlatform::FolderWritable(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    struct stat st {};
+    return native && ::stat(native->c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           (st.st_mode & 0222) != 0 && ::access(native->c_str(), W_OK | X_OK) == 0;
+}
+
 bool PosixPlatform::CreateDirectory(std::string_view dosPath) {
     const auto native = Native(dosPath);
     return native && ::mkdir(native->c_str(), 0777) == 0;

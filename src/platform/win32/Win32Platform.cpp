@@ -122,6 +122,12 @@ bool Win32Platform::DirectoryExists(std::string_view dosPath) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// A Windows user writes in the folders of his own drives: the launcher's spool stays beside
+// its executable, as it always has.
+bool Win32Platform::FolderWritable(std::string_view dosPath) {
+    return DirectoryExists(dosPath);
+}
+
 bool Win32Platform::CreateDirectory(std::string_view dosPath) {
     return CreateDirectoryA(Text(dosPath).c_str(), nullptr) != 0;
 }

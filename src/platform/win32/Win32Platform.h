@@ -33,6 +33,7 @@ public:
 
     bool FileExists(std::string_view dosPath) override;
     bool DirectoryExists(std::string_view dosPath) override;
+    bool FolderWritable(std::string_view dosPath) override;
     bool CreateDirectory(std::string_view dosPath) override;
     bool RemoveDirectory(std::string_view dosPath) override;
     std::vector<DirEntry> FindFiles(std::string_view folder, std::string_view pattern) override;
