@@ -62,6 +62,9 @@ public:
     std::unique_ptr<InputFile> OpenForRead(std::string_view) override {
         return std::make_unique<MemoryFile>(file);
     }
+    std::unique_ptr<InputFile> OpenExecutableForRead() override {
+        return std::make_unique<MemoryFile>(file);
+    }
     std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view) override {
         return std::make_unique<MemoryFile>(file);
     }

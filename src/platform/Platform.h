@@ -59,6 +59,8 @@ public:
     [[nodiscard]] virtual bool SetLastWriteTime(std::string_view dosPath,
                                                 const LocalDateTime& time) = 0;
     virtual std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) = 0;
+    // The running executable, also where no drive letter reaches it.
+    virtual std::unique_ptr<InputFile> OpenExecutableForRead() = 0;
     // Only a regular file that is itself at dosPath, never one a link leads to, nor a FIFO or
     // device: what others may plant in a shared folder must not name a file elsewhere.
     virtual std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view dosPath) = 0;

@@ -50,6 +50,9 @@ public:
     std::unique_ptr<InputFile> OpenForRead(std::string_view p) override {
         return m_inner->OpenForRead(p);
     }
+    std::unique_ptr<InputFile> OpenExecutableForRead() override {
+        return m_inner->OpenExecutableForRead();
+    }
     std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view p) override {
         return m_inner->OpenRegularFileForRead(p);
     }

@@ -39,6 +39,7 @@ public:
     std::optional<FileStamp> Stamp(std::string_view dosPath) override;
     bool SetLastWriteTime(std::string_view dosPath, const LocalDateTime& time) override;
     std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) override;
+    std::unique_ptr<InputFile> OpenExecutableForRead() override;
     std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view dosPath) override;
     std::unique_ptr<OutputFile> CreateForWrite(std::string_view dosPath) override;
     std::unique_ptr<OutputFile> CreateReplacement(std::string_view dosPath) override;

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Platform.h"
 
+#include "platform/IoError.h"
 #include "platform/win32/DriveLetters.h"
 #include "platform/win32/GdiPrinters.h"
 #include "platform/win32/HandleFiles.h"
@@ -228,6 +229,14 @@ bool Win32Platform::SetLastWriteTime(std::string_view dosPath, const LocalDateTi
 
 std::unique_ptr<InputFile> Win32Platform::OpenForRead(std::string_view dosPath) {
     return OpenHandleForRead(Text(dosPath));
+}
+
+std::unique_ptr<InputFile> Win32Platform::OpenExecutableForRead() {
+    const std::string path = ExecutablePath();
+    if (path.empty()) {
+        throw IoError(IoErrorKind::FileNotFound);
+    }
+    return OpenForRead(path);
 }
 
 std::unique_ptr<InputFile> Win32Platform::OpenRegularFileForRead(std::string_view dosPath) {
