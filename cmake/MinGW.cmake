@@ -23,5 +23,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Tests and test discovery run the executables through Wine, in the prefix scripts/test makes.
-find_program(ZEL_WINE wine REQUIRED)
+# A 64-bit build runs through Wine's 64-bit loader itself: plain `wine` starts the 32-bit
+# half first wherever it is installed, and some hosts cannot run it.
+if(ZEL_MINGW_ARCH STREQUAL "x86_64")
+    find_program(ZEL_WINE NAMES wine64 PATHS /usr/lib/wine /usr/lib64/wine REQUIRED)
+else()
+    find_program(ZEL_WINE wine REQUIRED)
+endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${ZEL_WINE})

@@ -1,12 +1,14 @@
 #include "config/ConfigFile.h"
 
 #include "catalogue/LauncherFiles.h"
+#include "config/ConfigChanges.h"
 #include "platform/DosTextReader.h"
 #include "platform/IoError.h"
 #include "platform/WholeFile.h"
 #include "text/DosPath.h"
 
 #include <memory>
+#include <optional>
 
 namespace zel {
 namespace {
@@ -92,6 +94,38 @@ std::string DriveLetterLine(const ProgramCatalogue& catalogue, int firstSlot) {
     return line + "]";
 }
 
+void TakeFile(InputFile& file, ProgramCatalogue& catalogue, LauncherConfig& config) {
+    DosTextReader reader(file, LineEnd::LfDroppingCr, kPathCapacity);
+    config.rememberedDrivesA.assign(kRememberedDrives, ' ');
+    config.rememberedDrivesB.assign(kRememberedDrives, ' ');
+    if (!reader.AtEnd()) {
+        TakeDriveLine(reader.ReadLine(), config.rememberedDrivesA);
+    }
+    if (!reader.AtEnd()) {
+        TakeDriveLine(reader.ReadLine(), config.rememberedDrivesB);
+    }
+    if (!reader.AtEnd()) {
+        config.installSourcePath = WithoutFirstAndLast(reader.ReadLine());
+    }
+    while (!reader.AtEnd()) {
+        TakeLaterLine(reader.ReadLine(), catalogue, config);
+    }
+}
+
+// The settings of the file as it is on disk now; nothing when it cannot be read.
+std::optional<ConfigSettings> SettingsOnDisk(Platform& platform, std::string_view iniPath) {
+    ProgramCatalogue catalogue;
+    catalogue.Fill();
+    LauncherConfig config;
+    SetDefaults(catalogue, config);
+    try {
+        TakeFile(*platform.OpenForRead(iniPath), catalogue, config);
+    } catch (const IoError&) {
+        return std::nullopt;
+    }
+    return SettingsAsRead(catalogue, config);
+}
+
 } // namespace
 
 DosPath ConfigFilePath(std::string_view startDirectory) {
@@ -109,21 +143,7 @@ void ReadConfigFile(Platform& platform, std::string_view iniPath, ProgramCatalog
     } catch (const IoError&) {
         return;
     }
-    DosTextReader reader(*file, LineEnd::LfDroppingCr, kPathCapacity);
-    config.rememberedDrivesA.assign(kRememberedDrives, ' ');
-    config.rememberedDrivesB.assign(kRememberedDrives, ' ');
-    if (!reader.AtEnd()) {
-        TakeDriveLine(reader.ReadLine(), config.rememberedDrivesA);
-    }
-    if (!reader.AtEnd()) {
-        TakeDriveLine(reader.ReadLine(), config.rememberedDrivesB);
-    }
-    if (!reader.AtEnd()) {
-        config.installSourcePath = WithoutFirstAndLast(reader.ReadLine());
-    }
-    while (!reader.AtEnd()) {
-        TakeLaterLine(reader.ReadLine(), catalogue, config);
-    }
+    TakeFile(*file, catalogue, config);
 }
 
 std::string ComposeConfigFile(const ProgramCatalogue& catalogue, const LauncherConfig& config) {
@@ -146,22 +166,26 @@ std::string ComposeConfigFile(const ProgramCatalogue& catalogue, const LauncherC
 }
 
 ConfigWriteResult WriteConfigFile(Platform& platform, std::string_view iniPath,
-                                  const ProgramCatalogue& catalogue, const LauncherConfig& config) {
+                                  const ProgramCatalogue& catalogue, const LauncherConfig& config,
+                                  const ConfigSettings* asRead) {
     constexpr ConfigWriteResult kKept{ConfigWriteResult::Outcome::Kept};
+    std::string bytes = ComposeConfigFile(catalogue, config);
     // A file that cannot be read gave none of its settings; replacing it would lose them.
     // One made read-only keeps the settings its user froze there.
     if (platform.FileExists(iniPath)) {
-        try {
-            (void)platform.OpenForRead(iniPath);
-        } catch (const IoError&) {
+        const auto onDisk = SettingsOnDisk(platform, iniPath);
+        if (!onDisk || !platform.MakeSharingProbe()->CanOpenDenyWrite(iniPath)) {
             return kKept;
         }
-        if (!platform.MakeSharingProbe()->CanOpenDenyWrite(iniPath)) {
-            return kKept;
+        if (asRead != nullptr) {
+            ProgramCatalogue merged = catalogue;
+            LauncherConfig mergedConfig = config;
+            ApplySettings(MergeChanges(*onDisk, *asRead, SettingsNow(catalogue, config)), merged,
+                          mergedConfig);
+            bytes = ComposeConfigFile(merged, mergedConfig);
         }
     }
-    if (const auto error =
-            ReplaceWholeFile(platform, iniPath, ComposeConfigFile(catalogue, config))) {
+    if (const auto error = ReplaceWholeFile(platform, iniPath, bytes)) {
         return {ConfigWriteResult::Outcome::Failed, *error};
     }
     return {};

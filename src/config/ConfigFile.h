@@ -1,10 +1,11 @@
 #pragma once
-// ZELPULT.INI: the launcher's only settings file, read once at start-up and rewritten whole
-// at close. Files written by every earlier version must read the same, so the reader takes
+// ZELPULT.INI: the launcher's only settings file, read once at start-up and rewritten at
+// close. Files written by every earlier version must read the same, so the reader takes
 // lines 1 to 3 by position and recognises every later line by its content, and the writer
 // produces the same bytes those versions did.
 
 #include "catalogue/ProgramCatalogue.h"
+#include "config/ConfigChanges.h"
 #include "config/LauncherConfig.h"
 #include "platform/IoError.h"
 #include "platform/Platform.h"
@@ -42,9 +43,12 @@ struct ConfigWriteResult {
 };
 
 // Writes beside the old file and puts the new one in its place, so that a failed write
-// leaves the old settings whole.
+// leaves the old settings whole. Given the settings as this run read them, only what the run
+// changed since is written over the file as it is now, so that another launcher's changes
+// stay; without them, the file is written whole from catalogue and config.
 [[nodiscard]] ConfigWriteResult WriteConfigFile(Platform& platform, std::string_view iniPath,
                                                 const ProgramCatalogue& catalogue,
-                                                const LauncherConfig& config);
+                                                const LauncherConfig& config,
+                                                const ConfigSettings* asRead = nullptr);
 
 } // namespace zel

@@ -78,6 +78,7 @@ void LauncherPanel::RunStartupScan(ProgressView& progress) {
     try {
         zel::RunStartupScan(m_platform, ConfigFilePath(m_startDirectory),
                             {m_catalogue, m_config, m_driveTable}, progress, *this, m_toMainWindow);
+        m_configAsRead = SettingsAsRead(m_catalogue, m_config);
     } catch (const std::exception& error) {
         // The little that was read must not be written over the file at close.
         m_keepConfigFile = true;
@@ -233,7 +234,7 @@ void LauncherPanel::FormClose() {
     RunGuarded(Errors(), [&] {
         if (m_normalMode && !m_keepConfigFile) {
             written = WriteConfigFile(m_platform, ConfigFilePath(m_startDirectory), m_catalogue,
-                                      CurrentConfig());
+                                      CurrentConfig(), m_configAsRead ? &*m_configAsRead : nullptr);
         }
     });
     if (written.outcome != ConfigWriteResult::Outcome::Failed) {

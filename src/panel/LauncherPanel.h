@@ -6,6 +6,7 @@
 // toolkit's event delivery.
 
 #include "catalogue/ProgramCatalogue.h"
+#include "config/ConfigChanges.h"
 #include "config/DriveTable.h"
 #include "config/LauncherConfig.h"
 #include "config/ProgressView.h"
@@ -20,6 +21,7 @@
 
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace zel {
@@ -102,6 +104,8 @@ private:
     bool m_normalMode = false;
     bool m_keepConfigFile = false;
     LauncherConfig m_config;
+    // What the start-up read, so that the close writes only what this run changed.
+    std::optional<ConfigSettings> m_configAsRead;
     DriveTable m_driveTable;
     // The core's messages on behalf of the main window; it lives as long as the panel, so
     // what follows a message may show the next one.

@@ -5,8 +5,9 @@
 
 namespace zel {
 
-PrintRelayJobs::PrintRelayJobs(RawPrinter& printer, std::string printerName, std::string title)
-    : m_queue(printer, std::move(printerName), std::move(title)) {}
+PrintRelayJobs::PrintRelayJobs(RawPrinter& printer, std::string printerName, std::string title,
+                               RawJobQueue::PrinterGone printerGone)
+    : m_queue(printer, std::move(printerName), std::move(title), std::move(printerGone)) {}
 
 void PrintRelayJobs::Take(std::string_view bytes, Clock::time_point now) {
     m_splitter.Take(bytes, now);

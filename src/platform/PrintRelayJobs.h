@@ -18,7 +18,8 @@ public:
     using Clock = std::chrono::steady_clock;
 
     // An empty printer name is the default printer.
-    PrintRelayJobs(RawPrinter& printer, std::string printerName, std::string title);
+    PrintRelayJobs(RawPrinter& printer, std::string printerName, std::string title,
+                   RawJobQueue::PrinterGone printerGone = {});
 
     void Take(std::string_view bytes, Clock::time_point now);
     // Ends a job a pause has ended and prints what waits.

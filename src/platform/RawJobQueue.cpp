@@ -1,9 +1,13 @@
 #include "platform/RawJobQueue.h"
 
+#include <algorithm>
+
 namespace zel {
 
-RawJobQueue::RawJobQueue(RawPrinter& printer, std::string printerName, std::string title)
-    : m_printer(printer), m_printerName(std::move(printerName)), m_title(std::move(title)) {}
+RawJobQueue::RawJobQueue(RawPrinter& printer, std::string printerName, std::string title,
+                         PrinterGone printerGone)
+    : m_printer(printer), m_printerName(std::move(printerName)), m_title(std::move(title)),
+      m_printerGone(std::move(printerGone)) {}
 
 void RawJobQueue::Add(std::string job) {
     m_jobs.push_back(std::move(job));
@@ -15,9 +19,11 @@ void RawJobQueue::Work(Clock::time_point now) {
     }
     while (!m_jobs.empty()) {
         if (!PrintFirst()) {
-            m_retryAt = now + kRetryPause;
+            m_retryAt = now + m_pause;
+            m_pause = std::min(m_pause * 2, kLongestPause);
             return;
         }
+        m_pause = kRetryPause;
         m_jobs.pop_front();
     }
 }
@@ -31,10 +37,16 @@ std::optional<RawJobQueue::Clock::time_point> RawJobQueue::NextAttempt() const {
 
 bool RawJobQueue::PrintFirst() {
     const std::string& job = m_jobs.front();
-    if (m_printer.Print(m_printerName, m_title, job)) {
-        return true;
+    const RawPrintOutcome outcome = m_printer.Print(m_printerName, m_title, job);
+    if (outcome != RawPrintOutcome::NoSuchPrinter || m_printerName.empty()) {
+        return outcome == RawPrintOutcome::Accepted;
     }
-    return !m_printerName.empty() && m_printer.Print({}, m_title, job);
+    // The chosen printer was removed: waiting would keep the pages for ever.
+    if (m_printerGone) {
+        m_printerGone(m_printerName);
+    }
+    m_printerName.clear();
+    return m_printer.Print(m_printerName, m_title, job) == RawPrintOutcome::Accepted;
 }
 
 } // namespace zel

@@ -1,12 +1,14 @@
 #pragma once
 // The print relay's finished jobs, printed in the order the program printed them. A job the
-// printer refuses waits and is offered again, to the chosen printer and then to the default
-// one, so that a spooler that is restarting or a printer that was removed loses no pages.
+// printer refuses waits and is offered again to the same printer, ever less often, so that a
+// spooler that is restarting loses no pages and a raw job never reaches a printer that was
+// not chosen for it; only a chosen printer that no longer exists gives way to the default.
 
 #include "platform/RawPrinter.h"
 
 #include <chrono>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -15,11 +17,15 @@ namespace zel {
 class RawJobQueue final {
 public:
     using Clock = std::chrono::steady_clock;
+    // Told the name of a chosen printer that is gone, once, before its jobs go to the default.
+    using PrinterGone = std::function<void(const std::string& printer)>;
 
     static constexpr Clock::duration kRetryPause = std::chrono::seconds(10);
+    static constexpr Clock::duration kLongestPause = std::chrono::seconds(80);
 
     // An empty printer name is the default printer.
-    RawJobQueue(RawPrinter& printer, std::string printerName, std::string title);
+    RawJobQueue(RawPrinter& printer, std::string printerName, std::string title,
+                PrinterGone printerGone = {});
 
     void Add(std::string job);
     // Prints waiting jobs while the printer takes them, unless a refusal asks to wait.
@@ -34,8 +40,10 @@ private:
     RawPrinter& m_printer;
     std::string m_printerName;
     std::string m_title;
+    PrinterGone m_printerGone;
     std::deque<std::string> m_jobs;
     Clock::time_point m_retryAt{};
+    Clock::duration m_pause = kRetryPause;
 };
 
 } // namespace zel

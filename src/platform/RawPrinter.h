@@ -7,14 +7,22 @@
 
 namespace zel {
 
+enum class RawPrintOutcome {
+    // The spooler has accepted the whole job.
+    Accepted,
+    // Not now: the spooler is restarting or the queue does not take jobs for a while.
+    Refused,
+    // The spooler knows no printer of that name.
+    NoSuchPrinter,
+};
+
 class RawPrinter {
 public:
     virtual ~RawPrinter() = default;
 
-    // True only once the spooler has accepted the whole job. An empty name is the default
-    // printer.
-    [[nodiscard]] virtual bool Print(const std::string& printer, std::string_view title,
-                                     std::string_view bytes) = 0;
+    // An empty name is the default printer.
+    [[nodiscard]] virtual RawPrintOutcome Print(const std::string& printer, std::string_view title,
+                                                std::string_view bytes) = 0;
 };
 
 } // namespace zel

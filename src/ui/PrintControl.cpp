@@ -9,49 +9,36 @@
 namespace zel {
 
 PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, QWidget& owner)
-    : m_spool(platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter()),
+    : m_page(platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter(), *this,
+             [this] { ShowJobs(); }),
       m_owner(owner) {
     // Idle time of the event loop: input and painting come first between slices.
     m_slices.setInterval(0);
-    QObject::connect(&m_slices, &QTimer::timeout, [this] { PrintSlice(); });
+    QObject::connect(&m_slices, &QTimer::timeout, [this] { m_page.PrintSlice(); });
 }
 
 void PrintControl::ShowJobsIn(StringGrid& running, StringGrid& finished) {
-    m_running.emplace(m_spool.Running(), running);
-    m_finished.emplace(m_spool.Finished(), finished);
-    m_running->Refresh();
-    m_finished->Refresh();
+    m_running.emplace(Spool().Running(), running);
+    m_finished.emplace(Spool().Finished(), finished);
+    ShowJobs();
 }
 
 SpoolTickResult PrintControl::Tick(bool printingEnabled) {
-    // The printer must not change under a job while its setup dialog is open.
-    if (m_settingUp) {
-        return {};
-    }
-    const SpoolTickResult result = m_spool.Tick(printingEnabled);
-    Refresh();
-    return result;
+    return m_page.Tick(printingEnabled);
 }
 
-void PrintControl::PrintSlice() {
-    (void)m_spool.PrintSlice();
-    Refresh();
-}
-
-void PrintControl::Refresh() {
+void PrintControl::ShowJobs() {
     if (m_running && m_finished) {
         m_running->Refresh();
         m_finished->Refresh();
     }
-    if (m_spool.JobInProgress()) {
-        m_slices.start();
-    } else {
-        m_slices.stop();
-    }
 }
 
 void PrintControl::SetupPrinter() {
-    m_settingUp = true;
+    m_page.SetUpPrinter([this] { RunPrinterSetup(); });
+}
+
+void PrintControl::RunPrinterSetup() {
     QPrinter& printer = m_printer.Printer();
     const QPrinter::OutputFormat format = printer.outputFormat();
     const QString printerName = printer.printerName();
@@ -70,7 +57,6 @@ void PrintControl::SetupPrinter() {
         printer.setOutputFileName(fileName);
         printer.setPageLayout(layout);
     }
-    m_settingUp = false;
 }
 
 std::string PrintControl::CharacterPrinter() {

@@ -8,7 +8,8 @@
 // start.
 
 #include "panel/PrintPage.h"
-#include "spool/PrintSpool.h"
+#include "panel/PrintPageSpool.h"
+#include "panel/SliceScheduler.h"
 #include "ui/DesktopPrinter.h"
 #include "ui/JobGridView.h"
 
@@ -22,7 +23,7 @@ namespace zel {
 
 class StringGrid;
 
-class PrintControl final : public PrintPage {
+class PrintControl final : public PrintPage, private SliceScheduler {
     Q_DISABLE_COPY_MOVE(PrintControl)
 
 public:
@@ -41,19 +42,20 @@ public:
 
     [[nodiscard]] QPrinter& Printer() { return m_printer.Printer(); }
     std::string CharacterPrinter() override;
-    [[nodiscard]] const PrintSpool& Spool() const { return m_spool; }
+    [[nodiscard]] const PrintSpool& Spool() const { return m_page.Spool(); }
 
 private:
-    void PrintSlice();
-    void Refresh();
+    void Start() override { m_slices.start(); }
+    void Stop() override { m_slices.stop(); }
+    void ShowJobs();
+    void RunPrinterSetup();
 
     DesktopPrinter m_printer;
-    PrintSpool m_spool;
+    QTimer m_slices;
+    PrintPageSpool m_page;
     std::optional<JobGridView> m_running;
     std::optional<JobGridView> m_finished;
     QWidget& m_owner;
-    QTimer m_slices;
-    bool m_settingUp = false;
     bool m_chosen = false;
 };
 

@@ -13,45 +13,29 @@ constexpr int kFinishedGridId = 4102;
 
 PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, HWND page,
                            Bounds waitingGrid, Bounds printedGrid, HWND owner)
-    : m_spool(platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter()),
-      m_running(m_spool.Running(), page, waitingGrid, kRunningGridId, L"StringGrid1"),
-      m_finished(m_spool.Finished(), page, printedGrid, kFinishedGridId, L"StringGrid2"),
-      m_slices([this] { return PrintSlice(); }), m_owner(owner) {}
+    : m_slices([this] {
+          m_page.PrintSlice();
+          return m_slices.Running();
+      }),
+      m_page(platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter(), *this,
+             [this] { ShowJobs(); }),
+      m_running(m_page.Spool().Running(), page, waitingGrid, kRunningGridId, L"StringGrid1"),
+      m_finished(m_page.Spool().Finished(), page, printedGrid, kFinishedGridId, L"StringGrid2"),
+      m_owner(owner) {}
 
 PrintControl::~PrintControl() = default;
 
 SpoolTickResult PrintControl::Tick(bool printingEnabled) {
-    // The printer must not change under a job while its setup dialog is open.
-    if (m_settingUp) {
-        return {};
-    }
-    const SpoolTickResult result = m_spool.Tick(printingEnabled);
-    Refresh();
-    return result;
+    return m_page.Tick(printingEnabled);
 }
 
-bool PrintControl::PrintSlice() {
-    if (!m_settingUp) {
-        (void)m_spool.PrintSlice();
-        Refresh();
-    }
-    return m_spool.JobInProgress();
-}
-
-void PrintControl::Refresh() {
+void PrintControl::ShowJobs() {
     m_running.Refresh();
     m_finished.Refresh();
-    if (m_spool.JobInProgress()) {
-        m_slices.Start();
-    } else {
-        m_slices.Stop();
-    }
 }
 
 void PrintControl::SetupPrinter() {
-    m_settingUp = true;
-    (void)Printer().Setup(m_owner);
-    m_settingUp = false;
+    m_page.SetUpPrinter([this] { (void)Printer().Setup(m_owner); });
 }
 
 std::string PrintControl::CharacterPrinter() {

@@ -6,7 +6,8 @@
 // slice is told by the next tick.
 
 #include "panel/PrintPage.h"
-#include "spool/PrintSpool.h"
+#include "panel/PrintPageSpool.h"
+#include "panel/SliceScheduler.h"
 #include "winui/Controls.h"
 #include "winui/DesktopJobPrinter.h"
 #include "winui/IdleSlices.h"
@@ -19,7 +20,7 @@ namespace zel {
 class GdiPrinter;
 class Platform;
 
-class PrintControl final : public PrintPage {
+class PrintControl final : public PrintPage, private SliceScheduler {
 public:
     // Makes the two job grids (StringGrid1: waiting, StringGrid2: printed) as children of
     // page at the given bounds; owner is the window the printer setup dialog blocks.
@@ -33,21 +34,21 @@ public:
     void SetupPrinter() override;
     std::string CharacterPrinter() override;
 
-    [[nodiscard]] const PrintSpool& Spool() const { return m_spool; }
+    [[nodiscard]] const PrintSpool& Spool() const { return m_page.Spool(); }
     // The printer of later jobs; set up on first use.
     [[nodiscard]] GdiPrinter& Printer() { return m_printer.Printer(); }
 
 private:
-    bool PrintSlice();
-    void Refresh();
+    void Start() override { m_slices.Start(); }
+    void Stop() override { m_slices.Stop(); }
+    void ShowJobs();
 
     DesktopJobPrinter m_printer;
-    PrintSpool m_spool;
+    IdleSlices m_slices;
+    PrintPageSpool m_page;
     JobGridControl m_running;
     JobGridControl m_finished;
-    IdleSlices m_slices;
     HWND m_owner;
-    bool m_settingUp = false;
 };
 
 } // namespace zel

@@ -1,8 +1,10 @@
 #include "config/ConfigFile.h"
 
 #include "ScanDouble.h"
+#include "config/ConfigChanges.h"
 #include "platform/IoError.h"
 #include "support/TempDir.h"
+#include "text/DosPath.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -293,6 +295,97 @@ TEST_F(ConfigFileTest, TheFileLiesInTheStartDirectoryEvenAtARoot) {
               ConfigWriteResult::Outcome::Written);
     EXPECT_EQ(test::ReadNativeFile(world.Native("C:\\ZELPULT.INI")),
               ComposeConfigFile(catalogue, config));
+}
+
+// One launcher's run over the shared file: what it read at start-up, with the rows on the
+// drives the file remembered, as the installation search leaves them when it finds them there.
+struct Launcher {
+    explicit Launcher(Platform& platform) {
+        catalogue.Fill();
+        ReadConfigFile(platform, kIni, catalogue, config);
+        for (int slot = 1; slot <= kSlotCount; ++slot) {
+            if (DriveIndex(RememberedDrive(config, slot)) >= 0) {
+                catalogue.SetDriveLetter(slot, RememberedDrive(config, slot));
+            }
+        }
+        asRead = SettingsAsRead(catalogue, config);
+    }
+
+    ConfigWriteResult::Outcome Close(Platform& platform) const {
+        return WriteConfigFile(platform, kIni, catalogue, config, &asRead).outcome;
+    }
+
+    ProgramCatalogue catalogue;
+    LauncherConfig config;
+    ConfigSettings asRead;
+};
+
+TEST_F(ConfigFileTest, LaunchersSharingTheFileEachKeepWhatTheyChanged) {
+    world.WriteFile(kIni,
+                    Lines({"[" + std::string(30, 'D') + "]", "[" + std::string(30, 'D') + "]",
+                           "[A:\\INSTALL.EXE]", "[D:\\ZELKONYV.97\\A97.EXE /OLD]",
+                           "[NYOMTATAS_MODJA_WINDOWS=FALSE]", "[NYOMTATAS_ENGEDELYEZVE=TRUE]"}));
+    Launcher first(*platform);
+    Launcher second(*platform);
+    Launcher idle(*platform);
+
+    first.catalogue.SetDriveLetter(3, 'E');
+    first.catalogue.SetStartParams(3, 'D', "/FIRST");
+    first.config.installSourcePath = "E:\\SETUP.EXE";
+    second.catalogue.SetStartParams(4, 'D', "/SECOND");
+    second.catalogue.SetStartParams(3, 'E', "/ON E");
+    second.config.windowsPrintMode = true;
+
+    ASSERT_EQ(first.Close(*platform), ConfigWriteResult::Outcome::Written);
+    ASSERT_EQ(second.Close(*platform), ConfigWriteResult::Outcome::Written);
+    const std::string both = test::ReadNativeFile(world.Native(kIni));
+    ASSERT_EQ(idle.Close(*platform), ConfigWriteResult::Outcome::Written);
+    EXPECT_EQ(test::ReadNativeFile(world.Native(kIni)), both)
+        << "a run that changed nothing writes back what the others left";
+
+    Read(both);
+    EXPECT_EQ(config.rememberedDrivesA, "DE" + std::string(28, 'D'));
+    EXPECT_EQ(config.rememberedDrivesB, std::string(30, 'D'));
+    EXPECT_EQ(config.installSourcePath, "E:\\SETUP.EXE");
+    EXPECT_EQ(catalogue.StartParams(3, 'D'), "/FIRST");
+    EXPECT_EQ(catalogue.StartParams(3, 'E'), "/ON E");
+    EXPECT_EQ(catalogue.StartParams(4, 'D'), "/SECOND");
+    EXPECT_TRUE(config.windowsPrintMode);
+    EXPECT_TRUE(config.printingEnabled);
+}
+
+TEST_F(ConfigFileTest, ALaunchersOwnChangesWinEvenWhereAnotherChangedTheSameSetting) {
+    world.WriteFile(kIni, Lines({"[D]", "[D]", "[]", "[D:\\ZELKONYV.96\\A96.EXE /OLD]"}));
+    Launcher first(*platform);
+    Launcher second(*platform);
+    first.catalogue.SetStartParams(1, 'D', "");
+    first.config.printingEnabled = false;
+    second.catalogue.SetStartParams(1, 'D', "/SECOND");
+    ASSERT_EQ(first.Close(*platform), ConfigWriteResult::Outcome::Written);
+    ASSERT_EQ(second.Close(*platform), ConfigWriteResult::Outcome::Written);
+    Read(test::ReadNativeFile(world.Native(kIni)));
+    EXPECT_EQ(catalogue.StartParams(1, 'D'), "/SECOND") << "the later close wins its own change";
+    EXPECT_FALSE(config.printingEnabled) << "the earlier close's other change stays";
+}
+
+TEST_F(ConfigFileTest, AloneOverTheFileTheCloseWritesTheSameBytesAsAWholeWrite) {
+    // Short lines, a foreign line, print lines twice and a row that moved drive: the close
+    // writes the writer's own form of this run's settings, as a whole write does.
+    world.WriteFile(
+        kIni, Lines({"[DX", "[E]", "[PATH]", "[FOREIGN LINE]", "[NYOMTATAS_ENGEDELYEZVE=FALSE]",
+                     "[C:\\ZELKONYV.97\\A97.EXE /P]", "[NYOMTATAS_ENGEDELYEZVE=TRUE]"}));
+    Launcher alone(*platform);
+    alone.catalogue.SetDriveLetter(1, 'F');
+    alone.catalogue.SetStartParams(5, 'C', "/NEW");
+    ASSERT_EQ(alone.Close(*platform), ConfigWriteResult::Outcome::Written);
+    EXPECT_EQ(test::ReadNativeFile(world.Native(kIni)),
+              ComposeConfigFile(alone.catalogue, alone.config));
+
+    // A file removed meanwhile is written whole again.
+    fs::remove(world.Native(kIni));
+    ASSERT_EQ(alone.Close(*platform), ConfigWriteResult::Outcome::Written);
+    EXPECT_EQ(test::ReadNativeFile(world.Native(kIni)),
+              ComposeConfigFile(alone.catalogue, alone.config));
 }
 
 TEST_F(ConfigFileTest, AFileThatCannotBeReadOrWrittenIsNotReplaced) {

@@ -8,6 +8,7 @@
 #include "platform/posix/ProgramLock.h"
 
 #include <cstdlib>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -44,12 +45,31 @@ protected:
 TEST_F(CharacterPrint, ARawJobReachesThePrinterByteForByte) {
     posix::CupsRawPrinter cups;
     const std::string job = "\x1B@" + EveryByte() + "\f";
-    ASSERT_TRUE(cups.Print(kRawQueue, "A97.EXE", job));
+    ASSERT_EQ(cups.Print(kRawQueue, "A97.EXE", job), RawPrintOutcome::Accepted);
     ASSERT_TRUE(m_printer.WaitForJobs(1, kPatience));
     EXPECT_EQ(m_printer.Jobs(), std::vector<std::string>{job});
 
-    EXPECT_FALSE(cups.Print("ZelkorNoSuchPrinter", "A97.EXE", job))
-        << "a printer CUPS does not know takes nothing";
+    EXPECT_EQ(cups.Print("ZelkorNoSuchPrinter", "A97.EXE", job), RawPrintOutcome::NoSuchPrinter)
+        << "a printer CUPS does not know is gone, and takes nothing";
+}
+
+// An administration command of the test server, as the test script runs them.
+bool Admin(const std::string& command) {
+    const std::string line = (::geteuid() == 0 ? "" : "sudo ") + command + " > /dev/null 2>&1";
+    return ::system(line.c_str()) == 0;
+}
+
+TEST_F(CharacterPrint, AQueueThatRejectsJobsForAWhileRefusesThemAndIsNotGone) {
+    posix::CupsRawPrinter cups;
+    ASSERT_TRUE(Admin(std::string("cupsreject ") + kRawQueue));
+    const RawPrintOutcome whileRejecting = cups.Print(kRawQueue, "A97.EXE", "refused\f");
+    ASSERT_TRUE(Admin(std::string("cupsaccept ") + kRawQueue));
+    EXPECT_EQ(whileRejecting, RawPrintOutcome::Refused)
+        << "a queue that only rejects for now is waited for, never left for another";
+
+    ASSERT_EQ(cups.Print(kRawQueue, "A97.EXE", "taken\f"), RawPrintOutcome::Accepted);
+    ASSERT_TRUE(m_printer.WaitForJobs(1, kPatience));
+    EXPECT_EQ(m_printer.Jobs(), std::vector<std::string>{"taken\f"});
 }
 
 TEST_F(CharacterPrint, DosProgramsPrintingArrivesUnchangedInJobsCutAtItsPause) {

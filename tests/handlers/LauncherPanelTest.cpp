@@ -1,6 +1,8 @@
 #include "panel/LauncherPanel.h"
 
 #include "RecordingFace.h"
+#include "config/ConfigFile.h"
+#include "config/ProgressView.h"
 #include "launch/LaunchTestPlatform.h"
 #include "panel/SettingsPanel.h"
 #include "platform/IoError.h"
@@ -190,6 +192,54 @@ TEST_F(LauncherPanelTest, EscapeClosesFromAnyControlAndEnterInstallsOnlyFromTheI
     }
     // The install box refused the name each time: the installation ran three times.
     EXPECT_EQ(face.messages.size(), 3u);
+}
+
+class SilentProgress final : public ProgressView {
+public:
+    void ShowOverMainWindow() override {}
+    void SetGauge(int) override {}
+    void SetLabel(std::string_view) override {}
+};
+
+// A second launcher over the same start directory, as another PC sees the shared drive.
+struct OtherLauncher {
+    explicit OtherLauncher(test::WineWorld& world) : platform(world.MakePlatform()) {
+        panel.FormCreate();
+        panel.RunStartupScan(progress);
+    }
+
+    std::unique_ptr<Platform> platform;
+    ProgramCatalogue catalogue;
+    test::RecordingFace face;
+    SilentProgress progress;
+    LauncherPanel panel{*platform, catalogue, "C:\\ZELKOR", face, face};
+};
+
+TEST_F(LauncherPanelTest, TwoLaunchersOverOneFileKeepEachOthersChanges) {
+    world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", "[]\r\n[]\r\n[OLD PATH]\r\n");
+    OtherLauncher first(world);
+    OtherLauncher second(world);
+    OtherLauncher idle(world);
+
+    first.catalogue.SetStartParams(kA97, 'C', "/FIRST");
+    first.face.installPath = "A:\\INSTALL.EXE";
+    second.face.windowsPrintMode = true;
+    second.face.printingEnabled = false;
+    first.panel.FormClose();
+    second.panel.FormClose();
+    idle.panel.FormClose();
+
+    ProgramCatalogue read;
+    read.Fill();
+    LauncherConfig config;
+    ReadConfigFile(*platform, "C:\\ZELKOR\\ZELPULT.INI", read, config);
+    EXPECT_EQ(read.StartParams(kA97, 'C'), "/FIRST");
+    EXPECT_EQ(config.installSourcePath, "A:\\INSTALL.EXE");
+    EXPECT_TRUE(config.windowsPrintMode);
+    EXPECT_FALSE(config.printingEnabled);
+    EXPECT_EQ(config.rememberedDrivesA[0], kNoDrive);
+    EXPECT_EQ(config.rememberedDrivesA[1], 'C') << "the row found on C is remembered there";
+    EXPECT_EQ(first.face.ends + second.face.ends + idle.face.ends, 3);
 }
 
 TEST_F(LauncherPanelTest, ClosingWritesTheConfigurationOrSaysItCouldNot) {

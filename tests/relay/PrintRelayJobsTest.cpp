@@ -12,12 +12,13 @@ using Clock = PrintRelayJobs::Clock;
 // A printer whose spooler refuses while it is told to.
 class RecordingPrinter final : public RawPrinter {
 public:
-    bool Print(const std::string& printer, std::string_view, std::string_view bytes) override {
+    RawPrintOutcome Print(const std::string& printer, std::string_view,
+                          std::string_view bytes) override {
         if (refusing) {
-            return false;
+            return RawPrintOutcome::Refused;
         }
         printed.push_back(printer + ":" + std::string(bytes));
-        return true;
+        return RawPrintOutcome::Accepted;
     }
 
     bool refusing = false;

@@ -29,15 +29,15 @@ class RecordingPrinter final : public RawPrinter {
 public:
     explicit RecordingPrinter(int refusals = 0) : m_refusals(refusals) {}
 
-    bool Print(const std::string& printer, std::string_view title,
-               std::string_view bytes) override {
+    RawPrintOutcome Print(const std::string& printer, std::string_view title,
+                          std::string_view bytes) override {
         if (m_refusals > 0) {
             --m_refusals;
             ++refused;
-            return false;
+            return RawPrintOutcome::Refused;
         }
         jobs.push_back({printer, std::string(title), std::string(bytes)});
-        return true;
+        return RawPrintOutcome::Accepted;
     }
 
     struct Job {
@@ -240,7 +240,8 @@ TEST(Win32LoopbackPeer, AListeningSocketHasNoPeer) {
 
 TEST(WinspoolRawPrinter, APrinterTheSpoolerDoesNotListTakesNothing) {
     win32::WinspoolRawPrinter printer;
-    EXPECT_FALSE(printer.Print("Nincs ilyen nyomtat\xF3", "A97.EXE", "page\f"));
+    EXPECT_EQ(printer.Print("Nincs ilyen nyomtat\xF3", "A97.EXE", "page\f"),
+              RawPrintOutcome::NoSuchPrinter);
 }
 
 // The raw queue scripts/cups-start makes sends each job to an AppSocket printer on this port.
@@ -292,7 +293,7 @@ TEST(WinspoolRawPrinter, ARawJobReachesARealPrinterByteForByte) {
     }
     job += "\f";
     win32::WinspoolRawPrinter printer;
-    EXPECT_TRUE(printer.Print(kRawQueue, "A97.EXE", job));
+    EXPECT_EQ(printer.Print(kRawQueue, "A97.EXE", job), RawPrintOutcome::Accepted);
     EXPECT_EQ(ReceiveJob(listener), job);
     closesocket(listener);
     WSACleanup();

@@ -1,5 +1,6 @@
 #include "StandIns.h"
 #include "WineWorld.h"
+#include "platform/win32/BuildWidth.h"
 #include "platform/win32/DosBoxLocation.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Windows.h"
@@ -211,6 +212,17 @@ TEST(Win32Start, WhereTheMachineRunsInformationFilesTheFileIsRun) {
 TEST(Win32Start, NeitherWineNorA64BitProcessRunsInformationFiles) {
     EXPECT_TRUE(win32::RunsUnderWine());
     EXPECT_FALSE(win32::MachineInformationFileRunner().available);
+}
+
+TEST(Win32Start, A32BitProgramOn64BitWindowsIsToldItRunsUnderWow64) {
+    if constexpr (!win32::kBuilt32Bit) {
+        GTEST_SKIP() << "WOW64 runs only 32-bit programs: this is the 64-bit build";
+    }
+    // What keeps the 32-bit ZELPULT.EXE from taking 64-bit Windows for one with the DOS
+    // subsystem; the world's prefix is 64-bit Windows.
+    BOOL wow64 = FALSE;
+    ASSERT_TRUE(IsWow64Process(GetCurrentProcess(), &wow64));
+    EXPECT_TRUE(wow64);
 }
 
 } // namespace

@@ -28,7 +28,8 @@ std::optional<CupsLibrary> Load() {
                           Resolve(library, "cupsFinishDestDocument", cups.finishDestDocument) &&
                           Resolve(library, "cupsCancelDestJob", cups.cancelDestJob) &&
                           Resolve(library, "cupsAddOption", cups.addOption) &&
-                          Resolve(library, "cupsFreeOptions", cups.freeOptions);
+                          Resolve(library, "cupsFreeOptions", cups.freeOptions) &&
+                          Resolve(library, "cupsLastError", cups.lastError);
     if (!complete) {
         return std::nullopt;
     }

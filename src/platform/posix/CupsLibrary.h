@@ -19,6 +19,7 @@ struct CupsLibrary {
     decltype(&::cupsCancelDestJob) cancelDestJob = nullptr;
     decltype(&::cupsAddOption) addOption = nullptr;
     decltype(&::cupsFreeOptions) freeOptions = nullptr;
+    decltype(&::cupsLastError) lastError = nullptr;
 };
 
 // The library, loaded once; null when it is not installed or lacks a function, which a

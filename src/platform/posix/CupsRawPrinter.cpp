@@ -23,25 +23,35 @@ std::unique_ptr<cups_dest_t, DestFree> FindDest(const std::string& printer) {
         CUPS_HTTP_DEFAULT, printer.empty() ? nullptr : printer.c_str(), nullptr));
 }
 
+// Only the server's own word that it knows no such printer makes it gone; a server that
+// does not answer is asked again later.
+RawPrintOutcome Refusal(const std::string& printer) {
+    const CupsLibrary* cups = Cups();
+    if (cups != nullptr && !printer.empty() && cups->lastError() == IPP_STATUS_ERROR_NOT_FOUND) {
+        return RawPrintOutcome::NoSuchPrinter;
+    }
+    return RawPrintOutcome::Refused;
+}
+
 } // namespace
 
-bool CupsRawPrinter::Print(const std::string& printer, std::string_view title,
-                           std::string_view bytes) {
+RawPrintOutcome CupsRawPrinter::Print(const std::string& printer, std::string_view title,
+                                      std::string_view bytes) {
     const auto dest = FindDest(printer);
     if (!dest) {
-        return false;
+        return Refusal(printer);
     }
     const CupsLibrary& cups = *Cups();
     const std::unique_ptr<cups_dinfo_t, InfoFree> info(
         cups.copyDestInfo(CUPS_HTTP_DEFAULT, dest.get()));
     if (!info) {
-        return false;
+        return Refusal(printer);
     }
     const std::string name(title);
     int job = 0;
     if (cups.createDestJob(CUPS_HTTP_DEFAULT, dest.get(), info.get(), &job, name.c_str(), 0,
                            nullptr) != IPP_STATUS_OK) {
-        return false;
+        return Refusal(printer);
     }
     bool accepted =
         cups.startDestDocument(CUPS_HTTP_DEFAULT, dest.get(), info.get(), job, name.c_str(),
@@ -54,8 +64,9 @@ bool CupsRawPrinter::Print(const std::string& printer, std::string_view title,
         accepted;
     if (!accepted) {
         cups.cancelDestJob(CUPS_HTTP_DEFAULT, dest.get(), job);
+        return RawPrintOutcome::Refused;
     }
-    return accepted;
+    return RawPrintOutcome::Accepted;
 }
 
 bool CupsHasPrinter(const std::string& printer) {

@@ -8,7 +8,8 @@ namespace zel::posix {
 
 class CupsRawPrinter final : public RawPrinter {
 public:
-    bool Print(const std::string& printer, std::string_view title, std::string_view bytes) override;
+    RawPrintOutcome Print(const std::string& printer, std::string_view title,
+                          std::string_view bytes) override;
 };
 
 // Whether CUPS knows the printer of that name (empty: whether it has a default one).

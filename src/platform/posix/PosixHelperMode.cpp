@@ -1,4 +1,5 @@
 #include "platform/HelperMode.h"
+#include "platform/PrinterGoneText.h"
 #include "platform/posix/CupsRawPrinter.h"
 #include "platform/posix/DriveCommand.h"
 #include "platform/posix/FirstDriveMap.h"
@@ -23,7 +24,10 @@ std::optional<int> RunHelperMode(int argc, char** argv) {
         return std::nullopt;
     }
     posix::CupsRawPrinter printer;
-    return posix::RunPrintRelay(*request, printer);
+    // The relay has no window; what the launcher's own output reaches is told there.
+    return posix::RunPrintRelay(*request, printer, [](const std::string& gone) {
+        std::cerr << PrinterGoneText(gone) << '\n' << std::flush;
+    });
 }
 
 } // namespace zel

@@ -140,7 +140,8 @@ bool Receive(Descriptor& connection, PrintRelayJobs& jobs) {
 
 } // namespace
 
-int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer) {
+int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer,
+                  RawJobQueue::PrinterGone printerGone) {
     unsigned short port = 0;
     const Descriptor listener(Listen(port));
     if (listener.Get() < 0 ||
@@ -153,7 +154,7 @@ int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer) {
     }
     const Descriptor ended(ExitNotice(dosbox));
 
-    PrintRelayJobs jobs(printer, request.printer, request.title);
+    PrintRelayJobs jobs(printer, request.printer, request.title, std::move(printerGone));
     Descriptor connection;
     int status = 0;
     bool running = true;

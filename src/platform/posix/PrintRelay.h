@@ -4,11 +4,13 @@
 // lives while the program runs, and after it until the last job is printed or given up.
 
 #include "platform/PrintRelayCommand.h"
+#include "platform/RawJobQueue.h"
 #include "platform/RawPrinter.h"
 
 namespace zel::posix {
 
 // 0 when every job was printed; 1 when a job was given up or DOSBox could not be run.
-[[nodiscard]] int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer);
+[[nodiscard]] int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer,
+                                RawJobQueue::PrinterGone printerGone = {});
 
 } // namespace zel::posix

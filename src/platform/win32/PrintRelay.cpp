@@ -214,7 +214,8 @@ void ReceiveRest(Socket& connection, PrintRelayJobs& jobs) {
 
 } // namespace
 
-int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer) {
+int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer,
+                  RawJobQueue::PrinterGone printerGone) {
     const StartFilesRemoval removal(request.startFolder);
     const WinsockSession winsock;
     unsigned short port = 0;
@@ -234,7 +235,7 @@ int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer) {
     }
 
     const DWORD dosboxId = GetProcessId(dosbox.Get());
-    PrintRelayJobs jobs(printer, request.printer, request.title);
+    PrintRelayJobs jobs(printer, request.printer, request.title, std::move(printerGone));
     Socket connection;
     bool running = true;
     while (running) {

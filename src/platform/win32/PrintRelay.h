@@ -5,11 +5,13 @@
 // last job is printed; then it removes the start files.
 
 #include "platform/PrintRelayCommand.h"
+#include "platform/RawJobQueue.h"
 #include "platform/RawPrinter.h"
 
 namespace zel::win32 {
 
 // 0 once every job is printed; 1 when DOSBox's port could not be opened or DOSBox not run.
-[[nodiscard]] int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer);
+[[nodiscard]] int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer,
+                                RawJobQueue::PrinterGone printerGone = {});
 
 } // namespace zel::win32

@@ -4,6 +4,7 @@
 #include "platform/DosStart.h"
 #include "platform/PrintRelayCommand.h"
 #include "platform/PrinterCapture.h"
+#include "platform/win32/BuildWidth.h"
 #include "platform/win32/CommandLine.h"
 #include "platform/win32/DosBoxLocation.h"
 #include "platform/win32/DriveLetters.h"
@@ -241,7 +242,7 @@ InformationFileRunner MachineInformationFileRunner() {
     // the DOS subsystem.
     BOOL wow64 = FALSE;
     const bool is32BitWindows =
-        sizeof(void*) == 4 && IsWow64Process(GetCurrentProcess(), &wow64) && !wow64;
+        kBuilt32Bit && IsWow64Process(GetCurrentProcess(), &wow64) && !wow64;
     runner.available = is32BitWindows && !RunsUnderWine();
     runner.start = [](const std::string& informationFile) {
         return WinExec(informationFile.c_str(), SW_SHOWNORMAL) > 31;

@@ -45,26 +45,30 @@ bool WriteAll(HANDLE printer, std::string_view bytes) {
 
 } // namespace
 
-bool WinspoolRawPrinter::Print(const std::string& printer, std::string_view title,
-                               std::string_view bytes) {
+RawPrintOutcome WinspoolRawPrinter::Print(const std::string& printer, std::string_view title,
+                                          std::string_view bytes) {
     const OpenedPrinter opened(printer.empty() ? GdiDefaultPrinter() : printer);
     if (opened.Get() == nullptr) {
-        return false;
+        // Only a name the spooler does not know makes the printer gone; anything else may pass.
+        return !printer.empty() && GetLastError() == ERROR_INVALID_PRINTER_NAME
+                   ? RawPrintOutcome::NoSuchPrinter
+                   : RawPrintOutcome::Refused;
     }
     std::string name(title);
     char datatype[] = "RAW";
     DOC_INFO_1A document{name.data(), nullptr, datatype};
     if (StartDocPrinterA(opened.Get(), 1, reinterpret_cast<BYTE*>(&document)) == 0) {
-        return false;
+        return RawPrintOutcome::Refused;
     }
     const bool written = StartPagePrinter(opened.Get()) && WriteAll(opened.Get(), bytes) &&
                          EndPagePrinter(opened.Get());
     // A job that did not go whole is taken back, so that no half of it prints.
     if (!written) {
         AbortPrinter(opened.Get());
-        return false;
+        return RawPrintOutcome::Refused;
     }
-    return EndDocPrinter(opened.Get()) != FALSE;
+    return EndDocPrinter(opened.Get()) != FALSE ? RawPrintOutcome::Accepted
+                                                : RawPrintOutcome::Refused;
 }
 
 } // namespace zel::win32

@@ -8,7 +8,8 @@ namespace zel::win32 {
 
 class WinspoolRawPrinter final : public RawPrinter {
 public:
-    bool Print(const std::string& printer, std::string_view title, std::string_view bytes) override;
+    RawPrintOutcome Print(const std::string& printer, std::string_view title,
+                          std::string_view bytes) override;
 };
 
 } // namespace zel::win32
