@@ -22,7 +22,8 @@ DWORD WINAPI ShowPrinterGone(void* text) {
 void TellPrinterGone(const std::string& printer) {
     auto text = std::make_unique<std::string>(PrinterGoneText(printer));
     if (const HANDLE thread = CreateThread(nullptr, 0, ShowPrinterGone, text.get(), 0, nullptr)) {
-        text.release();
+        // The thread owns the text from now on.
+        (void)text.release();
         CloseHandle(thread);
     }
 }
