@@ -1,4 +1,5 @@
 #include "platform/HelperMode.h"
+#include "platform/KeptJobs.h"
 #include "platform/PrinterGoneText.h"
 #include "platform/posix/CupsRawPrinter.h"
 #include "platform/posix/DriveCommand.h"
@@ -24,8 +25,9 @@ std::optional<int> RunHelperMode(int argc, char** argv) {
         return std::nullopt;
     }
     posix::CupsRawPrinter printer;
+    const auto kept = OpenKeptJobs(KeptJobsFolder());
     // The relay has no window; what the launcher's own output reaches is told there.
-    return posix::RunPrintRelay(*request, printer, [](const std::string& gone) {
+    return posix::RunPrintRelay(*request, printer, *kept, [](const std::string& gone) {
         std::cerr << PrinterGoneText(gone) << '\n' << std::flush;
     });
 }

@@ -1,4 +1,5 @@
 #include "platform/HelperMode.h"
+#include "platform/KeptJobs.h"
 #include "platform/PrinterGoneText.h"
 #include "platform/win32/PrintRelay.h"
 #include "platform/win32/Windows.h"
@@ -37,7 +38,8 @@ std::optional<int> RunHelperMode(int argc, char** argv) {
         return std::nullopt;
     }
     win32::WinspoolRawPrinter printer;
-    return win32::RunPrintRelay(*request, printer, TellPrinterGone);
+    const auto kept = OpenKeptJobs(KeptJobsFolder());
+    return win32::RunPrintRelay(*request, printer, *kept, TellPrinterGone);
 }
 
 } // namespace zel
