@@ -50,6 +50,7 @@ public:
     std::optional<std::string> RemoteName(char) override { return std::nullopt; }
     bool FileExists(std::string_view) override { return true; }
     bool DirectoryExists(std::string_view) override { return true; }
+    bool FolderWritable(std::string_view) override { return true; }
     bool CreateDirectory(std::string_view) override { return false; }
     bool RemoveDirectory(std::string_view) override { return false; }
     std::vector<DirEntry> FindFiles(std::string_view, std::string_view) override { return {}; }
@@ -59,6 +60,9 @@ public:
     std::optional<FileStamp> Stamp(std::string_view) override { return std::nullopt; }
     bool SetLastWriteTime(std::string_view, const LocalDateTime&) override { return false; }
     std::unique_ptr<InputFile> OpenForRead(std::string_view) override {
+        return std::make_unique<MemoryFile>(file);
+    }
+    std::unique_ptr<InputFile> OpenExecutableForRead() override {
         return std::make_unique<MemoryFile>(file);
     }
     std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view) override {

@@ -53,11 +53,7 @@ DosPath InstallDirectory(char drive) {
 }
 
 void CopyLauncher(Platform& platform, const DosPath& target, const CopyFeedback& feedback) {
-    const std::string source = platform.ExecutablePath();
-    if (source.empty()) {
-        throw IoError(IoErrorKind::FileNotFound);
-    }
-    auto in = platform.OpenForRead(source);
+    auto in = platform.OpenExecutableForRead();
     auto out = platform.CreateReplacement(target);
     CopyBlocks(*in, *out, feedback);
     (void)platform.SetLastWriteTime(target, kLauncherStamp);

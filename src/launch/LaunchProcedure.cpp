@@ -1,6 +1,7 @@
 #include "launch/LaunchProcedure.h"
 
 #include "launch/ExportRenames.h"
+#include "launch/LaunchMessages.h"
 #include "launch/ProgramInformationFile.h"
 #include "text/AsciiUpper.h"
 #include "text/CodePage1250.h"
@@ -48,39 +49,22 @@ bool Start(Platform& platform, MessageSink& messages, const StartRequest& reques
     if (platform.StartProgram(request)) {
         return true;
     }
-    if (platform.LacksDosBoxFor(request.program)) {
-        messages.ShowMessage(
-            Utf8ToCp1250("A DOS-os program indításához DOSBox szükséges, de nincs telepítve."),
-            MessageKind::Error,
-            Utf8ToCp1250(" Telepítse a DOSBox-ot, majd indítsa újra a programot!"));
-    } else {
-        messages.ShowMessage(Utf8ToCp1250("A program nem indítható el!"), MessageKind::Error,
-                             request.program);
-    }
+    const MessageLines told = platform.LacksDosBoxFor(request.program)
+                                  ? DosBoxMissingMessage()
+                                  : StartFailedMessage(request.program);
+    messages.ShowMessage(told.text, MessageKind::Error, told.detail);
     return false;
-}
-
-struct Warning {
-    std::string text;
-    std::string detail;
-};
-
-// Said at every such start: the pages of this run would be lost.
-Warning NoPrinterWarning() {
-    return {Utf8ToCp1250("Nincs nyomtató, amelyre a program karakteres nyomtatása eljuthatna."),
-            Utf8ToCp1250(" Állítson be nyomtatót, vagy nyomtasson a Windows alapértelmezett "
-                         "nyomtatójával!")};
 }
 
 // Each warning waits for its answer before the next is shown; the program starts after the
 // last.
-void WarnThenStart(Platform& platform, MessageSink& messages, std::vector<Warning> warnings,
+void WarnThenStart(Platform& platform, MessageSink& messages, std::vector<MessageLines> warnings,
                    StartRequest request) {
     if (warnings.empty()) {
         (void)Start(platform, messages, request);
         return;
     }
-    const Warning first = warnings.front();
+    const MessageLines first = warnings.front();
     warnings.erase(warnings.begin());
     messages.ShowMessageThen(
         first.text, MessageKind::Warning, first.detail,
@@ -133,7 +117,7 @@ LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int 
                          windowsPrintMode ? std::nullopt
                                           : std::optional<std::string>(std::string(printer)),
                          catalogue.DataLockPath(slot)};
-    std::vector<Warning> warnings;
+    std::vector<MessageLines> warnings;
     if (OnNtfs(platform, driveLetter) && platform.Now() >= kNtfsWarningSince) {
         warnings.push_back({NtfsWarning(), NtfsAdvice()});
     }

@@ -9,6 +9,7 @@
 #include "launch/LaunchProcedure.h"
 #include "launch/ProgramInformationLayout.h"
 #include "panel/ErrorResponse.h"
+#include "panel/LauncherMessages.h"
 #include "panel/SettingsPanel.h"
 #include "platform/IoError.h"
 #include "text/CodePage1250.h"
@@ -20,36 +21,17 @@ namespace zel {
 namespace {
 
 // X:\ZELKOR\ZELPULT.EXE gives X:\ZELKOR\Printing. An executable outside every drive has no
-// DOS path; the spool then lies in the start directory, where the programs can reach it.
-DosPath SpoolDirectoryOf(const std::string& executable, const std::string& startDirectory) {
+// DOS path, and one in a folder the user cannot write (a system folder) no room for the
+// programs' lists: the spool then lies in the start directory, where they can reach it.
+DosPath SpoolDirectoryOf(Platform& platform, const std::string& startDirectory) {
+    const std::string executable = platform.ExecutablePath();
     if (!executable.empty()) {
-        return DosPath(executable).Parent() / kSpoolFolderName;
+        const DosPath folder = DosPath(executable).Parent();
+        if (platform.FolderWritable(folder.Text())) {
+            return folder / kSpoolFolderName;
+        }
     }
     return DosPath(startDirectory) / kSpoolFolderName;
-}
-
-std::string ParametersTooLongText() {
-    return Utf8ToCp1250("Az indító paraméterek a kiegészítésekkel együtt nem férnek el a "
-                        "programinformációs fájlban!");
-}
-
-std::string ParametersTooLongAdvice() {
-    return Utf8ToCp1250(" Ahol a program ebből a fájlból indul, a szöveg vége elvész.");
-}
-
-// A list of the spool folder that cannot be taken for printing; it stays where it is.
-std::string StuckListText(const std::string& fileName) {
-    return Utf8ToCp1250("A(z) \"") + fileName +
-           Utf8ToCp1250("\" nyomtatási lista nem nyomtatható ki!");
-}
-
-std::string StuckListAdvice() {
-    return Utf8ToCp1250(
-        " A lista a nyomtatási mappában marad, a többi lista nyomtatása folytatódik.");
-}
-
-std::string SettingsNotSavedText() {
-    return Utf8ToCp1250("A beállítások mentése nem sikerült!");
 }
 
 } // namespace
@@ -76,7 +58,7 @@ void LauncherPanel::Guard(const std::function<void()>& handler) {
 }
 
 void LauncherPanel::FormCreate() {
-    m_spoolDirectory = SpoolDirectoryOf(m_platform.ExecutablePath(), m_startDirectory);
+    m_spoolDirectory = SpoolDirectoryOf(m_platform, m_startDirectory);
     if (!m_platform.FileExists(ConfigFilePath(m_startDirectory))) {
         return;
     }
@@ -202,8 +184,8 @@ void LauncherPanel::Timer1Timer() {
         }
         const SpoolTickResult result = m_printPage->Tick(m_view.PrintingEnabled());
         if (result.stuckList) {
-            m_toMainWindow.ShowMessage(StuckListText(*result.stuckList), MessageKind::Warning,
-                                       StuckListAdvice());
+            const MessageLines stuck = StuckListMessage(*result.stuckList);
+            m_toMainWindow.ShowMessage(stuck.text, MessageKind::Warning, stuck.detail);
         }
         if (!result.printingStopped) {
             return;

@@ -30,7 +30,7 @@ SpoolTickResult PrintPageSpool::Tick(bool printingEnabled) {
     if (m_settingUp) {
         return {};
     }
-    const SpoolTickResult result = m_spool.Tick(printingEnabled);
+    SpoolTickResult result = m_spool.Tick(printingEnabled);
     Refresh();
     return result;
 }

@@ -32,6 +32,8 @@ struct LocalDateTime {
     int minute = 0;
     int second = 0;
 
+    // clang-tidy 14 takes the defaulted comparison's zero for a null pointer.
+    // NOLINTNEXTLINE(modernize-use-nullptr)
     friend auto operator<=>(const LocalDateTime&, const LocalDateTime&) = default;
 };
 

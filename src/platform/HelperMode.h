@@ -1,7 +1,7 @@
 #pragma once
-// Some starts of the launcher's own executable serve the platform rather than the user,
-// such as the relay that carries a DOS program's printing to the desktop printer: they run
-// before any window exists and end the process.
+// Some starts of the launcher's own executable open no window: the relay that carries a DOS
+// program's printing to the desktop printer, or a command such as giving a folder a drive
+// letter. They run before any window exists and end the process.
 
 #include <optional>
 

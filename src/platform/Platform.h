@@ -41,6 +41,8 @@ public:
     // Files. FileExists is true for regular files only.
     [[nodiscard]] virtual bool FileExists(std::string_view dosPath) = 0;
     [[nodiscard]] virtual bool DirectoryExists(std::string_view dosPath) = 0;
+    // Whether the user may make files in the folder; a question only, nothing is made there.
+    [[nodiscard]] virtual bool FolderWritable(std::string_view dosPath) = 0;
     [[nodiscard]] virtual bool CreateDirectory(std::string_view dosPath) = 0;
     // An empty folder only.
     [[nodiscard]] virtual bool RemoveDirectory(std::string_view dosPath) = 0;
@@ -58,6 +60,8 @@ public:
     [[nodiscard]] virtual bool SetLastWriteTime(std::string_view dosPath,
                                                 const LocalDateTime& time) = 0;
     virtual std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) = 0;
+    // The running executable, also where no drive letter reaches it.
+    virtual std::unique_ptr<InputFile> OpenExecutableForRead() = 0;
     // Only a regular file of one name that is itself at dosPath, never one a link leads to,
     // nor a FIFO or device: what others may plant in a shared folder must not name a file
     // elsewhere.

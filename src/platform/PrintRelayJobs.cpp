@@ -6,8 +6,8 @@
 namespace zel {
 
 PrintRelayJobs::PrintRelayJobs(RawPrinter& printer, std::string printerName, std::string title,
-                               RawJobQueue::PrinterGone printerGone)
-    : m_queue(printer, std::move(printerName), std::move(title), std::move(printerGone)) {}
+                               RawJobQueue::PrinterGone printerGone, KeptJobs* kept)
+    : m_queue(printer, std::move(printerName), std::move(title), std::move(printerGone), kept) {}
 
 void PrintRelayJobs::Take(std::string_view bytes, Clock::time_point now) {
     m_splitter.Take(bytes, now);

@@ -17,9 +17,10 @@ class PrintRelayJobs final {
 public:
     using Clock = std::chrono::steady_clock;
 
-    // An empty printer name is the default printer.
+    // An empty printer name is the default printer. With kept jobs, the jobs an earlier relay
+    // left are printed first.
     PrintRelayJobs(RawPrinter& printer, std::string printerName, std::string title,
-                   RawJobQueue::PrinterGone printerGone = {});
+                   RawJobQueue::PrinterGone printerGone = {}, KeptJobs* kept = nullptr);
 
     void Take(std::string_view bytes, Clock::time_point now);
     // Ends a job a pause has ended and prints what waits.

@@ -5,12 +5,20 @@
 namespace zel {
 
 RawJobQueue::RawJobQueue(RawPrinter& printer, std::string printerName, std::string title,
-                         PrinterGone printerGone)
+                         PrinterGone printerGone, KeptJobs* kept)
     : m_printer(printer), m_printerName(std::move(printerName)), m_title(std::move(title)),
-      m_printerGone(std::move(printerGone)) {}
+      m_printerGone(std::move(printerGone)), m_kept(kept) {
+    if (m_kept) {
+        for (auto& left : m_kept->TakeLeftovers()) {
+            m_jobs.push_back({std::move(left.job), std::move(left.key)});
+        }
+    }
+}
 
-void RawJobQueue::Add(std::string job) {
-    m_jobs.push_back(std::move(job));
+void RawJobQueue::Add(std::string bytes) {
+    RawJob job{m_printerName, m_title, std::move(bytes)};
+    auto key = m_kept ? m_kept->Keep(job) : std::nullopt;
+    m_jobs.push_back({std::move(job), std::move(key)});
 }
 
 void RawJobQueue::Work(Clock::time_point now) {
@@ -24,6 +32,9 @@ void RawJobQueue::Work(Clock::time_point now) {
             return;
         }
         m_pause = kRetryPause;
+        if (m_jobs.front().key) {
+            m_kept->Forget(*m_jobs.front().key);
+        }
         m_jobs.pop_front();
     }
 }
@@ -36,17 +47,25 @@ std::optional<RawJobQueue::Clock::time_point> RawJobQueue::NextAttempt() const {
 }
 
 bool RawJobQueue::PrintFirst() {
-    const std::string& job = m_jobs.front();
-    const RawPrintOutcome outcome = m_printer.Print(m_printerName, m_title, job);
-    if (outcome != RawPrintOutcome::NoSuchPrinter || m_printerName.empty()) {
+    RawJob& job = m_jobs.front().job;
+    const RawPrintOutcome outcome = m_printer.Print(job.printer, job.title, job.bytes);
+    if (outcome != RawPrintOutcome::NoSuchPrinter || job.printer.empty()) {
         return outcome == RawPrintOutcome::Accepted;
     }
     // The chosen printer was removed: waiting would keep the pages for ever.
+    const std::string gone = job.printer;
     if (m_printerGone) {
-        m_printerGone(m_printerName);
+        m_printerGone(gone);
     }
-    m_printerName.clear();
-    return m_printer.Print(m_printerName, m_title, job) == RawPrintOutcome::Accepted;
+    for (auto& waiting : m_jobs) {
+        if (waiting.job.printer == gone) {
+            waiting.job.printer.clear();
+        }
+    }
+    if (m_printerName == gone) {
+        m_printerName.clear();
+    }
+    return m_printer.Print(job.printer, job.title, job.bytes) == RawPrintOutcome::Accepted;
 }
 
 } // namespace zel

@@ -6,7 +6,7 @@
 
 namespace zel {
 
-void AppendUtf8(std::string& out, char32_t codePoint);
+void AppendUtf8(std::string& out, char32_t cp);
 std::u32string DecodeUtf8(std::string_view utf8);
 
 } // namespace zel

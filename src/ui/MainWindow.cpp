@@ -2,6 +2,7 @@
 
 #include "catalogue/ProgramCatalogue.h"
 #include "panel/RowPages.h"
+#include "panel/WindowTitles.h"
 #include "platform/Platform.h"
 #include "ui/DriveComboBox.h"
 #include "ui/EditableCombo.h"
@@ -141,7 +142,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildUi() {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowTitle(Q("  ZELKOR - Indítópult   ver: 27.0"));
+    setWindowTitle(Q(kMainWindowTitle));
     setWindowIcon(WindowIcon());
     setFont(FormFont());
     setBackgroundRole(QPalette::Button);

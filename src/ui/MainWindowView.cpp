@@ -48,6 +48,7 @@ std::vector<std::string> MainWindow::DriveBoxEntries(int slot) {
         return Record(slot).entries;
     }
     std::vector<std::string> entries;
+    entries.reserve(static_cast<std::size_t>(box->count()));
     for (int i = 0; i < box->count(); ++i) {
         entries.push_back(ToCp1250(box->itemText(i)));
     }

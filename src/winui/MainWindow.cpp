@@ -3,6 +3,7 @@
 #include "catalogue/ProgramCatalogue.h"
 #include "panel/PanelMessages.h"
 #include "panel/RowPages.h"
+#include "panel/WindowTitles.h"
 #include "platform/Platform.h"
 #include "winui/ControlParent.h"
 #include "winui/Glyphs.h"
@@ -88,7 +89,7 @@ MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::str
       m_closed(std::move(closed)) {
     UseCommonControls();
     CreateNative(
-        kClassName, W("  ZELKOR - Indítópult   ver: 27.0"),
+        kClassName, W(kMainWindowTitle),
         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0,
         {CW_USEDEFAULT, CW_USEDEFAULT, LauncherPanel::kOuterWidth, LauncherPanel::kOuterHeight},
         nullptr);

@@ -6,6 +6,7 @@
 #include "TestPaths.h"
 #include "platform/posix/CupsRawPrinter.h"
 #include "platform/posix/ProgramLock.h"
+#include "support/ScopedEnvironment.h"
 
 #include <cstdlib>
 #include <unistd.h>
@@ -37,9 +38,14 @@ protected:
         }
         ASSERT_TRUE(m_printer.Listening()) << "port 9917 stayed taken";
         CancelRawQueueJobs();
+        m_environment.Set("XDG_STATE_HOME", State().string());
     }
 
+    // Where the relay keeps its jobs until the printer has them: the world's, not the user's.
+    [[nodiscard]] fs::path State() const { return m_world.Prefix() / "state"; }
+
     SocketPrinter m_printer;
+    ScopedEnvironment m_environment;
 };
 
 TEST_F(CharacterPrint, ARawJobReachesThePrinterByteForByte) {
@@ -94,6 +100,9 @@ TEST_F(CharacterPrint, DosProgramsPrintingArrivesUnchangedInJobsCutAtItsPause) {
     EXPECT_TRUE(WaitUntil([&] { return fs::is_empty(m_temp.Path()); }, kPatience))
         << "the private folder is left";
     EXPECT_EQ(m_printer.Jobs().size(), 2u);
+    const fs::path kept = State() / "zelkor" / "relay-jobs";
+    EXPECT_TRUE(fs::is_directory(kept)) << "the relay kept its jobs on disk";
+    EXPECT_TRUE(fs::is_empty(kept)) << "and removed each once the printer had it";
 }
 
 } // namespace

@@ -26,6 +26,9 @@ public:
     std::string ExecutablePath() override {
         return executablePath.value_or(Inner().ExecutablePath());
     }
+    std::unique_ptr<InputFile> OpenExecutableForRead() override {
+        return executablePath ? OpenForRead(*executablePath) : Inner().OpenExecutableForRead();
+    }
     std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) override {
         auto file = Inner().OpenForRead(dosPath);
         return readFails ? std::make_unique<FailingFile>() : std::move(file);

@@ -180,8 +180,12 @@ TEST_F(MainWindowTest, NormalCreationFillsTheCatalogueAndMakesTheSpoolFolder) {
 }
 
 TEST_F(MainWindowTest, SpoolFolderLiesBesideTheExecutable) {
-    env.platform.executablePath = "X:\\ZELKOR\\ZELPULT.EXE";
-    EXPECT_EQ(Create()->Panel().SpoolDirectory().Text(), "X:\\ZELKOR\\Printing");
+    std::filesystem::create_directories(env.world.AddDrive('X') / "ZELKOR");
+    // Drives are read when a platform is made.
+    test::GuiPlatform platform(env.world.MakePlatform());
+    platform.executablePath = "X:\\ZELKOR\\ZELPULT.EXE";
+    MainWindow window(platform, catalogue, platform.CurrentDirectory(), dialog);
+    EXPECT_EQ(window.Panel().SpoolDirectory().Text(), "X:\\ZELKOR\\Printing");
 }
 
 TEST_F(MainWindowTest, UnknownCurrentDriveDisablesTheFloppySource) {

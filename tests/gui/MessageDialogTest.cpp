@@ -1,5 +1,6 @@
 #include "ui/MessageDialog.h"
 
+#include "support/ComposedMessages.h"
 #include "text/CodePage1250.h"
 #include "ui/WindowGeometry.h"
 
@@ -60,6 +61,21 @@ TEST_F(MessageDialogTest, WidthFollowsTheFirstLineAndTheButtonStaysCentred) {
          MessageKind::Error);
     EXPECT_GT(dialog.frameGeometry().width(), shortWidth);
     EXPECT_EQ(dialog.Button1()->x(), (dialog.frameGeometry().width() - 65) / 2);
+}
+
+// The window is as wide as the first line: a wider second line would be cut off at its edge.
+TEST_F(MessageDialogTest, EveryMessageTheLauncherComposesShowsItsSecondLineWhole) {
+    for (const MessageLines& message : test::ComposedMessages()) {
+        dialog.ShowMessageDialog(MessageOwner::MainWindow, message.text, MessageKind::Warning,
+                                 message.detail, {});
+        const QLabel* first = dialog.Label1();
+        const QLabel* second = dialog.Label2();
+        const int firstWidth = first->fontMetrics().horizontalAdvance(first->text());
+        const int secondWidth = second->fontMetrics().horizontalAdvance(second->text());
+        SCOPED_TRACE(first->text().toStdString() + " / " + second->text().toStdString());
+        EXPECT_LE(secondWidth, firstWidth);
+        EXPECT_LE(second->x() + secondWidth, dialog.width());
+    }
 }
 
 TEST_F(MessageDialogTest, KindChoosesPictureAndCaption) {

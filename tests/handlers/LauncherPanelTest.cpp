@@ -6,6 +6,7 @@
 #include "launch/LaunchTestPlatform.h"
 #include "panel/SettingsPanel.h"
 #include "platform/IoError.h"
+#include "support/ForwardingPlatform.h"
 #include "support/WineWorld.h"
 #include "text/CodePage1250.h"
 
@@ -182,10 +183,10 @@ TEST_F(LauncherPanelTest, AListThatCannotBeTakenIsToldAndPrintingGoesOn) {
     EXPECT_TRUE(face.printingEnabled);
     ASSERT_EQ(face.messages.size(), 1u);
     EXPECT_EQ(face.messages[0].text,
-              Utf8ToCp1250("A(z) \"ws0000.A17\" nyomtatási lista nem nyomtatható ki!"));
+              Utf8ToCp1250("A(z) \"ws0000.A17\" nyomtatási lista nem nyomtatható ki, a többi "
+                           "nyomtatása folytatódik!"));
     EXPECT_EQ(face.messages[0].kind, MessageKind::Warning);
-    EXPECT_EQ(face.messages[0].detail, Utf8ToCp1250(" A lista a nyomtatási mappában marad, a "
-                                                    "többi lista nyomtatása folytatódik."));
+    EXPECT_EQ(face.messages[0].detail, Utf8ToCp1250(" A lista a nyomtatási mappában marad."));
     printPage.next.stuckList.reset();
     panel->Timer1Timer();
     EXPECT_EQ(face.messages.size(), 1u);
@@ -275,6 +276,41 @@ TEST_F(LauncherPanelTest, ClosingWritesTheConfigurationOrSaysItCouldNot) {
     EXPECT_EQ(face.messages[0].text, Utf8ToCp1250("A beállítások mentése nem sikerült!"));
     face.Acknowledge();
     EXPECT_EQ(face.ends, 2);
+}
+
+// The launcher where a package puts it, in a folder that the platform may call writable or
+// not.
+class PackagedLauncher final : public test::ForwardingPlatform {
+public:
+    PackagedLauncher(std::unique_ptr<Platform> inner, bool writable)
+        : ForwardingPlatform(std::move(inner)), m_writable(writable) {}
+    std::string ExecutablePath() override { return "E:\\USR\\BIN\\ZELPULT"; }
+    bool FolderWritable(std::string_view folder) override {
+        return m_writable && folder == "E:\\USR\\BIN";
+    }
+
+private:
+    bool m_writable;
+};
+
+TEST(LauncherPanelSpool, LiesInTheStartFolderWhenTheExecutablesFolderCannotBeWritten) {
+    test::WineWorld world;
+    world.AddDrive('C');
+    world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", "");
+    const fs::path system = world.AddDrive('E') / "USR" / "BIN";
+    fs::create_directories(system);
+    const auto spoolOf = [&world](bool writable) {
+        PackagedLauncher platform(world.MakePlatform(), writable);
+        ProgramCatalogue catalogue;
+        test::RecordingFace face;
+        LauncherPanel panel(platform, catalogue, "C:\\ZELKOR", face, face);
+        panel.FormCreate();
+        return panel.SpoolDirectory().Text();
+    };
+    EXPECT_EQ(spoolOf(true), "E:\\USR\\BIN\\Printing");
+    EXPECT_EQ(spoolOf(false), "C:\\ZELKOR\\Printing");
+    EXPECT_TRUE(fs::is_directory(world.Native("C:\\ZELKOR\\Printing")));
+    EXPECT_FALSE(fs::exists(system / "Printing")) << "nothing is made beside a system folder";
 }
 
 } // namespace

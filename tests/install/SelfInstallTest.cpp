@@ -47,6 +47,9 @@ public:
     using ForwardingPlatform::ForwardingPlatform;
 
     std::string ExecutablePath() override { return executable; }
+    std::unique_ptr<InputFile> OpenExecutableForRead() override {
+        return Inner().OpenForRead(executable);
+    }
     std::string ShortcutFolder(ShortcutFolderKind kind) override { return folders[kind]; }
     // Folders here are DOS paths of the test world, where the real ones are the desktop's.
     ShortcutResult CreateShortcut(const ShortcutPlace& place, std::string_view target,
@@ -323,6 +326,22 @@ TEST_F(SelfInstallTest, VanishedDriveMakesNothing) {
     world.AddDanglingDrive('E');
     drive = 'E';
     ExpectInstallFails(IoErrorKind::InvalidDrive);
+}
+
+// The package's launcher on an account whose map has C: but no Z:: no drive letter reaches
+// it, and it is copied all the same.
+TEST(SelfInstallFromOutsideEveryDrive, CopiesTheRunningExecutable) {
+    test::WineWorld world;
+    world.AddDrive('C');
+    const auto platform = world.MakePlatform();
+    ASSERT_EQ(platform->ExecutablePath(), "") << "the test program lies outside every drive";
+    test::RecordingMessageSink messages;
+    InstallLauncher(*platform, messages, {'C', false, false}, {});
+    EXPECT_EQ(test::ReadNativeFile(world.Native("C:\\ZELKOR\\ZELPULT.EXE")),
+              test::ReadNativeFile(fs::read_symlink("/proc/self/exe")));
+    EXPECT_TRUE(fs::exists(world.Native("C:\\ZELKOR\\ZELPULT.INI")));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Information);
 }
 
 } // namespace

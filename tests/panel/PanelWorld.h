@@ -34,6 +34,9 @@ public:
     using ForwardingPlatform::ForwardingPlatform;
 
     std::string ExecutablePath() override { return executablePath; }
+    std::unique_ptr<InputFile> OpenExecutableForRead() override {
+        return OpenForRead(executablePath);
+    }
 
     std::string executablePath = "C:\\ZELKOR\\ZELPULT.EXE";
 };

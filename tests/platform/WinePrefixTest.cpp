@@ -230,5 +230,21 @@ TEST(PosixFiles, LastWriteTimeIsLocalTime) {
     EXPECT_EQ(platform->LastWriteTime("C:\\T.EXE"), stamp);
 }
 
+// A system folder such as /usr/bin: the launcher makes no spool beside its executable there.
+TEST(WinePrefix, AFolderWithoutAWriteBitIsWrittenByNobodyEvenRoot) {
+    test::WineWorld world;
+    const fs::path c = world.AddDrive('C');
+    fs::create_directories(c / "usr" / "bin");
+    auto platform = world.MakePlatform();
+    EXPECT_TRUE(platform->FolderWritable("C:\\USR\\BIN"));
+    fs::permissions(c / "usr" / "bin",
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_FALSE(platform->FolderWritable("C:\\USR\\BIN"));
+    EXPECT_FALSE(platform->FolderWritable("C:\\USR\\NONE"));
+    test::WriteNativeFile(c / "usr" / "file", "x");
+    EXPECT_FALSE(platform->FolderWritable("C:\\USR\\FILE"));
+}
+
 } // namespace
 } // namespace zel

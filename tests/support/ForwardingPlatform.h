@@ -30,6 +30,7 @@ public:
 
     bool FileExists(std::string_view p) override { return m_inner->FileExists(p); }
     bool DirectoryExists(std::string_view p) override { return m_inner->DirectoryExists(p); }
+    bool FolderWritable(std::string_view p) override { return m_inner->FolderWritable(p); }
     bool CreateDirectory(std::string_view p) override { return m_inner->CreateDirectory(p); }
     bool RemoveDirectory(std::string_view p) override { return m_inner->RemoveDirectory(p); }
     std::vector<DirEntry> FindFiles(std::string_view f, std::string_view p) override {
@@ -48,6 +49,9 @@ public:
     }
     std::unique_ptr<InputFile> OpenForRead(std::string_view p) override {
         return m_inner->OpenForRead(p);
+    }
+    std::unique_ptr<InputFile> OpenExecutableForRead() override {
+        return m_inner->OpenExecutableForRead();
     }
     std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view p) override {
         return m_inner->OpenRegularFileForRead(p);

@@ -1,6 +1,7 @@
 #include "winui/MessageDialog.h"
 
 #include "WindowDriving.h"
+#include "support/ComposedMessages.h"
 #include "text/CodePage1250.h"
 
 #include <gtest/gtest.h>
@@ -56,6 +57,21 @@ TEST_F(MessageDialogTest, WidthFollowsTheFirstLineWithTheButtonCentredOverTheOwn
     const RECT longBox = test::BoundsOf(dialog.Handle());
     EXPECT_GT(longBox.right - longBox.left, shortWidth);
     EXPECT_EQ(test::ClientBoundsOf(dialog.Button1()).left, (longBox.right - longBox.left - 65) / 2);
+}
+
+// The window is as wide as the first line: a wider second line would be cut off at its edge.
+TEST_F(MessageDialogTest, EveryMessageTheLauncherComposesShowsItsSecondLineWhole) {
+    for (const MessageLines& message : test::ComposedMessages()) {
+        dialog.ShowMessageDialog(MessageOwner::MainWindow, message.text, MessageKind::Warning,
+                                 message.detail, {});
+        const RECT first = test::ClientBoundsOf(dialog.Label1());
+        const RECT second = test::ClientBoundsOf(dialog.Label2());
+        RECT client{};
+        GetClientRect(dialog.Handle(), &client);
+        SCOPED_TRACE(message.text + " / " + message.detail);
+        EXPECT_LE(second.right - second.left, first.right - first.left);
+        EXPECT_LE(second.right, client.right);
+    }
 }
 
 TEST_F(MessageDialogTest, TextsAreCutTo255Characters) {

@@ -1,7 +1,11 @@
 #include "platform/HelperMode.h"
+#include "platform/KeptJobs.h"
 #include "platform/PrinterGoneText.h"
 #include "platform/posix/CupsRawPrinter.h"
+#include "platform/posix/DriveCommand.h"
+#include "platform/posix/FirstDriveMap.h"
 #include "platform/posix/PrintRelay.h"
+#include "platform/posix/WinePrefix.h"
 
 #include <iostream>
 #include <string>
@@ -11,13 +15,19 @@ namespace zel {
 
 std::optional<int> RunHelperMode(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
+    if (posix::IsDriveCommand(arguments)) {
+        // The letters given here join the map the launcher would make at its first start.
+        (void)posix::MakeFirstDriveMap();
+        return posix::RunDriveCommand(posix::DefaultPrefix(), arguments, std::cout, std::cerr);
+    }
     const auto request = ParsePrintRelayCommand(arguments);
     if (!request) {
         return std::nullopt;
     }
     posix::CupsRawPrinter printer;
+    const auto kept = OpenKeptJobs(KeptJobsFolder());
     // The relay has no window; what the launcher's own output reaches is told there.
-    return posix::RunPrintRelay(*request, printer, [](const std::string& gone) {
+    return posix::RunPrintRelay(*request, printer, *kept, [](const std::string& gone) {
         std::cerr << PrinterGoneText(gone) << '\n' << std::flush;
     });
 }

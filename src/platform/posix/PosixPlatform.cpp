@@ -5,6 +5,7 @@
 #include "platform/posix/DesktopShortcuts.h"
 #include "platform/posix/DriveFacts.h"
 #include "platform/posix/ErrnoText.h"
+#include "platform/posix/FirstDriveMap.h"
 #include "platform/posix/ProcSharingProbe.h"
 #include "platform/posix/ProgramStarter.h"
 #include "platform/posix/ReplacementFile.h"
@@ -27,6 +28,7 @@ namespace fs = std::filesystem;
 namespace zel {
 
 std::unique_ptr<Platform> MakePlatform() {
+    (void)posix::MakeFirstDriveMap();
     return std::make_unique<posix::PosixPlatform>();
 }
 
@@ -206,6 +208,15 @@ bool PosixPlatform::DirectoryExists(std::string_view dosPath) {
     return native && fs::is_directory(*native, ec);
 }
 
+// A folder without a write bit is read-only even for root, as a file is: the system's
+// folders, where a spool beside the package's executable must never be made.
+bool PosixPlatform::FolderWritable(std::string_view dosPath) {
+    const auto native = Native(dosPath);
+    struct stat st {};
+    return native && ::stat(native->c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           (st.st_mode & 0222) != 0 && ::access(native->c_str(), W_OK | X_OK) == 0;
+}
+
 bool PosixPlatform::CreateDirectory(std::string_view dosPath) {
     const auto native = Native(dosPath);
     return native && ::mkdir(native->c_str(), 0777) == 0;
@@ -317,6 +328,15 @@ std::unique_ptr<InputFile> PosixPlatform::OpenForRead(std::string_view dosPath) 
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
         throw IoError(IoErrorKind::AccessDenied);
+    }
+    return std::make_unique<PosixInputFile>(fd);
+}
+
+// Through the process's own link, which leads to the file even where no drive does.
+std::unique_ptr<InputFile> PosixPlatform::OpenExecutableForRead() {
+    const int fd = ::open("/proc/self/exe", O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        ThrowErrno(errno);
     }
     return std::make_unique<PosixInputFile>(fd);
 }

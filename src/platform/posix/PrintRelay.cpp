@@ -140,7 +140,7 @@ bool Receive(Descriptor& connection, PrintRelayJobs& jobs) {
 
 } // namespace
 
-int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer,
+int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer, KeptJobs& kept,
                   RawJobQueue::PrinterGone printerGone) {
     unsigned short port = 0;
     const Descriptor listener(Listen(port));
@@ -154,7 +154,7 @@ int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer,
     }
     const Descriptor ended(ExitNotice(dosbox));
 
-    PrintRelayJobs jobs(printer, request.printer, request.title, std::move(printerGone));
+    PrintRelayJobs jobs(printer, request.printer, request.title, std::move(printerGone), &kept);
     Descriptor connection;
     int status = 0;
     bool running = true;

@@ -3,6 +3,7 @@
 // cuts what the program prints into jobs and prints them raw. It belongs to no window: it
 // lives while the program runs, and after it until the last job is printed or given up.
 
+#include "platform/KeptJobs.h"
 #include "platform/PrintRelayCommand.h"
 #include "platform/RawJobQueue.h"
 #include "platform/RawPrinter.h"
@@ -10,7 +11,9 @@
 namespace zel::posix {
 
 // 0 when every job was printed; 1 when a job was given up or DOSBox could not be run.
+// Each job is kept until the printer has accepted it; what an earlier relay left is printed
+// first.
 [[nodiscard]] int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer,
-                                RawJobQueue::PrinterGone printerGone = {});
+                                KeptJobs& kept, RawJobQueue::PrinterGone printerGone = {});
 
 } // namespace zel::posix

@@ -19,14 +19,6 @@ namespace fs = std::filesystem;
 namespace zel::posix {
 namespace {
 
-fs::path DefaultPrefix() {
-    if (const char* env = std::getenv("WINEPREFIX"); env != nullptr && *env != '\0') {
-        return fs::path(env);
-    }
-    const char* home = std::getenv("HOME");
-    return fs::path(home != nullptr ? home : "/") / ".wine";
-}
-
 // Most names are plain ASCII, the same in both encodings: a folder of a thousand lists is
 // converted at every spool tick.
 bool IsAscii(std::string_view text) {
@@ -140,6 +132,14 @@ fs::path CanonicalVia(std::map<fs::path, fs::path>& resolved, const fs::path& pa
 }
 
 } // namespace
+
+fs::path DefaultPrefix() {
+    if (const char* env = std::getenv("WINEPREFIX"); env != nullptr && *env != '\0') {
+        return fs::path(env);
+    }
+    const char* home = std::getenv("HOME");
+    return fs::path(home != nullptr ? home : "/") / ".wine";
+}
 
 WinePrefix::WinePrefix() : WinePrefix(DefaultPrefix()) {}
 

@@ -52,6 +52,9 @@ private:
     std::map<char, std::string> m_registryDriveTypes;
 };
 
+// $WINEPREFIX, else ~/.wine.
+std::filesystem::path DefaultPrefix();
+
 // A native name (UTF-8) as a DOS name (code page 1250), and back.
 std::string NativeNameToDos(std::string_view utf8);
 std::string DosNameToNative(std::string_view cp1250);

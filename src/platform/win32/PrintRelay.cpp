@@ -214,7 +214,7 @@ void ReceiveRest(Socket& connection, PrintRelayJobs& jobs) {
 
 } // namespace
 
-int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer,
+int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer, KeptJobs& kept,
                   RawJobQueue::PrinterGone printerGone) {
     const StartFilesRemoval removal(request.startFolder);
     const WinsockSession winsock;
@@ -235,7 +235,7 @@ int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer,
     }
 
     const DWORD dosboxId = GetProcessId(dosbox.Get());
-    PrintRelayJobs jobs(printer, request.printer, request.title, std::move(printerGone));
+    PrintRelayJobs jobs(printer, request.printer, request.title, std::move(printerGone), &kept);
     Socket connection;
     bool running = true;
     while (running) {

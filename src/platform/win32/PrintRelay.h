@@ -4,6 +4,7 @@
 // raw. It belongs to no window: it lives while the program runs, and after it until the
 // last job is printed; then it removes the start files.
 
+#include "platform/KeptJobs.h"
 #include "platform/PrintRelayCommand.h"
 #include "platform/RawJobQueue.h"
 #include "platform/RawPrinter.h"
@@ -11,7 +12,9 @@
 namespace zel::win32 {
 
 // 0 once every job is printed; 1 when DOSBox's port could not be opened or DOSBox not run.
+// Each job is kept until the printer has accepted it; what an earlier relay left is printed
+// first.
 [[nodiscard]] int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer,
-                                RawJobQueue::PrinterGone printerGone = {});
+                                KeptJobs& kept, RawJobQueue::PrinterGone printerGone = {});
 
 } // namespace zel::win32

@@ -1,4 +1,5 @@
 #include "platform/HelperMode.h"
+#include "platform/KeptJobs.h"
 #include "platform/PrinterGoneText.h"
 #include "platform/win32/PrintRelay.h"
 #include "platform/win32/Windows.h"
@@ -22,7 +23,8 @@ DWORD WINAPI ShowPrinterGone(void* text) {
 void TellPrinterGone(const std::string& printer) {
     auto text = std::make_unique<std::string>(PrinterGoneText(printer));
     if (const HANDLE thread = CreateThread(nullptr, 0, ShowPrinterGone, text.get(), 0, nullptr)) {
-        text.release();
+        // The thread owns the text from now on.
+        (void)text.release();
         CloseHandle(thread);
     }
 }
@@ -36,7 +38,8 @@ std::optional<int> RunHelperMode(int argc, char** argv) {
         return std::nullopt;
     }
     win32::WinspoolRawPrinter printer;
-    return win32::RunPrintRelay(*request, printer, TellPrinterGone);
+    const auto kept = OpenKeptJobs(KeptJobsFolder());
+    return win32::RunPrintRelay(*request, printer, *kept, TellPrinterGone);
 }
 
 } // namespace zel

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Platform.h"
 
+#include "platform/IoError.h"
 #include "platform/win32/ClaimedFolderFile.h"
 #include "platform/win32/DriveLetters.h"
 #include "platform/win32/GdiPrinters.h"
@@ -123,6 +124,12 @@ bool Win32Platform::DirectoryExists(std::string_view dosPath) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+// A Windows user writes in the folders of his own drives: the launcher's spool stays beside
+// its executable, as it always has.
+bool Win32Platform::FolderWritable(std::string_view dosPath) {
+    return DirectoryExists(dosPath);
+}
+
 bool Win32Platform::CreateDirectory(std::string_view dosPath) {
     return CreateDirectoryA(Text(dosPath).c_str(), nullptr) != 0;
 }
@@ -223,6 +230,14 @@ bool Win32Platform::SetLastWriteTime(std::string_view dosPath, const LocalDateTi
 
 std::unique_ptr<InputFile> Win32Platform::OpenForRead(std::string_view dosPath) {
     return OpenHandleForRead(Text(dosPath));
+}
+
+std::unique_ptr<InputFile> Win32Platform::OpenExecutableForRead() {
+    const std::string path = ExecutablePath();
+    if (path.empty()) {
+        throw IoError(IoErrorKind::FileNotFound);
+    }
+    return OpenForRead(path);
 }
 
 std::unique_ptr<InputFile> Win32Platform::OpenRegularFileForRead(std::string_view dosPath) {

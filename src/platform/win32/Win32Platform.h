@@ -33,6 +33,7 @@ public:
 
     bool FileExists(std::string_view dosPath) override;
     bool DirectoryExists(std::string_view dosPath) override;
+    bool FolderWritable(std::string_view dosPath) override;
     bool CreateDirectory(std::string_view dosPath) override;
     bool RemoveDirectory(std::string_view dosPath) override;
     std::vector<DirEntry> FindFiles(std::string_view folder, std::string_view pattern) override;
@@ -42,6 +43,7 @@ public:
     std::optional<FileStamp> Stamp(std::string_view dosPath) override;
     bool SetLastWriteTime(std::string_view dosPath, const LocalDateTime& time) override;
     std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) override;
+    std::unique_ptr<InputFile> OpenExecutableForRead() override;
     std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view dosPath) override;
     FileClaim ClaimFile(std::string_view folder, std::string_view name,
                         const std::optional<FileStamp>& expected) override;
