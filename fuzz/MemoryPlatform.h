@@ -68,6 +68,10 @@ public:
     std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view) override {
         return std::make_unique<MemoryFile>(file);
     }
+    FileClaim ClaimFile(std::string_view, std::string_view,
+                        const std::optional<FileStamp>&) override {
+        return {ClaimOutcome::Refused, nullptr};
+    }
     std::unique_ptr<OutputFile> CreateForWrite(std::string_view) override {
         return std::make_unique<MemoryOutput>(file);
     }

@@ -13,6 +13,13 @@ std::string ParametersTooLongAdvice() {
     return Utf8ToCp1250(" Ahol a program ebből a fájlból indul, a szöveg vége elvész.");
 }
 
+MessageLines StuckListMessage(std::string_view fileName) {
+    return {Utf8ToCp1250("A(z) \"") + std::string(fileName) +
+                Utf8ToCp1250("\" nyomtatási lista nem nyomtatható ki, a többi nyomtatása "
+                             "folytatódik!"),
+            Utf8ToCp1250(" A lista a nyomtatási mappában marad.")};
+}
+
 std::string SettingsNotSavedText() {
     return Utf8ToCp1250("A beállítások mentése nem sikerült!");
 }

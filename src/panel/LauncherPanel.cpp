@@ -183,6 +183,10 @@ void LauncherPanel::Timer1Timer() {
             return;
         }
         const SpoolTickResult result = m_printPage->Tick(m_view.PrintingEnabled());
+        if (result.stuckList) {
+            const MessageLines stuck = StuckListMessage(*result.stuckList);
+            m_toMainWindow.ShowMessage(stuck.text, MessageKind::Warning, stuck.detail);
+        }
         if (!result.printingStopped) {
             return;
         }

@@ -21,8 +21,9 @@ private:
 
 PrintPageSpool::PrintPageSpool(Platform& platform, JobPrinter& printer, std::string spoolDirectory,
                                FileTimeFormatter formatTime, SliceScheduler& slices,
-                               std::function<void()> showJobs)
-    : m_spool(platform, printer, std::move(spoolDirectory), std::move(formatTime)),
+                               std::function<void()> showJobs, SpoolTiming timing)
+    : m_spool(platform, printer, std::move(spoolDirectory), std::move(formatTime),
+              std::move(timing)),
       m_slices(slices), m_showJobs(std::move(showJobs)) {}
 
 SpoolTickResult PrintPageSpool::Tick(bool printingEnabled) {

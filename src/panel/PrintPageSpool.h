@@ -14,10 +14,11 @@ namespace zel {
 
 class PrintPageSpool final {
 public:
-    // showJobs redraws the job tables from Spool(); the face may not have made them yet.
+    // showJobs redraws the job tables from Spool(); the face may not have made them yet. The
+    // spool's timing is its own but where a test gives one.
     PrintPageSpool(Platform& platform, JobPrinter& printer, std::string spoolDirectory,
                    FileTimeFormatter formatTime, SliceScheduler& slices,
-                   std::function<void()> showJobs);
+                   std::function<void()> showJobs, SpoolTiming timing = {});
     PrintPageSpool(const PrintPageSpool&) = delete;
     PrintPageSpool& operator=(const PrintPageSpool&) = delete;
 

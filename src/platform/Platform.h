@@ -5,6 +5,7 @@
 //
 // Operations whose failure the callers ignore return a result; the rest throw IoError.
 
+#include "platform/ClaimedFile.h"
 #include "platform/DosTypes.h"
 #include "platform/FileStreams.h"
 #include "platform/SharingProbe.h"
@@ -61,9 +62,16 @@ public:
     virtual std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) = 0;
     // The running executable, also where no drive letter reaches it.
     virtual std::unique_ptr<InputFile> OpenExecutableForRead() = 0;
-    // Only a regular file that is itself at dosPath, never one a link leads to, nor a FIFO or
-    // device: what others may plant in a shared folder must not name a file elsewhere.
+    // Only a regular file of one name that is itself at dosPath, never one a link leads to,
+    // nor a FIFO or device: what others may plant in a shared folder must not name a file
+    // elsewhere.
     virtual std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view dosPath) = 0;
+    // Takes name, one plain name (IsPlainFileName) of folder, for this launcher: only a
+    // regular file of that one name, reached through the folder itself, while no launcher
+    // here or on another PC holds it and no writer has it open; with expected, only while it
+    // is still that version.
+    [[nodiscard]] virtual FileClaim ClaimFile(std::string_view folder, std::string_view name,
+                                              const std::optional<FileStamp>& expected) = 0;
     // Creates or truncates.
     virtual std::unique_ptr<OutputFile> CreateForWrite(std::string_view dosPath) = 0;
     // The one way a file is replaced: the bytes go to a new, exclusively created file beside

@@ -5,6 +5,8 @@
 #include "text/DosPath.h"
 
 #include <algorithm>
+#include <chrono>
+#include <random>
 
 namespace zel {
 namespace {
@@ -42,7 +44,45 @@ std::string_view SpoolExtension(std::string_view fileName) {
     return shortName.substr(dot + 1, 3);
 }
 
+namespace {
+
+constexpr std::string_view kPrintingExtension = ".WPR";
+constexpr std::size_t kMarkLength = 8;
+constexpr std::string_view kMarkLetters = "0123456789ABCDEFGHJKLMNPQRSTUVWXYZ";
+
+bool IsMark(std::string_view mark) {
+    return !mark.empty() && mark.size() <= 2 * kMarkLength &&
+           std::all_of(mark.begin(), mark.end(), [](char c) {
+               return IsDigit(c) || (AsciiUpper(c) >= 'A' && AsciiUpper(c) <= 'Z');
+           });
+}
+
+} // namespace
+
+std::string WaitingNameOfPrinting(std::string_view printingName) {
+    if (printingName.size() <= kPrintingExtension.size() ||
+        AsciiUpper(printingName.substr(printingName.size() - kPrintingExtension.size())) !=
+            kPrintingExtension) {
+        return {};
+    }
+    const std::string_view rest =
+        printingName.substr(0, printingName.size() - kPrintingExtension.size());
+    const auto dot = rest.rfind('.');
+    if (dot == std::string_view::npos || !IsMark(rest.substr(dot + 1))) {
+        return {};
+    }
+    const std::string_view waiting = rest.substr(0, dot);
+    return ClassifySpoolFile(waiting) == SpoolFileKind::Waiting ? std::string(waiting)
+                                                                : std::string();
+}
+
 SpoolFileKind ClassifySpoolFile(std::string_view fileName) {
+    if (!IsPlainFileName(fileName)) {
+        return SpoolFileKind::Other;
+    }
+    if (!WaitingNameOfPrinting(fileName).empty()) {
+        return SpoolFileKind::Printing;
+    }
     const std::string_view ext = SpoolExtension(fileName);
     if (ext.size() != 3 || !EndsWith(fileName, ext)) {
         return SpoolFileKind::Other;
@@ -53,8 +93,25 @@ SpoolFileKind ClassifySpoolFile(std::string_view fileName) {
     return IsListExtension(ext) ? SpoolFileKind::Waiting : SpoolFileKind::Other;
 }
 
-std::string PrintingName(std::string_view fileName) {
-    return ReplaceLastThree(fileName, "WPR");
+std::string MakeLauncherMark() {
+    // Two launchers started at the same moment on two PCs, or in two PID namespaces with the
+    // same process number, must not draw the same mark: the system's random source decides.
+    std::random_device source;
+    std::seed_seq seed{
+        source(), source(),
+        static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count())};
+    std::mt19937 draw(seed);
+    std::uniform_int_distribution<std::size_t> letter(0, kMarkLetters.size() - 1);
+    std::string mark;
+    for (std::size_t i = 0; i < kMarkLength; ++i) {
+        mark += kMarkLetters[letter(draw)];
+    }
+    return mark;
+}
+
+std::string PrintingName(std::string_view fileName, std::string_view mark) {
+    std::string name(fileName);
+    return name.append(".").append(mark).append(kPrintingExtension);
 }
 
 std::string FirstLine(std::string_view bytes) {

@@ -1,18 +1,21 @@
 #include "spool/PrintSpool.h"
 
 #include "platform/IoError.h"
-#include "text/AsciiUpper.h"
 #include "text/CodePage1250.h"
 #include "text/DosPath.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <deque>
 #include <exception>
 #include <utility>
 
 namespace zel {
 namespace {
+
+// Tries that could not take a list before it is set aside and the user told. A list that
+// cannot be taken for a passing reason (a virus scanner's look, a file server's hiccup) is
+// taken at the next tick or the one after, and keeps its place in the queue meanwhile.
+constexpr int kStuckAfter = 3;
 
 // A cycle that ends in an error must not leave the spool dead for the rest of the run.
 class BusyGuard final {
@@ -42,10 +45,11 @@ std::string_view SortKey(const JobRow& row) {
 } // namespace
 
 PrintSpool::PrintSpool(Platform& platform, JobPrinter& printer, std::string spoolDirectory,
-                       FileTimeFormatter formatTime)
+                       FileTimeFormatter formatTime, SpoolTiming timing)
     : m_platform(platform), m_printer(printer), m_directory(std::move(spoolDirectory)),
       m_pathPrefix((DosPath(m_directory) / "").Text()),
-      m_formatTime(formatTime ? std::move(formatTime) : FileTimeFormatter(DefaultFileTime)) {}
+      m_formatTime(formatTime ? std::move(formatTime) : FileTimeFormatter(DefaultFileTime)),
+      m_timing(std::move(timing)), m_mark(MakeLauncherMark()) {}
 
 std::string PrintSpool::PathOf(std::string_view fileName) const {
     std::string path;
@@ -53,18 +57,21 @@ std::string PrintSpool::PathOf(std::string_view fileName) const {
     return path.append(m_pathPrefix).append(fileName);
 }
 
+SpoolTiming::Clock::time_point PrintSpool::Now() const {
+    return m_timing.clock ? m_timing.clock() : SpoolTiming::Clock::now();
+}
+
 struct PrintSpool::ActiveJob {
-    std::string fileName;
-    std::string printingPath;
-    std::unique_ptr<InputFile> file;
+    std::string fileName; // its waiting name
+    int row = 0;          // in the running grid, which no tick rebuilds while the job lasts
+    std::unique_ptr<ClaimedFile> file;
+    std::optional<FileStamp> stamp; // as it was taken
 };
 
 PrintSpool::~PrintSpool() {
     if (m_job) {
         m_printer.CancelJob();
-        const std::unique_ptr<ActiveJob> job = std::move(m_job);
-        job->file.reset();
-        (void)PutBack(job->printingPath, job->fileName);
+        EndJob();
     }
 }
 
@@ -73,8 +80,9 @@ SpoolTickResult PrintSpool::Tick(bool printingEnabled) {
         return {};
     }
     if (m_job) {
-        if (!printingEnabled) {
-            // Stopped by the user: the list waits again, whole.
+        // Stopped by the user, or still being written on another PC: the list waits again,
+        // whole.
+        if (!printingEnabled || JobChanged()) {
             m_printer.CancelJob();
             EndJob();
         }
@@ -90,12 +98,12 @@ SpoolTickResult PrintSpool::Tick(bool printingEnabled) {
     }
     const BusyGuard guard(m_busy);
     PrepareGrids();
-    if (Scan() == 0) {
-        SpoolTickResult result;
-        result.scanned = true;
-        return result;
+    SpoolTickResult result;
+    result.scanned = true;
+    if (Scan() > 0) {
+        StartJob(result);
     }
-    return StartFirstJob();
+    return result;
 }
 
 SpoolTickResult PrintSpool::PrintSlice() {
@@ -120,17 +128,20 @@ int PrintSpool::Scan() {
     const std::unique_ptr<SharingProbe> probe = m_platform.MakeSharingProbe();
     const std::uint64_t scan = ++m_scans;
     const LocalDateTime now = m_platform.Now();
-    // Rows as kept from earlier ticks, or read now: each is copied only into a grid row
-    // that does not hold it already.
+    const SpoolTiming::Clock::time_point clock = Now();
+    // Rows as kept from earlier ticks, or read now: each is copied only into a grid row that
+    // does not hold it already.
     std::vector<const JobRow*> rows;
-    std::deque<JobRow> unkept;
+    std::vector<std::pair<std::string, SpoolFileKind>> leftovers;
     for (const DirEntry& entry : m_platform.FindFiles(m_directory, "ws*.*")) {
+        // A name that could lead out of the folder is no spool file: it is never read,
+        // renamed or deleted.
         const SpoolFileKind kind = ClassifySpoolFile(entry.name);
         if (entry.isDirectory || kind == SpoolFileKind::Other) {
             continue;
         }
-        if (kind == SpoolFileKind::Leftover) {
-            Restore(entry.name, *probe);
+        if (kind != SpoolFileKind::Waiting) {
+            leftovers.emplace_back(entry.name, kind);
             continue;
         }
         const std::string path = PathOf(entry.name);
@@ -139,28 +150,33 @@ int PrintSpool::Scan() {
         }
         // Stamped before it is read: a list written meanwhile differs from the stamp kept.
         const std::optional<FileStamp> stamp = m_platform.Stamp(path);
-        const auto listed = m_listed.find(entry.name);
-        if (stamp && listed != m_listed.end() && listed->second.stamp == *stamp) {
-            listed->second.seen = scan;
-            rows.push_back(&listed->second.row);
-            continue;
+        const auto [listed, added] = m_listed.try_emplace(entry.name);
+        ListedFile& file = listed->second;
+        if (added || !stamp || file.stamp != stamp) {
+            file.stamp = stamp;
+            file.since = clock;
+            file.rowKept = false;
+            file.refusals = 0;
+            file.stuck = false;
         }
-        const std::optional<PrintJob> job = ReadJob(entry.name, path);
-        if (!job) {
-            continue;
+        if (!file.rowKept) {
+            const std::optional<PrintJob> job = ReadJob(entry.name, path);
+            if (!job) {
+                m_listed.erase(listed);
+                continue;
+            }
+            file.row = RowOf(*job);
+            // Written again within the file system's clock step, a list keeps its stamp: one
+            // of this very second is read again next tick.
+            file.rowKept = stamp && job->lastWrite && *job->lastWrite < now;
         }
-        JobRow row = RowOf(*job);
-        // Written again within the file system's clock step, a list keeps its stamp: one of
-        // this very second is read again next tick.
-        if (stamp && job->lastWrite && *job->lastWrite < now) {
-            const auto kept =
-                m_listed.insert_or_assign(entry.name, ListedFile{*stamp, std::move(row), scan});
-            rows.push_back(&kept.first->second.row);
-        } else {
-            rows.push_back(&unkept.emplace_back(std::move(row)));
-        }
+        file.seen = scan;
+        rows.push_back(&file.row);
     }
     std::erase_if(m_listed, [scan](const auto& listed) { return listed.second.seen != scan; });
+    for (const auto& [name, kind] : leftovers) {
+        Restore(name, kind, *probe);
+    }
     // Names compare from their second character; equal ones keep the order the search gave.
     std::stable_sort(rows.begin(), rows.end(),
                      [](const JobRow* a, const JobRow* b) { return SortKey(*a) < SortKey(*b); });
@@ -191,30 +207,28 @@ std::optional<PrintJob> PrintSpool::ReadJob(const std::string& fileName, const s
     return job;
 }
 
-void PrintSpool::Restore(const std::string& printingName, SharingProbe& probe) {
-    // A job file that nobody holds open was left by a launcher that is gone, or by a put-back
-    // whose rename failed: it is a list still to print.
-    const std::string path = PathOf(printingName);
-    if (!probe.CanOpenExclusive(path)) {
+void PrintSpool::Restore(const std::string& fileName, SpoolFileKind kind, SharingProbe& probe) {
+    // Left by a launcher that is gone, or by a put-back that found no free name: a list still
+    // to print, once its owner is known to be gone. Nobody here holds it open, and no
+    // launcher anywhere holds its claim: the claim's lock or share mode outlives no launcher.
+    if (!probe.CanOpenExclusive(PathOf(fileName))) {
         return;
     }
-    std::string waitingName;
-    const auto unrestored = m_unrestored.find(AsciiUpper(printingName));
-    if (unrestored != m_unrestored.end()) {
-        waitingName = unrestored->second;
-    } else {
+    const FileClaim claim = m_platform.ClaimFile(m_directory, fileName, std::nullopt);
+    if (claim.outcome != ClaimOutcome::Claimed) {
+        return;
+    }
+    std::string waitingName = WaitingNameOfPrinting(fileName);
+    if (kind == SpoolFileKind::Leftover) {
         try {
             waitingName = WaitingNameFor(
-                printingName,
-                ParsePrintHeader(
-                    FirstLine(m_platform.OpenRegularFileForRead(path)->Read(kPrintLineCapacity))));
+                fileName,
+                ParsePrintHeader(FirstLine(claim.file->Content().Read(kPrintLineCapacity))));
         } catch (const IoError&) {
             return;
         }
     }
-    if (PutBack(path, waitingName) && unrestored != m_unrestored.end()) {
-        m_unrestored.erase(unrestored);
-    }
+    (void)PutBack(*claim.file, waitingName);
 }
 
 JobRow PrintSpool::RowOf(const PrintJob& job) const {
@@ -233,39 +247,83 @@ JobRow PrintSpool::RowOf(const PrintJob& job) const {
     return cells;
 }
 
-SpoolTickResult PrintSpool::StartFirstJob() {
-    SpoolTickResult result;
-    result.scanned = true;
-    // Only the first in name order: one that cannot be taken now is tried again next tick,
-    // so the lists never come out of order.
-    const std::string fileName = m_running.Row(1)[kFileNameColumn];
-    const std::string waitingPath = PathOf(fileName);
-    const std::string printingPath = PathOf(PrintingName(fileName));
-    if (m_platform.FileExists(printingPath) || !m_platform.RenameFile(waitingPath, printingPath)) {
-        return result;
+void PrintSpool::StartJob(SpoolTickResult& result) {
+    const SpoolTiming::Clock::time_point now = Now();
+    std::vector<int> setAside;
+    // The first in name order that can be taken: one that cannot be taken now keeps its
+    // place, so the lists do not come out of order, until it has failed often enough to be
+    // set aside.
+    for (int row = 1; row < m_running.RowCount(); ++row) {
+        const auto listed = m_listed.find(m_running.Row(row)[kFileNameColumn]);
+        if (listed == m_listed.end()) {
+            continue;
+        }
+        ListedFile& file = listed->second;
+        // Not quiet yet: a writer on another PC, which no look at this machine sees, may be
+        // at it still.
+        if (now - file.since < m_timing.settle) {
+            continue;
+        }
+        if (file.stuck) {
+            setAside.push_back(row);
+            continue;
+        }
+        const ClaimOutcome outcome = Take(row, file, result);
+        if (outcome != ClaimOutcome::Busy && outcome != ClaimOutcome::Refused) {
+            // Taken; or gone, or written again, which the next scan sees.
+            return;
+        }
+        if (++file.refusals < kStuckAfter) {
+            return;
+        }
+        file.stuck = true;
+        if (!file.told) {
+            file.told = true;
+            result.stuckList = listed->first;
+        }
+    }
+    // With nothing else to print, the lists set aside are tried again: what kept them may be
+    // gone.
+    for (const int row : setAside) {
+        const auto listed = m_listed.find(m_running.Row(row)[kFileNameColumn]);
+        if (Take(row, listed->second, result) == ClaimOutcome::Claimed) {
+            return;
+        }
+    }
+}
+
+ClaimOutcome PrintSpool::Take(int row, ListedFile& listed, SpoolTickResult& result) {
+    const std::string fileName = m_running.Row(row)[kFileNameColumn];
+    // Only the version that stayed quiet: the claim reads the file afresh.
+    FileClaim claim = m_platform.ClaimFile(m_directory, fileName, listed.stamp);
+    if (claim.outcome != ClaimOutcome::Claimed) {
+        return claim.outcome;
+    }
+    // The printing name tells every launcher whose the list is, and frees the waiting name
+    // for the program's next list. A folder that refuses it (another user's list in a
+    // folder whose sticky bit keeps it theirs) leaves the list as it was.
+    if (!claim.file->Rename(PrintingName(fileName, m_mark))) {
+        return ClaimOutcome::Refused;
     }
     auto job = std::make_unique<ActiveJob>();
     job->fileName = fileName;
-    job->printingPath = printingPath;
-    try {
-        // What was renamed may have been swapped for a link since the scan.
-        job->file = m_platform.OpenRegularFileForRead(printingPath);
-    } catch (const IoError&) {
-        (void)PutBack(printingPath, fileName);
-        return result;
-    }
+    job->row = row;
+    job->stamp = claim.file->Stamp();
+    job->file = std::move(claim.file);
     m_job = std::move(job);
     try {
-        m_printer.BeginJob(*m_job->file, m_running.Row(1)[kListNameColumn]);
+        m_printer.BeginJob(m_job->file->Content(), m_running.Row(row)[kListNameColumn]);
     } catch (const std::exception& error) {
         EndJob();
         result.printingStopped = true;
         result.error = error.what();
-        return result;
+        return ClaimOutcome::Claimed;
     }
-    SpoolTickResult first = Continue();
-    first.scanned = true;
-    return first;
+    const SpoolTickResult first = Continue();
+    result.printed = first.printed;
+    result.printingStopped = first.printingStopped;
+    result.error = first.error;
+    return ClaimOutcome::Claimed;
 }
 
 SpoolTickResult PrintSpool::Continue() {
@@ -282,46 +340,54 @@ SpoolTickResult PrintSpool::Continue() {
     if (!done) {
         return result;
     }
+    if (JobChanged()) {
+        // Printed as it stood while its writer went on: it waits again, to print whole.
+        EndJob();
+        return result;
+    }
     const std::unique_ptr<ActiveJob> job = std::move(m_job);
-    job->file.reset();
-    (void)m_platform.DeleteFile(job->printingPath);
-    MoveToFinished();
+    // Only the file this launcher took; one it could not delete is found under its printing
+    // name, free, by a later scan, and prints again rather than being lost.
+    (void)job->file->Delete();
+    MoveToFinished(job->row);
     result.printed = true;
     return result;
 }
 
 void PrintSpool::EndJob() {
     const std::unique_ptr<ActiveJob> job = std::move(m_job);
-    job->file.reset();
-    if (!PutBack(job->printingPath, job->fileName)) {
-        m_unrestored[AsciiUpper(PrintingName(job->fileName))] = job->fileName;
-    }
+    // With no waiting name free, it stays under its printing name; a later scan that finds
+    // its claim let go puts it back.
+    (void)PutBack(*job->file, job->fileName);
 }
 
-bool PrintSpool::PutBack(const std::string& printingPath, const std::string& fileName) {
+bool PrintSpool::JobChanged() const {
+    return m_job && m_job->stamp && m_job->file->Stamp() != m_job->stamp;
+}
+
+bool PrintSpool::PutBack(ClaimedFile& file, const std::string& fileName) {
     // The program may have written a newer list under the same name meanwhile: then the job
     // waits beside it under a free name that is still a list's ("ws0001~1.A17"), so that
-    // neither is lost.
-    std::string name = fileName;
+    // neither is lost. A rename never takes an entry's place.
     const std::size_t dot = fileName.find('.');
     const std::string stem = fileName.substr(0, std::min<std::size_t>(dot, 6));
     const std::string extension = dot == std::string::npos ? std::string() : fileName.substr(dot);
-    for (int n = 1; m_platform.FileExists(PathOf(name)) || m_platform.DirectoryExists(PathOf(name));
-         ++n) {
+    std::string name = fileName;
+    for (int n = 1; !file.Rename(name); ++n) {
         if (n > 9) {
             return false;
         }
         name = stem + "~" + std::to_string(n) + extension;
     }
-    return m_platform.RenameFile(printingPath, PathOf(name));
+    return true;
 }
 
-void PrintSpool::MoveToFinished() {
+void PrintSpool::MoveToFinished(int row) {
     ++m_printedCounter;
-    m_finished.InsertRow(1, m_running.Row(1));
+    m_finished.InsertRow(1, m_running.Row(row));
     m_finished.SetRowCount(m_printedCounter);
     if (m_running.RowCount() > 2) {
-        m_running.RemoveRow(1);
+        m_running.RemoveRow(row);
     } else {
         m_running.ClearCells(1, kListNameColumn, kSheetColumn);
     }

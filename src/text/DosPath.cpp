@@ -1,5 +1,10 @@
 #include "text/DosPath.h"
 
+#include "text/AsciiUpper.h"
+
+#include <algorithm>
+#include <array>
+
 namespace zel {
 
 DosPath DosPath::operator/(std::string_view name) const {
@@ -43,6 +48,42 @@ std::string_view FileNamePart(std::string_view dosPath) {
 std::string ReplaceLastThree(std::string_view text, std::string_view replacement) {
     const auto keep = text.size() >= 3 ? text.size() - 3 : 0;
     return std::string(text.substr(0, keep)) + std::string(replacement);
+}
+
+namespace {
+
+constexpr std::size_t kMaxNameLength = 255;
+
+bool IsDeviceName(std::string_view name) {
+    // Windows takes the part before the first dot, trailing blanks cut, as the device.
+    std::string_view stem = name.substr(0, name.find('.'));
+    while (!stem.empty() && stem.back() == ' ') {
+        stem.remove_suffix(1);
+    }
+    const std::string upper = AsciiUpper(stem);
+    static constexpr std::array<std::string_view, 7> kDevices = {
+        "CON", "PRN", "AUX", "NUL", "CLOCK$", "CONIN$", "CONOUT$"};
+    if (std::find(kDevices.begin(), kDevices.end(), upper) != kDevices.end()) {
+        return true;
+    }
+    return upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT")) &&
+           upper[3] >= '0' && upper[3] <= '9';
+}
+
+} // namespace
+
+bool IsPlainFileName(std::string_view name) {
+    if (name.empty() || name.size() > kMaxNameLength || name.back() == '.' || name.back() == ' ') {
+        return false;
+    }
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F ||
+            std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) {
+            return false;
+        }
+    }
+    return !IsDeviceName(name);
 }
 
 int DriveIndex(char c) {

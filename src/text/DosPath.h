@@ -39,6 +39,12 @@ std::string_view DirectoryPart(std::string_view dosPath);
 std::string_view FileNamePart(std::string_view dosPath);
 // The text with its last three characters replaced, as "A97.EXE" becomes "A97.PIF".
 std::string ReplaceLastThree(std::string_view text, std::string_view replacement);
+// Whether name is one plain name of a folder, one that no file system can take for anything
+// but an entry of that very folder: not empty, no separator of either kind, no drive or
+// stream colon, no wildcard, no control character, not "." or "..", no trailing dot or blank
+// (Windows drops them, so the name would lead to another entry), and no DOS device name
+// ("PRN", "nul.txt", "COM1 .A17"), which Windows opens as the device wherever it stands.
+[[nodiscard]] bool IsPlainFileName(std::string_view name);
 // The index 0 to 25 of a drive letter "A" to "Z"; -1 for any other character, lower case
 // included, so that nothing else ever indexes a per-drive table.
 int DriveIndex(char c);

@@ -8,9 +8,11 @@
 
 namespace zel {
 
-PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, QWidget& owner)
-    : m_page(platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter(), *this,
-             [this] { ShowJobs(); }),
+PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, QWidget& owner,
+                           SpoolTiming timing)
+    : m_page(
+          platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter(), *this,
+          [this] { ShowJobs(); }, std::move(timing)),
       m_owner(owner) {
     // Idle time of the event loop: input and painting come first between slices.
     m_slices.setInterval(0);

@@ -27,8 +27,10 @@ class PrintControl final : public PrintPage, private SliceScheduler {
     Q_DISABLE_COPY_MOVE(PrintControl)
 
 public:
-    // owner is the window the printer setup dialog blocks while it is up.
-    PrintControl(Platform& platform, std::string spoolDirectory, QWidget& owner);
+    // owner is the window the printer setup dialog blocks while it is up. The spool's timing
+    // is its own but where a test gives one.
+    PrintControl(Platform& platform, std::string spoolDirectory, QWidget& owner,
+                 SpoolTiming timing = {});
 
     // From now on the job lists are shown in these tables, filled at once with what the
     // spool holds.

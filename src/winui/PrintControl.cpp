@@ -12,13 +12,14 @@ constexpr int kFinishedGridId = 4102;
 } // namespace
 
 PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, HWND page,
-                           Bounds waitingGrid, Bounds printedGrid, HWND owner)
+                           Bounds waitingGrid, Bounds printedGrid, HWND owner, SpoolTiming timing)
     : m_slices([this] {
           m_page.PrintSlice();
           return m_slices.Running();
       }),
-      m_page(platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter(), *this,
-             [this] { ShowJobs(); }),
+      m_page(
+          platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter(), *this,
+          [this] { ShowJobs(); }, std::move(timing)),
       m_running(m_page.Spool().Running(), page, waitingGrid, kRunningGridId, L"StringGrid1"),
       m_finished(m_page.Spool().Finished(), page, printedGrid, kFinishedGridId, L"StringGrid2"),
       m_owner(owner) {}

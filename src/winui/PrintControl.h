@@ -23,9 +23,10 @@ class Platform;
 class PrintControl final : public PrintPage, private SliceScheduler {
 public:
     // Makes the two job grids (StringGrid1: waiting, StringGrid2: printed) as children of
-    // page at the given bounds; owner is the window the printer setup dialog blocks.
+    // page at the given bounds; owner is the window the printer setup dialog blocks. The
+    // spool's timing is its own but where a test gives one.
     PrintControl(Platform& platform, std::string spoolDirectory, HWND page, Bounds waitingGrid,
-                 Bounds printedGrid, HWND owner);
+                 Bounds printedGrid, HWND owner, SpoolTiming timing = {});
     ~PrintControl() override;
     PrintControl(const PrintControl&) = delete;
     PrintControl& operator=(const PrintControl&) = delete;

@@ -26,6 +26,9 @@ namespace fs = std::filesystem;
 namespace zel::test {
 namespace {
 
+// Lists are printed as soon as they are there: these tests are not about a writer elsewhere.
+const SpoolTiming kAtOnce{std::chrono::milliseconds(0), {}};
+
 QString Run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
@@ -143,7 +146,7 @@ TEST(PrintControl, ShowsTheJobsAndStopsOnAPrinterThatFails) {
     StringGrid running(7, 2);
     StringGrid finished(7, 2);
     QWidget owner;
-    PrintControl control(*platform, "C:\\Printing", owner);
+    PrintControl control(*platform, "C:\\Printing", owner, kAtOnce);
     control.ShowJobsIn(running, finished);
     control.Printer().setOutputFormat(QPrinter::PdfFormat);
     control.Printer().setOutputFileName(
@@ -194,7 +197,7 @@ TEST(PrintControl, TablesMadeLateShowWhatTablesKeptUpShow) {
     StringGrid running(7, 2);
     StringGrid finished(7, 2);
     QWidget owner;
-    PrintControl control(*platform, "C:\\Printing", owner);
+    PrintControl control(*platform, "C:\\Printing", owner, kAtOnce);
     control.ShowJobsIn(running, finished);
     control.Printer().setOutputFormat(QPrinter::PdfFormat);
     control.Printer().setOutputFileName(QString::fromStdString((root / "out.pdf").string()));
@@ -238,7 +241,7 @@ TEST(PrintControl, SetsUpThePrinterOnlyWhenAJobOrTheSetupNeedsIt) {
     };
     const int before = measuringWindows();
     QWidget owner;
-    PrintControl control(*platform, "C:\\Printing", owner);
+    PrintControl control(*platform, "C:\\Printing", owner, kAtOnce);
     control.ShowJobsIn(running, finished);
     EXPECT_TRUE(control.Tick(true).scanned);
     EXPECT_EQ(measuringWindows(), before);
@@ -270,7 +273,7 @@ TEST(PrintControl, ALongJobPrintsInSlicesAndStopsWhenAsked) {
     StringGrid running(7, 2);
     StringGrid finished(7, 2);
     QWidget owner;
-    PrintControl control(*platform, "C:\\Printing", owner);
+    PrintControl control(*platform, "C:\\Printing", owner, kAtOnce);
     control.ShowJobsIn(running, finished);
     const fs::path pdf = root / "out.pdf";
     control.Printer().setOutputFormat(QPrinter::PdfFormat);
@@ -304,7 +307,7 @@ TEST(PrintControl, CancellingThePrinterSetupKeepsThePrinter) {
     StringGrid running(7, 2);
     StringGrid finished(7, 2);
     QWidget owner;
-    PrintControl control(*platform, "C:\\Printing", owner);
+    PrintControl control(*platform, "C:\\Printing", owner, kAtOnce);
     control.ShowJobsIn(running, finished);
     control.Printer().setOutputFormat(QPrinter::PdfFormat);
     TempDir dir;

@@ -162,7 +162,7 @@ TEST_F(LauncherPanelTest, AFailedSpoolTickStopsPrintingAndSaysWhyOnce) {
     EXPECT_TRUE(face.printingEnabled);
     EXPECT_TRUE(face.messages.empty());
 
-    printPage.next = {true, false, true, "Printer error"};
+    printPage.next = {true, false, true, "Printer error", std::nullopt};
     panel->Timer1Timer();
     EXPECT_FALSE(face.printingEnabled);
     ASSERT_EQ(face.messages.size(), 1u);
@@ -172,6 +172,23 @@ TEST_F(LauncherPanelTest, AFailedSpoolTickStopsPrintingAndSaysWhyOnce) {
     printPage.next = {};
     panel->Timer1Timer();
     EXPECT_EQ(printPage.ticks, (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(face.messages.size(), 1u);
+}
+
+TEST_F(LauncherPanelTest, AListThatCannotBeTakenIsToldAndPrintingGoesOn) {
+    printPage.next.scanned = true;
+    printPage.next.printed = true;
+    printPage.next.stuckList = "ws0000.A17";
+    panel->Timer1Timer();
+    EXPECT_TRUE(face.printingEnabled);
+    ASSERT_EQ(face.messages.size(), 1u);
+    EXPECT_EQ(face.messages[0].text,
+              Utf8ToCp1250("A(z) \"ws0000.A17\" nyomtatási lista nem nyomtatható ki, a többi "
+                           "nyomtatása folytatódik!"));
+    EXPECT_EQ(face.messages[0].kind, MessageKind::Warning);
+    EXPECT_EQ(face.messages[0].detail, Utf8ToCp1250(" A lista a nyomtatási mappában marad."));
+    printPage.next.stuckList.reset();
+    panel->Timer1Timer();
     EXPECT_EQ(face.messages.size(), 1u);
 }
 

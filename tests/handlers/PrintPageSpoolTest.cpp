@@ -51,8 +51,10 @@ protected:
         world.AddDrive('C');
         world.WriteFile("C:\\ZELKOR\\Printing\\ws0001.A17", "lista\r\n");
         platform = world.MakePlatform();
-        page = std::make_unique<PrintPageSpool>(*platform, printer, "C:\\ZELKOR\\Printing",
-                                                FileTimeFormatter{}, slices, [this] { ++shown; });
+        // The list is printed as soon as it is there: no writer elsewhere is tested here.
+        page = std::make_unique<PrintPageSpool>(
+            *platform, printer, "C:\\ZELKOR\\Printing", FileTimeFormatter{}, slices,
+            [this] { ++shown; }, SpoolTiming{std::chrono::milliseconds(0), {}});
     }
 
     // The scheduler's calls, as the event loop makes them while it is started.

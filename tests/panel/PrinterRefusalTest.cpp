@@ -45,7 +45,8 @@ protected:
         : m_queue(QStringLiteral("ZelkorTest%1").arg(::getpid())), m_root(m_world.AddDrive('C')),
           m_platform(m_world.MakePlatform()), m_printer(QPrinter::HighResolution),
           m_canvas(m_printer, m_measure), m_jobPrinter(m_canvas),
-          m_spool(*m_platform, m_jobPrinter, "C:\\Printing") {
+          m_spool(*m_platform, m_jobPrinter, "C:\\Printing", {},
+                  SpoolTiming{std::chrono::milliseconds(0), {}}) {
         fs::create_directories(m_root / "Printing");
         WriteNativeFile(Waiting(), kList);
     }

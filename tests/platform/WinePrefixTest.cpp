@@ -29,6 +29,31 @@ TEST(WinePrefix, DosPathsFindNamesInAnyCaseAndKeepMissingOnes) {
     EXPECT_EQ(platform->Prefix().ToDos(c), "C:\\");
 }
 
+// A name planted in a shared folder ("ws.B17\..\..\home\x") is joined onto a DOS path:
+// however many ".." it holds, and with either slash, it stays on its drive, as in DOS.
+TEST(WinePrefix, DotDotNeverLeadsAboveTheDriveRoot) {
+    test::WineWorld world;
+    const fs::path c = world.AddDrive('C');
+    fs::create_directories(c / "ZELKOR" / "Printing");
+    test::WriteNativeFile(c.parent_path() / "private.B17", "titok");
+    const posix::WinePrefix prefix(world.Prefix());
+    const fs::path root = fs::canonical(c);
+    EXPECT_EQ(prefix.ToNative("C:\\ZELKOR\\Printing\\..\\..\\..\\..\\private.B17"),
+              root / "private.B17");
+    EXPECT_EQ(prefix.ToNative("C:\\ZELKOR\\Printing\\ws.B17/../../../../private.B17"),
+              root / "private.B17");
+    EXPECT_EQ(prefix.ToNative("C:\\..\\drive_c\\ZELKOR"), root / "drive_c" / "ZELKOR");
+    EXPECT_EQ(prefix.ToNative("C:\\ZELKOR\\..\\ZELKOR\\Printing"), root / "ZELKOR" / "Printing");
+    EXPECT_EQ(prefix.ToNative("C:\\ZELKOR/Printing"), root / "ZELKOR" / "Printing");
+    EXPECT_FALSE(prefix.Spelt("C:\\ZELKOR\\a/../../x"));
+    auto platform = world.MakePlatform();
+    EXPECT_FALSE(platform->FileExists("C:\\..\\private.B17"));
+    EXPECT_FALSE(platform->FileExists("C:\\ZELKOR/../../private.B17"));
+    EXPECT_THROW(
+        (void)platform->OpenRegularFileForRead("C:\\ZELKOR\\Printing\\..\\..\\..\\private.B17"),
+        IoError);
+}
+
 TEST(WinePrefix, DanglingLinksAreNoDrivesAndAFreshPrefixHasCAndZ) {
     test::WineWorld world;
     world.AddDrive('D');

@@ -4,18 +4,24 @@
 #include "support/WineWorld.h"
 #include "text/CodePage1250.h"
 
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 namespace zel::test {
 namespace {
+
+using namespace std::chrono_literals;
 
 const std::string kSpool = "C:\\ZELKOR\\Printing";
 
@@ -67,36 +73,96 @@ private:
     int m_slice = 0;
 };
 
-// Renames fail while told to, as in a folder the user may not write.
+// A look at the machine that sees no process at all, as a launcher on another PC sees this
+// one's: every regular file seems free.
+class BlindProbe final : public SharingProbe {
+public:
+    explicit BlindProbe(Platform& platform) : m_platform(platform) {}
+    bool CanOpenExclusive(std::string_view path) override { return m_platform.FileExists(path); }
+    bool CanOpenDenyWrite(std::string_view path) override { return m_platform.FileExists(path); }
+
+private:
+    Platform& m_platform;
+};
+
+// Renames of what it claims fail while told to, as in a folder the user may not write.
 class StubbornPlatform final : public ForwardingPlatform {
 public:
     using ForwardingPlatform::ForwardingPlatform;
-    bool RenameFile(std::string_view from, std::string_view to) override {
-        if (beforeRename) {
-            beforeRename();
-        }
-        const bool refused =
-            refuseRenames || (!refuseRenamesOf.empty() && from.ends_with(refuseRenamesOf));
-        return !refused && ForwardingPlatform::RenameFile(from, to);
-    }
+    FileClaim ClaimFile(std::string_view folder, std::string_view name,
+                        const std::optional<FileStamp>& expected) override;
     std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view path) override {
         ++reads;
         return ForwardingPlatform::OpenRegularFileForRead(path);
     }
+    std::unique_ptr<SharingProbe> MakeSharingProbe() override {
+        return blind ? std::make_unique<BlindProbe>(Inner()) : Inner().MakeSharingProbe();
+    }
     bool refuseRenames = false;
     std::string refuseRenamesOf; // a file name whose renames fail
     int reads = 0;
+    int claims = 0;
+    bool blind = false;
     std::function<void()> beforeRename;
+    std::function<void()> beforeClaim;
 };
+
+class StubbornClaim final : public ClaimedFile {
+public:
+    StubbornClaim(StubbornPlatform& platform, std::unique_ptr<ClaimedFile> inner, std::string name)
+        : m_platform(platform), m_inner(std::move(inner)), m_name(std::move(name)) {}
+    InputFile& Content() override { return m_inner->Content(); }
+    std::optional<FileStamp> Stamp() override { return m_inner->Stamp(); }
+    bool Rename(std::string_view name) override {
+        if (m_platform.beforeRename) {
+            m_platform.beforeRename();
+        }
+        if (m_platform.refuseRenames || m_name == m_platform.refuseRenamesOf ||
+            !m_inner->Rename(name)) {
+            return false;
+        }
+        m_name = name;
+        return true;
+    }
+    bool Delete() override { return m_inner->Delete(); }
+
+private:
+    StubbornPlatform& m_platform;
+    std::unique_ptr<ClaimedFile> m_inner;
+    std::string m_name;
+};
+
+FileClaim StubbornPlatform::ClaimFile(std::string_view folder, std::string_view name,
+                                      const std::optional<FileStamp>& expected) {
+    if (beforeClaim) {
+        beforeClaim();
+    }
+    ++claims;
+    FileClaim claim = ForwardingPlatform::ClaimFile(folder, name, expected);
+    if (claim.file) {
+        claim.file =
+            std::make_unique<StubbornClaim>(*this, std::move(claim.file), std::string(name));
+    }
+    return claim;
+}
 
 class PrintSpoolTest : public ::testing::Test {
 protected:
     PrintSpoolTest()
         : m_root(m_world.AddDrive('C')),
           m_platform(std::make_unique<StubbornPlatform>(m_world.MakePlatform())),
-          m_spool(*m_platform, m_printer, kSpool,
-                  [](const LocalDateTime& t) { return std::to_string(t.year); }) {
+          m_spool(
+              *m_platform, m_printer, kSpool,
+              [](const LocalDateTime& t) { return std::to_string(t.year); }, Timing(0ms)) {
         fs::create_directories(Folder());
+    }
+
+    // Time on a clock of the test's own, which moves only when told.
+    [[nodiscard]] SpoolTiming Timing(std::chrono::milliseconds settle) {
+        return {settle, [this] { return m_now; }};
+    }
+    [[nodiscard]] std::string Printing(const std::string& name) const {
+        return PrintingName(name, m_spool.Mark());
     }
 
     [[nodiscard]] fs::path Folder() const { return m_root / "ZELKOR" / "Printing"; }
@@ -115,14 +181,20 @@ protected:
         }
         return names;
     }
-    [[nodiscard]] std::vector<std::string> RunningNames() const {
+    [[nodiscard]] std::vector<std::string> RunningNames() const { return RunningNames(m_spool); }
+    [[nodiscard]] static std::vector<std::string> RunningNames(const PrintSpool& spool) {
         std::vector<std::string> names;
-        for (int row = 1; row < m_spool.Running().RowCount(); ++row) {
-            names.push_back(m_spool.Running().Row(row)[kFileNameColumn]);
+        for (int row = 1; row < spool.Running().RowCount(); ++row) {
+            names.push_back(spool.Running().Row(row)[kFileNameColumn]);
         }
         return names;
     }
+    void Append(const std::string& name, const std::string& bytes) {
+        std::ofstream file(Folder() / name, std::ios::binary | std::ios::app);
+        file << bytes;
+    }
 
+    SpoolTiming::Clock::time_point m_now{};
     WineWorld m_world;
     fs::path m_root;
     RecordingPrinter m_printer;
@@ -240,7 +312,7 @@ TEST_F(PrintSpoolTest, StoppingAJobInProgressPutsItBackWhole) {
     m_printer.slices = 3;
     EXPECT_FALSE(m_spool.Tick(true).printed);
     EXPECT_TRUE(m_spool.JobInProgress());
-    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.WPR"});
+    EXPECT_EQ(FolderNames(), std::set<std::string>{Printing("ws0001.A17")});
     // Ticks while the job goes on start nothing else.
     Write("ws0000.A17", List("korábbi"));
     EXPECT_FALSE(m_spool.Tick(true).scanned);
@@ -278,9 +350,9 @@ TEST_F(PrintSpoolTest, ALauncherClosedDuringAJobLeavesTheListWaiting) {
     Write("ws0001.A17", List("egy"));
     m_printer.slices = 2;
     {
-        PrintSpool spool(*m_platform, m_printer, kSpool);
+        PrintSpool spool(*m_platform, m_printer, kSpool, {}, Timing(0ms));
         spool.Tick(true);
-        EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.WPR"});
+        EXPECT_EQ(FolderNames(), std::set<std::string>{PrintingName("ws0001.A17", spool.Mark())});
     }
     EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.A17"});
 }
@@ -355,12 +427,15 @@ TEST_F(PrintSpoolTest, AFailedJobNeverTakesTheNameOfANewerList) {
 TEST_F(PrintSpoolTest, ACycleThatEndsInAnErrorLetsGoOfTheSpool) {
     Write("ws0001.A17", List("egy"));
     bool fail = true;
-    PrintSpool spool(*m_platform, m_printer, kSpool, [&fail](const LocalDateTime&) {
-        if (fail) {
-            throw std::runtime_error("clock");
-        }
-        return std::string("ma");
-    });
+    PrintSpool spool(
+        *m_platform, m_printer, kSpool,
+        [&fail](const LocalDateTime&) {
+            if (fail) {
+                throw std::runtime_error("clock");
+            }
+            return std::string("ma");
+        },
+        Timing(0ms));
     EXPECT_THROW(spool.Tick(true), std::runtime_error);
     fail = false;
     EXPECT_TRUE(spool.Tick(true).printed);
@@ -370,14 +445,11 @@ TEST_F(PrintSpoolTest, ACycleThatEndsInAnErrorLetsGoOfTheSpool) {
 TEST_F(PrintSpoolTest, AJobThatCannotGoBackIsRestoredByALaterScan) {
     Write("ws0001.A17", List("egy"));
     m_printer.failure = "Nincs nyomtató";
-    m_platform->beforeRename = [this] {
-        m_platform->refuseRenames = fs::exists(Folder() / "ws0001.WPR");
-    };
+    m_platform->refuseRenamesOf = Printing("ws0001.A17");
     EXPECT_TRUE(m_spool.Tick(true).printingStopped);
-    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.WPR"});
+    EXPECT_EQ(FolderNames(), std::set<std::string>{Printing("ws0001.A17")});
 
-    m_platform->beforeRename = nullptr;
-    m_platform->refuseRenames = false;
+    m_platform->refuseRenamesOf.clear();
     m_printer.failure.clear();
     m_spool.Tick(true);
     EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.A17"});
@@ -390,7 +462,7 @@ TEST_F(PrintSpoolTest, AJobThatCannotBeTakenKeepsItsPlaceInTheQueue) {
     Write("ws0002.A17", List("kettő"));
     Write("ws0003.A17", List("három"));
     // The first cannot be renamed this tick: the second must not print before it.
-    m_platform->refuseRenamesOf = "\\ws0001.A17";
+    m_platform->refuseRenamesOf = "ws0001.A17";
     EXPECT_FALSE(m_spool.Tick(true).printed);
     m_platform->refuseRenamesOf.clear();
     EXPECT_TRUE(m_printer.jobs.empty());
@@ -398,9 +470,9 @@ TEST_F(PrintSpoolTest, AJobThatCannotBeTakenKeepsItsPlaceInTheQueue) {
     EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("egy")});
 
     // The next vanishes between the scan and its print; the one behind it prints next tick.
-    m_platform->beforeRename = [this] { fs::remove(Folder() / "ws0002.A17"); };
+    m_platform->beforeClaim = [this] { fs::remove(Folder() / "ws0002.A17"); };
     EXPECT_FALSE(m_spool.Tick(true).printed);
-    m_platform->beforeRename = nullptr;
+    m_platform->beforeClaim = nullptr;
     EXPECT_TRUE(m_spool.Tick(true).printed);
     EXPECT_EQ(m_printer.jobs, (std::vector<std::string>{List("egy"), List("három")}));
     EXPECT_TRUE(FolderNames().empty());
@@ -457,6 +529,201 @@ TEST_F(PrintSpoolTest, AThousandWaitingListsAreListedInOrder) {
     ASSERT_EQ(names.size(), 999u);
     EXPECT_TRUE(std::is_sorted(names.begin(), names.end()));
     EXPECT_EQ(names.front(), "ws0001.A17");
+}
+
+// Names that another account plants in a shared spool folder, and links: nothing outside
+// the folder is ever printed, renamed or deleted, on the drive or above its root.
+TEST_F(PrintSpoolTest, NoNameOrLinkLeadsOutOfTheFolder) {
+    const fs::path payroll = m_root / "home" / "private" / "payroll.B17";
+    const fs::path hidden = m_root / "home" / "private" / "pay.WPR";
+    const fs::path above = m_root.parent_path() / "outside.B17";
+    WriteNativeFile(payroll, List("fizetesek"));
+    WriteNativeFile(hidden, List("titkos"));
+    WriteNativeFile(above, List("kint"));
+    fs::permissions(payroll, fs::perms::owner_read | fs::perms::owner_write);
+    const std::set<std::string> planted = {
+        "ws.B17\\..\\..\\..\\home\\private\\payroll.B17",
+        "ws.B17\\..\\..\\..\\home\\private\\pay.WPR",
+        "ws.B17\\..\\..\\..\\..\\..\\..\\outside.B17",
+        "ws0001.A17\\..\\..\\..\\home\\private\\payroll.B17.K3F9Q2ZD.WPR",
+        "ws0002.A17",
+        "ws0003.WPR",
+        "ws0004.A17.K3F9Q2ZD.WPR",
+        "ws0005.A17"};
+    // The planted names are names of their own here; the ".." inside them is text.
+    for (const char* name : {"ws.B17\\..\\..\\..\\home\\private\\payroll.B17",
+                             "ws.B17\\..\\..\\..\\home\\private\\pay.WPR",
+                             "ws.B17\\..\\..\\..\\..\\..\\..\\outside.B17",
+                             "ws0001.A17\\..\\..\\..\\home\\private\\payroll.B17.K3F9Q2ZD.WPR"}) {
+        Write(name, List("csali"));
+    }
+    fs::create_symlink(payroll, Folder() / "ws0002.A17");
+    fs::create_symlink(hidden, Folder() / "ws0003.WPR");
+    fs::create_symlink(payroll, Folder() / "ws0004.A17.K3F9Q2ZD.WPR");
+    // A second name of a private file is that file, not a list.
+    fs::create_hard_link(above, Folder() / "ws0005.A17");
+
+    for (int i = 0; i < 5; ++i) {
+        m_spool.Tick(true);
+    }
+    EXPECT_TRUE(m_printer.jobs.empty());
+    EXPECT_EQ(FolderNames(), planted);
+    EXPECT_EQ(ReadNativeFile(payroll), List("fizetesek"));
+    EXPECT_EQ(ReadNativeFile(hidden), List("titkos"));
+    EXPECT_EQ(ReadNativeFile(above), List("kint"));
+    EXPECT_EQ(fs::hard_link_count(above), 2u);
+    EXPECT_TRUE(fs::is_regular_file(m_root / "home" / "private" / "payroll.B17"));
+}
+
+TEST_F(PrintSpoolTest, AListIsTakenOnlyOnceItHasStayedUnchangedForTheSettleTime) {
+    RecordingPrinter printer;
+    PrintSpool spool(*m_platform, printer, kSpool, {}, Timing(2000ms));
+    Write("ws0001.A17", List("lassan"));
+    EXPECT_FALSE(spool.Tick(true).printed);
+    EXPECT_EQ(RunningNames(spool), std::vector<std::string>{"ws0001.A17"});
+    m_now += 1000ms;
+    EXPECT_FALSE(spool.Tick(true).printed);
+    // Its writer, on a PC whose processes no look here sees, goes on: the time begins anew.
+    Append("ws0001.A17", "tovabb\r\n");
+    m_now += 1000ms;
+    EXPECT_FALSE(spool.Tick(true).printed);
+    m_now += 1999ms;
+    EXPECT_FALSE(spool.Tick(true).printed);
+    EXPECT_EQ(m_platform->claims, 0);
+    m_now += 1ms;
+    EXPECT_TRUE(spool.Tick(true).printed);
+    EXPECT_EQ(printer.jobs, std::vector<std::string>{List("lassan") + "tovabb\r\n"});
+    EXPECT_TRUE(FolderNames().empty());
+}
+
+TEST_F(PrintSpoolTest, AListWrittenBetweenTheLookAndTheTakingIsNotTaken) {
+    Write("ws0001.A17", List("egy"));
+    m_platform->beforeClaim = [this] { Append("ws0001.A17", "ketto\r\n"); };
+    EXPECT_FALSE(m_spool.Tick(true).printed);
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.A17"});
+    m_platform->beforeClaim = nullptr;
+    EXPECT_TRUE(m_spool.Tick(true).printed);
+    EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("egy") + "ketto\r\n"});
+}
+
+// A writer on another PC that goes on writing into a list already taken: the list is never
+// deleted unprinted; it goes back and prints again, whole.
+TEST_F(PrintSpoolTest, AListThatChangesAfterItWasTakenGoesBackAndPrintsWhole) {
+    Write("ws0001.A17", List("fel"));
+    m_printer.slices = 3;
+    m_spool.Tick(true);
+    ASSERT_TRUE(m_spool.JobInProgress());
+    Append(Printing("ws0001.A17"), "vege\r\n");
+    EXPECT_FALSE(m_spool.Tick(true).printed);
+    EXPECT_FALSE(m_spool.JobInProgress());
+    EXPECT_EQ(m_printer.cancelled, 1);
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.A17"});
+
+    // Changed while its last slice went to the printer: printed, but not deleted.
+    m_printer.slices = 1;
+    m_printer.whilePrinting = [this] {
+        m_printer.whilePrinting = nullptr;
+        Append(Printing("ws0001.A17"), "utolso\r\n");
+    };
+    EXPECT_FALSE(m_spool.Tick(true).printed);
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.A17"});
+    EXPECT_TRUE(m_spool.Tick(true).printed);
+    EXPECT_EQ(m_printer.jobs.back(), List("fel") + "vege\r\nutolso\r\n");
+    EXPECT_TRUE(FolderNames().empty());
+}
+
+// Another launcher's claim is seen even where its process is not (another PC): the list
+// under its printing name is left alone while the claim lives, and goes back to wait once
+// the launcher is gone.
+TEST_F(PrintSpoolTest, AnotherLaunchersListWaitsUntilItsClaimIsLetGo) {
+    m_platform->blind = true;
+    Write("ws0001.A17", List("masike"));
+    const std::string othersName = "ws0001.A17.M4S1K0PC.WPR";
+    FileClaim other = m_platform->Inner().ClaimFile(kSpool, "ws0001.A17", std::nullopt);
+    ASSERT_EQ(other.outcome, ClaimOutcome::Claimed);
+    ASSERT_TRUE(other.file->Rename(othersName));
+    Write("ws0002.A17", List("sajat"));
+    for (int i = 0; i < 4; ++i) {
+        m_spool.Tick(true);
+    }
+    EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("sajat")});
+    EXPECT_EQ(FolderNames(), std::set<std::string>{othersName});
+
+    // Its launcher died while printing: the claim went with it.
+    other.file.reset();
+    m_spool.Tick(true);
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.A17"});
+    EXPECT_TRUE(m_spool.Tick(true).printed);
+    EXPECT_EQ(m_printer.jobs.back(), List("masike"));
+    EXPECT_TRUE(FolderNames().empty());
+}
+
+TEST_F(PrintSpoolTest, TwoLaunchersOverOneFolderPrintEachArrivingListExactlyOnce) {
+    // Neither sees the other's processes, as on two PCs: only the claims keep them apart.
+    m_platform->blind = true;
+    RecordingPrinter secondPrinter;
+    PrintSpool second(*m_platform, secondPrinter, kSpool, {}, Timing(0ms));
+    m_printer.slices = 3;
+    secondPrinter.slices = 2;
+    std::multiset<std::string> written;
+    for (int round = 0; round < 400; ++round) {
+        if (round % 3 == 0 && written.size() < 24) {
+            for (int i = 0; i < 2; ++i) {
+                char name[16];
+                std::snprintf(name, sizeof(name), "ws%04d.A17", static_cast<int>(written.size()));
+                Write(name, List(name));
+                written.insert(List(name));
+            }
+        }
+        m_spool.Tick(true);
+        second.Tick(true);
+        m_spool.PrintSlice();
+        second.PrintSlice();
+        if (written.size() == 24 && FolderNames().empty() && !m_spool.JobInProgress() &&
+            !second.JobInProgress()) {
+            break;
+        }
+    }
+    std::multiset<std::string> printed(m_printer.jobs.begin(), m_printer.jobs.end());
+    printed.insert(secondPrinter.jobs.begin(), secondPrinter.jobs.end());
+    EXPECT_EQ(printed, written);
+    EXPECT_FALSE(m_printer.jobs.empty());
+    EXPECT_FALSE(secondPrinter.jobs.empty());
+    EXPECT_TRUE(FolderNames().empty());
+}
+
+TEST_F(PrintSpoolTest, AListThatCannotBeTakenIsSetAsideTheUserToldOnceAndTheNextPrints) {
+    Write("ws0001.A17", List("elakadt"));
+    Write("ws0002.A17", List("ketto"));
+    Write("ws0003.A17", List("harom"));
+    m_platform->refuseRenamesOf = "ws0001.A17";
+    EXPECT_FALSE(m_spool.Tick(true).printed);
+    EXPECT_FALSE(m_spool.Tick(true).printed);
+    const SpoolTickResult third = m_spool.Tick(true);
+    EXPECT_EQ(third.stuckList, std::optional<std::string>("ws0001.A17"));
+    EXPECT_TRUE(third.printed);
+    EXPECT_EQ(m_printer.jobs, std::vector<std::string>{List("ketto")});
+    const SpoolTickResult fourth = m_spool.Tick(true);
+    EXPECT_FALSE(fourth.stuckList);
+    EXPECT_TRUE(fourth.printed);
+    // With nothing else to print it is tried again, without a word, and prints once it can.
+    EXPECT_FALSE(m_spool.Tick(true).stuckList);
+    EXPECT_EQ(RunningNames(), std::vector<std::string>{"ws0001.A17"});
+    m_platform->refuseRenamesOf.clear();
+    EXPECT_TRUE(m_spool.Tick(true).printed);
+    EXPECT_EQ(m_printer.jobs,
+              (std::vector<std::string>{List("ketto"), List("harom"), List("elakadt")}));
+}
+
+// A folder under an earlier version's printing name once held its list's rename for ever.
+TEST_F(PrintSpoolTest, AFolderUnderAnOldPrintingNameHoldsNothingUp) {
+    fs::create_directories(Folder() / "ws0000.WPR");
+    Write("ws0000.A17", List("nulla"));
+    Write("ws0001.A17", List("egy"));
+    EXPECT_TRUE(m_spool.Tick(true).printed);
+    EXPECT_TRUE(m_spool.Tick(true).printed);
+    EXPECT_EQ(m_printer.jobs, (std::vector<std::string>{List("nulla"), List("egy")}));
+    EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0000.WPR"});
 }
 
 } // namespace

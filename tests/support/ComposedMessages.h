@@ -16,6 +16,8 @@ inline std::vector<MessageLines> ComposedMessages() {
         DosBoxMissingMessage(),
         StartFailedMessage("C:\\ZELKONYV.97\\A97.EXE"),
         {ParametersTooLongText(), ParametersTooLongAdvice()},
+        // The shortest name a list can have makes the first line narrowest.
+        StuckListMessage("ws.A17"),
     };
     for (const IoErrorKind kind :
          {IoErrorKind::InvalidFilename, IoErrorKind::InvalidDrive, IoErrorKind::AccessDenied,

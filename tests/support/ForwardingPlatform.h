@@ -56,6 +56,10 @@ public:
     std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view p) override {
         return m_inner->OpenRegularFileForRead(p);
     }
+    FileClaim ClaimFile(std::string_view f, std::string_view n,
+                        const std::optional<FileStamp>& e) override {
+        return m_inner->ClaimFile(f, n, e);
+    }
     std::unique_ptr<OutputFile> CreateForWrite(std::string_view p) override {
         return m_inner->CreateForWrite(p);
     }

@@ -106,8 +106,10 @@ protected:
         m_folder =
             "D:\\ZP" + std::to_string(GetCurrentProcessId()) + "." + std::to_string(++counter);
         fs::create_directories(Spool());
+        // Lists are printed as soon as they are there: no writer elsewhere is tested here.
         m_control = std::make_unique<PrintControl>(*m_platform, Spool(), m_window, kWaitingGrid,
-                                                   kPrintedGrid, m_window);
+                                                   kPrintedGrid, m_window,
+                                                   SpoolTiming{std::chrono::milliseconds(0), {}});
         m_running = FindWindowExW(m_window, nullptr, WC_LISTVIEWW, L"StringGrid1");
         m_finished = FindWindowExW(m_window, nullptr, WC_LISTVIEWW, L"StringGrid2");
     }

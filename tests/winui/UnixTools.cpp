@@ -1,6 +1,6 @@
 #include "UnixTools.h"
 
-#include "winui/Win32Ui.h"
+#include "platform/win32/Windows.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -1,5 +1,6 @@
 #include "platform/posix/PosixPlatform.h"
 
+#include "platform/posix/ClaimedFolderFile.h"
 #include "platform/posix/CupsRawPrinter.h"
 #include "platform/posix/DesktopShortcuts.h"
 #include "platform/posix/DriveFacts.h"
@@ -11,6 +12,7 @@
 #include "platform/posix/StatusStamp.h"
 #include "platform/posix/WriteAll.h"
 #include "text/AsciiUpper.h"
+#include "text/DosPath.h"
 #include "text/DosWildcard.h"
 
 #include <cerrno>
@@ -350,11 +352,26 @@ std::unique_ptr<InputFile> PosixPlatform::OpenRegularFileForRead(std::string_vie
         ThrowErrno(errno == ELOOP ? EACCES : errno);
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    // A second name would be the same file elsewhere, where the name given does not lead.
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1) {
         ::close(fd);
         throw IoError(IoErrorKind::AccessDenied);
     }
     return std::make_unique<PosixInputFile>(fd);
+}
+
+FileClaim PosixPlatform::ClaimFile(std::string_view folder, std::string_view name,
+                                   const std::optional<FileStamp>& expected) {
+    const auto native = Native(folder);
+    if (!native) {
+        return {ClaimOutcome::Gone, nullptr};
+    }
+    FileClaim claim = ClaimFolderFile(*native, name, expected);
+    if (claim.outcome != ClaimOutcome::Gone && IsPlainFileName(name)) {
+        // The claim's own open must not count as a holder's in what the watch knows.
+        m_openFiles->OwnOpen(*native, DosNameToNative(name));
+    }
+    return claim;
 }
 
 std::unique_ptr<OutputFile> PosixPlatform::CreateForWrite(std::string_view dosPath) {

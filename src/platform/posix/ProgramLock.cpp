@@ -55,6 +55,14 @@ int TakeProgramLock(const char* path, int& error) {
     return fd;
 }
 
+int TakeLockOnOpenFile(int fd) {
+    struct flock range = LockRange(F_WRLCK);
+    if (::fcntl(fd, F_OFD_SETLK, &range) == 0) {
+        return 0;
+    }
+    return errno == EACCES ? EAGAIN : errno;
+}
+
 bool ProgramLockHeld(const std::filesystem::path& path) {
     const int fd = OpenRegular(path.c_str(), O_CLOEXEC);
     if (fd < 0) {

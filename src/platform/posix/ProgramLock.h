@@ -18,6 +18,11 @@ namespace zel::posix {
 // or -1 with error EAGAIN when another holds the lock.
 [[nodiscard]] int TakeProgramLock(const char* path, int& error);
 
+// The same lock on a file this process has open for writing, held as long as that open file
+// description lives: what a print spool's claim on a list holds. 0, or the error (EAGAIN
+// when another holds the lock).
+[[nodiscard]] int TakeLockOnOpenFile(int fd);
+
 // Whether some process, here or on another PC, holds the lock. The file is opened for
 // reading and writing but never created; what cannot be opened or asked holds nothing.
 [[nodiscard]] bool ProgramLockHeld(const std::filesystem::path& path);

@@ -56,15 +56,23 @@ std::optional<fs::path> FindEntry(const fs::path& folder, const std::string& nam
     return found;
 }
 
+// The next name of a DOS path's rest, taken off it. Windows parts names at either slash, and
+// a "/" left inside a name would part it again on the host, where ".." could climb past the
+// drive's root.
+std::string_view NextName(std::string_view& rest) {
+    const auto slash = rest.find_first_of("\\/");
+    const std::string_view part = rest.substr(0, slash);
+    rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash + 1);
+    return part;
+}
+
 // The path as spelt: when an entry of that spelling exists, every name in it is the exact
 // match that the case-insensitive look-up takes first. A text, not a path: a path is taken
 // apart into its names whenever it is made or added to.
 std::optional<std::string> SpeltUnder(const fs::path& root, std::string_view rest) {
     std::string native = root.native();
     while (!rest.empty()) {
-        const auto slash = rest.find('\\');
-        const std::string_view part = rest.substr(0, slash);
-        rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash + 1);
+        const std::string_view part = NextName(rest);
         if (part == "." || part == "..") {
             return std::nullopt;
         }
@@ -222,14 +230,15 @@ std::optional<fs::path> WinePrefix::ToNative(std::string_view dosPath) const {
     fs::path native = *root;
     bool exists = true;
     while (!rest.empty()) {
-        const auto slash = rest.find('\\');
-        const std::string_view part = rest.substr(0, slash);
-        rest = slash == std::string_view::npos ? std::string_view{} : rest.substr(slash + 1);
+        const std::string_view part = NextName(rest);
         if (part.empty() || part == ".") {
             continue;
         }
         if (part == "..") {
-            native = native.parent_path();
+            // As in DOS, the root is its own parent: nothing leads above a drive.
+            if (native != *root) {
+                native = native.parent_path();
+            }
             continue;
         }
         const std::string name = DosNameToNative(part);

@@ -26,8 +26,9 @@ public:
     [[nodiscard]] std::optional<std::filesystem::path> DriveRoot(char letter) const;
 
     // "C:\Zelkonyv.97\a97.exe" to the native path, each name found in ASCII case-insensitive
-    // comparison; a name that does not exist keeps the spelling given. Nothing for a drive
-    // that is not mapped, or a path that is not absolute.
+    // comparison; a name that does not exist keeps the spelling given. Either slash parts
+    // names, and ".." at the drive's root stays there, as in DOS: no path leads above the
+    // drive. Nothing for a drive that is not mapped, or a path that is not absolute.
     [[nodiscard]] std::optional<std::filesystem::path> ToNative(std::string_view dosPath) const;
     // The native path as the DOS path spells it, not looked up: what ToNative gives whenever
     // an entry of exactly that spelling exists. Nothing where ToNative gives nothing, nor for

@@ -1,5 +1,6 @@
 #include "platform/win32/HandleFiles.h"
 
+#include "platform/win32/EntryOfFolder.h"
 #include "platform/win32/Win32Error.h"
 #include "platform/win32/Windows.h"
 
@@ -15,31 +16,8 @@ public:
     HandleInputFile(const HandleInputFile&) = delete;
     HandleInputFile& operator=(const HandleInputFile&) = delete;
 
-    std::uint64_t Size() override {
-        LARGE_INTEGER size{};
-        if (!GetFileSizeEx(m_handle, &size)) {
-            ThrowWin32Error(GetLastError());
-        }
-        return static_cast<std::uint64_t>(size.QuadPart);
-    }
-
-    std::string Read(std::size_t maxBytes) override {
-        std::string buffer(maxBytes, '\0');
-        std::size_t got = 0;
-        while (got < maxBytes) {
-            const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(maxBytes - got, 1U << 30));
-            DWORD read = 0;
-            if (!ReadFile(m_handle, buffer.data() + got, chunk, &read, nullptr)) {
-                throw IoError(IoErrorKind::ReadError);
-            }
-            if (read == 0) {
-                break;
-            }
-            got += read;
-        }
-        buffer.resize(got);
-        return buffer;
-    }
+    std::uint64_t Size() override { return HandleSize(m_handle); }
+    std::string Read(std::size_t maxBytes) override { return ReadHandle(m_handle, maxBytes); }
 
 private:
     HANDLE m_handle;
@@ -57,6 +35,32 @@ HANDLE OpenExisting(const std::string& path, DWORD flags) {
 
 } // namespace
 
+std::uint64_t HandleSize(void* handle) {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(handle, &size)) {
+        ThrowWin32Error(GetLastError());
+    }
+    return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+std::string ReadHandle(void* handle, std::size_t maxBytes) {
+    std::string buffer(maxBytes, '\0');
+    std::size_t got = 0;
+    while (got < maxBytes) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(maxBytes - got, 1U << 30));
+        DWORD read = 0;
+        if (!ReadFile(handle, buffer.data() + got, chunk, &read, nullptr)) {
+            throw IoError(IoErrorKind::ReadError);
+        }
+        if (read == 0) {
+            break;
+        }
+        got += read;
+    }
+    buffer.resize(got);
+    return buffer;
+}
+
 std::unique_ptr<InputFile> OpenHandleForRead(const std::string& path) {
     return std::make_unique<HandleInputFile>(OpenExisting(path, 0));
 }
@@ -64,12 +68,25 @@ std::unique_ptr<InputFile> OpenHandleForRead(const std::string& path) {
 std::unique_ptr<InputFile> OpenRegularHandleForRead(const std::string& path) {
     const HANDLE handle = OpenExisting(path, FILE_FLAG_OPEN_REPARSE_POINT);
     auto file = std::make_unique<HandleInputFile>(handle);
-    BY_HANDLE_FILE_INFORMATION info{};
-    if (GetFileType(handle) != FILE_TYPE_DISK || !GetFileInformationByHandle(handle, &info) ||
-        (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0) {
+    if (!IsFileOfItsOwn(handle)) {
+        throw IoError(IoErrorKind::AccessDenied);
+    }
+    char full[MAX_PATH] = {};
+    char* name = nullptr;
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, &name);
+    if (length == 0 || length >= MAX_PATH || name == nullptr ||
+        !IsEntryOfFolder(handle, std::string(full, name), name)) {
         throw IoError(IoErrorKind::AccessDenied);
     }
     return file;
+}
+
+bool IsFileOfItsOwn(void* handle) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    return GetFileType(handle) == FILE_TYPE_DISK && GetFileInformationByHandle(handle, &info) &&
+           (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) ==
+               0 &&
+           info.nNumberOfLinks == 1;
 }
 
 std::unique_ptr<OutputFile> CreateHandleForWrite(const std::string& path) {

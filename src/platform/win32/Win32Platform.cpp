@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Platform.h"
 
 #include "platform/IoError.h"
+#include "platform/win32/ClaimedFolderFile.h"
 #include "platform/win32/DriveLetters.h"
 #include "platform/win32/GdiPrinters.h"
 #include "platform/win32/HandleFiles.h"
@@ -241,6 +242,11 @@ std::unique_ptr<InputFile> Win32Platform::OpenExecutableForRead() {
 
 std::unique_ptr<InputFile> Win32Platform::OpenRegularFileForRead(std::string_view dosPath) {
     return OpenRegularHandleForRead(Text(dosPath));
+}
+
+FileClaim Win32Platform::ClaimFile(std::string_view folder, std::string_view name,
+                                   const std::optional<FileStamp>& expected) {
+    return ClaimFolderFile(Text(folder), name, expected);
 }
 
 std::unique_ptr<OutputFile> Win32Platform::CreateForWrite(std::string_view dosPath) {

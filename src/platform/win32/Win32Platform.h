@@ -45,6 +45,8 @@ public:
     std::unique_ptr<InputFile> OpenForRead(std::string_view dosPath) override;
     std::unique_ptr<InputFile> OpenExecutableForRead() override;
     std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view dosPath) override;
+    FileClaim ClaimFile(std::string_view folder, std::string_view name,
+                        const std::optional<FileStamp>& expected) override;
     std::unique_ptr<OutputFile> CreateForWrite(std::string_view dosPath) override;
     std::unique_ptr<OutputFile> CreateReplacement(std::string_view dosPath) override;
 
