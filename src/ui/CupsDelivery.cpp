@@ -59,8 +59,7 @@ bool CupsDelivery::Delivered() {
             return false;
         }
         m_state->abandoned = true;
-        throw std::runtime_error(
-            Utf8ToCp1250("A nyomtatószerver nem válaszol, a lista a sorban marad."));
+        throw std::runtime_error(Utf8ToCp1250(kServerSilent));
     }
     if (m_state->failure) {
         std::rethrow_exception(m_state->failure);

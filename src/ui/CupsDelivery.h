@@ -18,6 +18,9 @@ namespace zel {
 // also covers a slow server across the network, and is short enough for the user, still at
 // the desk, to learn that the list waits.
 inline constexpr std::chrono::milliseconds kCupsPatience{30000};
+// Why a list waits after the patience ran out; UTF-8.
+inline constexpr const char* kServerSilent =
+    "A nyomtatószerver nem válaszol, a lista a sorban marad.";
 
 class CupsDelivery final {
 public:

@@ -9,6 +9,7 @@
 #include "support/TempDir.h"
 #include "support/WineWorld.h"
 #include "text/CodePage1250.h"
+#include "ui/DesktopPrinter.h"
 #include "ui/MeasureWindow.h"
 #include "ui/PrinterCanvas.h"
 
@@ -187,34 +188,49 @@ TEST_F(PrinterRefusal, AServerThatStopped) {
     ExpectTheListWaits(result, message.c_str());
 }
 
-TEST_F(PrinterRefusal, AServerThatNeverAnswers) {
-    // The printer was chosen while the server ran; now the server takes the job's connection
-    // and says nothing. The job gives up after its patience, a second here, and no slice
-    // waits for the server meanwhile.
-    const SilentServer silent(m_root / "silent.sock");
-    ASSERT_TRUE(silent.Listening());
-    PrinterCanvas canvas(m_printer, m_measure, std::chrono::seconds(1));
-    CanvasJobPrinter jobPrinter(canvas);
-    PrintSpool spool(*m_platform, jobPrinter, "C:\\Printing");
-    SpoolTickResult result;
-    std::chrono::steady_clock::duration longestSlice{};
-    {
-        const ServerAt silence(m_root / "silent.sock");
-        auto slice = std::chrono::steady_clock::now();
-        result = spool.Tick(true);
-        longestSlice = std::chrono::steady_clock::now() - slice;
-        while (spool.JobInProgress()) {
-            slice = std::chrono::steady_clock::now();
-            result = spool.PrintSlice();
-            longestSlice = std::max(longestSlice, std::chrono::steady_clock::now() - slice);
-        }
-        if (!result.printingStopped) {
-            result = spool.Tick(true);
-        }
+// Ticks and slices until the job is over, as PrintTheList, with the server silent; the
+// longest a tick or slice took goes to longest.
+SpoolTickResult PrintWithASilentServer(const fs::path& socket, PrintSpool& spool,
+                                       std::chrono::steady_clock::duration& longest) {
+    const ServerAt silence(socket);
+    auto begun = std::chrono::steady_clock::now();
+    SpoolTickResult result = spool.Tick(true);
+    longest = std::chrono::steady_clock::now() - begun;
+    while (spool.JobInProgress()) {
+        begun = std::chrono::steady_clock::now();
+        result = spool.PrintSlice();
+        longest = std::max(longest, std::chrono::steady_clock::now() - begun);
     }
-    ExpectTheListWaits(spool, result, "A nyomtatószerver nem válaszol, a lista a sorban marad.");
-    // Generous: a slice that waited for the server would be held for a minute or more.
-    EXPECT_LT(longestSlice, std::chrono::seconds(10));
+    return result.printingStopped ? result : spool.Tick(true);
+}
+
+// Generous: a tick or slice that waited for the server would be held for a minute or more.
+constexpr std::chrono::seconds kHeldTooLong{10};
+constexpr const char* kSilentMessage = "A nyomtatószerver nem válaszol, a lista a sorban marad.";
+
+TEST_F(PrinterRefusal, AServerThatNeverAnswers) {
+    // The server takes every connection and says nothing. A job gives up after its patience,
+    // a second here, and no tick or slice waits for the server meanwhile: neither the job's
+    // own document, made without asking the server, nor its submission.
+    const fs::path socket = m_root / "silent.sock";
+    const SilentServer silent(socket);
+    ASSERT_TRUE(silent.Listening());
+    std::chrono::steady_clock::duration longest{};
+
+    // The printer was chosen while the server ran.
+    {
+        PrinterCanvas canvas(m_printer, m_measure, std::chrono::seconds(1));
+        CanvasJobPrinter jobPrinter(canvas);
+        PrintSpool spool(*m_platform, jobPrinter, "C:\\Printing");
+        ExpectTheListWaits(spool, PrintWithASilentServer(socket, spool, longest), kSilentMessage);
+        EXPECT_LT(longest, kHeldTooLong);
+    }
+
+    // The first job of a run makes the default printer, which asks the server too.
+    DesktopPrinter desktop(std::chrono::seconds(1));
+    PrintSpool spool(*m_platform, desktop, "C:\\Printing");
+    ExpectTheListWaits(spool, PrintWithASilentServer(socket, spool, longest), kSilentMessage);
+    EXPECT_LT(longest, kHeldTooLong);
 }
 
 } // namespace
