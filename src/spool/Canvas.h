@@ -36,10 +36,15 @@ public:
     // The first page is begun with the document.
     virtual void BeginDocument(std::string_view title) = 0;
     virtual void NewPage() = 0;
-    // Returns when the printer has the whole document.
+    // Returns when the document is complete; the printer may not have it yet.
     virtual void EndDocument() = 0;
-    // Drops a begun document after a failure, so that no half job reaches the printer; never
-    // throws, and does nothing when no document is open.
+    // After EndDocument: true once the printer has the whole document, false while it has
+    // not answered yet. Throws when it refused the document or gave no answer in time; the
+    // document is then dropped. A printer that takes the document in EndDocument has it then.
+    [[nodiscard]] virtual bool DocumentDelivered() { return true; }
+    // Drops a begun document after a failure, or one the printer has not yet taken, so that
+    // no half or abandoned job reaches the printer; never throws, and does nothing when no
+    // document is open.
     virtual void AbortDocument() noexcept = 0;
 
     // The style of the measuring font, for measuring and drawing alike.

@@ -21,27 +21,49 @@ public:
     bool PrintSlice() override {
         // About a page of a plain list: short enough for the window to stay responsive.
         constexpr std::size_t kSliceBytes = std::size_t{8} * 1024;
-        if (!m_renderer) {
+        if (m_renderer) {
+            bool rendered = false;
+            try {
+                rendered = m_renderer->RenderSlice(kSliceBytes);
+            } catch (...) {
+                m_renderer.reset();
+                throw;
+            }
+            if (!rendered) {
+                return false;
+            }
+            m_renderer.reset();
+            m_delivering = true;
+        }
+        if (!m_delivering) {
             return true;
         }
-        bool done = true;
+        // The slices go on asking while the printer has not answered, so that the window is
+        // never held by a printer that does not answer.
+        bool delivered = false;
         try {
-            done = m_renderer->RenderSlice(kSliceBytes);
+            delivered = m_canvas.DocumentDelivered();
         } catch (...) {
-            m_renderer.reset();
+            m_delivering = false;
             throw;
         }
-        if (done) {
-            m_renderer.reset();
-        }
-        return done;
+        m_delivering = !delivered;
+        return delivered;
     }
 
-    void CancelJob() noexcept override { m_renderer.reset(); }
+    void CancelJob() noexcept override {
+        m_renderer.reset();
+        if (m_delivering) {
+            m_delivering = false;
+            m_canvas.AbortDocument();
+        }
+    }
 
 private:
     Canvas& m_canvas;
     std::unique_ptr<PrintFileRenderer> m_renderer;
+    // The document is complete and on its way to the printer.
+    bool m_delivering = false;
 };
 
 } // namespace zel

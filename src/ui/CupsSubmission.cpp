@@ -52,10 +52,12 @@ private:
 
 // The queue has the job once its document is sent whole and the job is closed without error.
 bool Send(const CupsLibrary& cups, cups_dest_t* dest, cups_dinfo_t* info, std::ifstream& pdf,
-          const std::string& title, const CupsJobOptions& options) {
+          const std::string& title, const CupsJobOptions& options,
+          const std::atomic<bool>& abandoned) {
     const Options jobOptions(cups, options);
     int jobId = 0;
-    if (!Accepted(cups.createDestJob(CUPS_HTTP_DEFAULT, dest, info, &jobId, title.c_str(),
+    if (abandoned ||
+        !Accepted(cups.createDestJob(CUPS_HTTP_DEFAULT, dest, info, &jobId, title.c_str(),
                                      jobOptions.Count(), jobOptions.Get())) ||
         jobId <= 0) {
         return false;
@@ -74,9 +76,12 @@ bool Send(const CupsLibrary& cups, cups_dest_t* dest, cups_dinfo_t* info, std::i
                                     HTTP_STATUS_CONTINUE;
     }
     written = written && pdf.eof();
-    // The document is closed in any case, so that the connection is ready for the next job.
-    const bool finished = Accepted(cups.finishDestDocument(CUPS_HTTP_DEFAULT, dest, info));
-    if (!written || !finished) {
+    // An abandoned document is never closed, as closing it would print it; else it is closed
+    // in any case, so that the connection is ready for the next job.
+    const bool finished =
+        !abandoned && Accepted(cups.finishDestDocument(CUPS_HTTP_DEFAULT, dest, info));
+    // A server that answers only after the list went back to wait must not print it as well.
+    if (!written || !finished || abandoned) {
         cups.cancelDestJob(CUPS_HTTP_DEFAULT, dest, jobId);
         return false;
     }
@@ -86,7 +91,7 @@ bool Send(const CupsLibrary& cups, cups_dest_t* dest, cups_dinfo_t* info, std::i
 } // namespace
 
 void SubmitPdfToCups(const std::string& queue, const std::string& pdfPath, const std::string& title,
-                     const CupsJobOptions& options) {
+                     const CupsJobOptions& options, const std::atomic<bool>& abandoned) {
     std::ifstream pdf(pdfPath, std::ios::binary);
     if (!pdf) {
         Refuse(kRefused, queue);
@@ -103,7 +108,7 @@ void SubmitPdfToCups(const std::string& queue, const std::string& pdfPath, const
     }
     cups_dinfo_t* info = cups.copyDestInfo(CUPS_HTTP_DEFAULT, dest);
     const bool reachable = info != nullptr;
-    const bool sent = reachable && Send(cups, dest, info, pdf, title, options);
+    const bool sent = reachable && Send(cups, dest, info, pdf, title, options, abandoned);
     if (reachable) {
         cups.freeDestInfo(info);
     }

@@ -3,6 +3,7 @@
 // checked: a queue that rejects jobs, a deleted queue or a stopped server must leave the
 // list waiting, and the toolkit's own CUPS path cannot tell them from success.
 
+#include <atomic>
 #include <string>
 
 namespace zel {
@@ -15,8 +16,9 @@ struct CupsJobOptions {
 };
 
 // Returns once the queue has accepted the whole PDF; else throws std::runtime_error with a
-// code page 1250 text for the user. Texts are UTF-8.
+// code page 1250 text for the user. Texts are UTF-8. Once abandoned is set, no job is begun or
+// completed, and a job the server took meanwhile is cancelled: the list waits again by then.
 void SubmitPdfToCups(const std::string& queue, const std::string& pdfPath, const std::string& title,
-                     const CupsJobOptions& options);
+                     const CupsJobOptions& options, const std::atomic<bool>& abandoned);
 
 } // namespace zel

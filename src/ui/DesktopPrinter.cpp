@@ -1,47 +1,83 @@
 #include "ui/DesktopPrinter.h"
 
 #include "spool/CanvasJobPrinter.h"
+#include "text/CodePage1250.h"
 #include "ui/MeasureWindow.h"
 #include "ui/PrinterCanvas.h"
+#include "ui/PrinterMaking.h"
 
 #include <QPrinter>
+#include <stdexcept>
 
 namespace zel {
 
 struct DesktopPrinter::Parts {
-    QPrinter printer{QPrinter::HighResolution};
+    Parts(std::unique_ptr<QPrinter> made, std::chrono::milliseconds patience)
+        : printer(std::move(made)), canvas(*printer, measure, patience) {}
+
+    std::unique_ptr<QPrinter> printer;
     MeasureWindow measure;
-    PrinterCanvas canvas{printer, measure};
+    PrinterCanvas canvas;
     CanvasJobPrinter jobPrinter{canvas};
 };
 
-DesktopPrinter::DesktopPrinter() = default;
+DesktopPrinter::DesktopPrinter(std::chrono::milliseconds patience) : m_patience(patience) {}
 
 DesktopPrinter::~DesktopPrinter() = default;
 
 DesktopPrinter::Parts& DesktopPrinter::Ready() {
     if (!m_parts) {
-        m_parts = std::make_unique<Parts>();
+        std::unique_ptr<QPrinter> printer =
+            m_making ? m_making->Take() : std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_making.reset();
+        m_parts = std::make_unique<Parts>(std::move(printer), m_patience);
     }
     return *m_parts;
 }
 
 void DesktopPrinter::BeginJob(InputFile& file, std::string_view title) {
-    Ready().jobPrinter.BeginJob(file, title);
+    if (m_parts) {
+        m_parts->jobPrinter.BeginJob(file, title);
+        return;
+    }
+    // A printer still being made for an earlier job that gave up serves this one.
+    if (!m_making) {
+        m_making = std::make_unique<PrinterMaking>();
+    }
+    m_waiting =
+        WaitingJob{&file, std::string(title), std::chrono::steady_clock::now() + m_patience};
+}
+
+bool DesktopPrinter::StartWaitingJob() {
+    if (!m_making->Made()) {
+        if (std::chrono::steady_clock::now() < m_waiting->deadline) {
+            return false;
+        }
+        m_waiting.reset();
+        throw std::runtime_error(Utf8ToCp1250(kServerSilent));
+    }
+    const WaitingJob job = *m_waiting;
+    m_waiting.reset();
+    Ready().jobPrinter.BeginJob(*job.file, job.title);
+    return true;
 }
 
 bool DesktopPrinter::PrintSlice() {
+    if (m_waiting && !StartWaitingJob()) {
+        return false;
+    }
     return !m_parts || m_parts->jobPrinter.PrintSlice();
 }
 
 void DesktopPrinter::CancelJob() noexcept {
+    m_waiting.reset();
     if (m_parts) {
         m_parts->jobPrinter.CancelJob();
     }
 }
 
 QPrinter& DesktopPrinter::Printer() {
-    return Ready().printer;
+    return *Ready().printer;
 }
 
 } // namespace zel

@@ -1,10 +1,10 @@
 #include "ui/PrinterCanvas.h"
 
-#include "ui/CupsSubmission.h"
 #include "ui/MeasureWindow.h"
 #include "ui/QtText.h"
 
 #include <QFontMetricsF>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTransform>
@@ -19,8 +19,10 @@ QString FromUcs4(std::u32string_view text) {
 
 } // namespace
 
-PrinterCanvas::PrinterCanvas(QPrinter& printer, MeasureWindow& measure)
-    : m_printer(printer), m_measure(measure), m_drawingFont(measure.PixelFont()) {}
+PrinterCanvas::PrinterCanvas(QPrinter& printer, MeasureWindow& measure,
+                             std::chrono::milliseconds patience)
+    : m_printer(printer), m_measure(measure), m_drawingFont(measure.PixelFont()),
+      m_patience(patience) {}
 
 PrinterCanvas::~PrinterCanvas() {
     AbortDocument();
@@ -30,18 +32,19 @@ bool PrinterCanvas::ChosenIsFilePrinter() const {
     return m_printer.outputFormat() == QPrinter::PdfFormat || !m_printer.outputFileName().isEmpty();
 }
 
-std::unique_ptr<QPrinter> PrinterCanvas::MakeJobPrinter() const {
-    auto job = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    job->setOutputFormat(QPrinter::PdfFormat);
+std::unique_ptr<QPdfWriter> PrinterCanvas::MakeJobWriter(const QString& fileName) const {
+    auto job = std::make_unique<QPdfWriter>(fileName);
+    // As a printer writing a PDF names its maker.
+    job->setCreator(QString());
     job->setResolution(m_printer.resolution());
-    job->setFullPage(m_printer.fullPage());
+    // The layout carries the full-page mode too. The colour mode is not needed: the pages
+    // are black on white, which a grey-scale printer prints alike.
     job->setPageLayout(m_printer.pageLayout());
-    job->setColorMode(m_printer.colorMode());
     return job;
 }
 
 PageSize PrinterCanvas::PrintablePage() {
-    const std::unique_ptr<QPrinter> job = MakeJobPrinter();
+    const std::unique_ptr<QPdfWriter> job = MakeJobWriter(QString());
     return {job->width(), job->height()};
 }
 
@@ -57,12 +60,11 @@ void PrinterCanvas::Fail(const QString& what) {
 void PrinterCanvas::BeginDocument(std::string_view title) {
     DropJob();
     const QString notStarted = QStringLiteral("A nyomtatás nem indítható el a(z) „%1” nyomtatón.");
-    m_job = MakeJobPrinter();
-    m_job->setDocName(FromCp1250(title));
     m_title = FromCp1250(title).toStdString();
+    QString fileName;
     if (ChosenIsFilePrinter()) {
         m_queue.clear();
-        m_job->setOutputFileName(m_printer.outputFileName());
+        fileName = m_printer.outputFileName();
     } else {
         m_queue = m_printer.printerName();
         if (m_queue.isEmpty()) {
@@ -73,9 +75,15 @@ void PrinterCanvas::BeginDocument(std::string_view title) {
         if (!m_jobFolder->isValid()) {
             Fail(notStarted);
         }
-        m_job->setOutputFileName(m_jobFolder->filePath(QStringLiteral("job.pdf")));
+        fileName = m_jobFolder->filePath(QStringLiteral("job.pdf"));
     }
-    if (m_job->outputFileName().isEmpty() || !m_painter.begin(m_job.get())) {
+    if (fileName.isEmpty()) {
+        DropJob();
+        Fail(notStarted);
+    }
+    m_job = MakeJobWriter(fileName);
+    m_job->setTitle(FromCp1250(title));
+    if (!m_painter.begin(m_job.get())) {
         DropJob();
         Fail(notStarted);
     }
@@ -91,12 +99,15 @@ void PrinterCanvas::NewPage() {
 
 void PrinterCanvas::EndDocument() {
     const QString refused = QStringLiteral("A(z) „%1” nyomtató nem fogadta el a nyomtatást.");
-    if (!m_job || !m_painter.end() || m_job->printerState() == QPrinter::Error) {
+    if (!m_job || !m_painter.end()) {
         DropJob();
         Fail(refused);
     }
-    const QString pdf = m_job->outputFileName();
-    const QString queue = m_queue;
+    m_job.reset();
+    if (m_queue.isEmpty()) {
+        DropJob();
+        return;
+    }
     CupsJobOptions options;
     options.copies = m_printer.copyCount();
     options.collate = m_printer.collateCopies();
@@ -105,27 +116,38 @@ void PrinterCanvas::EndDocument() {
     } else if (m_printer.duplex() == QPrinter::DuplexShortSide) {
         options.sides = "two-sided-short-edge";
     }
-    m_job.reset();
+    const QString pdf = m_jobFolder->filePath(QStringLiteral("job.pdf"));
+    m_delivery =
+        std::make_unique<CupsDelivery>(m_queue.toStdString(), std::move(m_jobFolder),
+                                       pdf.toStdString(), m_title, std::move(options), m_patience);
+}
+
+bool PrinterCanvas::DocumentDelivered() {
+    if (!m_delivery) {
+        return true;
+    }
+    bool delivered = false;
     try {
-        if (!queue.isEmpty()) {
-            SubmitPdfToCups(queue.toStdString(), pdf.toStdString(), m_title, options);
-        }
+        delivered = m_delivery->Delivered();
     } catch (...) {
         DropJob();
         throw;
     }
-    DropJob();
+    if (delivered) {
+        DropJob();
+    }
+    return delivered;
 }
 
 void PrinterCanvas::AbortDocument() noexcept {
     if (m_painter.isActive()) {
-        m_job->abort();
         m_painter.end();
     }
     DropJob();
 }
 
 void PrinterCanvas::DropJob() noexcept {
+    m_delivery.reset();
     m_job.reset();
     m_jobFolder.reset();
 }

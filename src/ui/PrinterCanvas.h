@@ -4,19 +4,24 @@
 // sharp on paper and searchable in a PDF (the PDF engine, which CUPS printing also goes
 // through, would store every such bitmap as a JPEG).
 //
-// A job is drawn on a printer of its own, made from the chosen printer's settings as it
+// A job is drawn into a PDF of its own, laid out by the chosen printer's settings as it
 // begins: into the chosen file for a file printer, else into a private PDF that is handed
 // to the CUPS queue, whose answer decides whether the job counts as printed. The chosen
-// printer can so be set up again while a job is in progress.
+// printer can so be set up again while a job is in progress. No printer is made for a job,
+// as every printer made asks the print server for its default first, and would hold the
+// window while the server does not answer.
 
 #include "spool/Canvas.h"
+#include "ui/CupsDelivery.h"
 
 #include <QFont>
 #include <QPainter>
 #include <QString>
+#include <chrono>
 #include <memory>
 #include <string>
 
+class QPdfWriter;
 class QPrinter;
 class QRect;
 class QTemporaryDir;
@@ -33,7 +38,9 @@ QTransform RunTransform(const QRect& cells, QSize natural, double squeeze, int a
 
 class PrinterCanvas final : public Canvas {
 public:
-    PrinterCanvas(QPrinter& printer, MeasureWindow& measure);
+    // patience: how long a job may wait for the queue's answer.
+    PrinterCanvas(QPrinter& printer, MeasureWindow& measure,
+                  std::chrono::milliseconds patience = kCupsPatience);
     ~PrinterCanvas() override;
     PrinterCanvas(const PrinterCanvas&) = delete;
     PrinterCanvas& operator=(const PrinterCanvas&) = delete;
@@ -42,6 +49,7 @@ public:
     void BeginDocument(std::string_view title) override;
     void NewPage() override;
     void EndDocument() override;
+    bool DocumentDelivered() override;
     void AbortDocument() noexcept override;
     void SetStyle(bool bold, bool italic) override;
     int TextWidth(std::u32string_view text) override;
@@ -50,8 +58,8 @@ public:
 
 private:
     [[noreturn]] void Fail(const QString& what);
-    // A printer that writes a PDF laid out as the chosen printer's pages are.
-    [[nodiscard]] std::unique_ptr<QPrinter> MakeJobPrinter() const;
+    // A PDF laid out as the chosen printer's pages are.
+    [[nodiscard]] std::unique_ptr<QPdfWriter> MakeJobWriter(const QString& fileName) const;
     [[nodiscard]] bool ChosenIsFilePrinter() const;
     void DropJob() noexcept;
 
@@ -60,9 +68,11 @@ private:
     QPainter m_painter;
     QFont m_drawingFont;
     std::unique_ptr<QTemporaryDir> m_jobFolder;
-    std::unique_ptr<QPrinter> m_job;
+    std::unique_ptr<QPdfWriter> m_job;
     QString m_queue; // empty for a file printer
     std::string m_title;
+    std::chrono::milliseconds m_patience;
+    std::unique_ptr<CupsDelivery> m_delivery;
 };
 
 } // namespace zel

@@ -1,6 +1,6 @@
 // A job counts as printed only when the CUPS queue took it: a queue that rejects jobs, a
-// queue deleted after it was chosen and a server that stopped all leave the list waiting,
-// whole, with a message for the user.
+// queue deleted after it was chosen, a server that stopped and one that never answers all
+// leave the list waiting, whole, with a message for the user.
 
 #include "CupsPdf.h"
 #include "TestPaths.h"
@@ -9,13 +9,21 @@
 #include "support/TempDir.h"
 #include "support/WineWorld.h"
 #include "text/CodePage1250.h"
+#include "ui/DesktopPrinter.h"
 #include "ui/MeasureWindow.h"
 #include "ui/PrinterCanvas.h"
 
 #include <QPrinter>
 #include <QProcess>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
 #include <cups/cups.h>
 #include <gtest/gtest.h>
+#include <optional>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -38,6 +46,60 @@ bool Admin(const QString& program, QStringList arguments) {
     return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
            process.exitCode() == 0;
 }
+
+// The print server of this process and of the threads it starts, for as long as this lives.
+class ServerAt final {
+public:
+    explicit ServerAt(const fs::path& socket) {
+        if (const char* server = std::getenv("CUPS_SERVER")) {
+            m_before = server;
+        }
+        ::setenv("CUPS_SERVER", socket.c_str(), 1);
+        cupsSetServer(socket.c_str());
+    }
+    ~ServerAt() {
+        if (m_before) {
+            ::setenv("CUPS_SERVER", m_before->c_str(), 1);
+        } else {
+            ::unsetenv("CUPS_SERVER");
+        }
+        cupsSetServer(nullptr);
+    }
+    ServerAt(const ServerAt&) = delete;
+    ServerAt& operator=(const ServerAt&) = delete;
+
+private:
+    std::optional<std::string> m_before;
+};
+
+// A server that takes every connection and never answers, as a stopped cupsd does.
+class SilentServer final {
+public:
+    explicit SilentServer(const fs::path& socket) : m_fd(::socket(AF_UNIX, SOCK_STREAM, 0)) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const std::string path = socket.string();
+        std::memcpy(address.sun_path, path.c_str(),
+                    std::min(path.size() + 1, sizeof(address.sun_path)));
+        m_listening =
+            m_fd >= 0 && path.size() < sizeof(address.sun_path) &&
+            ::bind(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 &&
+            ::listen(m_fd, 16) == 0;
+    }
+    ~SilentServer() {
+        if (m_fd >= 0) {
+            ::close(m_fd);
+        }
+    }
+    SilentServer(const SilentServer&) = delete;
+    SilentServer& operator=(const SilentServer&) = delete;
+
+    [[nodiscard]] bool Listening() const { return m_listening; }
+
+private:
+    int m_fd;
+    bool m_listening = false;
+};
 
 class PrinterRefusal : public ::testing::Test {
 protected:
@@ -63,20 +125,25 @@ protected:
     [[nodiscard]] fs::path Waiting() const { return m_root / "Printing" / "ws0001.A17"; }
 
     // Ticks until the job is over; its failure, or what the last tick said.
-    SpoolTickResult PrintTheList() {
-        SpoolTickResult result = m_spool.Tick(true);
-        while (m_spool.JobInProgress()) {
-            result = m_spool.PrintSlice();
+    static SpoolTickResult PrintTheList(PrintSpool& spool) {
+        SpoolTickResult result = spool.Tick(true);
+        while (spool.JobInProgress()) {
+            result = spool.PrintSlice();
         }
-        return result.printingStopped ? result : m_spool.Tick(true);
+        return result.printingStopped ? result : spool.Tick(true);
     }
+    SpoolTickResult PrintTheList() { return PrintTheList(m_spool); }
 
     void ExpectTheListWaits(const SpoolTickResult& result, const char* utf8Message) {
+        ExpectTheListWaits(m_spool, result, utf8Message);
+    }
+    void ExpectTheListWaits(const PrintSpool& spool, const SpoolTickResult& result,
+                            const char* utf8Message) {
         EXPECT_TRUE(result.printingStopped);
         EXPECT_FALSE(result.printed);
         EXPECT_EQ(result.error, Utf8ToCp1250(utf8Message));
         EXPECT_EQ(ReadNativeFile(Waiting()), kList);
-        EXPECT_EQ(m_spool.Finished().Row(1)[kFileNameColumn], "");
+        EXPECT_EQ(spool.Finished().Row(1)[kFileNameColumn], "");
     }
 
     QString m_queue;
@@ -113,12 +180,58 @@ TEST_F(PrinterRefusal, AQueueDeletedAfterItWasChosen) {
 
 TEST_F(PrinterRefusal, AServerThatStopped) {
     // The printer was chosen while the server ran; this process now finds no server.
-    const fs::path nowhere = m_root / "no server" / "cups.sock";
-    cupsSetServer(nowhere.c_str());
-    const SpoolTickResult result = PrintTheList();
-    cupsSetServer(nullptr);
+    SpoolTickResult result;
+    {
+        const ServerAt nowhere(m_root / "no server" / "cups.sock");
+        result = PrintTheList();
+    }
     const std::string message = "A(z) „" + m_queue.toStdString() + "” nyomtató nem érhető el.";
     ExpectTheListWaits(result, message.c_str());
+}
+
+// Ticks and slices until the job is over, as PrintTheList, with the server silent; the
+// longest a tick or slice took goes to longest.
+SpoolTickResult PrintWithASilentServer(const fs::path& socket, PrintSpool& spool,
+                                       std::chrono::steady_clock::duration& longest) {
+    const ServerAt silence(socket);
+    auto begun = std::chrono::steady_clock::now();
+    SpoolTickResult result = spool.Tick(true);
+    longest = std::chrono::steady_clock::now() - begun;
+    while (spool.JobInProgress()) {
+        begun = std::chrono::steady_clock::now();
+        result = spool.PrintSlice();
+        longest = std::max(longest, std::chrono::steady_clock::now() - begun);
+    }
+    return result.printingStopped ? result : spool.Tick(true);
+}
+
+// Generous: a tick or slice that waited for the server would be held for a minute or more.
+constexpr std::chrono::seconds kHeldTooLong{10};
+constexpr const char* kSilentMessage = "A nyomtatószerver nem válaszol, a lista a sorban marad.";
+
+TEST_F(PrinterRefusal, AServerThatNeverAnswers) {
+    // The server takes every connection and says nothing. A job gives up after its patience,
+    // a second here, and no tick or slice waits for the server meanwhile: neither the job's
+    // own document, made without asking the server, nor its submission.
+    const fs::path socket = m_root / "silent.sock";
+    const SilentServer silent(socket);
+    ASSERT_TRUE(silent.Listening());
+    std::chrono::steady_clock::duration longest{};
+
+    // The printer was chosen while the server ran.
+    {
+        PrinterCanvas canvas(m_printer, m_measure, std::chrono::seconds(1));
+        CanvasJobPrinter jobPrinter(canvas);
+        PrintSpool spool(*m_platform, jobPrinter, "C:\\Printing");
+        ExpectTheListWaits(spool, PrintWithASilentServer(socket, spool, longest), kSilentMessage);
+        EXPECT_LT(longest, kHeldTooLong);
+    }
+
+    // The first job of a run makes the default printer, which asks the server too.
+    DesktopPrinter desktop(std::chrono::seconds(1));
+    PrintSpool spool(*m_platform, desktop, "C:\\Printing");
+    ExpectTheListWaits(spool, PrintWithASilentServer(socket, spool, longest), kSilentMessage);
+    EXPECT_LT(longest, kHeldTooLong);
 }
 
 } // namespace

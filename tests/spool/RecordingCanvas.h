@@ -34,6 +34,16 @@ public:
         pages.emplace_back();
     }
     void EndDocument() override { ++ended; }
+    bool DocumentDelivered() override {
+        if (refuseDelivery) {
+            throw std::runtime_error("refused");
+        }
+        if (unansweredAsks > 0) {
+            --unansweredAsks;
+            return false;
+        }
+        return true;
+    }
     void AbortDocument() noexcept override { ++aborted; }
     void SetStyle(bool b, bool i) override {
         bold = b;
@@ -56,6 +66,9 @@ public:
     int ended = 0;
     int aborted = 0;
     bool failOnNewPage = false;
+    // Asks after the end that the printer leaves unanswered, as a busy print server does.
+    int unansweredAsks = 0;
+    bool refuseDelivery = false;
     std::string title;
     std::vector<std::vector<DrawnRun>> pages;
 

@@ -61,6 +61,9 @@ int main(int argc, char** argv) {
     QtInputFile input(file);
     try {
         zel::RenderPrintFile(input, canvas, file.fileName().toStdString());
+        // Each ask waits a moment for the queue's answer.
+        while (!canvas.DocumentDelivered()) {
+        }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "zelprintjob: %s\n", qPrintable(zel::FromCp1250(error.what())));
         return 1;
