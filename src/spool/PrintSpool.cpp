@@ -377,7 +377,7 @@ bool PrintSpool::PutBack(ClaimedFile& file, const std::string& fileName) {
         if (n > 9) {
             return false;
         }
-        name = stem + "~" + std::to_string(n) + extension;
+        name.assign(stem).append("~").append(std::to_string(n)).append(extension);
     }
     return true;
 }

@@ -119,7 +119,7 @@ fs::path CanonicalVia(std::map<fs::path, fs::path>& resolved, const fs::path& pa
         }
         folder = resolved.emplace(path.parent_path(), std::move(real)).first;
     }
-    const fs::path joined = folder->second / name;
+    fs::path joined = folder->second / name;
     const auto link = LinkText(joined, error);
     if (error) {
         return {};
