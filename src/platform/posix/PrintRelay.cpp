@@ -77,6 +77,7 @@ pid_t StartDosBox(std::vector<std::string> command, const std::string& serialCon
     command.emplace_back("-conf");
     command.push_back(serialConfig);
     std::vector<char*> argv;
+    argv.reserve(command.size() + 1);
     for (auto& word : command) {
         argv.push_back(word.data());
     }
