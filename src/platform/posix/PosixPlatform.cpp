@@ -8,6 +8,7 @@
 #include "platform/posix/FirstDriveMap.h"
 #include "platform/posix/ProcSharingProbe.h"
 #include "platform/posix/ProgramStarter.h"
+#include "platform/posix/ReadUpTo.h"
 #include "platform/posix/ReplacementFile.h"
 #include "platform/posix/StatusStamp.h"
 #include "platform/posix/WriteAll.h"
@@ -63,25 +64,7 @@ public:
         return static_cast<std::uint64_t>(st.st_size);
     }
 
-    std::string Read(std::size_t maxBytes) override {
-        std::string buffer(maxBytes, '\0');
-        std::size_t got = 0;
-        while (got < maxBytes) {
-            const ssize_t n = ::read(m_fd, buffer.data() + got, maxBytes - got);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n < 0) {
-                throw IoError(IoErrorKind::ReadError);
-            }
-            if (n == 0) {
-                break;
-            }
-            got += static_cast<std::size_t>(n);
-        }
-        buffer.resize(got);
-        return buffer;
-    }
+    std::string Read(std::size_t maxBytes) override { return ReadUpTo(m_fd, maxBytes); }
 
 private:
     int m_fd;
