@@ -1,6 +1,7 @@
 #include "platform/posix/ClaimedFolderFile.h"
 
 #include "platform/IoError.h"
+#include "platform/posix/Descriptor.h"
 #include "platform/posix/ProgramLock.h"
 #include "platform/posix/ReadUpTo.h"
 #include "platform/posix/StatusStamp.h"
@@ -16,28 +17,6 @@
 
 namespace zel::posix {
 namespace {
-
-class Descriptor final {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    [[nodiscard]] int Get() const { return m_fd; }
-    int Release() {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-
-private:
-    int m_fd;
-};
 
 bool SameFile(const struct stat& a, const struct stat& b) {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;

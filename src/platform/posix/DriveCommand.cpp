@@ -85,6 +85,15 @@ fs::path FolderOf(const std::string& given) {
     return folder;
 }
 
+// The map's folder of drive links, or -1 after saying why it cannot be reached.
+int OpenDevicesOrSay(const fs::path& prefix, std::ostream& err) {
+    const int devices = OpenDevices(prefix);
+    if (devices < 0) {
+        err << "A(z) \"" << (prefix / "dosdevices").string() << "\" mappa nem érhető el!\n";
+    }
+    return devices;
+}
+
 int Map(const fs::path& prefix, char letter, const std::string& given, std::ostream& err) {
     const fs::path folder = FolderOf(given);
     std::error_code ec;
@@ -92,9 +101,8 @@ int Map(const fs::path& prefix, char letter, const std::string& given, std::ostr
         err << "A(z) \"" << given << "\" mappa nem található!\n";
         return kFailed;
     }
-    const int devices = OpenDevices(prefix);
+    const int devices = OpenDevicesOrSay(prefix, err);
     if (devices < 0) {
-        err << "A(z) \"" << (prefix / "dosdevices").string() << "\" mappa nem érhető el!\n";
         return kFailed;
     }
     const std::string name = LinkName(letter);
@@ -124,9 +132,8 @@ int Unmap(const fs::path& prefix, char letter, std::ostream& err) {
         err << "A C: meghajtó nem szüntethető meg: a programok telepítése erre épül!\n";
         return kFailed;
     }
-    const int devices = OpenDevices(prefix);
+    const int devices = OpenDevicesOrSay(prefix, err);
     if (devices < 0) {
-        err << "A(z) \"" << (prefix / "dosdevices").string() << "\" mappa nem érhető el!\n";
         return kFailed;
     }
     const std::string name = LinkName(letter);

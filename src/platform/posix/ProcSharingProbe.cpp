@@ -1,5 +1,6 @@
 #include "platform/posix/ProcSharingProbe.h"
 
+#include "platform/posix/Descriptor.h"
 #include "platform/posix/ProgramLock.h"
 #include "platform/posix/StatusStamp.h"
 
@@ -31,23 +32,6 @@ struct FileIdHash {
         return std::hash<std::uint64_t>{}(static_cast<std::uint64_t>(id.inode) * 31 +
                                           static_cast<std::uint64_t>(id.device));
     }
-};
-
-class Descriptor final {
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    [[nodiscard]] int Get() const { return m_fd; }
-
-private:
-    int m_fd;
 };
 
 enum class Access { Path, Read, Write };
