@@ -179,13 +179,26 @@ std::uint16_t FontSubset::Use(std::uint32_t glyph) {
     if (const auto found = m_numbers.find(faceGlyph); found != m_numbers.end()) {
         return found->second;
     }
-    const auto number = static_cast<std::uint16_t>(m_used.size());
-    m_used.push_back(faceGlyph);
-    m_numbers.emplace(faceGlyph, number);
-    // Numbered before its parts, so a glyph that names itself ends here.
-    for (const std::uint16_t component : Components(GlyphData(faceGlyph))) {
-        (void)Use(component);
+    const std::uint16_t number = Take(faceGlyph);
+    // Parts are taken from a list rather than by recursion: composites may nest deep.
+    std::vector<std::uint16_t> pending{faceGlyph};
+    while (!pending.empty()) {
+        const std::uint16_t next = pending.back();
+        pending.pop_back();
+        for (const std::uint16_t component : Components(GlyphData(next))) {
+            if (component + 1u < m_offsets.size() && !m_numbers.contains(component)) {
+                (void)Take(component);
+                pending.push_back(component);
+            }
+        }
     }
+    return number;
+}
+
+std::uint16_t FontSubset::Take(std::uint16_t glyph) {
+    const auto number = static_cast<std::uint16_t>(m_used.size());
+    m_used.push_back(glyph);
+    m_numbers.emplace(glyph, number);
     return number;
 }
 
@@ -220,7 +233,9 @@ QByteArray FontSubset::FontFile() const {
         AppendU32(loca, static_cast<std::uint32_t>(glyf.size()));
         QByteArray data = WithoutInstructions(GlyphData(glyph));
         for (const qsizetype at : ComponentsOf(data).first) {
-            PutU16(data, at + 2, m_numbers.at(U16(data, at + 2)));
+            // A part the face does not have becomes the missing-glyph box.
+            const auto part = m_numbers.find(U16(data, at + 2));
+            PutU16(data, at + 2, part == m_numbers.end() ? 0 : part->second);
         }
         glyf.append(data);
         PadToFour(glyf);

@@ -43,6 +43,7 @@ private:
     [[nodiscard]] QByteArray GlyphData(std::uint32_t glyph) const;
     [[nodiscard]] std::vector<std::uint16_t> Components(const QByteArray& glyph) const;
     [[nodiscard]] double PerMille(int units) const;
+    std::uint16_t Take(std::uint16_t glyph);
 
     QByteArray m_head;
     QByteArray m_hhea;

@@ -109,11 +109,11 @@ struct PdfDocument::Font {
         if (const auto found = codes.find(letter); found != codes.end()) {
             return found->second;
         }
-        const QList<quint32> indexes = raw.glyphIndexesForString(QString::fromUcs4(&letter, 1));
-        // A face has at most 65536 glyphs but a text more letters: the last code is shared.
+        // Codes have two bytes but a text may have more letters: the last code is shared.
         if (letters.size() > 0xFFFF) {
             return 0xFFFF;
         }
+        const QList<quint32> indexes = raw.glyphIndexesForString(QString::fromUcs4(&letter, 1));
         const auto code = static_cast<std::uint16_t>(letters.size());
         letters.push_back(letter);
         glyphs.push_back(subset.Use(indexes.isEmpty() ? 0 : indexes.front()));
