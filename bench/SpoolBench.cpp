@@ -1,8 +1,9 @@
-// The print spool's costs, side by side with the usual text-to-PDF pipeline on the same
-// plain 80 × 70 pages, 10 and 100 of them: pages per second and bytes per page; and one tick
-// of the spool with a thousand lists waiting, on an idle machine and among 500 other
-// processes holding 8 files each.
+// The print spool's costs, side by side with Qt's own PDF engine and with the usual
+// text-to-PDF pipeline on the same plain 80 × 70 pages, 10 and 100 of them: pages per second
+// and bytes per page; and one tick of the spool with a thousand lists waiting, on an idle
+// machine and among 500 other processes holding 8 files each.
 
+#include "QtEngineCanvas.h"
 #include "SleepingChildren.h"
 #include "platform/posix/PosixPlatform.h"
 #include "spool/JobPrinter.h"
@@ -87,12 +88,16 @@ void SetPageCounters(benchmark::State& state, const fs::path& pdf, int pages) {
     state.counters["bytes_per_page"] = static_cast<double>(fs::file_size(pdf)) / pages;
 }
 
+std::string PlainJob(int pages) {
+    return "\xAD"
+           "0BENCH\r\n" +
+           PlainLines(pages);
+}
+
 // range(0): pages.
 void RendererToPdf(benchmark::State& state) {
     const int pages = static_cast<int>(state.range(0));
-    const std::string job = "\xAD"
-                            "0BENCH\r\n" +
-                            PlainLines(pages);
+    const std::string job = PlainJob(pages);
     const fs::path pdf = BenchFolder() / "renderer.pdf";
     zel::MeasureWindow measure;
     for (auto _ : state) {
@@ -106,6 +111,21 @@ void RendererToPdf(benchmark::State& state) {
     SetPageCounters(state, pdf, pages);
 }
 BENCHMARK(RendererToPdf)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same pages through Qt's PDF engine, as they were printed before.
+void QtEngineToPdf(benchmark::State& state) {
+    const int pages = static_cast<int>(state.range(0));
+    const std::string job = PlainJob(pages);
+    const fs::path pdf = BenchFolder() / "qtengine.pdf";
+    zel::MeasureWindow measure;
+    for (auto _ : state) {
+        zel::bench::QtEngineCanvas canvas(QString::fromStdString(pdf.string()), measure);
+        zel::test::MemoryFile file(job);
+        zel::RenderPrintFile(file, canvas, "bench");
+    }
+    SetPageCounters(state, pdf, pages);
+}
+BENCHMARK(QtEngineToPdf)->Arg(10)->Arg(100)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void EnscriptPs2Pdf(benchmark::State& state) {
     const int pages = static_cast<int>(state.range(0));

@@ -1,10 +1,10 @@
 #include "ui/PrinterCanvas.h"
 
 #include "ui/MeasureWindow.h"
+#include "ui/PdfDocument.h"
 #include "ui/QtText.h"
 
 #include <QFontMetricsF>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTransform>
@@ -22,7 +22,7 @@ QString FromUcs4(std::u32string_view text) {
 PrinterCanvas::PrinterCanvas(QPrinter& printer, MeasureWindow& measure,
                              std::chrono::milliseconds patience)
     : m_printer(printer), m_measure(measure), m_drawingFont(measure.PixelFont()),
-      m_patience(patience) {}
+      m_drawingFace(QRawFont::fromFont(m_drawingFont)), m_patience(patience) {}
 
 PrinterCanvas::~PrinterCanvas() {
     AbortDocument();
@@ -32,20 +32,10 @@ bool PrinterCanvas::ChosenIsFilePrinter() const {
     return m_printer.outputFormat() == QPrinter::PdfFormat || !m_printer.outputFileName().isEmpty();
 }
 
-std::unique_ptr<QPdfWriter> PrinterCanvas::MakeJobWriter(const QString& fileName) const {
-    auto job = std::make_unique<QPdfWriter>(fileName);
-    // As a printer writing a PDF names its maker.
-    job->setCreator(QString());
-    job->setResolution(m_printer.resolution());
-    // The layout carries the full-page mode too. The colour mode is not needed: the pages
-    // are black on white, which a grey-scale printer prints alike.
-    job->setPageLayout(m_printer.pageLayout());
-    return job;
-}
-
 PageSize PrinterCanvas::PrintablePage() {
-    const std::unique_ptr<QPdfWriter> job = MakeJobWriter(QString());
-    return {job->width(), job->height()};
+    // The layout carries the full-page mode too.
+    const QRect printable = m_printer.pageLayout().paintRectPixels(m_printer.resolution());
+    return {printable.width(), printable.height()};
 }
 
 void PrinterCanvas::Fail(const QString& what) {
@@ -81,25 +71,25 @@ void PrinterCanvas::BeginDocument(std::string_view title) {
         DropJob();
         Fail(notStarted);
     }
-    m_job = MakeJobWriter(fileName);
-    m_job->setTitle(FromCp1250(title));
-    if (!m_painter.begin(m_job.get())) {
+    // The colour mode is not needed: the pages are black on white, which a grey-scale printer
+    // prints alike.
+    m_job = std::make_unique<PdfDocument>(fileName, m_printer.pageLayout(), m_printer.resolution(),
+                                          FromCp1250(title));
+    if (!m_job->IsOpen()) {
         DropJob();
         Fail(notStarted);
     }
-    m_painter.setPen(QPen(Qt::black, 0, Qt::SolidLine));
-    m_painter.setBrush(Qt::black);
 }
 
 void PrinterCanvas::NewPage() {
-    if (!m_job || !m_job->newPage()) {
+    if (!m_job || !m_job->NewPage()) {
         Fail(QStringLiteral("A(z) „%1” nyomtató nem fogadta el a nyomtatást."));
     }
 }
 
 void PrinterCanvas::EndDocument() {
     const QString refused = QStringLiteral("A(z) „%1” nyomtató nem fogadta el a nyomtatást.");
-    if (!m_job || !m_painter.end()) {
+    if (!m_job || !m_job->Finish()) {
         DropJob();
         Fail(refused);
     }
@@ -140,9 +130,6 @@ bool PrinterCanvas::DocumentDelivered() {
 }
 
 void PrinterCanvas::AbortDocument() noexcept {
-    if (m_painter.isActive()) {
-        m_painter.end();
-    }
     DropJob();
 }
 
@@ -155,6 +142,7 @@ void PrinterCanvas::DropJob() noexcept {
 void PrinterCanvas::SetStyle(bool bold, bool italic) {
     m_measure.SetStyle(bold, italic);
     m_drawingFont = m_measure.PixelFont();
+    m_drawingFace = QRawFont::fromFont(m_drawingFont);
 }
 
 int PrinterCanvas::TextWidth(std::u32string_view text) {
@@ -180,23 +168,21 @@ QTransform RunTransform(const QRect& cells, QSize natural, double squeeze, int a
 
 void PrinterCanvas::DrawRun(std::u32string_view text, int naturalWidth, int naturalHeight,
                             const PixelRect& target) {
-    if (naturalWidth <= 0 || naturalHeight <= 0 || target.Width() <= 0 || target.Height() <= 0) {
+    if (!m_job || naturalWidth <= 0 || naturalHeight <= 0 || target.Width() <= 0 ||
+        target.Height() <= 0) {
         return;
     }
     const QString run = FromUcs4(text);
     const QRect cells(target.left, target.top, target.Width(), target.Height());
-    m_painter.save();
-    m_painter.setClipRect(cells);
-    // The white ground of the old bitmap covers whatever lies below.
-    m_painter.fillRect(cells, Qt::white);
     // The glyphs take the width the screen measured, as they would on the bitmap.
     const double drawnWidth = QFontMetricsF(m_drawingFont).horizontalAdvance(run);
     const double squeeze = drawnWidth > 0 ? m_measure.TextWidth(run) / drawnWidth : 1.0;
-    m_painter.setTransform(RunTransform(cells, {naturalWidth, naturalHeight}, squeeze,
-                                        m_measure.Ascent(), m_measure.Descent()));
-    m_painter.setFont(m_drawingFont);
-    m_painter.drawText(QPointF(0, 0), run);
-    m_painter.restore();
+    const QTransform glyphs = RunTransform(cells, {naturalWidth, naturalHeight}, squeeze,
+                                           m_measure.Ascent(), m_measure.Descent());
+    if (!m_job->DrawRun(cells, glyphs, m_drawingFace, run)) {
+        DropJob();
+        Fail(QStringLiteral("A(z) „%1” nyomtató nem fogadta el a nyomtatást."));
+    }
 }
 
 } // namespace zel

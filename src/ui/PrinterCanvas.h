@@ -1,27 +1,27 @@
 #pragma once
 // The printer page of a print job. Each run is drawn as text in the measuring font and
 // stretched by a transform onto its cells: the cells a stretched bitmap would fill, but
-// sharp on paper and searchable in a PDF (the PDF engine, which CUPS printing also goes
-// through, would store every such bitmap as a JPEG).
+// sharp on paper and searchable in a PDF (Qt's PDF engine would store every such bitmap as
+// a JPEG).
 //
-// A job is drawn into a PDF of its own, laid out by the chosen printer's settings as it
-// begins: into the chosen file for a file printer, else into a private PDF that is handed
-// to the CUPS queue, whose answer decides whether the job counts as printed. The chosen
-// printer can so be set up again while a job is in progress. No printer is made for a job,
-// as every printer made asks the print server for its default first, and would hold the
-// window while the server does not answer.
+// A job is written as a PDF of its own by PdfDocument, which carries a run as one string
+// where Qt's engine places every glyph on its own, at a third of the size. It is laid out
+// by the chosen printer's settings as it begins: into the chosen file for a file printer,
+// else into a private PDF that is handed to the CUPS queue, whose answer decides whether the
+// job counts as printed. The chosen printer can so be set up again while a job is in
+// progress. No printer is made for a job, as every printer made asks the print server for
+// its default first, and would hold the window while the server does not answer.
 
 #include "spool/Canvas.h"
 #include "ui/CupsDelivery.h"
 
 #include <QFont>
-#include <QPainter>
+#include <QRawFont>
 #include <QString>
 #include <chrono>
 #include <memory>
 #include <string>
 
-class QPdfWriter;
 class QPrinter;
 class QRect;
 class QTemporaryDir;
@@ -31,6 +31,7 @@ class QTransform;
 namespace zel {
 
 class MeasureWindow;
+class PdfDocument;
 
 // From the run's natural box (its text at (1, 1), baseline below the ascent) onto its cells,
 // with the glyphs squeezed to the width the screen measured.
@@ -58,17 +59,15 @@ public:
 
 private:
     [[noreturn]] void Fail(const QString& what);
-    // A PDF laid out as the chosen printer's pages are.
-    [[nodiscard]] std::unique_ptr<QPdfWriter> MakeJobWriter(const QString& fileName) const;
     [[nodiscard]] bool ChosenIsFilePrinter() const;
     void DropJob() noexcept;
 
     QPrinter& m_printer;
     MeasureWindow& m_measure;
-    QPainter m_painter;
     QFont m_drawingFont;
+    QRawFont m_drawingFace;
     std::unique_ptr<QTemporaryDir> m_jobFolder;
-    std::unique_ptr<QPdfWriter> m_job;
+    std::unique_ptr<PdfDocument> m_job;
     QString m_queue; // empty for a file printer
     std::string m_title;
     std::chrono::milliseconds m_patience;

@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QLocale>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -120,6 +121,31 @@ TEST(PrinterCanvas, HungarianLettersAndAttributesReachThePdf) {
     EXPECT_TRUE(first.contains(QString::fromUtf8("örők"))) << first.toStdString();
     EXPECT_TRUE(first.contains(QString::fromUtf8("félkö"))) << first.toStdString();
     EXPECT_TRUE(PageText(pdf, 2).join('\n').contains(QString::fromUtf8("második")));
+}
+
+TEST(PrinterCanvas, PagesKeepThePrintableAreaAndSizeOfTheChosenLayout) {
+    TempDir dir;
+    const fs::path pdf = dir.Path() / "margins.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageMargins(QMarginsF(12, 7, 5, 20), QPageLayout::Millimeter);
+    MeasureWindow measure;
+    PrinterCanvas canvas(printer, measure);
+    // As Qt's own PDF engine, which laid the pages out before, gives the printable area.
+    QPdfWriter reference(QString{});
+    reference.setResolution(printer.resolution());
+    reference.setPageLayout(printer.pageLayout());
+    const PageSize page = canvas.PrintablePage();
+    EXPECT_EQ(page.width, reference.width());
+    EXPECT_EQ(page.height, reference.height());
+
+    MemoryFile file("\xAD"
+                    "0X\r\nlevel\r\n");
+    RenderPrintFile(file, canvas, "level");
+    EXPECT_TRUE(test::Run("pdfinfo", {QString::fromStdString(pdf.string())})
+                    .contains(QRegularExpression("Page size: +612 x 792 pts")));
 }
 
 TEST(PrinterCanvas, EveryGlyphStaysInsideItsCells) {
