@@ -20,6 +20,11 @@ MessageLines StuckListMessage(std::string_view fileName) {
             Utf8ToCp1250(" A lista a nyomtatási mappában marad.")};
 }
 
+MessageLines PrintingStoppedMessage(std::string_view error) {
+    return {Utf8ToCp1250("A Windows alapú nyomtatás hiba miatt leállt: ") + std::string(error),
+            Utf8ToCp1250(" Javítás után engedélyezze újra!")};
+}
+
 std::string SettingsNotSavedText() {
     return Utf8ToCp1250("A beállítások mentése nem sikerült!");
 }

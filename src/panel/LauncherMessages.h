@@ -17,6 +17,10 @@ namespace zel {
 // lists behind it print.
 [[nodiscard]] MessageLines StuckListMessage(std::string_view fileName);
 
+// A job the printer refused: printing stops until the user enables it again. The error is
+// part of the first line, which is never narrower than the advice below it.
+[[nodiscard]] MessageLines PrintingStoppedMessage(std::string_view error);
+
 // The configuration file could not be written at exit; the detail names the error.
 [[nodiscard]] std::string SettingsNotSavedText();
 

@@ -193,7 +193,8 @@ void LauncherPanel::Timer1Timer() {
         // The job went back to the queue; it prints once the user mends the printer and
         // enables printing again.
         m_view.SetPrintingEnabled(false);
-        m_toMainWindow.ShowMessage(result.error, MessageKind::Error, PrintingStoppedWarning());
+        const MessageLines stopped = PrintingStoppedMessage(result.error);
+        m_toMainWindow.ShowMessage(stopped.text, MessageKind::Error, stopped.detail);
     });
 }
 

@@ -166,8 +166,10 @@ TEST_F(LauncherPanelTest, AFailedSpoolTickStopsPrintingAndSaysWhyOnce) {
     panel->Timer1Timer();
     EXPECT_FALSE(face.printingEnabled);
     ASSERT_EQ(face.messages.size(), 1u);
-    EXPECT_EQ(face.messages[0].text, "Printer error");
-    EXPECT_EQ(face.messages[0].detail, Utf8ToCp1250("A Windows alapú nyomtatás jelenleg inaktív!"));
+    EXPECT_EQ(face.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(face.messages[0].text,
+              Utf8ToCp1250("A Windows alapú nyomtatás hiba miatt leállt: ") + "Printer error");
+    EXPECT_EQ(face.messages[0].detail, Utf8ToCp1250(" Javítás után engedélyezze újra!"));
 
     printPage.next = {};
     panel->Timer1Timer();

@@ -98,6 +98,38 @@ TEST_F(DriveCommandTest, ErrorsSayWhatIsWrongAndChangeNothing) {
     EXPECT_EQ(test::Snapshot(prefix), before);
 }
 
+// Whatever stands under a letter that this command did not make is someone else's.
+TEST_F(DriveCommandTest, WhatTheCommandDidNotMakeIsLeftAsItIs) {
+    const fs::path devices = prefix / "dosdevices";
+    fs::create_directory(devices / "h:");
+    test::WriteNativeFile(devices / "h:" / "adat", "x");
+    fs::create_directory_symlink(shares.Path() / "gone", devices / "g:");
+    const std::string before = test::Snapshot(home.Path());
+
+    EXPECT_EQ(Run({"--drive", "H:"}), 1);
+    EXPECT_EQ(err.str(), "A(z) H: meghajtó nincs beállítva!\n");
+    EXPECT_EQ(Run({"--drive", "H:", server.string()}), 1);
+    EXPECT_EQ(err.str(), "A(z) H: meghajtó már foglalt!\n");
+    // A letter whose folder has gone is still taken until it is removed.
+    EXPECT_EQ(Run({"--drive", "G:", server.string()}), 1);
+    EXPECT_EQ(err.str(), "A(z) G: meghajtó már foglalt (" + (shares.Path() / "gone").string() +
+                             ")! Megszüntetése: zelpult --drive G:\n");
+    EXPECT_EQ(test::Snapshot(home.Path()), before);
+
+    // A map that is not there is not made by a command that names it.
+    const fs::path missing = home.Path() / "elsewhere";
+    const std::string unreachable =
+        "A(z) \"" + (missing / "dosdevices").string() + "\" mappa nem érhető el!\n";
+    for (const auto& arguments : std::vector<std::vector<std::string>>{
+             {"--drive", "F:", server.string()}, {"--drive", "F:"}}) {
+        out.str({});
+        err.str({});
+        EXPECT_EQ(posix::RunDriveCommand(missing, arguments, out, err), 1);
+        EXPECT_EQ(err.str(), unreachable);
+    }
+    EXPECT_FALSE(fs::exists(missing));
+}
+
 TEST_F(DriveCommandTest, APrefixNotYetStartedKeepsTheLettersItWasReadWith) {
     fs::remove_all(prefix / "dosdevices");
     EXPECT_EQ(Run({"--drive", "F:", server.string()}), 0) << err.str();

@@ -18,6 +18,8 @@ inline std::vector<MessageLines> ComposedMessages() {
         {ParametersTooLongText(), ParametersTooLongAdvice()},
         // The shortest name a list can have makes the first line narrowest.
         StuckListMessage("ws.A17"),
+        // Whatever the printer says, even nothing, the first line stays the wider.
+        PrintingStoppedMessage(""),
     };
     for (const IoErrorKind kind :
          {IoErrorKind::InvalidFilename, IoErrorKind::InvalidDrive, IoErrorKind::AccessDenied,

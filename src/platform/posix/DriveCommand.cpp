@@ -115,11 +115,13 @@ int Map(const fs::path& prefix, char letter, const std::string& given, std::ostr
                 << "\" nem hozható létre!\n";
             result = kFailed;
         } else if (!fs::equivalent(link, folder, ec)) {
-            err << Drive(letter) << " már foglalt";
+            // Only a link can be removed here: anything else in its place is left to its owner.
             if (const auto held = LinkTarget(devices, name)) {
-                err << " (" << *held << ")";
+                err << Drive(letter) << " már foglalt (" << *held
+                    << ")! Megszüntetése: zelpult --drive " << letter << ":\n";
+            } else {
+                err << Drive(letter) << " már foglalt!\n";
             }
-            err << "! Megszüntetése: zelpult --drive " << letter << ":\n";
             result = kFailed;
         }
     }
