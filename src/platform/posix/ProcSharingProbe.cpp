@@ -31,8 +31,8 @@ public:
 
     // A running lock may be held on another PC, where neither the watch nor /proc can see.
     bool CanOpenExclusive(std::string_view dosPath) override {
-        const auto file = OpenableForReadingAndWriting(dosPath);
-        if (!file) {
+        const auto file = WritableFile(dosPath);
+        if (!file || !Accessible(*file)) {
             return false;
         }
         const bool locked = ProgramLockHeld(file->native);
@@ -43,9 +43,11 @@ public:
         return !locked && !Held(*file, &ProcOpenFiles::HeldOpen);
     }
 
+    // A list its program still writes is answered before its permissions are looked at.
     bool CanOpenDenyWrite(std::string_view dosPath) override {
-        const auto file = OpenableForReadingAndWriting(dosPath);
-        return file && !Held(*file, &ProcOpenFiles::HeldForWriting);
+        const auto file = WritableFile(dosPath);
+        return file && !KnownWriting(*file) && Accessible(*file) &&
+               !Held(*file, &ProcOpenFiles::HeldForWriting);
     }
 
 private:
@@ -57,7 +59,7 @@ private:
     };
 
     // A file without any write bit is read-only to DOS even where root could write it.
-    std::optional<ProbedFile> OpenableForReadingAndWriting(std::string_view dosPath) {
+    std::optional<ProbedFile> WritableFile(std::string_view dosPath) {
         struct stat st {};
         // The path as spelt first: the usual one names its file exactly, and one call answers.
         auto native = m_prefix.Spelt(dosPath);
@@ -69,11 +71,14 @@ private:
             }
             native = found->native();
         }
-        if (!S_ISREG(st.st_mode) || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-            ::access(native->c_str(), R_OK | W_OK) != 0) {
+        if (!S_ISREG(st.st_mode) || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
             return std::nullopt;
         }
         return ProbedFile{{st.st_dev, st.st_ino}, std::move(*native), st.st_nlink == 1};
+    }
+
+    static bool Accessible(const ProbedFile& file) {
+        return ::access(file.native.c_str(), R_OK | W_OK) == 0;
     }
 
     // The status of the file a path leads to; the entry's own is noted when it is no link.
@@ -100,11 +105,7 @@ private:
         const std::filesystem::path& folder = FolderOf(file.native.substr(0, slash));
         const std::string name = file.native.substr(slash + 1);
         if (watched) {
-            if (!m_caughtUp) {
-                m_watch->CatchUp();
-                m_caughtUp = true;
-            }
-            switch (m_watch->HoldersOf(folder, name)) {
+            switch (WatchSays(folder, name)) {
             case OpenFileWatch::Holders::None:
                 return false;
             case OpenFileWatch::Holders::Writing:
@@ -128,6 +129,23 @@ private:
             m_watch->SettleWriting(folder, name, m_look, open.WritersOf(file.id));
         }
         return (open.*heldAs)(file.id);
+    }
+
+    bool KnownWriting(const ProbedFile& file) {
+        if (!m_watch || !file.oneName) {
+            return false;
+        }
+        const std::size_t slash = file.native.rfind('/');
+        return WatchSays(FolderOf(file.native.substr(0, slash)), file.native.substr(slash + 1)) ==
+               OpenFileWatch::Holders::Writing;
+    }
+
+    OpenFileWatch::Holders WatchSays(const std::filesystem::path& folder, const std::string& name) {
+        if (!m_caughtUp) {
+            m_watch->CatchUp();
+            m_caughtUp = true;
+        }
+        return m_watch->HoldersOf(folder, name);
     }
 
     // The files of a tick share their folder: its path is made once, not for each of them.
