@@ -326,10 +326,13 @@ protected:
         test::WriteNativeFile(m_list, "list");
     }
 
-    // A spool tick's question, with the watch the test looks into.
+    // A probe of a tick, with the watch the test looks into.
+    std::unique_ptr<SharingProbe> WatchedProbe() {
+        return posix::MakeProcSharingProbe(posix::WinePrefix(m_world.Prefix()), m_watch);
+    }
+
     bool DenyWriteTick(std::string_view dosPath = kList) {
-        return posix::MakeProcSharingProbe(posix::WinePrefix(m_world.Prefix()), m_watch)
-            ->CanOpenDenyWrite(dosPath);
+        return WatchedProbe()->CanOpenDenyWrite(dosPath);
     }
 
     posix::OpenFileWatch::Holders WatchSays() { return Holders(*m_watch); }
@@ -353,6 +356,17 @@ TEST_F(HeldForWritingTest, AReaderClosingLeavesTheWriterHolding) {
     EXPECT_EQ(WatchSays(), Holders::Unknown);
     EXPECT_TRUE(DenyWriteTick());
     EXPECT_EQ(WatchSays(), Holders::None);
+}
+
+TEST_F(HeldForWritingTest, AWriterClosingWhileAReaderKeepsTheFileOpen) {
+    auto writer = std::make_unique<Holder>(m_list, O_WRONLY);
+    EXPECT_FALSE(DenyWriteTick());
+    const Holder reader(m_list, O_RDONLY);
+    EXPECT_EQ(WatchSays(), Holders::Writing);
+    writer.reset();
+    EXPECT_TRUE(DenyWriteTick());
+    EXPECT_FALSE(WatchedProbe()->CanOpenExclusive(kList));
+    EXPECT_NE(WatchSays(), Holders::None);
 }
 
 TEST_F(HeldForWritingTest, OneOfTwoWritersClosing) {
