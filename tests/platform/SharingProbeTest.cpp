@@ -49,8 +49,10 @@ public:
             throw std::runtime_error("the child could not open the file");
         }
     }
+    // Ended outright: a holder made later keeps a copy of the release pipe.
     ~Holder() {
         ::close(m_release);
+        ::kill(m_child, SIGKILL);
         ::waitpid(m_child, nullptr, 0);
     }
     Holder(const Holder&) = delete;
@@ -312,6 +314,117 @@ TEST_F(WatchedFolderTest, AfterAnOverflowNothingIsTakenForFree) {
     const Holder writer(m_list, O_RDWR);
     EXPECT_EQ(Holders(watch), Holders::Unknown);
     EXPECT_EQ(Tick(), Answers(false, false));
+}
+
+// A list found held for writing is taken as held, without /proc, until the watch sees it
+// closed: a close of one descriptor says nothing of the others, so /proc is asked again.
+class HeldForWritingTest : public WatchedFolderTest {
+protected:
+    HeldForWritingTest() {
+        // The first tick starts the watch, before any list is written.
+        EXPECT_TRUE(DenyWriteTick("C:\\PRINTING\\WS0000.A17"));
+        test::WriteNativeFile(m_list, "list");
+    }
+
+    // A probe of a tick, with the watch the test looks into.
+    std::unique_ptr<SharingProbe> WatchedProbe() {
+        return posix::MakeProcSharingProbe(posix::WinePrefix(m_world.Prefix()), m_watch);
+    }
+
+    bool DenyWriteTick(std::string_view dosPath = kList) {
+        return WatchedProbe()->CanOpenDenyWrite(dosPath);
+    }
+
+    posix::OpenFileWatch::Holders WatchSays() { return Holders(*m_watch); }
+
+    std::shared_ptr<posix::OpenFileWatch> m_watch = std::make_shared<posix::OpenFileWatch>();
+};
+
+TEST_F(HeldForWritingTest, AReaderClosingLeavesTheWriterHolding) {
+    {
+        const Holder writer(m_list, O_RDWR);
+        EXPECT_FALSE(DenyWriteTick());
+        EXPECT_EQ(WatchSays(), Holders::Writing);
+        EXPECT_FALSE(DenyWriteTick());
+        { const Holder reader(m_list, O_RDONLY); }
+        EXPECT_FALSE(DenyWriteTick());
+        EXPECT_EQ(WatchSays(), Holders::Writing);
+        { const Holder reader(m_list, O_RDONLY); }
+        EXPECT_EQ(WatchSays(), Holders::Unknown);
+        EXPECT_FALSE(DenyWriteTick());
+    }
+    EXPECT_EQ(WatchSays(), Holders::Unknown);
+    EXPECT_TRUE(DenyWriteTick());
+    EXPECT_EQ(WatchSays(), Holders::None);
+}
+
+TEST_F(HeldForWritingTest, AWriterClosingWhileAReaderKeepsTheFileOpen) {
+    auto writer = std::make_unique<Holder>(m_list, O_WRONLY);
+    EXPECT_FALSE(DenyWriteTick());
+    const Holder reader(m_list, O_RDONLY);
+    EXPECT_EQ(WatchSays(), Holders::Writing);
+    writer.reset();
+    EXPECT_TRUE(DenyWriteTick());
+    EXPECT_FALSE(WatchedProbe()->CanOpenExclusive(kList));
+    EXPECT_NE(WatchSays(), Holders::None);
+}
+
+TEST_F(HeldForWritingTest, OneOfTwoWritersClosing) {
+    auto first = std::make_unique<Holder>(m_list, O_WRONLY);
+    const Holder second(m_list, O_RDWR);
+    EXPECT_FALSE(DenyWriteTick());
+    first.reset();
+    EXPECT_FALSE(DenyWriteTick());
+    EXPECT_EQ(WatchSays(), Holders::Writing);
+}
+
+// The writer that /proc saw ends; the one that came later, unseen, still writes.
+TEST_F(HeldForWritingTest, AWriterThatCameLaterStillHolds) {
+    auto seen = std::make_unique<Holder>(m_list, O_WRONLY);
+    EXPECT_FALSE(DenyWriteTick());
+    const Holder later(m_list, O_RDWR);
+    EXPECT_EQ(WatchSays(), Holders::Writing);
+    seen.reset();
+    EXPECT_FALSE(DenyWriteTick());
+    EXPECT_EQ(WatchSays(), Holders::Writing);
+}
+
+// The old file is still being written, the new one under its name is not.
+TEST_F(HeldForWritingTest, AFileReplacedOrDeletedIsUnknownAgain) {
+    const fs::path outside = m_folder.parent_path() / "new.tmp";
+    const Holder writer(m_list, O_RDWR);
+    EXPECT_FALSE(DenyWriteTick());
+    test::WriteNativeFile(outside, "new list");
+    fs::rename(outside, m_list);
+    EXPECT_NE(WatchSays(), Holders::Writing);
+    EXPECT_TRUE(DenyWriteTick());
+
+    const Holder newWriter(m_list, O_RDWR);
+    EXPECT_FALSE(DenyWriteTick());
+    EXPECT_EQ(WatchSays(), Holders::Writing);
+    fs::remove(m_list);
+    test::WriteNativeFile(m_list, "written again");
+    EXPECT_NE(WatchSays(), Holders::Writing);
+    EXPECT_TRUE(DenyWriteTick());
+}
+
+TEST_F(HeldForWritingTest, AfterAnOverflowTheWriterIsLookedForAgain) {
+    int limit = 0;
+    std::ifstream("/proc/sys/fs/inotify/max_queued_events") >> limit;
+    if (limit <= 0 || limit > 200000) {
+        GTEST_SKIP() << "inotify queues up to " << limit << " events";
+    }
+    auto writer = std::make_unique<Holder>(m_list, O_RDWR);
+    EXPECT_FALSE(DenyWriteTick());
+    EXPECT_EQ(WatchSays(), Holders::Writing);
+    // The writer's close is lost among the flood.
+    const fs::path other = m_folder / "WS0000.A17";
+    for (int i = 0; i < limit; ++i) {
+        const OpenHere flood(other, O_RDONLY);
+    }
+    writer.reset();
+    EXPECT_EQ(WatchSays(), Holders::Unknown);
+    EXPECT_TRUE(DenyWriteTick());
 }
 
 // A spool tick stamps each list right after probing it, from what the probe read: the stamp

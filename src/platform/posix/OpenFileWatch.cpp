@@ -6,6 +6,7 @@
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace fs = std::filesystem;
 
@@ -43,6 +44,7 @@ void OpenFileWatch::CatchUp() {
     for (auto& [wd, folder] : m_folders) {
         folder.touched.clear();
         folder.allTouched = false;
+        folder.closedWriters.clear();
     }
     if (m_fd < 0) {
         return;
@@ -129,6 +131,14 @@ void OpenFileWatch::Apply(Folder& folder, std::uint32_t mask, const std::string&
     if (file == folder.files.end()) {
         return;
     }
+    if (file->second.writing) {
+        if ((mask & (IN_CLOSE_WRITE | IN_CLOSE_NOWRITE)) != 0) {
+            folder.closedWriters.insert(folder.closedWriters.end(), file->second.writers.begin(),
+                                        file->second.writers.end());
+            folder.files.erase(file);
+        }
+        return;
+    }
     if ((mask & IN_OPEN) != 0) {
         ++file->second.opens;
     } else if ((mask & (IN_CLOSE_WRITE | IN_CLOSE_NOWRITE)) != 0) {
@@ -201,19 +211,54 @@ OpenFileWatch::Holders OpenFileWatch::HoldersOf(const fs::path& folder, const st
         return Holders::Unknown;
     }
     const auto file = watched->files.find(name);
-    if (file == watched->files.end() || !file->second.counted || watched->ownOpens.contains(name)) {
+    if (file == watched->files.end() || watched->ownOpens.contains(name)) {
+        return Holders::Unknown;
+    }
+    if (file->second.writing) {
+        return Holders::Writing;
+    }
+    if (!file->second.counted) {
         return Holders::Unknown;
     }
     return file->second.opens > 0 ? Holders::Some : Holders::None;
 }
 
-void OpenFileWatch::Settle(const fs::path& folder, const std::string& name, std::uint64_t look) {
+OpenFileWatch::Folder* OpenFileWatch::Settleable(const fs::path& folder, const std::string& name,
+                                                 std::uint64_t look) {
     Folder* watched = Find(folder);
     if (watched == nullptr || m_round != look + 1 || watched->watchedSince >= look ||
         watched->allTouched || watched->touched.contains(name)) {
-        return;
+        return nullptr;
     }
-    watched->files[name] = FileState{0, true};
+    return watched;
+}
+
+void OpenFileWatch::Settle(const fs::path& folder, const std::string& name, std::uint64_t look) {
+    if (Folder* watched = Settleable(folder, name, look)) {
+        FileState& state = watched->files[name];
+        state = FileState{};
+        state.counted = true;
+    }
+}
+
+void OpenFileWatch::SettleWriting(const fs::path& folder, const std::string& name,
+                                  std::uint64_t look, std::vector<pid_t> writers) {
+    if (Folder* watched = Settleable(folder, name, look)) {
+        FileState& state = watched->files[name];
+        state = FileState{};
+        state.writing = true;
+        state.writers = std::move(writers);
+    }
+}
+
+std::vector<pid_t> OpenFileWatch::WritersOfClosed() const {
+    std::vector<pid_t> writers;
+    for (const auto& [wd, folder] : m_folders) {
+        writers.insert(writers.end(), folder.closedWriters.begin(), folder.closedWriters.end());
+    }
+    std::sort(writers.begin(), writers.end());
+    writers.erase(std::unique(writers.begin(), writers.end()), writers.end());
+    return writers;
 }
 
 void OpenFileWatch::OwnOpen(const fs::path& folder, const std::string& name) {

@@ -2,8 +2,9 @@
 // Who holds a spool folder's files open, learnt from inotify's open and close events, so
 // that a spool tick in which nothing changed need not walk /proc. Events say neither who
 // opened a file nor how, and nothing about opens made before the watch began: the watch
-// answers only "nobody holds it", and only for a file whose every open and close it has seen
-// since a moment when nobody held it. Everything else is left to the /proc pass.
+// answers "nobody holds it" only for a file whose every open and close it has seen since a
+// moment when nobody held it, and "held for writing" only for a file /proc found so held and
+// that nothing has closed since. Everything else is left to /proc.
 
 #include <cstdint>
 #include <filesystem>
@@ -19,7 +20,8 @@ class OpenFileWatch final {
 public:
     enum class Holders {
         None,    // nobody holds the file open
-        Some,    // somebody does; /proc tells who and how
+        Writing, // somebody holds it open for writing
+        Some,    // somebody holds it; /proc tells who and how
         Unknown, // the watch cannot tell
     };
 
@@ -40,6 +42,14 @@ public:
     // are counted, provided the folder was watched before the look and the one CatchUp made
     // since saw no event of the file: then nothing opened or closed it while /proc was read.
     void Settle(const std::filesystem::path& folder, const std::string& name, std::uint64_t look);
+    // The look at /proc begun at look found writers holding the file for writing, on the same
+    // terms. It stays so until the file is closed: a close of one descriptor says nothing of
+    // the others, so any close makes its state unknown again.
+    void SettleWriting(const std::filesystem::path& folder, const std::string& name,
+                       std::uint64_t look, std::vector<pid_t> writers);
+    // The processes that held for writing the files whose close the last CatchUp saw: where
+    // a new look at those files finds their writers first, when they still write.
+    [[nodiscard]] std::vector<pid_t> WritersOfClosed() const;
     // This process has just opened and closed the file. inotify merges an open with an
     // identical one still unread, so no count that takes in this open can be trusted: the
     // next CatchUp drops what it knows of the file.
@@ -50,6 +60,9 @@ private:
         int opens = 0;
         // The opens have been counted from a moment when nobody held the file.
         bool counted = false;
+        // Held for writing by these, and not closed since.
+        bool writing = false;
+        std::vector<pid_t> writers;
     };
     struct Folder {
         std::filesystem::path path;
@@ -64,11 +77,15 @@ private:
         bool allTouched = false;
         // Names this process opened since the last CatchUp.
         std::set<std::string, std::less<>> ownOpens;
+        // The writers of the files held for writing that the last CatchUp saw closed.
+        std::vector<pid_t> closedWriters;
     };
 
     [[nodiscard]] bool Open();
     Folder* Find(const std::filesystem::path& folder);
     Folder* Watch(const std::filesystem::path& folder);
+    [[nodiscard]] Folder* Settleable(const std::filesystem::path& folder, const std::string& name,
+                                     std::uint64_t look);
     void Forget(int wd);
     void ReadEvents();
     static void Apply(Folder& folder, std::uint32_t mask, const std::string& name);

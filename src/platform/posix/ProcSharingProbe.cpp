@@ -1,157 +1,20 @@
 #include "platform/posix/ProcSharingProbe.h"
 
-#include "platform/posix/Descriptor.h"
+#include "platform/posix/ProcOpenFiles.h"
 #include "platform/posix/ProgramLock.h"
 #include "platform/posix/StatusStamp.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace zel::posix {
 namespace {
-
-struct FileId {
-    dev_t device;
-    ino_t inode;
-    friend bool operator==(const FileId&, const FileId&) = default;
-};
-
-struct FileIdHash {
-    std::size_t operator()(const FileId& id) const noexcept {
-        return std::hash<std::uint64_t>{}(static_cast<std::uint64_t>(id.inode) * 31 +
-                                          static_cast<std::uint64_t>(id.device));
-    }
-};
-
-enum class Access { Path, Read, Write };
-
-// The open flags from /proc/PID/fdinfo/N. When they cannot be read the descriptor counts as
-// writing: a print file then waits one more tick rather than being printed half written.
-Access AccessFromFlags(int fdinfoDir, const char* name) {
-    if (fdinfoDir < 0) {
-        return Access::Write;
-    }
-    const Descriptor info(::openat(fdinfoDir, name, O_RDONLY | O_CLOEXEC));
-    if (info.Get() < 0) {
-        return Access::Write;
-    }
-    char text[256];
-    const ssize_t n = ::read(info.Get(), text, sizeof text - 1);
-    if (n <= 0) {
-        return Access::Write;
-    }
-    text[n] = '\0';
-    const char* flags = std::strstr(text, "flags:");
-    if (flags == nullptr) {
-        return Access::Write;
-    }
-    const long value = std::strtol(flags + 6, nullptr, 8);
-    if ((value & O_PATH) != 0) {
-        return Access::Path;
-    }
-    return (value & O_ACCMODE) == O_RDONLY ? Access::Read : Access::Write;
-}
-
-// Linux gives an fd link the permission bits of its access mode (none for O_PATH), which
-// spares reading fdinfo for the many descriptors that cannot write; the flags decide the rest.
-Access AccessOf(int fdDir, int fdinfoDir, const char* name) {
-    struct stat link {};
-    if (::fstatat(fdDir, name, &link, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(link.st_mode) &&
-        (link.st_mode & S_IWUSR) == 0) {
-        return (link.st_mode & S_IRUSR) != 0 ? Access::Read : Access::Path;
-    }
-    return AccessFromFlags(fdinfoDir, name);
-}
-
-bool IsProcessId(const char* name) {
-    if (*name == '\0') {
-        return false;
-    }
-    for (const char* c = name; *c != '\0'; ++c) {
-        if (*c < '0' || *c > '9') {
-            return false;
-        }
-    }
-    return true;
-}
-
-// Every regular file some process holds open, and whether any holds it for writing.
-class OpenFiles final {
-public:
-    OpenFiles() {
-        DIR* processes = ::opendir("/proc");
-        if (processes == nullptr) {
-            return;
-        }
-        while (const dirent* entry = ::readdir(processes)) {
-            if (IsProcessId(entry->d_name)) {
-                AddProcess(::dirfd(processes), entry->d_name);
-            }
-        }
-        ::closedir(processes);
-    }
-
-    [[nodiscard]] bool HeldOpen(const FileId& id) const { return m_held.contains(id); }
-    [[nodiscard]] bool HeldForWriting(const FileId& id) const {
-        const auto found = m_held.find(id);
-        return found != m_held.end() && found->second;
-    }
-
-private:
-    // A process that ends meanwhile, or whose descriptors are not ours to see, is skipped.
-    void AddProcess(int proc, const char* pid) {
-        const std::string base(pid);
-        const int fdDirFd =
-            ::openat(proc, (base + "/fd").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (fdDirFd < 0) {
-            return;
-        }
-        DIR* descriptors = ::fdopendir(fdDirFd);
-        if (descriptors == nullptr) {
-            ::close(fdDirFd);
-            return;
-        }
-        const Descriptor fdinfoDir(
-            ::openat(proc, (base + "/fdinfo").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-        while (const dirent* entry = ::readdir(descriptors)) {
-            struct stat st {};
-            if (entry->d_name[0] == '.' || ::fstatat(fdDirFd, entry->d_name, &st, 0) != 0 ||
-                !S_ISREG(st.st_mode)) {
-                continue;
-            }
-            const auto [held, added] = m_held.try_emplace(FileId{st.st_dev, st.st_ino}, false);
-            if (held->second) {
-                continue;
-            }
-            switch (AccessOf(fdDirFd, fdinfoDir.Get(), entry->d_name)) {
-            case Access::Path:
-                if (added) {
-                    m_held.erase(held);
-                }
-                break;
-            case Access::Read:
-                break;
-            case Access::Write:
-                held->second = true;
-                break;
-            }
-        }
-        ::closedir(descriptors);
-    }
-
-    std::unordered_map<FileId, bool, FileIdHash> m_held;
-};
 
 class ProcSharingProbe final : public SharingProbe {
 public:
@@ -168,8 +31,8 @@ public:
 
     // A running lock may be held on another PC, where neither the watch nor /proc can see.
     bool CanOpenExclusive(std::string_view dosPath) override {
-        const auto file = OpenableForReadingAndWriting(dosPath);
-        if (!file) {
+        const auto file = WritableFile(dosPath);
+        if (!file || !Accessible(*file)) {
             return false;
         }
         const bool locked = ProgramLockHeld(file->native);
@@ -177,12 +40,14 @@ public:
             const std::filesystem::path native(file->native);
             m_watch->OwnOpen(native.parent_path(), native.filename().string());
         }
-        return !locked && !Held(*file, &OpenFiles::HeldOpen);
+        return !locked && !Held(*file, &ProcOpenFiles::HeldOpen);
     }
 
+    // A list its program still writes is answered before its permissions are looked at.
     bool CanOpenDenyWrite(std::string_view dosPath) override {
-        const auto file = OpenableForReadingAndWriting(dosPath);
-        return file && !Held(*file, &OpenFiles::HeldForWriting);
+        const auto file = WritableFile(dosPath);
+        return file && !KnownWriting(*file) && Accessible(*file) &&
+               !Held(*file, &ProcOpenFiles::HeldForWriting);
     }
 
 private:
@@ -194,7 +59,7 @@ private:
     };
 
     // A file without any write bit is read-only to DOS even where root could write it.
-    std::optional<ProbedFile> OpenableForReadingAndWriting(std::string_view dosPath) {
+    std::optional<ProbedFile> WritableFile(std::string_view dosPath) {
         struct stat st {};
         // The path as spelt first: the usual one names its file exactly, and one call answers.
         auto native = m_prefix.Spelt(dosPath);
@@ -206,11 +71,14 @@ private:
             }
             native = found->native();
         }
-        if (!S_ISREG(st.st_mode) || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 ||
-            ::access(native->c_str(), R_OK | W_OK) != 0) {
+        if (!S_ISREG(st.st_mode) || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
             return std::nullopt;
         }
         return ProbedFile{{st.st_dev, st.st_ino}, std::move(*native), st.st_nlink == 1};
+    }
+
+    static bool Accessible(const ProbedFile& file) {
+        return ::access(file.native.c_str(), R_OK | W_OK) == 0;
     }
 
     // The status of the file a path leads to; the entry's own is noted when it is no link.
@@ -227,27 +95,57 @@ private:
         return true;
     }
 
-    // The watch answers when it knows nobody holds the file; else the pass over /proc does,
-    // and a file it finds free is one the watch can count from then on.
-    bool Held(const ProbedFile& file, bool (OpenFiles::*heldAs)(const FileId&) const) {
+    // The watch answers when it knows nobody holds the file, or that somebody writes it;
+    // else /proc does, and what it finds the watch keeps until the file is opened or closed.
+    // After a close, the processes that wrote the file are asked first: one still writing
+    // answers without the pass over every process.
+    bool Held(const ProbedFile& file, bool (ProcOpenFiles::*heldAs)(const FileId&) const) {
         const bool watched = m_watch && file.oneName;
         const std::size_t slash = file.native.rfind('/');
         const std::filesystem::path& folder = FolderOf(file.native.substr(0, slash));
         const std::string name = file.native.substr(slash + 1);
         if (watched) {
-            if (!m_caughtUp) {
-                m_watch->CatchUp();
-                m_caughtUp = true;
-            }
-            if (m_watch->HoldersOf(folder, name) == OpenFileWatch::Holders::None) {
+            switch (WatchSays(folder, name)) {
+            case OpenFileWatch::Holders::None:
                 return false;
+            case OpenFileWatch::Holders::Writing:
+                return true;
+            case OpenFileWatch::Holders::Some:
+            case OpenFileWatch::Holders::Unknown:
+                break;
+            }
+            if (!m_all) {
+                const ProcOpenFiles& writers = FormerWriters();
+                if (writers.HeldForWriting(file.id)) {
+                    m_watch->SettleWriting(folder, name, m_writersLook, writers.WritersOf(file.id));
+                    return true;
+                }
             }
         }
-        const OpenFiles& open = Processes();
+        const ProcOpenFiles& open = Processes();
         if (watched && !open.HeldOpen(file.id)) {
             m_watch->Settle(folder, name, m_look);
+        } else if (watched && open.HeldForWriting(file.id)) {
+            m_watch->SettleWriting(folder, name, m_look, open.WritersOf(file.id));
         }
         return (open.*heldAs)(file.id);
+    }
+
+    bool KnownWriting(const ProbedFile& file) {
+        if (!m_watch || !file.oneName) {
+            return false;
+        }
+        const std::size_t slash = file.native.rfind('/');
+        return WatchSays(FolderOf(file.native.substr(0, slash)), file.native.substr(slash + 1)) ==
+               OpenFileWatch::Holders::Writing;
+    }
+
+    OpenFileWatch::Holders WatchSays(const std::filesystem::path& folder, const std::string& name) {
+        if (!m_caughtUp) {
+            m_watch->CatchUp();
+            m_caughtUp = true;
+        }
+        return m_watch->HoldersOf(folder, name);
     }
 
     // The files of a tick share their folder: its path is made once, not for each of them.
@@ -258,18 +156,33 @@ private:
         return m_folder;
     }
 
-    const OpenFiles& Processes() {
-        if (!m_held) {
+    const ProcOpenFiles& Processes() {
+        if (!m_all) {
             if (m_watch) {
                 m_look = m_watch->BeginLook();
             }
-            m_held.emplace();
+            m_all.emplace();
             if (m_watch) {
                 m_watch->CatchUp();
                 m_caughtUp = true;
             }
         }
-        return *m_held;
+        return *m_all;
+    }
+
+    // Only what the last writers of the files closed since the last tick hold.
+    const ProcOpenFiles& FormerWriters() {
+        if (!m_writers) {
+            const std::vector<pid_t> writers = m_watch->WritersOfClosed();
+            if (writers.empty()) {
+                m_writers.emplace(writers);
+            } else {
+                m_writersLook = m_watch->BeginLook();
+                m_writers.emplace(writers);
+                m_watch->CatchUp();
+            }
+        }
+        return *m_writers;
     }
 
     WinePrefix m_prefix;
@@ -277,7 +190,9 @@ private:
     std::shared_ptr<ProbedStamp> m_probed;
     bool m_caughtUp = false;
     std::uint64_t m_look = 0;
-    std::optional<OpenFiles> m_held;
+    std::optional<ProcOpenFiles> m_all;
+    std::uint64_t m_writersLook = 0;
+    std::optional<ProcOpenFiles> m_writers;
     std::filesystem::path m_folder;
 };
 

@@ -1,8 +1,9 @@
 #pragma once
 // Linux has no share modes: whether a DOS open would succeed is read from the file's write
 // permission and from which processes hold it open (/proc/*/fd), taken once per probe, or
-// from a watch of the file's folder that knows nobody holds it, which spares the look at
-// /proc. An exclusive open also fails while a program's running lock is held on the file.
+// from a watch of the file's folder that knows nobody holds it, or that a program still
+// writes it, which spares the look at /proc. An exclusive open also fails while a program's
+// running lock is held on the file.
 
 #include "platform/ProbedStamp.h"
 #include "platform/SharingProbe.h"
