@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, ControlsStandWhereTheFormsPutThemWithTheirCaptions) {
     EXPECT_EQ(WindowTextOf(window->Button5()), L"&Kil\u00E9p\u00E9s");
     EXPECT_EQ(Placed(window->Button5()), (Bounds{487, 27, 74, 25}));
     EXPECT_EQ(Placed(window->NPATH()), (Bounds{24 + 126, 6 + 31, 220, 21}));
-    EXPECT_TRUE(window->OtherPathChosen());
+    EXPECT_EQ(SendMessageW(window->NDISKC(), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_FALSE(window->FloppyChosen());
     EXPECT_FALSE(window->WindowsPrintMode());
     EXPECT_TRUE(window->PrintingEnabled());
