@@ -10,6 +10,7 @@
 #include "launch/ProgramInformationLayout.h"
 #include "panel/ErrorResponse.h"
 #include "panel/LauncherMessages.h"
+#include "panel/RowPages.h"
 #include "panel/SettingsPanel.h"
 #include "platform/IoError.h"
 #include "text/CodePage1250.h"
@@ -37,7 +38,7 @@ DosPath SpoolDirectoryOf(Platform& platform, const std::string& startDirectory) 
 } // namespace
 
 LauncherPanel::LauncherPanel(Platform& platform, ProgramCatalogue& catalogue,
-                             std::string startDirectory, MainView& view, MessageView& messages)
+                             std::string startDirectory, MainView& view, MessageQueue& messages)
     : m_platform(platform), m_catalogue(catalogue), m_startDirectory(std::move(startDirectory)),
       m_view(view), m_messages(messages),
       m_toMainWindow(messages, MessageOwner::MainWindow,
@@ -88,16 +89,16 @@ void LauncherPanel::RunStartupScan(ProgressView& progress) {
 
 LauncherConfig LauncherPanel::CurrentConfig() {
     LauncherConfig config = m_config;
-    config.installSourcePath = m_view.InstallPath();
-    config.windowsPrintMode = m_view.WindowsPrintMode();
-    config.printingEnabled = m_view.PrintingEnabled();
+    config.installSourcePath = m_installPath;
+    config.windowsPrintMode = m_windowsPrintMode;
+    config.printingEnabled = m_printingEnabled;
     return config;
 }
 
 void LauncherPanel::ApplyConfig(const LauncherConfig& config) {
-    m_view.SetInstallPath(config.installSourcePath);
-    m_view.SetWindowsPrintMode(config.windowsPrintMode);
-    m_view.SetPrintingEnabled(config.printingEnabled);
+    ShowInstallPath(config.installSourcePath);
+    ChoosePrintMode(config.windowsPrintMode);
+    SwitchPrinting(config.printingEnabled);
 }
 
 void LauncherPanel::ApplyRowStates(const RowStates& states) {
@@ -106,65 +107,101 @@ void LauncherPanel::ApplyRowStates(const RowStates& states) {
         if (state.entries.empty()) {
             continue;
         }
-        m_view.FillDriveBox(slot, state.entries, state.preselected);
-        m_view.SetRowState(slot, state.rowEnabled, state.rowEnabled && state.comboEnabled);
+        RowModel& row = m_rows[static_cast<std::size_t>(slot - 1)];
+        row.state = state;
+        row.state.comboEnabled = state.rowEnabled && state.comboEnabled;
+        row.text = state.ComboText();
+        ShowRow(slot);
     }
     m_view.Repaint();
 }
 
-void LauncherPanel::A96Click(int slot) {
+void LauncherPanel::RowPageMade(std::size_t page) {
+    if (page >= m_pagesMade.size()) {
+        return;
+    }
+    m_pagesMade[page] = true;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        if (RowPageOf(slot) == page) {
+            ShowRow(slot);
+        }
+    }
+}
+
+void LauncherPanel::ShowRow(int slot) {
+    const std::size_t page = RowPageOf(slot);
+    if (page >= m_pagesMade.size() || !m_pagesMade[page]) {
+        return;
+    }
+    const RowModel& row = m_rows[static_cast<std::size_t>(slot - 1)];
+    if (!row.state.entries.empty()) {
+        m_view.FillDriveBox(slot, row.state.entries, row.state.preselected);
+    }
+    m_view.SetRowState(slot, row.state.rowEnabled, row.state.comboEnabled);
+}
+
+void LauncherPanel::StartProgram(int slot) {
     Guard([&] {
-        const std::string printer =
-            m_printPage != nullptr ? m_printPage->CharacterPrinter() : std::string{};
-        (void)LaunchProgram(m_platform, m_catalogue, slot, m_view.WindowsPrintMode(),
-                            m_spoolDirectory, printer, m_toMainWindow);
+        (void)LaunchProgram(m_platform, m_catalogue, slot, m_windowsPrintMode, m_spoolDirectory,
+                            m_characterPrinter, m_toMainWindow);
     });
 }
 
-void LauncherPanel::A96PATHChange() {
+void LauncherPanel::ChooseDrive(int slot, std::string_view text) {
     Guard([&] {
-        std::array<std::string, kSlotCount> texts;
+        if (slot < 1 || slot > kSlotCount) {
+            return;
+        }
+        m_rows[static_cast<std::size_t>(slot - 1)].text = text;
         std::array<DriveBoxState, kSlotCount> boxes;
-        for (int slot = 1; slot <= kSlotCount; ++slot) {
-            const auto index = static_cast<std::size_t>(slot - 1);
-            texts[index] = m_view.DriveBoxText(slot);
-            boxes[index] = {static_cast<int>(m_view.DriveBoxEntries(slot).size()), texts[index]};
+        for (std::size_t index = 0; index < boxes.size(); ++index) {
+            boxes[index] = {static_cast<int>(m_rows[index].state.entries.size()),
+                            m_rows[index].text};
         }
         TakeDriveChoices(m_catalogue, boxes);
     });
 }
 
-void LauncherPanel::sa96Click(int slot) {
+void LauncherPanel::OpenSettings(int slot) {
     Guard([&] {
-        if (m_settings) {
-            m_settings().Open(slot, m_view.DriveBoxEntries(slot));
+        if (m_settings && slot >= 1 && slot <= kSlotCount) {
+            m_settings().Open(slot, m_rows[static_cast<std::size_t>(slot - 1)].state.entries);
         }
     });
 }
 
-void LauncherPanel::INSTALLClick() {
+void LauncherPanel::Install() {
     Guard([&] {
-        const InstallerStartResult result =
-            StartInstaller(m_platform, m_toMainWindow,
-                           {m_view.FloppyChosen(), m_view.InstallPath()}, m_startDirectory);
+        const InstallerStartResult result = StartInstaller(
+            m_platform, m_toMainWindow, {m_installFromFloppy, m_installPath}, m_startDirectory);
         if (result.pathText) {
-            m_view.SetInstallPath(*result.pathText);
+            ShowInstallPath(*result.pathText);
         }
     });
 }
 
-void LauncherPanel::NDISKCClick() {
-    m_view.SetOtherPathEnabled(m_view.OtherPathChosen());
+void LauncherPanel::ChooseInstallSource(bool floppy) {
+    m_installFromFloppy = floppy;
+    m_view.SetOtherPathEnabled(!floppy);
 }
 
-void LauncherPanel::PATHEnter() {
-    m_view.ChooseOtherPath();
-    NDISKCClick();
+void LauncherPanel::EnterInstallPath() {
+    m_view.SetInstallSource(false);
+    ChooseInstallSource(false);
 }
 
-void LauncherPanel::NBROWSEPICClick() {
+void LauncherPanel::EditInstallPath(std::string_view path) {
+    m_installPath = path;
+}
+
+void LauncherPanel::ShowInstallPath(std::string_view path) {
+    m_installPath = path;
+    m_view.SetInstallPath(path);
+}
+
+void LauncherPanel::BrowseForInstaller() {
     Guard([&] {
-        const BrowseStart start = SplitBrowsePath(m_view.InstallPath());
+        const BrowseStart start = SplitBrowsePath(m_installPath);
         const std::string chosen =
             m_view.BrowseForInstaller(m_platform.ToNativePath(start.initialDirectory),
                                       start.fileName, InstallerFileFilter().description);
@@ -172,17 +209,17 @@ void LauncherPanel::NBROWSEPICClick() {
             return;
         }
         if (const auto dosPath = m_platform.FromNativePath(chosen)) {
-            m_view.SetInstallPath(*dosPath);
+            ShowInstallPath(*dosPath);
         }
     });
 }
 
-void LauncherPanel::Timer1Timer() {
+void LauncherPanel::SpoolTick() {
     Guard([&] {
         if (m_printPage == nullptr) {
             return;
         }
-        const SpoolTickResult result = m_printPage->Tick(m_view.PrintingEnabled());
+        const SpoolTickResult result = m_printPage->Tick(m_printingEnabled);
         if (result.stuckList) {
             const MessageLines stuck = StuckListMessage(*result.stuckList);
             m_toMainWindow.ShowMessage(stuck.text, MessageKind::Warning, stuck.detail);
@@ -192,35 +229,44 @@ void LauncherPanel::Timer1Timer() {
         }
         // The job went back to the queue; it prints once the user mends the printer and
         // enables printing again.
-        m_view.SetPrintingEnabled(false);
+        SwitchPrinting(false);
         const MessageLines stopped = PrintingStoppedMessage(result.error);
         m_toMainWindow.ShowMessage(stopped.text, MessageKind::Error, stopped.detail);
     });
 }
 
-void LauncherPanel::Button2Click() {
+void LauncherPanel::PrinterSetup() {
     Guard([&] {
         if (m_printPage != nullptr) {
-            m_printPage->SetupPrinter();
+            m_characterPrinter = m_printPage->SetupPrinter();
         }
     });
 }
 
-void LauncherPanel::BENDClick() {
+void LauncherPanel::ChoosePrintMode(bool windows) {
+    m_windowsPrintMode = windows;
+    m_view.SetWindowsPrintMode(windows);
+}
+
+void LauncherPanel::SwitchPrinting(bool enabled) {
+    m_printingEnabled = enabled;
+    m_view.SetPrintingEnabled(enabled);
+}
+
+void LauncherPanel::Quit() {
     m_view.CloseWindow();
 }
 
 void LauncherPanel::ParametersStored(int slot) {
-    const std::string parameters =
-        LaunchParameters(m_catalogue, slot, m_platform.Version().ntFamily,
-                         m_view.WindowsPrintMode(), m_spoolDirectory);
+    const std::string parameters = LaunchParameters(
+        m_catalogue, slot, m_platform.Version().ntFamily, m_windowsPrintMode, m_spoolDirectory);
     if (parameters.size() >= kPifParameters.size) {
         m_toMainWindow.ShowMessage(ParametersTooLongText(), MessageKind::Warning,
                                    ParametersTooLongAdvice());
     }
 }
 
-bool LauncherPanel::FormKeyDown(KeySender sender, Key key) {
+bool LauncherPanel::KeyDown(KeySender sender, Key key) {
     if (key == Key::Escape) {
         m_view.CloseWindow();
         return true;
@@ -228,13 +274,13 @@ bool LauncherPanel::FormKeyDown(KeySender sender, Key key) {
     if (key == Key::Enter &&
         (sender == KeySender::FloppyChoice || sender == KeySender::OtherPathChoice ||
          sender == KeySender::PathField)) {
-        INSTALLClick();
+        Install();
         return true;
     }
     return false;
 }
 
-void LauncherPanel::FormClose() {
+void LauncherPanel::Closed() {
     ConfigWriteResult written;
     RunGuarded(Errors(), [&] {
         if (m_normalMode && !m_keepConfigFile) {

@@ -1,6 +1,7 @@
 #pragma once
-// What the panel's handlers read from and set on the main window (TForm1). A face builds
-// the controls and answers these; every decision is the panel's.
+// What the panel shows on the main window (TForm1). The panel holds every row's drives, the
+// print mode and the printing switch and pushes them here; a face builds the controls,
+// renders what it is given and forwards the user's changes, never asked for them back.
 
 #include <string>
 #include <string_view>
@@ -19,19 +20,15 @@ public:
 
     // A row's drive box: its entries and the chosen one, set without a change event.
     virtual void FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) = 0;
-    [[nodiscard]] virtual std::vector<std::string> DriveBoxEntries(int slot) = 0;
-    [[nodiscard]] virtual std::string DriveBoxText(int slot) = 0;
     // A row's three controls, at once: its drive box may stay disabled in an enabled row.
+    // Both come only for the rows of a page the face has made.
     // An enabled drive box gets the window colour, a disabled one the face colour.
     virtual void SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) = 0;
 
     // The install box: NDISKA, NDISKC and NPATH with its browse buttons.
-    [[nodiscard]] virtual bool FloppyChosen() = 0;
-    virtual void ChooseOtherPath() = 0;
-    [[nodiscard]] virtual bool OtherPathChosen() = 0;
+    virtual void SetInstallSource(bool floppy) = 0;
     virtual void SetFloppyEnabled(bool enabled) = 0;
     virtual void SetOtherPathEnabled(bool enabled) = 0;
-    [[nodiscard]] virtual std::string InstallPath() = 0;
     virtual void SetInstallPath(std::string_view path) = 0;
     // The file dialog for an installer: the native path chosen, or empty when cancelled.
     [[nodiscard]] virtual std::string BrowseForInstaller(std::string_view nativeFolder,
@@ -39,9 +36,7 @@ public:
                                                          std::string_view filter) = 0;
 
     // The print page's switches.
-    [[nodiscard]] virtual bool WindowsPrintMode() = 0;
     virtual void SetWindowsPrintMode(bool windows) = 0;
-    [[nodiscard]] virtual bool PrintingEnabled() = 0;
     virtual void SetPrintingEnabled(bool enabled) = 0;
 
     // The window itself.

@@ -20,7 +20,7 @@ void PanelMessages::ShowMessageThen(std::string_view text, MessageKind kind,
             RunGuarded(onError, afterwards);
         };
     }
-    m_view.ShowMessageDialog(m_owner, text, kind, detail, std::move(guarded));
+    m_queue.ShowMessageDialog(m_owner, text, kind, detail, std::move(guarded));
 }
 
 } // namespace zel

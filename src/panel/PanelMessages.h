@@ -2,7 +2,7 @@
 // The core's messages on behalf of one window of the panel. What follows a message runs
 // under the panel's error handler, as every handler does.
 
-#include "panel/MessageView.h"
+#include "panel/MessageQueue.h"
 
 #include <exception>
 #include <functional>
@@ -13,14 +13,14 @@ using ErrorHandler = std::function<void(const std::exception&)>;
 
 class PanelMessages final : public MessageSink {
 public:
-    PanelMessages(MessageView& view, MessageOwner owner, ErrorHandler onError)
-        : m_view(view), m_owner(owner), m_onError(std::move(onError)) {}
+    PanelMessages(MessageQueue& queue, MessageOwner owner, ErrorHandler onError)
+        : m_queue(queue), m_owner(owner), m_onError(std::move(onError)) {}
 
     void ShowMessageThen(std::string_view text, MessageKind kind, std::string_view detail,
                          std::function<void()> afterwards) override;
 
 private:
-    MessageView& m_view;
+    MessageQueue& m_queue;
     MessageOwner m_owner;
     ErrorHandler m_onError;
 };

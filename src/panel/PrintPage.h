@@ -10,11 +10,10 @@ class PrintPage {
 public:
     virtual ~PrintPage() = default;
     virtual SpoolTickResult Tick(bool printingEnabled) = 0;
-    // The printer setup dialog; the panel is blocked while it is up.
-    virtual void SetupPrinter() = 0;
-    // The printer a DOS program's own printing goes to: the one chosen in the printer setup,
+    // The printer setup dialog; the panel is blocked while it is up. Returns the printer a
+    // DOS program's own printing goes to from now on: the one chosen in a confirmed setup,
     // or empty for the default one.
-    [[nodiscard]] virtual std::string CharacterPrinter() = 0;
+    [[nodiscard]] virtual std::string SetupPrinter() = 0;
 };
 
 } // namespace zel

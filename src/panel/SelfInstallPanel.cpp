@@ -5,7 +5,7 @@
 
 namespace zel {
 
-void SelfInstallPanel::Button1Click() {
+void SelfInstallPanel::Install() {
     RunGuarded(m_onError, [&] {
         const char drive = m_view.TargetDrive();
         if (drive == '\0') {

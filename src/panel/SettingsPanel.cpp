@@ -19,11 +19,11 @@ void SettingsPanel::Open(int slot, std::vector<std::string> driveEntries) {
     m_view.ShowDialog();
 }
 
-void SettingsPanel::Button1Click() {
+void SettingsPanel::Cancel() {
     m_view.HideDialog();
 }
 
-void SettingsPanel::Button3Click() {
+void SettingsPanel::Store() {
     RunGuarded(m_onError, [&] {
         const std::string stored = StoreStartParams(
             m_catalogue, {m_slot, m_shownPath.empty() ? kNoDrive : m_shownPath.front(),
@@ -38,17 +38,17 @@ void SettingsPanel::Button3Click() {
 
 bool SettingsPanel::KeyDown(bool inEditOrCheckBox, Key key) {
     if (key == Key::Escape) {
-        Button1Click();
+        Cancel();
         return true;
     }
     if (key == Key::Enter && inEditOrCheckBox) {
-        Button3Click();
+        Store();
         return true;
     }
     return false;
 }
 
-void SettingsPanel::FormClose() {
+void SettingsPanel::Closed() {
     m_view.SetAllDrivesChecked(false);
 }
 

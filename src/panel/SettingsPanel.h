@@ -24,13 +24,13 @@ public:
     // The settings button of slot was pressed; driveEntries are the texts of the row's drive
     // list, each beginning with its drive letter.
     void Open(int slot, std::vector<std::string> driveEntries);
-    // OK and Mégsem.
-    void Button3Click();
-    void Button1Click();
+    // OK (Button3) stores the parameters, Mégsem (Button1) leaves them.
+    void Store();
+    void Cancel();
     // Escape cancels; Enter in the edit field or the check box is OK.
     bool KeyDown(bool inEditOrCheckBox, Key key);
     // The dialog is closing, however it was closed.
-    void FormClose();
+    void Closed();
 
 private:
     ProgramCatalogue& m_catalogue;

@@ -15,7 +15,7 @@
 
 namespace zel {
 
-Launcher::Launcher(Platform& platform) : m_platform(platform) {}
+Launcher::Launcher(Platform& platform) : m_platform(platform), m_startUp(platform, *this) {}
 
 // Windows go before the objects they point at are gone; the dialog last, as every other
 // window may still show a message while it closes.
@@ -23,6 +23,7 @@ Launcher::~Launcher() {
     if (Application* app = Application::Instance()) {
         app->SetErrorHandler({});
     }
+    m_progress.reset();
     m_settingsDialog.reset();
     m_mainWindow.reset();
     m_selfInstallWindow.reset();
@@ -30,23 +31,8 @@ Launcher::~Launcher() {
 }
 
 StartMode Launcher::Start() {
-    // A directory outside every drive gives an empty start directory: no configuration
-    // file is found there, and the launcher offers to install itself.
-    m_startDirectory = m_platform.CurrentDirectory();
     m_messageDialog = std::make_unique<MessageDialog>();
-    m_mode = ChooseStartMode(m_platform, m_startDirectory);
-    switch (m_mode) {
-    case StartMode::Refused:
-        StartRefused();
-        break;
-    case StartMode::Normal:
-        StartNormal();
-        break;
-    case StartMode::Install:
-        StartInstall();
-        break;
-    }
-    return m_mode;
+    return m_startUp.Start();
 }
 
 int Launcher::Run() {
@@ -65,37 +51,37 @@ void Launcher::AppException(const std::exception& error) {
     }
 }
 
-void Launcher::StartRefused() {
-    m_messageDialog->ShowMessageDialog(MessageOwner::None, RefusedVersionText(), MessageKind::Error,
-                                       {}, [this] { emit Ended(); });
-}
-
-void Launcher::StartNormal() {
-    QCoreApplication::setApplicationName(QString::fromUtf8("  Zelkor Indítópult"));
-    CreateMainWindow();
-    connect(m_mainWindow.get(), &MainWindow::Closed, this, &Launcher::Ended);
-    ProgressWindow progress(*m_mainWindow);
-    m_mainWindow->Panel().RunStartupScan(progress);
-    CreateSelfInstallWindow();
-    // The settings dialog is made when a row's settings are first asked for.
-    m_mainWindow->Panel().SetSettingsPanel([this]() -> SettingsPanel& { return Form3()->Panel(); });
-    progress.close();
-    m_mainWindow->show();
-    FocusExitButton();
-}
-
-void Launcher::StartInstall() {
-    CreateSelfInstallWindow();
-    connect(m_selfInstallWindow.get(), &SelfInstallWindow::Closed, this, &Launcher::Ended);
-    CreateMainWindow();
-    m_selfInstallWindow->show();
-}
-
 SettingsDialog* Launcher::Form3() {
-    if (!m_settingsDialog && m_mode == StartMode::Normal && m_mainWindow) {
-        CreateSettingsDialog();
-    }
+    m_startUp.NeedSettingsDialog();
     return m_settingsDialog.get();
+}
+
+MessageQueue& Launcher::Messages() {
+    return m_messageDialog->Queue();
+}
+
+void Launcher::NameApplication() {
+    QCoreApplication::setApplicationName(QString::fromUtf8("  Zelkor Indítópult"));
+}
+
+void Launcher::CreateMainWindow() {
+    m_mainWindow = std::make_unique<MainWindow>(m_platform, m_catalogue, StartDirectory(),
+                                                m_messageDialog->Queue());
+    connect(m_mainWindow.get(), &MainWindow::Closed, this,
+            [this] { m_startUp.MainWindowClosed(); });
+    m_messageDialog->SetWindows(m_mainWindow.get(), m_selfInstallWindow.get());
+    if (Application* app = Application::Instance()) {
+        app->SetErrorHandler([this](const std::exception& error) { AppException(error); });
+    }
+}
+
+void Launcher::CreateSelfInstallWindow() {
+    m_selfInstallWindow = std::make_unique<SelfInstallWindow>(
+        m_platform, m_messageDialog->Queue(),
+        [this](const std::exception& error) { AppException(error); });
+    connect(m_selfInstallWindow.get(), &SelfInstallWindow::Closed, this,
+            [this] { m_startUp.SelfInstallWindowClosed(); });
+    m_messageDialog->SetWindows(m_mainWindow.get(), m_selfInstallWindow.get());
 }
 
 void Launcher::CreateSettingsDialog() {
@@ -105,22 +91,28 @@ void Launcher::CreateSettingsDialog() {
         [this](int slot) { m_mainWindow->Panel().ParametersStored(slot); });
 }
 
-void Launcher::CreateMainWindow() {
-    m_mainWindow =
-        std::make_unique<MainWindow>(m_platform, m_catalogue, m_startDirectory, *m_messageDialog);
-    m_messageDialog->SetWindows(m_mainWindow.get(), m_selfInstallWindow.get());
-    if (Application* app = Application::Instance()) {
-        app->SetErrorHandler([this](const std::exception& error) { AppException(error); });
+LauncherPanel& Launcher::MainPanel() {
+    return m_mainWindow->Panel();
+}
+
+SettingsPanel& Launcher::SettingsDialogPanel() {
+    return m_settingsDialog->Panel();
+}
+
+ProgressView& Launcher::OpenProgressWindow() {
+    m_progress = std::make_unique<ProgressWindow>(*m_mainWindow);
+    return *m_progress;
+}
+
+void Launcher::CloseProgressWindow() {
+    if (m_progress) {
+        m_progress->close();
+        m_progress.reset();
     }
 }
 
-void Launcher::CreateSelfInstallWindow() {
-    m_selfInstallWindow = std::make_unique<SelfInstallWindow>(
-        m_platform, *m_messageDialog, [this](const std::exception& error) { AppException(error); });
-    m_messageDialog->SetWindows(m_mainWindow.get(), m_selfInstallWindow.get());
-}
-
-void Launcher::FocusExitButton() {
+void Launcher::ShowMainWindow() {
+    m_mainWindow->show();
     QPushButton* exit = m_mainWindow->Button5();
     if (!exit->isEnabledTo(m_mainWindow.get()) || !exit->isVisibleTo(m_mainWindow.get()) ||
         exit->focusPolicy() == Qt::NoFocus) {
@@ -128,6 +120,14 @@ void Launcher::FocusExitButton() {
     }
     // With the start-up's warning up, the focus it gives back when closed is the button's.
     exit->setFocus();
+}
+
+void Launcher::ShowSelfInstallWindow() {
+    m_selfInstallWindow->show();
+}
+
+void Launcher::End() {
+    emit Ended();
 }
 
 } // namespace zel

@@ -10,6 +10,7 @@
 #include "ui/Glyphs.h"
 #include "ui/PrintControl.h"
 #include "ui/QtKeys.h"
+#include "ui/QtText.h"
 #include "ui/StringGrid.h"
 #include "ui/WindowGeometry.h"
 
@@ -124,7 +125,7 @@ QToolButton* MakeSpeedButton(QWidget* parent, const char* name, const QString& c
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::string startDirectory,
-                       MessageView& messages)
+                       MessageQueue& messages)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
@@ -195,6 +196,7 @@ void MainWindow::MakeRowPage(std::size_t index) {
     if (index == 0) {
         MakeInstallBox(page);
     }
+    m_panel.RowPageMade(index);
 }
 
 QFrame* MainWindow::MakeProductPanel(QWidget* page, std::size_t index, Product product) {
@@ -249,16 +251,11 @@ void MainWindow::MakeRow(QWidget* panel, Product product, int year, int index) {
                              static_cast<QWidget*>(row.settings)}) {
         ListenForKeys(control);
     }
-    // What the panel set before the row was made.
-    const RowState& record = Record(slot);
-    if (!record.entries.empty()) {
-        FillDriveBox(slot, record.entries, record.preselected);
-    }
-    SetRowState(slot, record.rowEnabled, record.comboEnabled);
-
-    connect(row.year, &QPushButton::clicked, this, [this, slot] { m_panel.A96Click(slot); });
-    connect(row.drive, &QComboBox::currentTextChanged, this, [this] { m_panel.A96PATHChange(); });
-    connect(row.settings, &QPushButton::clicked, this, [this, slot] { m_panel.sa96Click(slot); });
+    connect(row.year, &QPushButton::clicked, this, [this, slot] { m_panel.StartProgram(slot); });
+    connect(row.drive, &QComboBox::currentTextChanged, this,
+            [this, slot](const QString& text) { m_panel.ChooseDrive(slot, ToCp1250(text)); });
+    connect(row.settings, &QPushButton::clicked, this,
+            [this, slot] { m_panel.OpenSettings(slot); });
 }
 
 void MainWindow::MakeInstallBox(QWidget* page) {
@@ -381,10 +378,6 @@ const RowControls& MainWindow::MadeRow(int slot) const {
     return m_rows.at(static_cast<std::size_t>(slot - 1));
 }
 
-RowState& MainWindow::Record(int slot) {
-    return m_rowRecords.at(static_cast<std::size_t>(slot - 1));
-}
-
 int MainWindow::SlotOfControl(const QObject* control) const {
     if (control == nullptr) {
         return 0;
@@ -400,16 +393,21 @@ int MainWindow::SlotOfControl(const QObject* control) const {
 }
 
 void MainWindow::ConnectHandlers() {
-    connect(m_button4, &QPushButton::clicked, this, [this] { m_panel.INSTALLClick(); });
-    connect(m_button5, &QPushButton::clicked, this, [this] { m_panel.BENDClick(); });
-    for (QRadioButton* choice : {m_ndiskA, m_ndiskC}) {
-        connect(choice, &QRadioButton::clicked, this, [this] { m_panel.NDISKCClick(); });
-    }
+    connect(m_button4, &QPushButton::clicked, this, [this] { m_panel.Install(); });
+    connect(m_button5, &QPushButton::clicked, this, [this] { m_panel.Quit(); });
+    connect(m_ndiskA, &QRadioButton::clicked, this, [this] { m_panel.ChooseInstallSource(true); });
+    connect(m_ndiskC, &QRadioButton::clicked, this, [this] { m_panel.ChooseInstallSource(false); });
+    connect(m_npath, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_panel.EditInstallPath(ToCp1250(text)); });
     for (QPushButton* browse : {m_nbrowse, m_nbrowsePic}) {
-        connect(browse, &QPushButton::clicked, this, [this] { m_panel.NBROWSEPICClick(); });
+        connect(browse, &QPushButton::clicked, this, [this] { m_panel.BrowseForInstaller(); });
     }
-    connect(m_timer1, &QTimer::timeout, this, [this] { m_panel.Timer1Timer(); });
-    connect(m_button2, &QPushButton::clicked, this, [this] { m_panel.Button2Click(); });
+    connect(m_timer1, &QTimer::timeout, this, [this] { m_panel.SpoolTick(); });
+    connect(m_button2, &QPushButton::clicked, this, [this] { m_panel.PrinterSetup(); });
+    connect(m_edNyomWindows, &QRadioButton::toggled, this,
+            [this](bool checked) { m_panel.ChoosePrintMode(checked); });
+    connect(m_btNyomtat, &QAbstractButton::toggled, this,
+            [this](bool checked) { m_panel.SwitchPrinting(checked); });
 }
 
 KeySender MainWindow::SenderOf(const QObject* control) const {
@@ -448,10 +446,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     }
     if (event->type() == QEvent::FocusIn && watched == m_npath) {
-        m_panel.PATHEnter();
+        m_panel.EnterInstallPath();
     }
     if (event->type() == QEvent::KeyPress &&
-        m_panel.FormKeyDown(SenderOf(watched), KeyOf(*static_cast<QKeyEvent*>(event)))) {
+        m_panel.KeyDown(SenderOf(watched), KeyOf(*static_cast<QKeyEvent*>(event)))) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -461,8 +459,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     // A key that a control passed on is not the window's own: Escape in a print grid stays
     // there.
     const QWidget* focus = QApplication::focusWidget();
-    if ((focus == nullptr || focus == this) &&
-        m_panel.FormKeyDown(KeySender::Window, KeyOf(*event))) {
+    if ((focus == nullptr || focus == this) && m_panel.KeyDown(KeySender::Window, KeyOf(*event))) {
         return;
     }
     QWidget::keyPressEvent(event);
@@ -470,7 +467,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    m_panel.FormClose();
+    m_panel.Closed();
 }
 
 void MainWindow::changeEvent(QEvent* event) {

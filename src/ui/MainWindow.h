@@ -4,7 +4,6 @@
 // layer and applies what the panel sets through MainView; it decides nothing itself.
 
 #include "catalogue/ProgramSlot.h"
-#include "config/RowState.h"
 #include "panel/LauncherPanel.h"
 #include "panel/MainView.h"
 
@@ -26,7 +25,7 @@ namespace zel {
 
 class DriveComboBox;
 class EditableCombo;
-class MessageView;
+class MessageQueue;
 class PrintControl;
 class Platform;
 class ProgramCatalogue;
@@ -49,7 +48,7 @@ public:
 
     // Builds the window hidden and runs its creation (FormCreate).
     MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::string startDirectory,
-               MessageView& messages);
+               MessageQueue& messages);
     ~MainWindow() override;
 
     [[nodiscard]] LauncherPanel& Panel() { return m_panel; }
@@ -82,23 +81,19 @@ public:
     // The print spool's tick: 1000 ms, running from creation.
     [[nodiscard]] QTimer* Timer1() const { return m_timer1; }
 
+    // What a row's drive box shows; empty while its page is not made.
+    [[nodiscard]] std::string DriveBoxText(int slot) const;
+
     // MainView.
     void FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) override;
-    std::vector<std::string> DriveBoxEntries(int slot) override;
-    std::string DriveBoxText(int slot) override;
     void SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) override;
-    bool FloppyChosen() override;
-    void ChooseOtherPath() override;
-    bool OtherPathChosen() override;
+    void SetInstallSource(bool floppy) override;
     void SetFloppyEnabled(bool enabled) override;
     void SetOtherPathEnabled(bool enabled) override;
-    std::string InstallPath() override;
     void SetInstallPath(std::string_view path) override;
     std::string BrowseForInstaller(std::string_view nativeFolder, std::string_view fileName,
                                    std::string_view filter) override;
-    bool WindowsPrintMode() override;
     void SetWindowsPrintMode(bool windows) override;
-    bool PrintingEnabled() override;
     void SetPrintingEnabled(bool enabled) override;
     ScreenArea Screen() override;
     void MoveWindow(int left, int top) override;
@@ -127,9 +122,8 @@ private:
     void MakePrintPage(QWidget* page);
     void MakeJobLists();
     void ListenForKeys(QWidget* control);
-    // A row's controls, null until its page is made, and what the panel set on it until then.
+    // A row's controls, null until its page is made.
     [[nodiscard]] const RowControls& MadeRow(int slot) const;
-    [[nodiscard]] RowState& Record(int slot);
     void ConnectHandlers();
     [[nodiscard]] KeySender SenderOf(const QObject* control) const;
     void KeepOuterSize();
@@ -140,7 +134,6 @@ private:
 
     QIcon m_settingsGlyph;
     std::array<RowControls, kSlotCount> m_rows{}; // null until its page is made
-    std::array<RowState, kSlotCount> m_rowRecords{};
     QTabWidget* m_pageControl = nullptr;
     std::array<QWidget*, 3> m_rowPages{};
     std::array<DriveComboBox*, 3> m_driveLists{};

@@ -1,4 +1,4 @@
-// What the panel reads from and sets on the main window's controls.
+// What the panel shows on the main window's controls.
 
 #include "ui/EditableCombo.h"
 #include "ui/MainWindow.h"
@@ -28,9 +28,6 @@ void SetFaceColour(QComboBox* combo, bool face) {
 void MainWindow::FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) {
     QComboBox* box = MadeRow(slot).drive;
     if (box == nullptr) {
-        RowState& record = Record(slot);
-        record.entries = entries;
-        record.preselected = chosen;
         return;
     }
     // Filling the box is no choice of the user's.
@@ -42,33 +39,14 @@ void MainWindow::FillDriveBox(int slot, const std::vector<std::string>& entries,
     box->setCurrentIndex(chosen);
 }
 
-std::vector<std::string> MainWindow::DriveBoxEntries(int slot) {
+std::string MainWindow::DriveBoxText(int slot) const {
     const QComboBox* box = MadeRow(slot).drive;
-    if (box == nullptr) {
-        return Record(slot).entries;
-    }
-    std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(box->count()));
-    for (int i = 0; i < box->count(); ++i) {
-        entries.push_back(ToCp1250(box->itemText(i)));
-    }
-    return entries;
-}
-
-std::string MainWindow::DriveBoxText(int slot) {
-    const QComboBox* box = MadeRow(slot).drive;
-    if (box == nullptr) {
-        return Record(slot).ComboText();
-    }
-    return ToCp1250(box->currentText());
+    return box == nullptr ? std::string{} : ToCp1250(box->currentText());
 }
 
 void MainWindow::SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) {
     const RowControls& row = MadeRow(slot);
     if (row.year == nullptr) {
-        RowState& record = Record(slot);
-        record.rowEnabled = rowEnabled;
-        record.comboEnabled = driveBoxEnabled;
         return;
     }
     row.year->setEnabled(rowEnabled);
@@ -77,16 +55,8 @@ void MainWindow::SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) {
     SetFaceColour(row.drive, !driveBoxEnabled);
 }
 
-bool MainWindow::FloppyChosen() {
-    return m_ndiskA->isChecked();
-}
-
-void MainWindow::ChooseOtherPath() {
-    m_ndiskC->setChecked(true);
-}
-
-bool MainWindow::OtherPathChosen() {
-    return m_ndiskC->isChecked();
+void MainWindow::SetInstallSource(bool floppy) {
+    (floppy ? m_ndiskA : m_ndiskC)->setChecked(true);
 }
 
 void MainWindow::SetFloppyEnabled(bool enabled) {
@@ -97,10 +67,6 @@ void MainWindow::SetOtherPathEnabled(bool enabled) {
     m_npath->setEnabled(enabled);
     m_nbrowse->setEnabled(enabled);
     m_nbrowsePic->setEnabled(enabled);
-}
-
-std::string MainWindow::InstallPath() {
-    return ToCp1250(m_npath->text());
 }
 
 void MainWindow::SetInstallPath(std::string_view path) {
@@ -124,16 +90,8 @@ std::string MainWindow::BrowseForInstaller(std::string_view nativeFolder, std::s
     return dialog.selectedFiles().constFirst().toStdString();
 }
 
-bool MainWindow::WindowsPrintMode() {
-    return m_edNyomWindows->isChecked();
-}
-
 void MainWindow::SetWindowsPrintMode(bool windows) {
     (windows ? m_edNyomWindows : m_edNyomDos)->setChecked(true);
-}
-
-bool MainWindow::PrintingEnabled() {
-    return m_btNyomtat->isChecked();
 }
 
 void MainWindow::SetPrintingEnabled(bool enabled) {

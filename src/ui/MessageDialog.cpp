@@ -16,7 +16,6 @@
 namespace zel {
 namespace {
 
-constexpr int kMaxText = 255;
 constexpr int kLabelLeft = 56;
 constexpr int kSingleLineTop = 27;
 constexpr int kFirstLineTop = 21;
@@ -65,7 +64,7 @@ void MessageDialog::BuildUi() {
     m_button1->setFont(lineFont);
     m_button1->setAutoDefault(true);
     m_button1->setGeometry(144, 64, kButtonWidth, 25);
-    connect(m_button1, &QPushButton::clicked, this, &MessageDialog::Button1Click);
+    connect(m_button1, &QPushButton::clicked, this, [this] { m_queue.Ok(); });
 }
 
 QLabel* MessageDialog::MakePicture(const char* name, const QPixmap& picture) {
@@ -91,45 +90,24 @@ void MessageDialog::ShowStandardError(std::string_view text) {
     zel::ShowStandardError(FromCp1250(text));
 }
 
-void MessageDialog::ShowMessageDialog(MessageOwner owner, std::string_view text, MessageKind kind,
-                                      std::string_view detail, std::function<void()> afterwards) {
-    QWidget* ownerWindow = owner == MessageOwner::MainWindow          ? m_mainWindow.data()
-                           : owner == MessageOwner::SelfInstallWindow ? m_selfInstallWindow.data()
-                                                                      : nullptr;
-    // A message that replaces one still on screen keeps the focus that one will give back,
-    // and what was to follow it.
-    if (!isVisible()) {
-        m_focusReturn.Remember();
-    }
-    if (afterwards) {
-        m_afterwards.push_back(std::move(afterwards));
-    }
+void MessageDialog::ShowMessage(const MessageOnScreen& message) {
+    QWidget* ownerWindow = message.owner == MessageOwner::MainWindow ? m_mainWindow.data()
+                           : message.owner == MessageOwner::SelfInstallWindow
+                               ? m_selfInstallWindow.data()
+                               : nullptr;
     m_ownerIsSelf = ownerWindow == nullptr;
     m_owner = ownerWindow;
 
-    m_image1->hide();
-    m_image2->hide();
-    m_image3->hide();
-    switch (kind) {
-    case MessageKind::Error:
-        m_image1->show();
-        setWindowTitle(QStringLiteral("  Hiba"));
-        break;
-    case MessageKind::Warning:
-        m_image2->show();
-        setWindowTitle(QStringLiteral("  Figyelem"));
-        break;
-    case MessageKind::Information:
-        m_image3->show();
-        setWindowTitle(QStringLiteral("  Információ"));
-        break;
-    }
+    m_image1->setVisible(message.kind == MessageKind::Error);
+    m_image2->setVisible(message.kind == MessageKind::Warning);
+    m_image3->setVisible(message.kind == MessageKind::Information);
+    setWindowTitle(FromCp1250(message.title));
 
-    m_label1->setText(FromCp1250(text).left(kMaxText));
-    m_label2->setText(FromCp1250(detail).left(kMaxText));
+    m_label1->setText(FromCp1250(message.text));
+    m_label2->setText(FromCp1250(message.detail));
     m_label1->adjustSize();
     m_label2->adjustSize();
-    m_label1->move(kLabelLeft, detail.empty() ? kSingleLineTop : kFirstLineTop);
+    m_label1->move(kLabelLeft, message.detail.empty() ? kSingleLineTop : kFirstLineTop);
 
     if (!testAttribute(Qt::WA_WState_Created)) {
         create();
@@ -147,6 +125,20 @@ void MessageDialog::ShowMessageDialog(MessageOwner owner, std::string_view text,
     activateWindow();
     m_button1->setFocus();
     repaint();
+}
+
+void MessageDialog::HideMessage() {
+    hide();
+}
+
+void MessageDialog::RunLater(std::function<void()> next) {
+    QTimer::singleShot(0, this, std::move(next));
+}
+
+void MessageDialog::CloseSelfInstallWindow() {
+    if (m_selfInstallWindow) {
+        m_selfInstallWindow->close();
+    }
 }
 
 // Size and position go by the outer size, which includes the frame.
@@ -168,33 +160,9 @@ void MessageDialog::Place() {
     }
 }
 
-void MessageDialog::Button1Click() {
-    const QPointer<QWidget> owner = m_owner;
-    close();
-    if (owner && owner == m_selfInstallWindow) {
-        owner->close();
-    }
-}
-
-void MessageDialog::FormClose() {
-    m_focusReturn.GiveBack();
-    // What follows may show the next message: it runs once this one is hidden, as a message
-    // shown while the close is under way would be hidden with it.
-    auto afterwards = std::move(m_afterwards);
-    m_afterwards.clear();
-    if (!afterwards.empty()) {
-        QTimer::singleShot(0, this, [afterwards = std::move(afterwards)] {
-            for (const auto& next : afterwards) {
-                next();
-            }
-        });
-    }
-}
-
 void MessageDialog::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
-    FormClose();
-    emit Closed();
+    m_queue.Close();
 }
 
 void MessageDialog::keyPressEvent(QKeyEvent* event) {

@@ -1,15 +1,13 @@
 #pragma once
-// The one message window of the program (TForm4). Showing a message returns at once; while
-// it is up the panel's windows take no input, without being greyed, and when it closes the
-// control that had the focus gets it back and what was to follow the message runs.
+// The one message window of the program (TForm4), drawn for its panel-side queue. While a
+// message is up the panel's windows take no input, without being greyed.
 
+#include "panel/MessageQueue.h"
 #include "panel/MessageView.h"
 #include "ui/FocusReturn.h"
 
 #include <QPointer>
 #include <QWidget>
-#include <functional>
-#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -27,14 +25,20 @@ public:
     MessageDialog();
     ~MessageDialog() override;
 
-    // The windows a message may belong to; OK of a message the self-installation window
-    // owns closes it too.
+    // The windows a message may belong to.
     void SetWindows(QWidget* mainWindow, QWidget* selfInstallWindow);
 
-    // MessageView. Texts are cut to 255 characters. A message without an owner, or whose
-    // owner window does not exist, is centred on the screen.
-    void ShowMessageDialog(MessageOwner owner, std::string_view text, MessageKind kind,
-                           std::string_view detail, std::function<void()> afterwards) override;
+    // Where every window shows its messages.
+    [[nodiscard]] MessageQueue& Queue() { return m_queue; }
+
+    // MessageView. A message without an owner, or whose owner window does not exist, is
+    // centred on the screen.
+    void ShowMessage(const MessageOnScreen& message) override;
+    void HideMessage() override;
+    void RememberFocus() override { m_focusReturn.Remember(); }
+    void GiveBackFocus() override { m_focusReturn.GiveBack(); }
+    void RunLater(std::function<void()> next) override;
+    void CloseSelfInstallWindow() override;
     void ShowStandardError(std::string_view text) override;
 
     // The window the last message belonged to; the dialog itself when none.
@@ -42,9 +46,6 @@ public:
     [[nodiscard]] QPushButton* Button1() const { return m_button1; }
     [[nodiscard]] QLabel* Label1() const { return m_label1; }
     [[nodiscard]] QLabel* Label2() const { return m_label2; }
-
-signals:
-    void Closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -54,15 +55,13 @@ private:
     void BuildUi();
     QLabel* MakePicture(const char* name, const QPixmap& picture);
     void Place();
-    void Button1Click();
-    void FormClose();
 
     QPointer<QWidget> m_owner;
     bool m_ownerIsSelf = true;
     QPointer<QWidget> m_mainWindow;
     QPointer<QWidget> m_selfInstallWindow;
     FocusReturn m_focusReturn;
-    std::vector<std::function<void()>> m_afterwards;
+    MessageQueue m_queue{*this};
     QLabel* m_image1 = nullptr;
     QLabel* m_image2 = nullptr;
     QLabel* m_image3 = nullptr;

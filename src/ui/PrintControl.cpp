@@ -36,8 +36,9 @@ void PrintControl::ShowJobs() {
     }
 }
 
-void PrintControl::SetupPrinter() {
+std::string PrintControl::SetupPrinter() {
     m_page.SetUpPrinter([this] { RunPrinterSetup(); });
+    return CharacterPrinter();
 }
 
 void PrintControl::RunPrinterSetup() {

@@ -40,10 +40,11 @@ public:
     // set asks the panel to put btMegszakit down and show the error.
     SpoolTickResult Tick(bool printingEnabled) override;
     // The printer setup dialog; what the user chooses serves every later job.
-    void SetupPrinter() override;
+    std::string SetupPrinter() override;
 
     [[nodiscard]] QPrinter& Printer() { return m_printer.Printer(); }
-    std::string CharacterPrinter() override;
+    // The printer of a DOS program's own printing; empty for the default one.
+    [[nodiscard]] std::string CharacterPrinter();
     [[nodiscard]] const PrintSpool& Spool() const { return m_page.Spool(); }
 
 private:

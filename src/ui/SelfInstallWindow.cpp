@@ -25,7 +25,7 @@ QString Q(const char* utf8) {
 
 } // namespace
 
-SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageView& messages,
+SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageQueue& messages,
                                      ErrorHandler onError)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
@@ -96,7 +96,7 @@ void SelfInstallWindow::BuildUi() {
     m_start->setGeometry(88, 208, 89, 25);
     m_start->setAccessibleName(Q("Start"));
     m_start->setAutoDefault(true);
-    connect(m_start, &QPushButton::clicked, this, [this] { m_install.Button1Click(); });
+    connect(m_start, &QPushButton::clicked, this, [this] { m_install.Install(); });
 
     m_cancel = new QPushButton(Q("&Mégsem"), m_panel);
     m_cancel->setObjectName(QStringLiteral("Button2"));

@@ -25,7 +25,7 @@ class SelfInstallWindow final : public QWidget, public SelfInstallView {
 public:
     // The drive list lists the platform's drives and starts at the current drive once the
     // window is first shown or asked for its target drive.
-    SelfInstallWindow(Platform& platform, MessageView& messages, ErrorHandler onError);
+    SelfInstallWindow(Platform& platform, MessageQueue& messages, ErrorHandler onError);
     ~SelfInstallWindow() override;
 
     [[nodiscard]] DriveComboBox* DriveComboBox1() const { return m_driveList; }

@@ -109,8 +109,8 @@ void SettingsDialog::MakeControls() {
 
     m_button3 = MakeButton(m_panel, "Button3", QStringLiteral("&OK"), QRect(128, 216, 65, 25));
     m_button1 = MakeButton(m_panel, "Button1", QStringLiteral("&Mégsem"), QRect(216, 216, 73, 25));
-    connect(m_button3, &QPushButton::clicked, this, [this] { m_settings.Button3Click(); });
-    connect(m_button1, &QPushButton::clicked, this, [this] { m_settings.Button1Click(); });
+    connect(m_button3, &QPushButton::clicked, this, [this] { m_settings.Store(); });
+    connect(m_button1, &QPushButton::clicked, this, [this] { m_settings.Cancel(); });
 
     setTabOrder(m_edit1, m_checkBox1);
     setTabOrder(m_checkBox1, m_button3);
@@ -200,7 +200,7 @@ bool SettingsDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void SettingsDialog::closeEvent(QCloseEvent* event) {
-    m_settings.FormClose();
+    m_settings.Closed();
     event->accept();
     m_focusReturn.GiveBack();
 }

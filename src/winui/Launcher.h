@@ -1,10 +1,11 @@
 #pragma once
-// The program's start: it records the start directory, lets the panel choose the mode and
-// creates the windows in their order. The order carries meaning: creating a window runs its
-// set-up.
+// The program's start on Win32: the panel's start-up sequence chooses the mode and the order
+// of the windows; this makes each window it asks for and runs the message loop.
 
 #include "catalogue/ProgramCatalogue.h"
 #include "panel/StartMode.h"
+#include "panel/StartUpSequence.h"
+#include "panel/StartUpWindows.h"
 
 #include <exception>
 #include <memory>
@@ -15,13 +16,14 @@ namespace zel {
 class MainWindow;
 class MessageDialog;
 class Platform;
+class ProgressWindow;
 class SelfInstallWindow;
 class SettingsDialog;
 
-class Launcher final {
+class Launcher final : private StartUpWindows {
 public:
     explicit Launcher(Platform& platform);
-    ~Launcher();
+    ~Launcher() override;
     Launcher(const Launcher&) = delete;
     Launcher& operator=(const Launcher&) = delete;
 
@@ -30,8 +32,8 @@ public:
     // Start, then the event loop until the mode's main window closes. Exit status 0.
     int Run();
 
-    [[nodiscard]] StartMode Mode() const { return m_mode; }
-    [[nodiscard]] const std::string& StartDirectory() const { return m_startDirectory; }
+    [[nodiscard]] StartMode Mode() const { return m_startUp.Mode(); }
+    [[nodiscard]] const std::string& StartDirectory() const { return m_startUp.StartDirectory(); }
     [[nodiscard]] ProgramCatalogue& Catalogue() { return m_catalogue; }
     [[nodiscard]] MainWindow* Form1() const { return m_mainWindow.get(); }
     [[nodiscard]] SelfInstallWindow* Form2() const { return m_selfInstallWindow.get(); }
@@ -42,26 +44,32 @@ public:
     [[nodiscard]] bool Ended() const { return m_ended; }
 
 private:
-    void StartRefused();
-    void StartNormal();
-    void StartInstall();
-    void CreateMainWindow();
-    void CreateSelfInstallWindow();
-    void CreateSettingsDialog();
-    void FocusExitButton();
-    void End();
+    // StartUpWindows.
+    MessageQueue& Messages() override;
+    void NameApplication() override {}
+    void CreateMainWindow() override;
+    void CreateSelfInstallWindow() override;
+    void CreateSettingsDialog() override;
+    LauncherPanel& MainPanel() override;
+    SettingsPanel& SettingsDialogPanel() override;
+    ProgressView& OpenProgressWindow() override;
+    void CloseProgressWindow() override;
+    void ShowMainWindow() override;
+    void ShowSelfInstallWindow() override;
+    void End() override;
+
     // Errors that escape a handler go to the main window's AppException.
     void AppException(const std::exception& error);
 
     Platform& m_platform;
     ProgramCatalogue m_catalogue;
-    std::string m_startDirectory;
-    StartMode m_mode = StartMode::Refused;
+    StartUpSequence m_startUp;
     bool m_ended = false;
     std::unique_ptr<MessageDialog> m_messageDialog;
     std::unique_ptr<SelfInstallWindow> m_selfInstallWindow;
     std::unique_ptr<MainWindow> m_mainWindow;
     std::unique_ptr<SettingsDialog> m_settingsDialog;
+    std::unique_ptr<ProgressWindow> m_progress;
 };
 
 } // namespace zel

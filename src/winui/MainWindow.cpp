@@ -83,7 +83,7 @@ void Check(HWND chosen, HWND other) {
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::string startDirectory,
-                       MessageView& messages, std::function<void()> closed)
+                       MessageQueue& messages, std::function<void()> closed)
     : m_platform(platform),
       m_panel(platform, catalogue, std::move(startDirectory), *this, messages),
       m_closed(std::move(closed)) {
@@ -164,6 +164,7 @@ void MainWindow::MakeRowPage(std::size_t index) {
             GiveWay(panel, panel4);
         }
     }
+    m_panel.RowPageMade(index);
 }
 
 HWND MainWindow::MakeProductPanel(HWND page, RowPageYears years, Product product) {
@@ -200,12 +201,6 @@ void MainWindow::MakeRow(HWND panel, Product product, int year, int index) {
     row.settings = MakeControl(panel, L"BUTTON", W("Beállítások"), BS_OWNERDRAW | WS_TABSTOP,
                                {232 + shift, top - 2, 33, 26}, firstId + 2);
     AddToolTip(row.settings, L"Be\u00E1ll\u00EDt\u00E1sok");
-    // What the panel set before the row was made.
-    const RowState& record = Record(slot);
-    if (!record.entries.empty()) {
-        FillDriveBox(slot, record.entries, record.preselected);
-    }
-    SetRowState(slot, record.rowEnabled, record.comboEnabled);
 }
 
 HWND MainWindow::MakeInstallBox(HWND page) {
@@ -315,10 +310,6 @@ const RowControls& MainWindow::MadeRow(int slot) const {
     return m_rows.at(static_cast<std::size_t>(slot - 1));
 }
 
-RowState& MainWindow::Record(int slot) {
-    return m_rowRecords.at(static_cast<std::size_t>(slot - 1));
-}
-
 int MainWindow::SlotOfControl(HWND control) const {
     for (HWND candidate : {control, GetParent(control)}) {
         const int id = GetDlgCtrlID(candidate) - kRowIds;
@@ -367,7 +358,7 @@ std::optional<KeySender> MainWindow::SenderOf(HWND control) const {
 void MainWindow::OnKey(Key key) {
     const HWND focus = GetFocus();
     const auto sender = SenderOf(focus);
-    if (sender && m_panel.FormKeyDown(*sender, key)) {
+    if (sender && m_panel.KeyDown(*sender, key)) {
         return;
     }
     // Enter clicks the focused push or picture button, as the toolkit does in a dialog.
@@ -392,9 +383,9 @@ void MainWindow::OnCommand(int id, int notification, HWND control) {
     if (const int slot = SlotOfControl(control); slot != 0 && GetDlgCtrlID(control) >= kRowIds) {
         const RowControls& row = MadeRow(slot);
         if (control == row.year && notification == BN_CLICKED) {
-            m_panel.A96Click(slot);
+            m_panel.StartProgram(slot);
         } else if (control == row.settings && notification == BN_CLICKED) {
-            m_panel.sa96Click(slot);
+            m_panel.OpenSettings(slot);
         } else if (control == row.drive && notification == CBN_SELCHANGE) {
             // The edit field shows the chosen entry only after this notification.
             const auto chosen = SendMessageW(row.drive, CB_GETCURSEL, 0, 0);
@@ -406,14 +397,18 @@ void MainWindow::OnCommand(int id, int notification, HWND control) {
                              reinterpret_cast<LPARAM>(entry.data()));
                 SetWindowTextW(row.drive, entry.c_str());
             }
-            m_panel.A96PATHChange();
+            m_panel.ChooseDrive(slot, ControlText(row.drive));
         } else if (control == row.drive && notification == CBN_EDITCHANGE) {
-            m_panel.A96PATHChange();
+            m_panel.ChooseDrive(slot, ControlText(row.drive));
         }
         return;
     }
     if (notification == EN_SETFOCUS && control == m_npath) {
-        m_panel.PATHEnter();
+        m_panel.EnterInstallPath();
+        return;
+    }
+    if (notification == EN_CHANGE && control == m_npath) {
+        m_panel.EditInstallPath(ControlText(m_npath));
         return;
     }
     if (notification != BN_CLICKED) {
@@ -421,25 +416,29 @@ void MainWindow::OnCommand(int id, int notification, HWND control) {
     }
     switch (id) {
     case kButton4:
-        m_panel.INSTALLClick();
+        m_panel.Install();
         break;
     case kButton5:
-        m_panel.BENDClick();
+        m_panel.Quit();
         break;
     case kNDISKA:
     case kNDISKC:
-        m_panel.NDISKCClick();
+        m_panel.ChooseInstallSource(id == kNDISKA);
         break;
     case kNBROWSE:
     case kNBROWSEPIC:
-        m_panel.NBROWSEPICClick();
+        m_panel.BrowseForInstaller();
         break;
     case kButton2:
-        m_panel.Button2Click();
+        m_panel.PrinterSetup();
+        break;
+    case kEdNyomDos:
+    case kEdNyomWindows:
+        m_panel.ChoosePrintMode(id == kEdNyomWindows);
         break;
     case kBtNyomtat:
     case kBtMegszakit:
-        SetPrintingEnabled(id == kBtNyomtat);
+        m_panel.SwitchPrinting(id == kBtNyomtat);
         break;
     default:
         break;
@@ -517,7 +516,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_TIMER:
         if (wParam == kTimer1) {
-            m_panel.Timer1Timer();
+            m_panel.SpoolTick();
         }
         return 0;
     case WM_DRAWITEM:

@@ -4,7 +4,6 @@
 // panel layer and applies what the panel sets through MainView; it decides nothing itself.
 
 #include "catalogue/ProgramSlot.h"
-#include "config/RowState.h"
 #include "panel/LauncherPanel.h"
 #include "panel/MainView.h"
 #include "winui/ActivationFocus.h"
@@ -18,7 +17,7 @@
 
 namespace zel {
 
-class MessageView;
+class MessageQueue;
 class Platform;
 class PrintControl;
 class ProgramCatalogue;
@@ -57,7 +56,7 @@ public:
     // Builds the window hidden and runs its creation (FormCreate). closed runs once the
     // window has closed and its configuration is written.
     MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::string startDirectory,
-               MessageView& messages, std::function<void()> closed = {});
+               MessageQueue& messages, std::function<void()> closed = {});
     ~MainWindow() override;
 
     [[nodiscard]] LauncherPanel& Panel() { return m_panel; }
@@ -84,23 +83,23 @@ public:
     void FocusControl(HWND control);
     bool PreTranslate(const MSG& message) override;
 
+    // What the controls show: a row's drive box (empty while its page is not made), the
+    // print mode, the printing switch.
+    [[nodiscard]] std::string DriveBoxText(int slot) const;
+    [[nodiscard]] bool FloppyChosen() const;
+    [[nodiscard]] bool WindowsPrintMode() const;
+    [[nodiscard]] bool PrintingEnabled() const { return m_printingEnabled; }
+
     // MainView.
     void FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) override;
-    std::vector<std::string> DriveBoxEntries(int slot) override;
-    std::string DriveBoxText(int slot) override;
     void SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) override;
-    bool FloppyChosen() override;
-    void ChooseOtherPath() override;
-    bool OtherPathChosen() override;
+    void SetInstallSource(bool floppy) override;
     void SetFloppyEnabled(bool enabled) override;
     void SetOtherPathEnabled(bool enabled) override;
-    std::string InstallPath() override;
     void SetInstallPath(std::string_view path) override;
     std::string BrowseForInstaller(std::string_view nativeFolder, std::string_view fileName,
                                    std::string_view filter) override;
-    bool WindowsPrintMode() override;
     void SetWindowsPrintMode(bool windows) override;
-    bool PrintingEnabled() override;
     void SetPrintingEnabled(bool enabled) override;
     ScreenArea Screen() override;
     void MoveWindow(int left, int top) override;
@@ -123,9 +122,8 @@ private:
     HWND MakeInstallBox(HWND page);
     void MakePrintPage(HWND page);
     void AddToolTip(HWND control, const wchar_t* text);
-    // A row's controls, null until its page is made, and what the panel set on it until then.
+    // A row's controls, null until its page is made.
     [[nodiscard]] const RowControls& MadeRow(int slot) const;
-    [[nodiscard]] RowState& Record(int slot);
 
     void OnCommand(int id, int notification, HWND control);
     void OnKey(Key key);
@@ -140,7 +138,6 @@ private:
     bool m_closing = false;
 
     std::array<RowControls, kSlotCount> m_rows{}; // null until its page is made
-    std::array<RowState, kSlotCount> m_rowRecords{};
     HWND m_pageControl = nullptr;
     std::array<HWND, 4> m_pages{};
     HWND m_toolTips = nullptr;

@@ -1,4 +1,4 @@
-// What the panel reads from and sets on the main window's controls.
+// What the panel shows on the main window's controls.
 
 #include "winui/MainWindow.h"
 #include "winui/WideText.h"
@@ -10,9 +10,6 @@ namespace zel {
 void MainWindow::FillDriveBox(int slot, const std::vector<std::string>& entries, int chosen) {
     const HWND box = MadeRow(slot).drive;
     if (box == nullptr) {
-        RowState& record = Record(slot);
-        record.entries = entries;
-        record.preselected = chosen;
         return;
     }
     // Neither message below notifies: filling the box is no choice of the user's.
@@ -24,37 +21,14 @@ void MainWindow::FillDriveBox(int slot, const std::vector<std::string>& entries,
     SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
 }
 
-std::vector<std::string> MainWindow::DriveBoxEntries(int slot) {
+std::string MainWindow::DriveBoxText(int slot) const {
     const HWND box = MadeRow(slot).drive;
-    if (box == nullptr) {
-        return Record(slot).entries;
-    }
-    const auto count = SendMessageW(box, CB_GETCOUNT, 0, 0);
-    std::vector<std::string> entries;
-    for (LRESULT i = 0; i < count; ++i) {
-        std::wstring entry(static_cast<std::size_t>(SendMessageW(box, CB_GETLBTEXTLEN, i, 0)),
-                           L'\0');
-        SendMessageW(box, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                     reinterpret_cast<LPARAM>(entry.data()));
-        entries.push_back(Cp1250FromWide(entry));
-    }
-    return entries;
-}
-
-std::string MainWindow::DriveBoxText(int slot) {
-    const HWND box = MadeRow(slot).drive;
-    if (box == nullptr) {
-        return Record(slot).ComboText();
-    }
-    return ControlText(box);
+    return box == nullptr ? std::string{} : ControlText(box);
 }
 
 void MainWindow::SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) {
     const RowControls& row = MadeRow(slot);
     if (row.year == nullptr) {
-        RowState& record = Record(slot);
-        record.rowEnabled = rowEnabled;
-        record.comboEnabled = driveBoxEnabled;
         return;
     }
     EnableWindow(row.year, rowEnabled);
@@ -64,17 +38,13 @@ void MainWindow::SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) {
     InvalidateRect(row.drive, nullptr, TRUE);
 }
 
-bool MainWindow::FloppyChosen() {
+bool MainWindow::FloppyChosen() const {
     return SendMessageW(m_ndiskA, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void MainWindow::ChooseOtherPath() {
-    SendMessageW(m_ndiskC, BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(m_ndiskA, BM_SETCHECK, BST_UNCHECKED, 0);
-}
-
-bool MainWindow::OtherPathChosen() {
-    return SendMessageW(m_ndiskC, BM_GETCHECK, 0, 0) == BST_CHECKED;
+void MainWindow::SetInstallSource(bool floppy) {
+    SendMessageW(m_ndiskA, BM_SETCHECK, floppy ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(m_ndiskC, BM_SETCHECK, floppy ? BST_UNCHECKED : BST_CHECKED, 0);
 }
 
 void MainWindow::SetFloppyEnabled(bool enabled) {
@@ -85,10 +55,6 @@ void MainWindow::SetOtherPathEnabled(bool enabled) {
     EnableWindow(m_npath, enabled);
     EnableWindow(m_nbrowse, enabled);
     EnableWindow(m_nbrowsePic, enabled);
-}
-
-std::string MainWindow::InstallPath() {
-    return ControlText(m_npath);
 }
 
 void MainWindow::SetInstallPath(std::string_view path) {
@@ -125,17 +91,13 @@ std::string MainWindow::BrowseForInstaller(std::string_view nativeFolder, std::s
     return Cp1250FromWide(chosen);
 }
 
-bool MainWindow::WindowsPrintMode() {
+bool MainWindow::WindowsPrintMode() const {
     return SendMessageW(m_edNyomWindows, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void MainWindow::SetWindowsPrintMode(bool windows) {
     SendMessageW(m_edNyomWindows, BM_SETCHECK, windows ? BST_CHECKED : BST_UNCHECKED, 0);
     SendMessageW(m_edNyomDos, BM_SETCHECK, windows ? BST_UNCHECKED : BST_CHECKED, 0);
-}
-
-bool MainWindow::PrintingEnabled() {
-    return m_printingEnabled;
 }
 
 void MainWindow::SetPrintingEnabled(bool enabled) {
@@ -164,7 +126,7 @@ void MainWindow::CloseWindow() {
     m_closing = true;
     KillTimer(Handle(), kTimer1);
     ShowWindow(Handle(), SW_HIDE);
-    m_panel.FormClose();
+    m_panel.Closed();
 }
 
 void MainWindow::EndProgram() {

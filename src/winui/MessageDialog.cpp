@@ -10,7 +10,6 @@
 namespace zel {
 namespace {
 
-constexpr std::size_t kMaxText = 255;
 constexpr int kClientWidth = 354;
 constexpr int kClientHeight = 107;
 constexpr int kLabelLeft = 56;
@@ -133,18 +132,9 @@ void MessageDialog::ShowStandardError(std::string_view text) {
                 MB_OK | MB_ICONERROR);
 }
 
-void MessageDialog::ShowMessageDialog(MessageOwner owner, std::string_view text, MessageKind kind,
-                                      std::string_view detail, std::function<void()> afterwards) {
+void MessageDialog::ShowMessage(const MessageOnScreen& message) {
     const HWND self = Handle();
-    // A message that replaces one still on screen keeps the focus that one will give back,
-    // and what was to follow it.
-    if (!IsWindowVisible(self)) {
-        m_focusReturn.Remember();
-    }
-    if (afterwards) {
-        m_afterwards.push_back(std::move(afterwards));
-    }
-    m_owner = OwnerWindow(owner);
+    m_owner = OwnerWindow(message.owner);
     if (m_owner != nullptr) {
         EnableWindow(m_owner, FALSE);
         if (std::find(m_disabled.begin(), m_disabled.end(), m_owner) == m_disabled.end()) {
@@ -154,9 +144,9 @@ void MessageDialog::ShowMessageDialog(MessageOwner owner, std::string_view text,
     // Owned, it stays above the window it belongs to.
     SetWindowLongPtrW(self, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_owner));
 
-    ShowKind(kind);
-    SetLine(m_label1, text, detail.empty() ? kSingleLineTop : kFirstLineTop);
-    SetLine(m_label2, detail, kSecondLineTop);
+    ShowKind(message.kind, message.title);
+    SetLine(m_label1, message.text, message.detail.empty() ? kSingleLineTop : kFirstLineTop);
+    SetLine(m_label2, message.detail, kSecondLineTop);
     Place();
 
     EnableWindow(self, TRUE);
@@ -168,30 +158,16 @@ void MessageDialog::ShowMessageDialog(MessageOwner owner, std::string_view text,
     UpdateWindow(self);
 }
 
-void MessageDialog::ShowKind(MessageKind kind) {
+void MessageDialog::ShowKind(MessageKind kind, std::string_view title) {
     for (const HWND image : {m_image1, m_image2, m_image3}) {
         ShowWindow(image, SW_HIDE);
     }
-    const char* caption = nullptr;
-    switch (kind) {
-    case MessageKind::Error:
-        caption = "  Hiba";
-        break;
-    case MessageKind::Warning:
-        caption = "  Figyelem";
-        break;
-    case MessageKind::Information:
-        caption = "  Információ";
-        break;
-    }
-    if (caption != nullptr) {
-        ShowWindow(Image(kind), SW_SHOW);
-        SetWindowTextW(Handle(), WideFromUtf8(caption).c_str());
-    }
+    ShowWindow(Image(kind), SW_SHOW);
+    SetWindowTextW(Handle(), WideFromCp1250(title).c_str());
 }
 
 void MessageDialog::SetLine(HWND label, std::string_view text, int top) {
-    const std::wstring wide = WideFromCp1250(text.substr(0, std::min(text.size(), kMaxText)));
+    const std::wstring wide = WideFromCp1250(text);
     SetWindowTextW(label, wide.c_str());
     const SIZE size = TextSize(label, wide);
     SetWindowPos(label, nullptr, kLabelLeft, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -220,19 +196,7 @@ void MessageDialog::Place() {
     SetWindowPos(Handle(), HWND_TOP, left, top, outerWidth, outerHeight, SWP_NOACTIVATE);
 }
 
-void MessageDialog::Button1Click() {
-    const HWND owner = m_owner;
-    FormClose();
-    if (owner != nullptr && owner == m_selfInstallWindow && IsWindow(owner)) {
-        SendMessageW(owner, WM_CLOSE, 0, 0);
-    }
-}
-
-void MessageDialog::FormClose() {
-    const HWND self = Handle();
-    if (!IsWindowVisible(self)) {
-        return;
-    }
+void MessageDialog::HideMessage() {
     // Enabled before the dialog hides, so that Windows activates the owner and not some
     // other program's window.
     for (const HWND window : std::exchange(m_disabled, {})) {
@@ -240,14 +204,17 @@ void MessageDialog::FormClose() {
             EnableWindow(window, TRUE);
         }
     }
-    ShowWindow(self, SW_HIDE);
-    m_focusReturn.GiveBack();
-    // What follows may show the next message: it runs once this one is hidden.
-    if (!m_afterwards.empty()) {
-        for (auto& next : std::exchange(m_afterwards, {})) {
-            m_due.push_back(std::move(next));
-        }
-        PostMessageW(self, kRunDue, 0, 0);
+    ShowWindow(Handle(), SW_HIDE);
+}
+
+void MessageDialog::RunLater(std::function<void()> next) {
+    m_due.push_back(std::move(next));
+    PostMessageW(Handle(), kRunDue, 0, 0);
+}
+
+void MessageDialog::CloseSelfInstallWindow() {
+    if (m_selfInstallWindow != nullptr && IsWindow(m_selfInstallWindow)) {
+        SendMessageW(m_selfInstallWindow, WM_CLOSE, 0, 0);
     }
 }
 
@@ -261,16 +228,16 @@ LRESULT MessageDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
-            Button1Click();
+            m_queue.Ok();
             return 0;
         }
         if (LOWORD(wParam) == IDCANCEL) {
-            FormClose();
+            m_queue.Close();
             return 0;
         }
         break;
     case WM_CLOSE:
-        FormClose();
+        m_queue.Close();
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) {

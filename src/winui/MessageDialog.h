@@ -1,9 +1,9 @@
 #pragma once
-// The one message window of the program (TForm4), as native controls. Showing a message
-// returns at once; while it is up the window it belongs to is disabled, as Windows does for
-// a dialog's owner, and when it closes that window is enabled again, the control that had
-// the focus gets it back and what was to follow the message runs.
+// The one message window of the program (TForm4), as native controls, drawn for its
+// panel-side queue. While a message is up the window it belongs to is disabled, as Windows
+// does for a dialog's owner, and when it closes that window is enabled again.
 
+#include "panel/MessageQueue.h"
 #include "panel/MessageView.h"
 #include "winui/FocusReturn.h"
 #include "winui/NativeWindow.h"
@@ -18,14 +18,20 @@ public:
     MessageDialog();
     ~MessageDialog() override;
 
-    // The windows a message may belong to (either may be null); OK of a message the
-    // self-installation window owns closes it too.
+    // The windows a message may belong to (either may be null).
     void SetWindows(HWND mainWindow, HWND selfInstallWindow);
 
-    // MessageView. Texts are cut to 255 characters. A message without an owner, or whose
-    // owner window does not exist, is centred on the screen.
-    void ShowMessageDialog(MessageOwner owner, std::string_view text, MessageKind kind,
-                           std::string_view detail, std::function<void()> afterwards) override;
+    // Where every window shows its messages.
+    [[nodiscard]] MessageQueue& Queue() { return m_queue; }
+
+    // MessageView. A message without an owner, or whose owner window does not exist, is
+    // centred on the screen.
+    void ShowMessage(const MessageOnScreen& message) override;
+    void HideMessage() override;
+    void RememberFocus() override { m_focusReturn.Remember(); }
+    void GiveBackFocus() override { m_focusReturn.GiveBack(); }
+    void RunLater(std::function<void()> next) override;
+    void CloseSelfInstallWindow() override;
     void ShowStandardError(std::string_view text) override;
 
     // The window the last message belonged to; null when none.
@@ -41,11 +47,9 @@ protected:
 private:
     void BuildControls();
     [[nodiscard]] HWND OwnerWindow(MessageOwner owner) const;
-    void ShowKind(MessageKind kind);
+    void ShowKind(MessageKind kind, std::string_view title);
     void SetLine(HWND label, std::string_view text, int top);
     void Place();
-    void Button1Click();
-    void FormClose();
     void RunDue();
 
     HWND m_mainWindow = nullptr;
@@ -55,8 +59,8 @@ private:
     // when it closes, even one whose message a later message replaced.
     std::vector<HWND> m_disabled;
     FocusReturn m_focusReturn;
-    std::vector<std::function<void()>> m_afterwards;
     std::vector<std::function<void()>> m_due;
+    MessageQueue m_queue{*this};
     HWND m_image1 = nullptr;
     HWND m_image2 = nullptr;
     HWND m_image3 = nullptr;

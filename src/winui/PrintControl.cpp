@@ -35,8 +35,9 @@ void PrintControl::ShowJobs() {
     m_finished.Refresh();
 }
 
-void PrintControl::SetupPrinter() {
+std::string PrintControl::SetupPrinter() {
     m_page.SetUpPrinter([this] { (void)Printer().Setup(m_owner); });
+    return CharacterPrinter();
 }
 
 std::string PrintControl::CharacterPrinter() {

@@ -32,8 +32,9 @@ public:
     PrintControl& operator=(const PrintControl&) = delete;
 
     SpoolTickResult Tick(bool printingEnabled) override;
-    void SetupPrinter() override;
-    std::string CharacterPrinter() override;
+    std::string SetupPrinter() override;
+    // The printer of a DOS program's own printing; empty for the default one.
+    [[nodiscard]] std::string CharacterPrinter();
 
     [[nodiscard]] const PrintSpool& Spool() const { return m_page.Spool(); }
     // The printer of later jobs; set up on first use.

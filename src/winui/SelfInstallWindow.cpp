@@ -51,7 +51,7 @@ HWND MakeCheckBox(HWND parent, const char* utf8, int top, int id) {
 
 } // namespace
 
-SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageView& messages,
+SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageQueue& messages,
                                      ErrorHandler onError, std::function<void()> closed)
     : m_install(platform, *this, messages, std::move(onError)), m_closed(std::move(closed)),
       m_keptBounds(PanelFormBounds(kPanel1, kStyle, kExStyle)) {
@@ -135,7 +135,7 @@ LRESULT SelfInstallWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_COMMAND:
         if (LOWORD(wParam) == kStart && HIWORD(wParam) == BN_CLICKED) {
-            m_install.Button1Click();
+            m_install.Install();
             return 0;
         }
         if (LOWORD(wParam) == IDCANCEL) {

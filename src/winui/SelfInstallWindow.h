@@ -18,7 +18,7 @@ class SelfInstallWindow final : public NativeWindow, public SelfInstallView {
 public:
     // The drive list lists the platform's drives and starts at the current drive. closed
     // runs once the window has closed, by any way.
-    SelfInstallWindow(Platform& platform, MessageView& messages, ErrorHandler onError,
+    SelfInstallWindow(Platform& platform, MessageQueue& messages, ErrorHandler onError,
                       std::function<void()> closed);
     ~SelfInstallWindow() override;
 

@@ -142,7 +142,7 @@ void SettingsDialog::FormClose() {
     if (!IsWindowVisible(self)) {
         return;
     }
-    m_settings.FormClose();
+    m_settings.Closed();
     // Enabled before the dialog hides, so that Windows activates the main window.
     if (m_owner != nullptr) {
         EnableWindow(m_owner, TRUE);
@@ -155,16 +155,16 @@ LRESULT SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
-            m_settings.Button3Click();
+            m_settings.Store();
             return 0;
         }
         if (LOWORD(wParam) == IDCANCEL) {
-            m_settings.Button1Click();
+            m_settings.Cancel();
             return 0;
         }
         break;
     case WM_CLOSE:
-        m_settings.Button1Click();
+        m_settings.Cancel();
         return 0;
     case WM_ACTIVATE:
         if (m_activation.OnActivate(Handle(), wParam)) {

@@ -282,7 +282,8 @@ TEST_F(DialogFocusTest, AfterTheSettingsDialog) {
 TEST_F(DialogFocusTest, AfterAMessage) {
     QPushButton* year = launcher.Form1()->Row(kA17).year;
     year->setFocus();
-    launcher.Form4()->ShowMessageDialog(MessageOwner::MainWindow, "x", MessageKind::Error, {}, {});
+    launcher.Form4()->Queue().ShowMessageDialog(MessageOwner::MainWindow, "x", MessageKind::Error,
+                                                {}, {});
     ASSERT_TRUE(launcher.Form4()->isVisible());
     QTest::keyClick(launcher.Form4()->Button1(), Qt::Key_Escape);
     EXPECT_FALSE(launcher.Form4()->isVisible());

@@ -30,7 +30,7 @@ protected:
 
     std::unique_ptr<MainWindow> Create() {
         return std::make_unique<MainWindow>(env.platform, catalogue,
-                                            env.platform.CurrentDirectory(), dialog);
+                                            env.platform.CurrentDirectory(), dialog.Queue());
     }
 
     test::GuiWorld env;
@@ -95,15 +95,14 @@ TEST_F(MainWindowTest, RowsLieWhereTheRulePutsThemAndLaterPagesComeWhenShown) {
     }
 }
 
-TEST_F(MainWindowTest, ARowNotMadeYetKeepsWhatThePanelSetOnIt) {
+TEST_F(MainWindowTest, ARowPageMadeLaterShowsWhatThePanelHolds) {
     const auto window = Create();
     ASSERT_EQ(window->findChild<QWidget*>(QStringLiteral("A96")), nullptr);
-    window->FillDriveBox(1, {"C:", "D:"}, 1);
-    window->SetRowState(1, true, false);
-    EXPECT_EQ(window->DriveBoxEntries(1), (std::vector<std::string>{"C:", "D:"}));
-    EXPECT_EQ(window->DriveBoxText(1), "D:");
-    window->FillDriveBox(2, {"E:"}, -1);
-    EXPECT_EQ(window->DriveBoxText(2), "");
+    RowStates states{};
+    states[0] = {{"C:", "D:"}, 1, true, false};
+    states[1] = {{"E:"}, -1, true, true};
+    window->Panel().ApplyRowStates(states);
+    EXPECT_EQ(window->DriveBoxText(1), "");
 
     const RowControls row = window->Row(1);
     EXPECT_EQ(row.drive->count(), 2);
@@ -184,7 +183,7 @@ TEST_F(MainWindowTest, SpoolFolderLiesBesideTheExecutable) {
     // Drives are read when a platform is made.
     test::GuiPlatform platform(env.world.MakePlatform());
     platform.executablePath = "X:\\ZELKOR\\ZELPULT.EXE";
-    MainWindow window(platform, catalogue, platform.CurrentDirectory(), dialog);
+    MainWindow window(platform, catalogue, platform.CurrentDirectory(), dialog.Queue());
     EXPECT_EQ(window.Panel().SpoolDirectory().Text(), "X:\\ZELKOR\\Printing");
 }
 

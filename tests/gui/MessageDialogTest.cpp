@@ -27,8 +27,8 @@ protected:
     // Texts in UTF-8 here; the dialog takes code page 1250.
     void Show(MessageOwner whose, const char* text, MessageKind kind, const char* detail = "",
               std::function<void()> afterwards = {}) {
-        dialog.ShowMessageDialog(whose, Utf8ToCp1250(text), kind, Utf8ToCp1250(detail),
-                                 std::move(afterwards));
+        dialog.Queue().ShowMessageDialog(whose, Utf8ToCp1250(text), kind, Utf8ToCp1250(detail),
+                                         std::move(afterwards));
     }
 
     MessageDialog dialog;
@@ -66,8 +66,8 @@ TEST_F(MessageDialogTest, WidthFollowsTheFirstLineAndTheButtonStaysCentred) {
 // The window is as wide as the first line: a wider second line would be cut off at its edge.
 TEST_F(MessageDialogTest, EveryMessageTheLauncherComposesShowsItsSecondLineWhole) {
     for (const MessageLines& message : test::ComposedMessages()) {
-        dialog.ShowMessageDialog(MessageOwner::MainWindow, message.text, MessageKind::Warning,
-                                 message.detail, {});
+        dialog.Queue().ShowMessageDialog(MessageOwner::MainWindow, message.text,
+                                         MessageKind::Warning, message.detail, {});
         const QLabel* first = dialog.Label1();
         const QLabel* second = dialog.Label2();
         const int firstWidth = first->fontMetrics().horizontalAdvance(first->text());
@@ -162,36 +162,6 @@ TEST_F(MessageDialogTest, OkOfTheSelfInstallWindowsMessageClosesThatWindowToo) {
     Show(MessageOwner::MainWindow, "Más", MessageKind::Information);
     QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
     EXPECT_TRUE(owner.isVisible());
-}
-
-TEST_F(MessageDialogTest, AReplacedMessageHandsOnWhatWasToFollowIt) {
-    std::vector<std::string> followed;
-    Show(MessageOwner::MainWindow, "Első", MessageKind::Warning, "",
-         [&] { followed.emplace_back("first"); });
-    Show(MessageOwner::None, "Második", MessageKind::Warning, "",
-         [&] { followed.emplace_back("second"); });
-    EXPECT_EQ(dialog.Label1()->text(), QStringLiteral("Második"));
-    EXPECT_TRUE(followed.empty());
-    dialog.close();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(followed, (std::vector<std::string>{"first", "second"}));
-}
-
-TEST_F(MessageDialogTest, AMessageThatFollowsAnotherStaysUpUntilItIsAnswered) {
-    bool started = false;
-    Show(MessageOwner::MainWindow, "Első", MessageKind::Warning, "", [&] {
-        Show(MessageOwner::MainWindow, "Második", MessageKind::Warning, "",
-             [&] { started = true; });
-    });
-    QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.Label1()->text(), QStringLiteral("Második"));
-    EXPECT_FALSE(started);
-    QTest::mouseClick(dialog.Button1(), Qt::LeftButton);
-    QCoreApplication::processEvents();
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(started);
 }
 
 } // namespace

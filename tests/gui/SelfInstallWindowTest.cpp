@@ -28,7 +28,7 @@ protected:
 
 TEST_F(SelfInstallWindowTest, StartsAtTheCurrentDriveWithBothShortcutsChosen) {
     auto platform = env.world.MakePlatform();
-    SelfInstallWindow window(*platform, messages, {});
+    SelfInstallWindow window(*platform, messages.Queue(), {});
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("  ZELKOR Indítópult telepítése"));
     window.show();
     EXPECT_EQ(window.DriveComboBox1()->count(), 2);
@@ -45,7 +45,7 @@ TEST_F(SelfInstallWindowTest, StartsAtTheCurrentDriveWithBothShortcutsChosen) {
 TEST_F(SelfInstallWindowTest, ListsTheDrivesOnceWhenFirstNeeded) {
     env.world.AddDrive('E');
     auto platform = env.world.MakePlatform();
-    SelfInstallWindow window(*platform, messages, {});
+    SelfInstallWindow window(*platform, messages.Queue(), {});
     EXPECT_EQ(window.TargetDrive(), 'D');
 
     window.show();
@@ -59,7 +59,7 @@ TEST_F(SelfInstallWindowTest, ListsTheDrivesOnceWhenFirstNeeded) {
 
 TEST_F(SelfInstallWindowTest, KeepsThePanelsSizeWithItsMargins) {
     auto platform = env.world.MakePlatform();
-    SelfInstallWindow window(*platform, messages, {});
+    SelfInstallWindow window(*platform, messages.Queue(), {});
     window.show();
     EXPECT_EQ(window.size(), QSize(426, 273));
     window.resize(700, 500);
@@ -68,7 +68,7 @@ TEST_F(SelfInstallWindowTest, KeepsThePanelsSizeWithItsMargins) {
 
 TEST_F(SelfInstallWindowTest, EscapeAnywhereAndCancelClose) {
     auto platform = env.world.MakePlatform();
-    SelfInstallWindow window(*platform, messages, {});
+    SelfInstallWindow window(*platform, messages.Queue(), {});
     QSignalSpy closed(&window, &SelfInstallWindow::Closed);
     window.show();
     window.CheckBox2()->setFocus();

@@ -63,7 +63,7 @@ TEST_F(SettingsDialogTest, ShowsTheRowsProgramAndTheParametersOfItsChosenDrive) 
     EXPECT_EQ(Text("phely"), QStringLiteral("D:\\ZELBER.203\\B2003.EXE"));
     EXPECT_EQ(Edit()->text(), QStringLiteral("OLD D"));
     EXPECT_TRUE(Box()->isEnabled());
-    dialog.Panel().Button1Click();
+    dialog.Panel().Cancel();
     ExpectClosed();
 
     catalogue.SetDriveLetter(kA17, 'C');
@@ -128,7 +128,7 @@ TEST_F(SettingsDialogTest, SlotWithoutADriveShowsNothingAndStoresNothing) {
     EXPECT_EQ(Text("phely"), QStringLiteral("0:\\VORMAK.96\\A96.EXE"));
     EXPECT_EQ(Edit()->text(), QString());
     Edit()->setText(QStringLiteral("/z"));
-    dialog.Panel().Button3Click();
+    dialog.Panel().Store();
     for (char drive = 'A'; drive <= 'Z'; ++drive) {
         EXPECT_EQ(catalogue.StartParams(1, drive), "") << drive;
     }

@@ -27,12 +27,15 @@ protected:
         world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", "");
         world.WriteFile("C:\\ZELKONYV.97\\A97.EXE", "MZ");
         platform = std::make_unique<test::LaunchTestPlatform>(world.MakePlatform(), log);
-        panel = std::make_unique<LauncherPanel>(*platform, catalogue, "C:\\ZELKOR", face, face);
+        panel =
+            std::make_unique<LauncherPanel>(*platform, catalogue, "C:\\ZELKOR", face, face.queue);
         panel->SetPrintPage(&printPage);
         panel->SetSettingsPanel([this]() -> SettingsPanel& { return settings; });
         panel->FormCreate();
         catalogue.SetDriveLetter(kA97, 'C');
-        face.FillDriveBox(kA97, {"C: [RENDSZER]", "D:"}, 0);
+        RowStates states{};
+        states[kA97 - 1] = {{"C: [RENDSZER]", "D:"}, 0, true, true};
+        panel->ApplyRowStates(states);
     }
 
     test::WineWorld world;
@@ -48,9 +51,9 @@ protected:
 
 TEST_F(LauncherPanelTest, AYearButtonStartsItsProgramWithTheModesParameters) {
     ASSERT_TRUE(panel->NormalMode());
-    face.windowsPrintMode = true;
+    panel->ChoosePrintMode(true);
     catalogue.SetStartParams(kA97, 'C', "/N");
-    panel->A96Click(kA97);
+    panel->StartProgram(kA97);
     ASSERT_EQ(platform->started.size(), 1u);
     EXPECT_EQ(platform->started[0].program, "C:\\ZELKONYV.97\\A97.EXE");
     EXPECT_EQ(platform->started[0].parameters, "/N PRN:" + panel->SpoolDirectory().Text());
@@ -62,17 +65,113 @@ TEST_F(LauncherPanelTest, AFoundRowsDriveBoxIsEnabledOnlyWhenItOffersAChoice) {
     RowStates states{};
     states[0] = {{"C:"}, 0, true, false};
     states[1] = {{"C:", "D:"}, 1, true, true};
+    panel->RowPageMade(2);
     face.rowEnabled.clear();
+    face.driveBoxes.clear();
     panel->ApplyRowStates(states);
     EXPECT_EQ(face.rowEnabled, (std::map<int, bool>{{1, true}, {2, true}}));
     EXPECT_EQ(face.driveBoxes, (std::map<int, bool>{{1, false}, {2, true}}));
     EXPECT_EQ(face.boxText[2], "D:");
 }
 
+// The panel keeps every row's state; a page the face makes later is shown what it holds, and
+// no page is sent rows before it exists.
+TEST_F(LauncherPanelTest, ARowPageMadeLaterShowsWhatThePanelHolds) {
+    constexpr int kA17 = 43;
+    constexpr int kB25 = 60;
+    RowStates states{};
+    states[0] = {{"C:", "D:"}, 1, true, false};
+    states[kA17 - 1] = {{"E:"}, 0, true, true};
+    panel->ApplyRowStates(states);
+    EXPECT_FALSE(face.boxes.contains(1));
+    EXPECT_FALSE(face.boxes.contains(kA17));
+
+    face.rowEnabled.clear();
+    panel->RowPageMade(0);
+    EXPECT_EQ(face.boxes[kA17], std::vector<std::string>{"E:"});
+    EXPECT_TRUE(face.driveBoxes[kA17]);
+    EXPECT_FALSE(face.rowEnabled[kB25]) << "a row found nowhere is shown disabled";
+    EXPECT_FALSE(face.boxes.contains(1));
+    EXPECT_FALSE(face.rowEnabled.contains(1));
+
+    panel->RowPageMade(2);
+    EXPECT_EQ(face.boxes[1], (std::vector<std::string>{"C:", "D:"}));
+    EXPECT_EQ(face.boxText[1], "D:");
+    EXPECT_TRUE(face.rowEnabled[1]);
+    EXPECT_FALSE(face.driveBoxes[1]);
+    EXPECT_EQ(face.boxes[kA97], (std::vector<std::string>{"C: [RENDSZER]", "D:"}));
+    EXPECT_FALSE(face.rowEnabled.contains(21)) << "page 2 holds 1996 to 2005 only";
+
+    // Settings offer the drives the panel holds, whether or not the row's page is made.
+    panel->OpenSettings(kA17);
+    EXPECT_EQ(face.shownYear, 2017);
+}
+
+TEST_F(LauncherPanelTest, AChosenDriveIsTakenFromTheTextTheFaceSends) {
+    panel->ChooseDrive(kA97, "D:");
+    EXPECT_EQ(catalogue.DriveLetter(kA97), 'D');
+    panel->ChooseDrive(kA97, "C: [RENDSZER]");
+    EXPECT_EQ(catalogue.DriveLetter(kA97), 'C');
+
+    // A row without drives keeps its letter, whatever is typed into its box.
+    catalogue.SetDriveLetter(1, 'C');
+    panel->ChooseDrive(1, "E:");
+    EXPECT_EQ(catalogue.DriveLetter(1), 'C');
+}
+
+TEST_F(LauncherPanelTest, ThePrintModeAndThePrinterChosenInTheSetupServeTheNextStart) {
+    panel->ChoosePrintMode(false);
+    EXPECT_FALSE(face.windowsPrintMode);
+    panel->StartProgram(kA97);
+    ASSERT_EQ(platform->started.size(), 1u);
+    EXPECT_EQ(platform->started[0].characterPrinter, "") << "the default printer before a setup";
+
+    panel->PrinterSetup();
+    EXPECT_EQ(printPage.setups, 1);
+    EXPECT_EQ(panel->CharacterPrinter(), "Matrix");
+    panel->StartProgram(kA97);
+    ASSERT_EQ(platform->started.size(), 2u);
+    EXPECT_EQ(platform->started[1].characterPrinter, "Matrix");
+
+    panel->ChoosePrintMode(true);
+    EXPECT_TRUE(face.windowsPrintMode);
+    panel->StartProgram(kA97);
+    ASSERT_EQ(platform->started.size(), 3u);
+    EXPECT_EQ(platform->started[2].characterPrinter, std::nullopt);
+}
+
+TEST_F(LauncherPanelTest, PrintingSwitchedOffStaysOffForTheTicksAndTheFile) {
+    panel->SwitchPrinting(false);
+    EXPECT_FALSE(face.printingEnabled);
+    panel->SpoolTick();
+    EXPECT_EQ(printPage.ticks, std::vector<bool>{false});
+    EXPECT_FALSE(panel->CurrentConfig().printingEnabled);
+    panel->SwitchPrinting(true);
+    panel->SpoolTick();
+    EXPECT_EQ(printPage.ticks, (std::vector<bool>{false, true}));
+    EXPECT_TRUE(panel->CurrentConfig().printingEnabled);
+}
+
+TEST_F(LauncherPanelTest, TheInstallBoxFollowsTheChoiceAndThePathTheFaceSends) {
+    panel->ChooseInstallSource(true);
+    EXPECT_FALSE(face.otherPathEnabled);
+    // Entering the path field chooses it.
+    panel->EnterInstallPath();
+    EXPECT_FALSE(face.floppy);
+    EXPECT_TRUE(face.otherPathEnabled);
+
+    LauncherConfig config;
+    config.installSourcePath = "D:\\KESZLET\\INSTALL.EXE";
+    panel->ApplyConfig(config);
+    EXPECT_EQ(face.installPath, "D:\\KESZLET\\INSTALL.EXE");
+    panel->EditInstallPath("E:\\INSTALL.EXE");
+    EXPECT_EQ(panel->CurrentConfig().installSourcePath, "E:\\INSTALL.EXE");
+}
+
 TEST_F(LauncherPanelTest, ASecondStartInTheSamePlaceIsRefusedOnTheMainWindow) {
     world.WriteFile("C:\\ZELKONYV.97\\DATA\\ZELKOR97.001", "data");
     platform->heldFiles = {"C:\\ZELKONYV.97\\DATA\\ZELKOR97.001"};
-    panel->A96Click(kA97);
+    panel->StartProgram(kA97);
     EXPECT_TRUE(platform->started.empty());
     ASSERT_EQ(face.messages.size(), 1u);
     EXPECT_EQ(face.messages[0].owner, MessageOwner::MainWindow);
@@ -83,7 +182,7 @@ TEST_F(LauncherPanelTest, ASecondStartInTheSamePlaceIsRefusedOnTheMainWindow) {
 
 TEST_F(LauncherPanelTest, TheStartAfterTheNtfsWarningWaitsForItsAnswer) {
     platform->fileSystem = "NTFS";
-    panel->A96Click(kA97);
+    panel->StartProgram(kA97);
     EXPECT_TRUE(platform->started.empty());
     ASSERT_EQ(face.messages.size(), 1u);
     EXPECT_EQ(face.messages[0].kind, MessageKind::Warning);
@@ -94,7 +193,7 @@ TEST_F(LauncherPanelTest, TheStartAfterTheNtfsWarningWaitsForItsAnswer) {
 TEST_F(LauncherPanelTest, AnErrorInAHandlerGoesToAppExceptionByItsKind) {
     // The program's folder is gone: its information file cannot be written.
     fs::remove_all(world.Native("C:\\ZELKONYV.97"));
-    panel->A96Click(kA97);
+    panel->StartProgram(kA97);
     EXPECT_TRUE(platform->started.empty());
 #ifdef _WIN32
     // Windows tells a missing folder apart from a missing file; POSIX's ENOENT cannot.
@@ -113,7 +212,7 @@ TEST_F(LauncherPanelTest, AnErrorInAHandlerGoesToAppExceptionByItsKind) {
 }
 
 TEST_F(LauncherPanelTest, SettingsRoundTripStoresCapitalsForTheShownDrive) {
-    panel->sa96Click(kA97);
+    panel->OpenSettings(kA97);
     EXPECT_TRUE(face.settingsShown);
     EXPECT_EQ(catalogue.currentSlot, kA97);
     EXPECT_EQ(face.shownYear, 1997);
@@ -126,7 +225,7 @@ TEST_F(LauncherPanelTest, SettingsRoundTripStoresCapitalsForTheShownDrive) {
     EXPECT_EQ(catalogue.StartParams(kA97, 'C'), "/NYOMTAT");
     EXPECT_EQ(face.parameterText, "/NYOMTAT");
 
-    panel->sa96Click(kA97);
+    panel->OpenSettings(kA97);
     face.parameterText = "/MAS";
     EXPECT_TRUE(settings.KeyDown(false, Key::Escape));
     EXPECT_EQ(catalogue.StartParams(kA97, 'C'), "/NYOMTAT");
@@ -134,17 +233,17 @@ TEST_F(LauncherPanelTest, SettingsRoundTripStoresCapitalsForTheShownDrive) {
 
 TEST_F(LauncherPanelTest, ParametersThatNoLongerFitTheFileAreToldAfterOk) {
     platform->ntFamily = true;
-    face.windowsPrintMode = true;
-    panel->sa96Click(kA97);
+    panel->ChoosePrintMode(true);
+    panel->OpenSettings(kA97);
     face.parameterText = "/N";
-    settings.Button3Click();
+    settings.Store();
     EXPECT_TRUE(face.messages.empty());
 
     // With " SERVER", " PRN:" and C:\ZELKOR\Printing, 36 characters already pass the file's
     // 63.
-    panel->sa96Click(kA97);
+    panel->OpenSettings(kA97);
     face.parameterText = std::string(36, 'P');
-    settings.Button3Click();
+    settings.Store();
     EXPECT_FALSE(face.settingsShown);
     ASSERT_EQ(face.messages.size(), 1u);
     EXPECT_EQ(face.messages[0].kind, MessageKind::Warning);
@@ -152,18 +251,18 @@ TEST_F(LauncherPanelTest, ParametersThatNoLongerFitTheFileAreToldAfterOk) {
     EXPECT_EQ(catalogue.StartParams(kA97, 'C'), std::string(36, 'P')) << "stored all the same";
 
     // Cancelling stores nothing and says nothing.
-    panel->sa96Click(kA97);
-    settings.Button1Click();
+    panel->OpenSettings(kA97);
+    settings.Cancel();
     EXPECT_EQ(face.messages.size(), 1u);
 }
 
 TEST_F(LauncherPanelTest, AFailedSpoolTickStopsPrintingAndSaysWhyOnce) {
-    panel->Timer1Timer();
+    panel->SpoolTick();
     EXPECT_TRUE(face.printingEnabled);
     EXPECT_TRUE(face.messages.empty());
 
     printPage.next = {true, false, true, "Printer error", std::nullopt};
-    panel->Timer1Timer();
+    panel->SpoolTick();
     EXPECT_FALSE(face.printingEnabled);
     ASSERT_EQ(face.messages.size(), 1u);
     EXPECT_EQ(face.messages[0].kind, MessageKind::Error);
@@ -172,7 +271,7 @@ TEST_F(LauncherPanelTest, AFailedSpoolTickStopsPrintingAndSaysWhyOnce) {
     EXPECT_EQ(face.messages[0].detail, Utf8ToCp1250(" Javítás után engedélyezze újra!"));
 
     printPage.next = {};
-    panel->Timer1Timer();
+    panel->SpoolTick();
     EXPECT_EQ(printPage.ticks, (std::vector<bool>{true, true, false}));
     EXPECT_EQ(face.messages.size(), 1u);
 }
@@ -181,7 +280,7 @@ TEST_F(LauncherPanelTest, AListThatCannotBeTakenIsToldAndPrintingGoesOn) {
     printPage.next.scanned = true;
     printPage.next.printed = true;
     printPage.next.stuckList = "ws0000.A17";
-    panel->Timer1Timer();
+    panel->SpoolTick();
     EXPECT_TRUE(face.printingEnabled);
     ASSERT_EQ(face.messages.size(), 1u);
     EXPECT_EQ(face.messages[0].text,
@@ -190,24 +289,24 @@ TEST_F(LauncherPanelTest, AListThatCannotBeTakenIsToldAndPrintingGoesOn) {
     EXPECT_EQ(face.messages[0].kind, MessageKind::Warning);
     EXPECT_EQ(face.messages[0].detail, Utf8ToCp1250(" A lista a nyomtatási mappában marad."));
     printPage.next.stuckList.reset();
-    panel->Timer1Timer();
+    panel->SpoolTick();
     EXPECT_EQ(face.messages.size(), 1u);
 }
 
 TEST_F(LauncherPanelTest, EscapeClosesFromAnyControlAndEnterInstallsOnlyFromTheInstallChoice) {
     for (const KeySender sender : {KeySender::Window, KeySender::Row, KeySender::ExitButton,
                                    KeySender::PrinterSetupButton}) {
-        EXPECT_TRUE(panel->FormKeyDown(sender, Key::Escape));
+        EXPECT_TRUE(panel->KeyDown(sender, Key::Escape));
     }
     EXPECT_EQ(face.closes, 4);
 
-    EXPECT_FALSE(panel->FormKeyDown(KeySender::Row, Key::Enter));
-    EXPECT_FALSE(panel->FormKeyDown(KeySender::PathField, Key::Other));
+    EXPECT_FALSE(panel->KeyDown(KeySender::Row, Key::Enter));
+    EXPECT_FALSE(panel->KeyDown(KeySender::PathField, Key::Other));
     EXPECT_TRUE(face.messages.empty());
-    face.installPath = "valami.exe";
+    panel->EditInstallPath("valami.exe");
     for (const KeySender sender :
          {KeySender::FloppyChoice, KeySender::OtherPathChoice, KeySender::PathField}) {
-        EXPECT_TRUE(panel->FormKeyDown(sender, Key::Enter));
+        EXPECT_TRUE(panel->KeyDown(sender, Key::Enter));
     }
     // The install box refused the name each time: the installation ran three times.
     EXPECT_EQ(face.messages.size(), 3u);
@@ -231,7 +330,7 @@ struct OtherLauncher {
     ProgramCatalogue catalogue;
     test::RecordingFace face;
     SilentProgress progress;
-    LauncherPanel panel{*platform, catalogue, "C:\\ZELKOR", face, face};
+    LauncherPanel panel{*platform, catalogue, "C:\\ZELKOR", face, face.queue};
 };
 
 TEST_F(LauncherPanelTest, TwoLaunchersOverOneFileKeepEachOthersChanges) {
@@ -241,12 +340,12 @@ TEST_F(LauncherPanelTest, TwoLaunchersOverOneFileKeepEachOthersChanges) {
     OtherLauncher idle(world);
 
     first.catalogue.SetStartParams(kA97, 'C', "/FIRST");
-    first.face.installPath = "A:\\INSTALL.EXE";
-    second.face.windowsPrintMode = true;
-    second.face.printingEnabled = false;
-    first.panel.FormClose();
-    second.panel.FormClose();
-    idle.panel.FormClose();
+    first.panel.EditInstallPath("A:\\INSTALL.EXE");
+    second.panel.ChoosePrintMode(true);
+    second.panel.SwitchPrinting(false);
+    first.panel.Closed();
+    second.panel.Closed();
+    idle.panel.Closed();
 
     ProgramCatalogue read;
     read.Fill();
@@ -262,8 +361,8 @@ TEST_F(LauncherPanelTest, TwoLaunchersOverOneFileKeepEachOthersChanges) {
 }
 
 TEST_F(LauncherPanelTest, ClosingWritesTheConfigurationOrSaysItCouldNot) {
-    face.installPath = "A:\\INSTALL.EXE";
-    panel->FormClose();
+    panel->EditInstallPath("A:\\INSTALL.EXE");
+    panel->Closed();
     EXPECT_EQ(face.ends, 1);
     EXPECT_NE(test::ReadNativeFile(world.Native("C:\\ZELKOR\\ZELPULT.INI")).find("A:\\INSTALL.EXE"),
               std::string::npos);
@@ -272,7 +371,7 @@ TEST_F(LauncherPanelTest, ClosingWritesTheConfigurationOrSaysItCouldNot) {
     // program ends once the message is answered.
     fs::remove(world.Native("C:\\ZELKOR\\ZELPULT.INI"));
     fs::create_directories(world.Native("C:\\ZELKOR\\ZELPULT.INI\\x"));
-    panel->FormClose();
+    panel->Closed();
     EXPECT_EQ(face.ends, 1);
     ASSERT_EQ(face.messages.size(), 1u);
     EXPECT_EQ(face.messages[0].text, Utf8ToCp1250("A beállítások mentése nem sikerült!"));
@@ -305,7 +404,7 @@ TEST(LauncherPanelSpool, LiesInTheStartFolderWhenTheExecutablesFolderCannotBeWri
         PackagedLauncher platform(world.MakePlatform(), writable);
         ProgramCatalogue catalogue;
         test::RecordingFace face;
-        LauncherPanel panel(platform, catalogue, "C:\\ZELKOR", face, face);
+        LauncherPanel panel(platform, catalogue, "C:\\ZELKOR", face, face.queue);
         panel.FormCreate();
         return panel.SpoolDirectory().Text();
     };

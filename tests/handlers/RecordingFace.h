@@ -3,6 +3,7 @@
 // is asked to show, so that tests drive the handlers as a window would.
 
 #include "panel/MainView.h"
+#include "panel/MessageQueue.h"
 #include "panel/MessageView.h"
 #include "panel/PrintPage.h"
 #include "panel/SettingsView.h"
@@ -28,25 +29,18 @@ public:
         boxes[slot] = entries;
         boxText[slot] = chosen >= 0 ? entries.at(static_cast<std::size_t>(chosen)) : "";
     }
-    std::vector<std::string> DriveBoxEntries(int slot) override { return boxes[slot]; }
-    std::string DriveBoxText(int slot) override { return boxText[slot]; }
     void SetRowState(int slot, bool enabled, bool driveBoxEnabled) override {
         rowEnabled[slot] = enabled;
         driveBoxes[slot] = driveBoxEnabled;
     }
-    bool FloppyChosen() override { return floppy; }
-    void ChooseOtherPath() override { floppy = false; }
-    bool OtherPathChosen() override { return !floppy; }
+    void SetInstallSource(bool fromFloppy) override { floppy = fromFloppy; }
     void SetFloppyEnabled(bool) override {}
     void SetOtherPathEnabled(bool enabled) override { otherPathEnabled = enabled; }
-    std::string InstallPath() override { return installPath; }
     void SetInstallPath(std::string_view path) override { installPath = path; }
     std::string BrowseForInstaller(std::string_view, std::string_view, std::string_view) override {
         return {};
     }
-    bool WindowsPrintMode() override { return windowsPrintMode; }
     void SetWindowsPrintMode(bool windows) override { windowsPrintMode = windows; }
-    bool PrintingEnabled() override { return printingEnabled; }
     void SetPrintingEnabled(bool enabled) override { printingEnabled = enabled; }
     ScreenArea Screen() override { return {1024, 768}; }
     void MoveWindow(int, int) override {}
@@ -55,21 +49,29 @@ public:
     void EndProgram() override { ++ends; }
 
     // MessageView.
-    void ShowMessageDialog(MessageOwner owner, std::string_view text, MessageKind kind,
-                           std::string_view detail, std::function<void()> afterwards) override {
-        messages.push_back({owner, std::string(text), kind, std::string(detail)});
-        if (afterwards) {
-            pending.push_back(std::move(afterwards));
+    void ShowMessage(const MessageOnScreen& message) override {
+        messages.push_back({message.owner, message.text, message.kind, message.detail});
+        titles.push_back(message.title);
+        messageShown = true;
+    }
+    void HideMessage() override { messageShown = false; }
+    void RememberFocus() override { ++focusRemembered; }
+    void GiveBackFocus() override { ++focusGivenBack; }
+    void RunLater(std::function<void()> next) override { later.push_back(std::move(next)); }
+    void CloseSelfInstallWindow() override { ++selfInstallCloses; }
+    void ShowStandardError(std::string_view text) override { standardErrors.emplace_back(text); }
+    // The event loop runs what waited for it.
+    void RunEvents() {
+        while (!later.empty()) {
+            auto next = std::move(later.front());
+            later.erase(later.begin());
+            next();
         }
     }
-    void ShowStandardError(std::string_view text) override { standardErrors.emplace_back(text); }
-    // The user answers the message on screen.
+    // The user answers the message on screen with OK.
     void Acknowledge() {
-        auto next = std::move(pending);
-        pending.clear();
-        for (const auto& then : next) {
-            then();
-        }
+        queue.Ok();
+        RunEvents();
     }
 
     // SettingsView.
@@ -97,8 +99,14 @@ public:
     bool printingEnabled = true;
     int closes = 0;
     int ends = 0;
+    MessageQueue queue{*this};
     std::vector<RecordedMessage> messages;
-    std::vector<std::function<void()>> pending;
+    std::vector<std::string> titles;
+    bool messageShown = false;
+    int focusRemembered = 0;
+    int focusGivenBack = 0;
+    int selfInstallCloses = 0;
+    std::vector<std::function<void()>> later;
     std::vector<std::string> standardErrors;
     std::string shownProduct;
     int shownYear = 0;
@@ -116,12 +124,15 @@ public:
         ticks.push_back(printingEnabled);
         return next;
     }
-    void SetupPrinter() override { ++setups; }
-    std::string CharacterPrinter() override { return "Matrix"; }
+    std::string SetupPrinter() override {
+        ++setups;
+        return chosenPrinter;
+    }
 
     SpoolTickResult next;
     std::vector<bool> ticks;
     int setups = 0;
+    std::string chosenPrinter = "Matrix";
 };
 
 } // namespace zel::test

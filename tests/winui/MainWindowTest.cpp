@@ -37,7 +37,7 @@ protected:
         folder = std::make_unique<test::DriveFolder>();
         test::WriteFileBytes(*folder / "ZELPULT.INI", "[]\r\n");
         platform = MakePlatform();
-        window = std::make_unique<MainWindow>(*platform, catalogue, folder->Path(), messages,
+        window = std::make_unique<MainWindow>(*platform, catalogue, folder->Path(), messages.queue,
                                               [this] { ++ended; });
         messages.SetMainWindow(window->Handle());
         window->Show();
@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, ControlsStandWhereTheFormsPutThemWithTheirCaptions) {
     EXPECT_EQ(WindowTextOf(window->Button5()), L"&Kil\u00E9p\u00E9s");
     EXPECT_EQ(Placed(window->Button5()), (Bounds{487, 27, 74, 25}));
     EXPECT_EQ(Placed(window->NPATH()), (Bounds{24 + 126, 6 + 31, 220, 21}));
-    EXPECT_TRUE(window->OtherPathChosen());
+    EXPECT_EQ(SendMessageW(window->NDISKC(), BM_GETCHECK, 0, 0), BST_CHECKED);
     EXPECT_FALSE(window->FloppyChosen());
     EXPECT_FALSE(window->WindowsPrintMode());
     EXPECT_TRUE(window->PrintingEnabled());
@@ -192,11 +192,11 @@ TEST_F(MainWindowTest, ThePrintSpeedButtonsKeepExactlyOneDown) {
     EXPECT_TRUE(window->PrintingEnabled());
 }
 
-TEST_F(MainWindowTest, DriveBoxesGiveBackWhatTheyWereFilledWithAndAChoiceIsTaken) {
-    window->SetRowState(kSlotA2023, true, true);
-    window->FillDriveBox(kSlotA2023, {"C:", "D: K\xD6NYVEL\xC9S"}, 1);
-    EXPECT_EQ(window->DriveBoxEntries(kSlotA2023),
-              (std::vector<std::string>{"C:", "D: K\xD6NYVEL\xC9S"}));
+TEST_F(MainWindowTest, DriveBoxesShowWhatThePanelHoldsAndForwardAChoice) {
+    RowStates states{};
+    states[kSlotA2023 - 1] = {{"C:", "D: K\xD6NYVEL\xC9S"}, 1, true, true};
+    window->Panel().ApplyRowStates(states);
+    EXPECT_EQ(SendMessageW(window->Row(kSlotA2023).drive, CB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(window->DriveBoxText(kSlotA2023), "D: K\xD6NYVEL\xC9S");
 
     catalogue.SetDriveLetter(kSlotA2023, 'D');
@@ -208,14 +208,14 @@ TEST_F(MainWindowTest, DriveBoxesGiveBackWhatTheyWereFilledWithAndAChoiceIsTaken
     EXPECT_EQ(catalogue.DriveLetter(kSlotA2023), 'C');
 }
 
-TEST_F(MainWindowTest, ARowOfAPageNotShownYetKeepsWhatThePanelSetOnIt) {
+TEST_F(MainWindowTest, ARowPageMadeLaterShowsWhatThePanelHolds) {
     int made = 0;
     EnumChildWindows(window->Handle(), CountFirstRowButton, reinterpret_cast<LPARAM>(&made));
     EXPECT_EQ(made, 0);
-    window->FillDriveBox(1, {"C:", "D:"}, 1);
-    window->SetRowState(1, true, false);
-    EXPECT_EQ(window->DriveBoxEntries(1), (std::vector<std::string>{"C:", "D:"}));
-    EXPECT_EQ(window->DriveBoxText(1), "D:");
+    RowStates states{};
+    states[0] = {{"C:", "D:"}, 1, true, false};
+    window->Panel().ApplyRowStates(states);
+    EXPECT_EQ(window->DriveBoxText(1), "");
 
     Page(2);
     const RowControls row = window->Row(1);

@@ -16,8 +16,8 @@ protected:
     // Texts in UTF-8 here; the dialog takes code page 1250.
     void Show(MessageOwner whose, const char* text, MessageKind kind, const char* detail = "",
               std::function<void()> afterwards = {}) {
-        dialog.ShowMessageDialog(whose, Utf8ToCp1250(text), kind, Utf8ToCp1250(detail),
-                                 std::move(afterwards));
+        dialog.Queue().ShowMessageDialog(whose, Utf8ToCp1250(text), kind, Utf8ToCp1250(detail),
+                                         std::move(afterwards));
     }
     [[nodiscard]] bool Up() const { return IsWindowVisible(dialog.Handle()) != FALSE; }
 
@@ -62,8 +62,8 @@ TEST_F(MessageDialogTest, WidthFollowsTheFirstLineWithTheButtonCentredOverTheOwn
 // The window is as wide as the first line: a wider second line would be cut off at its edge.
 TEST_F(MessageDialogTest, EveryMessageTheLauncherComposesShowsItsSecondLineWhole) {
     for (const MessageLines& message : test::ComposedMessages()) {
-        dialog.ShowMessageDialog(MessageOwner::MainWindow, message.text, MessageKind::Warning,
-                                 message.detail, {});
+        dialog.Queue().ShowMessageDialog(MessageOwner::MainWindow, message.text,
+                                         MessageKind::Warning, message.detail, {});
         const RECT first = test::ClientBoundsOf(dialog.Label1());
         const RECT second = test::ClientBoundsOf(dialog.Label2());
         RECT client{};
@@ -76,7 +76,8 @@ TEST_F(MessageDialogTest, EveryMessageTheLauncherComposesShowsItsSecondLineWhole
 
 TEST_F(MessageDialogTest, TextsAreCutTo255Characters) {
     const std::string longer(300, 'x');
-    dialog.ShowMessageDialog(MessageOwner::MainWindow, longer, MessageKind::Error, longer, {});
+    dialog.Queue().ShowMessageDialog(MessageOwner::MainWindow, longer, MessageKind::Error, longer,
+                                     {});
     EXPECT_EQ(test::TextOf(dialog.Label1()), std::wstring(255, L'x'));
     EXPECT_EQ(test::TextOf(dialog.Label2()), std::wstring(255, L'x'));
 }

@@ -2,11 +2,13 @@
 // A message window that remembers what it was asked to show and keeps what was to follow
 // each message until the test answers it, as a user would with OK.
 
+#include "panel/MessageQueue.h"
 #include "panel/MessageView.h"
 #include "winui/Win32Ui.h"
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zel::test {
@@ -22,35 +24,39 @@ public:
     // While a message is up the window it belongs to is disabled, as the real one does.
     void SetMainWindow(HWND window) { m_mainWindow = window; }
 
-    void ShowMessageDialog(MessageOwner owner, std::string_view text, MessageKind kind,
-                           std::string_view, std::function<void()> afterwards) override {
-        shown.push_back({owner, std::string(text), kind});
-        m_afterwards = std::move(afterwards);
-        if (owner == MessageOwner::MainWindow && m_mainWindow != nullptr) {
+    void ShowMessage(const MessageOnScreen& message) override {
+        shown.push_back({message.owner, message.text, message.kind});
+        if (message.owner == MessageOwner::MainWindow && m_mainWindow != nullptr) {
             EnableWindow(m_mainWindow, FALSE);
         }
     }
+    void HideMessage() override {
+        if (m_mainWindow != nullptr) {
+            EnableWindow(m_mainWindow, TRUE);
+        }
+    }
+    void RememberFocus() override {}
+    void GiveBackFocus() override {}
+    void RunLater(std::function<void()> next) override { m_later.push_back(std::move(next)); }
+    void CloseSelfInstallWindow() override {}
     void ShowStandardError(std::string_view text) override {
         shown.push_back({MessageOwner::None, std::string(text), MessageKind::Error});
     }
 
     // OK on the last message.
     void Answer() {
-        if (m_mainWindow != nullptr) {
-            EnableWindow(m_mainWindow, TRUE);
-        }
-        auto afterwards = std::move(m_afterwards);
-        m_afterwards = {};
-        if (afterwards) {
-            afterwards();
+        queue.Ok();
+        for (const auto& next : std::exchange(m_later, {})) {
+            next();
         }
     }
 
+    MessageQueue queue{*this};
     std::vector<RecordedMessage> shown;
 
 private:
     HWND m_mainWindow = nullptr;
-    std::function<void()> m_afterwards;
+    std::vector<std::function<void()>> m_later;
 };
 
 } // namespace zel::test

@@ -33,13 +33,13 @@ protected:
         platform = world.MakePlatform();
         SetCurrentDirectoryW(L"C:\\");
         window = std::make_unique<SelfInstallWindow>(
-            *platform, messages,
+            *platform, messages.Queue(),
             [this](const std::exception& error) {
                 // As the application's handler answers an error of the installation.
                 if (ClassifyError(error) == ErrorResponse::WriteProtected) {
-                    messages.ShowMessageDialog(MessageOwner::SelfInstallWindow,
-                                               Utf8ToCp1250("Ez a meghajtó írásvédett!"),
-                                               MessageKind::Error, {}, {});
+                    messages.Queue().ShowMessageDialog(MessageOwner::SelfInstallWindow,
+                                                       Utf8ToCp1250("Ez a meghajtó írásvédett!"),
+                                                       MessageKind::Error, {}, {});
                 } else {
                     errors.emplace_back(error.what());
                 }
