@@ -21,9 +21,6 @@ class MessageDialog final : public QWidget, public MessageView {
     Q_DISABLE_COPY_MOVE(MessageDialog)
 
 public:
-    static constexpr int kClientHeight = 107;
-    static constexpr int kButtonWidth = 65;
-
     MessageDialog();
     ~MessageDialog() override;
 
@@ -52,7 +49,6 @@ protected:
 
 private:
     void BuildUi();
-    QLabel* MakePicture(const char* name, const QPixmap& picture);
     void Place();
     void Button1Click();
     void FormClose();

@@ -39,7 +39,6 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void BuildControls();
     [[nodiscard]] HWND OwnerWindow(MessageOwner owner) const;
     void ShowKind(MessageKind kind);
     void SetLine(HWND label, std::string_view text, int top);
