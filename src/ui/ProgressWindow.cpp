@@ -25,7 +25,7 @@ void ProgressWindow::CentreOnMainWindow() {
     const QRect main = m_mainWindow.geometry();
     const auto [left, top] =
         CentredOver(width(), height(), {main.left(), main.top(), main.width(), main.height()});
-    move(left, top);
+    setGeometry(left, top, width(), height());
 }
 
 void ProgressWindow::ShowOverMainWindow() {
