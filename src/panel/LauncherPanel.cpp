@@ -12,6 +12,7 @@
 #include "panel/LauncherMessages.h"
 #include "panel/RowPages.h"
 #include "panel/SettingsPanel.h"
+#include "panel/WindowPlacement.h"
 #include "platform/IoError.h"
 #include "text/CodePage1250.h"
 
@@ -43,12 +44,6 @@ LauncherPanel::LauncherPanel(Platform& platform, ProgramCatalogue& catalogue,
       m_view(view), m_messages(messages),
       m_toMainWindow(messages, MessageOwner::MainWindow,
                      [this](const std::exception& error) { AppException(error); }) {}
-
-std::pair<int, int> LauncherPanel::CentredOnScreen(int width, int height, ScreenArea screen) {
-    const int w = std::min(width, screen.width);
-    const int h = std::min(height, screen.height);
-    return {(screen.width - w) / 2, (screen.height - h) / 2};
-}
 
 ErrorHandler LauncherPanel::Errors() {
     return [this](const std::exception& error) { AppException(error); };

@@ -113,10 +113,6 @@ public:
     void AppException(const std::exception& error);
     [[nodiscard]] ErrorHandler Errors();
 
-    // Where a window stands when centred on a screen; a window larger than the screen goes
-    // to its top left corner.
-    static std::pair<int, int> CentredOnScreen(int width, int height, ScreenArea screen);
-
 private:
     void Guard(const std::function<void()>& handler);
     void ShowRow(int slot);

@@ -1,7 +1,10 @@
 #include "ui/MessageDialog.h"
 
+#include "panel/MessageDialogLayout.h"
+#include "panel/WindowDescriptions.h"
+#include "panel/WindowPlacement.h"
 #include "ui/Application.h"
-#include "ui/Fonts.h"
+#include "ui/ControlBuilder.h"
 #include "ui/MessagePictures.h"
 #include "ui/QtText.h"
 #include "ui/WindowGeometry.h"
@@ -14,14 +17,6 @@
 #include <QWindow>
 
 namespace zel {
-namespace {
-
-constexpr int kLabelLeft = 56;
-constexpr int kSingleLineTop = 27;
-constexpr int kFirstLineTop = 21;
-constexpr int kSecondLineTop = 39;
-
-} // namespace
 
 MessageDialog::MessageDialog()
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -33,48 +28,22 @@ MessageDialog::MessageDialog()
 MessageDialog::~MessageDialog() = default;
 
 void MessageDialog::BuildUi() {
-    setObjectName(QStringLiteral("TForm4"));
-    setFont(FormFont());
+    BuildControls(*this, MessageDialogDescription());
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    setFixedSize(354, kClientHeight);
     // Blocks the panel's windows without greying them, as the old panel did.
     setWindowModality(Qt::ApplicationModal);
 
-    m_image1 = MakePicture("Image1", ErrorPicture());
-    m_image2 = MakePicture("Image2", WarningPicture());
-    m_image3 = MakePicture("Image3", InformationPicture());
-
-    const QFont lineFont = SansSerifPixels(12);
-    for (QLabel** label : {&m_label1, &m_label2}) {
-        *label = new QLabel(this);
-        (*label)->setFont(lineFont);
-        (*label)->setTextFormat(Qt::PlainText);
-        (*label)->setWordWrap(false);
-        (*label)->setForegroundRole(QPalette::WindowText);
-    }
-    m_label1->setObjectName(QStringLiteral("Label1"));
-    m_label2->setObjectName(QStringLiteral("Label2"));
-    m_label1->move(kLabelLeft, kFirstLineTop);
-    m_label2->move(kLabelLeft, kSecondLineTop);
-
-    m_button1 = new QPushButton(QStringLiteral("&OK"), this);
-    m_button1->setObjectName(QStringLiteral("Button1"));
-    m_button1->setAccessibleName(QStringLiteral("OK"));
-    m_button1->setFont(lineFont);
-    m_button1->setAutoDefault(true);
-    m_button1->setGeometry(144, 64, kButtonWidth, 25);
+    m_image1 = Described<QLabel>(*this, "Image1");
+    m_image2 = Described<QLabel>(*this, "Image2");
+    m_image3 = Described<QLabel>(*this, "Image3");
+    m_image1->setPixmap(ErrorPicture());
+    m_image2->setPixmap(WarningPicture());
+    m_image3->setPixmap(InformationPicture());
+    m_label1 = Described<QLabel>(*this, "Label1");
+    m_label2 = Described<QLabel>(*this, "Label2");
+    m_button1 = Described<QPushButton>(*this, "Button1");
     connect(m_button1, &QPushButton::clicked, this, [this] { m_queue.Ok(); });
-}
-
-QLabel* MessageDialog::MakePicture(const char* name, const QPixmap& picture) {
-    auto* image = new QLabel(this);
-    image->setObjectName(QString::fromLatin1(name));
-    image->setPixmap(picture);
-    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setGeometry(12, 21, 33, 33);
-    image->hide();
-    return image;
 }
 
 QWidget* MessageDialog::CurrentOwner() const {
@@ -107,7 +76,8 @@ void MessageDialog::ShowMessage(const MessageOnScreen& message) {
     m_label2->setText(FromCp1250(message.detail));
     m_label1->adjustSize();
     m_label2->adjustSize();
-    m_label1->move(kLabelLeft, message.detail.empty() ? kSingleLineTop : kFirstLineTop);
+    m_label1->move(kMessageLineLeft,
+                   message.detail.empty() ? kMessageSingleLineTop : kMessageFirstLineTop);
 
     if (!testAttribute(Qt::WA_WState_Created)) {
         create();
@@ -145,19 +115,15 @@ void MessageDialog::CloseSelfInstallWindow() {
 void MessageDialog::Place() {
     // The width follows the first line only; a longer second line is cut off at the edge.
     const QSize frame = FrameExtra(*this);
-    const int outerWidth = m_label1->x() + m_label1->width() + 25;
-    setFixedSize(outerWidth - frame.width(), kClientHeight);
-    m_button1->move((outerWidth - kButtonWidth) / 2, m_button1->y());
+    const int outerWidth = m_label1->x() + m_label1->width() + kMessageRightMargin;
+    setFixedSize(outerWidth - frame.width(), kMessageClientHeight);
+    m_button1->move((outerWidth - kMessageButtonWidth) / 2, m_button1->y());
 
-    const int outerHeight = kClientHeight + frame.height();
-    if (m_owner) {
-        const QRect area = m_owner->frameGeometry();
-        move(area.left() + area.width() / 2 - outerWidth / 2,
-             area.top() + area.height() / 2 - outerHeight / 2);
-    } else {
-        const QSize screen = ScreenSize();
-        move(screen.width() / 2 - outerWidth / 2, screen.height() / 2 - outerHeight / 2);
-    }
+    const int outerHeight = kMessageClientHeight + frame.height();
+    const QRect area = m_owner ? m_owner->frameGeometry() : QRect(QPoint(0, 0), ScreenSize());
+    const auto [left, top] = CentredOver(outerWidth, outerHeight,
+                                         {area.left(), area.top(), area.width(), area.height()});
+    move(left, top);
 }
 
 void MessageDialog::closeEvent(QCloseEvent* event) {

@@ -19,9 +19,6 @@ class MessageDialog final : public QWidget, public MessageView {
     Q_DISABLE_COPY_MOVE(MessageDialog)
 
 public:
-    static constexpr int kClientHeight = 107;
-    static constexpr int kButtonWidth = 65;
-
     MessageDialog();
     ~MessageDialog() override;
 
@@ -53,7 +50,6 @@ protected:
 
 private:
     void BuildUi();
-    QLabel* MakePicture(const char* name, const QPixmap& picture);
     void Place();
 
     QPointer<QWidget> m_owner;

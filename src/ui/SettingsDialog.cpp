@@ -1,6 +1,8 @@
 #include "ui/SettingsDialog.h"
 
-#include "ui/Fonts.h"
+#include "panel/WindowDescriptions.h"
+#include "panel/WindowPlacement.h"
+#include "ui/ControlBuilder.h"
 #include "ui/QtKeys.h"
 #include "ui/QtText.h"
 
@@ -12,48 +14,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWindow>
-#include <algorithm>
 
 namespace zel {
 namespace {
 
-const QRect kPanel(8, 8, 401, 265);
-
-// The form's labels sized themselves to their text; one that the standing-in face makes
-// wider grows away from the edge it is aligned to.
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setAlignment(alignment);
-    const int width = std::max(geometry.width(), label->sizeHint().width());
-    const int left =
-        alignment.testFlag(Qt::AlignRight) ? geometry.right() + 1 - width : geometry.left();
-    label->setGeometry(left, geometry.top(), width, geometry.height());
-    return label;
-}
-
-// The value labels size themselves to their text, as the form's autosized labels did.
-QLabel* MakeValueLabel(QWidget* parent, const char* name, int left, int top) {
-    auto* label = MakeLabel(parent, name, {}, QRect(left, top, 0, 0));
-    // 9 points at 96 dots per inch.
-    label->setFont(SansSerifPixels(12, true));
-    return label;
-}
-
 void SetValue(QLabel* label, const QString& text) {
     label->setText(text);
     label->adjustSize();
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    // Enter on a focused button presses it, as in any dialog.
-    button->setAutoDefault(true);
-    return button;
 }
 
 } // namespace
@@ -64,11 +31,8 @@ SettingsDialog::SettingsDialog(ProgramCatalogue& catalogue, QWidget* owner, QSiz
                            Qt::WindowCloseButtonHint),
       m_settings(catalogue, *this, std::move(onError), std::move(stored)), m_owner(owner),
       m_screenSize(screenSize) {
-    setObjectName(QStringLiteral("TForm3"));
     // Blocks the panel without greying it, as the old panel did.
     setWindowModality(Qt::ApplicationModal);
-    setWindowTitle(QStringLiteral("  Program beállítás"));
-    setFont(FormFont());
     MakeControls();
     FormCreate();
 }
@@ -76,45 +40,17 @@ SettingsDialog::SettingsDialog(ProgramCatalogue& catalogue, QWidget* owner, QSiz
 SettingsDialog::~SettingsDialog() = default;
 
 void SettingsDialog::MakeControls() {
-    m_panel = new QFrame(this);
-    m_panel->setObjectName(QStringLiteral("Panel1"));
-    m_panel->setFrameShape(QFrame::Panel);
-    m_panel->setFrameShadow(QFrame::Raised);
-    m_panel->setGeometry(kPanel);
-
-    MakeLabel(m_panel, "Label1", QStringLiteral("A program aktuális beállításai"),
-              QRect(132, 24, 137, 13));
-    const auto rightLabel = [this](const char* name, const QString& text, const QRect& geometry) {
-        // Captions end at one edge, next to their values, whatever face stands in.
-        MakeLabel(m_panel, name, text, geometry, Qt::AlignRight | Qt::AlignVCenter);
-    };
-    rightLabel("Label2", QStringLiteral("Program neve:"), QRect(71, 56, 69, 13));
-    rightLabel("Label3", QStringLiteral("Évjárat:"), QRect(104, 80, 36, 13));
-    rightLabel("Label5", QStringLiteral("Futtatott program:"), QRect(57, 128, 83, 13));
-    m_pnev = MakeValueLabel(m_panel, "pnev", 152, 56);
-    m_pev = MakeValueLabel(m_panel, "pev", 152, 80);
-    m_phely = MakeValueLabel(m_panel, "phely", 152, 128);
-
-    auto* label4 = MakeLabel(m_panel, "Label4", QStringLiteral("&Indító paraméterek:"),
-                             QRect(48, 152, 92, 13), Qt::AlignRight | Qt::AlignVCenter);
-    m_edit1 = new QLineEdit(m_panel);
-    m_edit1->setObjectName(QStringLiteral("Edit1"));
-    m_edit1->setGeometry(152, 152, 209, 21);
-    m_edit1->setAccessibleName(QStringLiteral("Indító paraméterek"));
-    label4->setBuddy(m_edit1);
-
-    m_checkBox1 = new QCheckBox(QStringLiteral("Minden meghajtón ez legyen a &paraméter"), m_panel);
-    m_checkBox1->setObjectName(QStringLiteral("CheckBox1"));
-    m_checkBox1->setGeometry(151, 176, std::max(210, m_checkBox1->sizeHint().width()), 17);
-
-    m_button3 = MakeButton(m_panel, "Button3", QStringLiteral("&OK"), QRect(128, 216, 65, 25));
-    m_button1 = MakeButton(m_panel, "Button1", QStringLiteral("&Mégsem"), QRect(216, 216, 73, 25));
+    BuildControls(*this, SettingsDialogDescription());
+    m_panel = Described<QFrame>(*this, "Panel1");
+    m_pnev = Described<QLabel>(*this, "pnev");
+    m_pev = Described<QLabel>(*this, "pev");
+    m_phely = Described<QLabel>(*this, "phely");
+    m_edit1 = Described<QLineEdit>(*this, "Edit1");
+    m_checkBox1 = Described<QCheckBox>(*this, "CheckBox1");
+    m_button3 = Described<QPushButton>(*this, "Button3");
+    m_button1 = Described<QPushButton>(*this, "Button1");
     connect(m_button3, &QPushButton::clicked, this, [this] { m_settings.Store(); });
     connect(m_button1, &QPushButton::clicked, this, [this] { m_settings.Cancel(); });
-
-    setTabOrder(m_edit1, m_checkBox1);
-    setTabOrder(m_checkBox1, m_button3);
-    setTabOrder(m_button3, m_button1);
 
     for (QObject* control : {static_cast<QObject*>(this), static_cast<QObject*>(m_edit1),
                              static_cast<QObject*>(m_checkBox1), static_cast<QObject*>(m_button3),
@@ -125,7 +61,8 @@ void SettingsDialog::MakeControls() {
 
 QSize SettingsDialog::OuterSize() const {
     const QSize frame = frameGeometry().size() - size();
-    const QSize outer = frame + kPanel.size() + 2 * QSize(kPanel.left(), kPanel.top());
+    const QRect panel = m_panel->geometry();
+    const QSize outer = frame + panel.size() + 2 * QSize(panel.left(), panel.top());
     return outer.boundedTo(m_screenSize);
 }
 
@@ -133,7 +70,9 @@ void SettingsDialog::FormCreate() {
     const QSize outer = OuterSize();
     m_keptSize = outer;
     setFixedSize(outer - (frameGeometry().size() - size()));
-    move((m_screenSize.width() - outer.width()) / 2, (m_screenSize.height() - outer.height()) / 2);
+    const auto [left, top] = CentredOnScreen(outer.width(), outer.height(),
+                                             {m_screenSize.width(), m_screenSize.height()});
+    move(left, top);
 }
 
 void SettingsDialog::PlaceOnceFramed() {

@@ -1,5 +1,7 @@
 #include "winui/FormPanel.h"
 
+#include "panel/WindowPlacement.h"
+
 #include <algorithm>
 
 namespace zel {
@@ -7,11 +9,11 @@ namespace zel {
 Bounds PanelFormBounds(Bounds panel, DWORD style, DWORD exStyle) {
     RECT frame{0, 0, panel.width + 2 * panel.left, panel.height + 2 * panel.top};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    const int width = std::min(static_cast<int>(frame.right - frame.left), screenWidth);
-    const int height = std::min(static_cast<int>(frame.bottom - frame.top), screenHeight);
-    return {(screenWidth - width) / 2, (screenHeight - height) / 2, width, height};
+    const ScreenArea screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    const int width = std::min(static_cast<int>(frame.right - frame.left), screen.width);
+    const int height = std::min(static_cast<int>(frame.bottom - frame.top), screen.height);
+    const auto [left, top] = CentredOnScreen(width, height, screen);
+    return {left, top, width, height};
 }
 
 Bounds OnPanel(Bounds panel, Bounds bounds) {

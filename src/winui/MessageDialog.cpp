@@ -1,59 +1,30 @@
 #include "winui/MessageDialog.h"
 
+#include "panel/MessageDialogLayout.h"
+#include "panel/WindowDescriptions.h"
+#include "panel/WindowPlacement.h"
+#include "winui/ControlBuilder.h"
 #include "winui/MessagePictures.h"
 #include "winui/WideText.h"
 
 #include <algorithm>
-#include <tuple>
 #include <utility>
 
 namespace zel {
 namespace {
 
-constexpr int kClientWidth = 354;
-constexpr int kClientHeight = 107;
-constexpr int kLabelLeft = 56;
-constexpr int kSingleLineTop = 27;
-constexpr int kFirstLineTop = 21;
-constexpr int kSecondLineTop = 39;
-constexpr int kButtonWidth = 65;
-constexpr int kButtonTop = 64;
-constexpr int kButtonHeight = 25;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 // Runs what was to follow the messages closed, once the close is over.
 constexpr UINT kRunDue = WM_APP + 1;
 
-enum ControlId {
-    kImage1 = 101,
-    kImage2,
-    kImage3,
-    kLabel1,
-    kLabel2,
-};
-
-HFONT LineFont() {
-    return NamedFont(L"MS Sans Serif", -12);
-}
+// IDOK: Enter anywhere in the dialog presses it.
+constexpr DescribedId kIds[] = {{"Button1", IDOK}};
 
 SIZE OuterExtra() {
     RECT frame{0, 0, 0, 0};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     return {frame.right - frame.left, frame.bottom - frame.top};
-}
-
-SIZE TextSize(HWND label, const std::wstring& text) {
-    if (text.empty()) {
-        return {0, 0};
-    }
-    const HDC dc = GetDC(label);
-    const HGDIOBJ old = SelectObject(dc, LineFont());
-    RECT box{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(label, dc);
-    return {box.right, box.bottom};
 }
 
 RECT WindowBounds(HWND window) {
@@ -65,10 +36,23 @@ RECT WindowBounds(HWND window) {
 } // namespace
 
 MessageDialog::MessageDialog() {
+    const WindowDescription& description = MessageDialogDescription();
     const SIZE extra = OuterExtra();
-    CreateNative(L"TForm4", L"", kStyle, kExStyle,
-                 {0, 0, kClientWidth + extra.cx, kClientHeight + extra.cy}, nullptr);
-    BuildControls();
+    CreateNative(WideFromUtf8(description.name).c_str(), WideFromUtf8(description.title), kStyle,
+                 kExStyle, {0, 0, description.width + extra.cx, description.height + extra.cy},
+                 nullptr);
+    const DescribedControls controls = BuildControls(Handle(), description, kIds);
+    m_image1 = controls["Image1"];
+    m_image2 = controls["Image2"];
+    m_image3 = controls["Image3"];
+    for (const auto& [image, bitmap] :
+         {std::pair{m_image1, ErrorPicture()}, std::pair{m_image2, WarningPicture()},
+          std::pair{m_image3, InformationPicture()}}) {
+        SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    }
+    m_label1 = controls["Label1"];
+    m_label2 = controls["Label2"];
+    m_button1 = controls["Button1"];
 }
 
 MessageDialog::~MessageDialog() {
@@ -77,29 +61,6 @@ MessageDialog::~MessageDialog() {
             EnableWindow(window, TRUE);
         }
     }
-}
-
-void MessageDialog::BuildControls() {
-    const HWND self = Handle();
-    const auto picture = [self](int id, HBITMAP bitmap) {
-        const HWND image = MakeControl(self, L"STATIC", L"", SS_BITMAP, {12, 21, 33, 33}, id);
-        SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
-        ShowWindow(image, SW_HIDE);
-        return image;
-    };
-    m_image1 = picture(kImage1, ErrorPicture());
-    m_image2 = picture(kImage2, WarningPicture());
-    m_image3 = picture(kImage3, InformationPicture());
-    for (const auto& [label, id, top] : {std::tuple{&m_label1, kLabel1, kFirstLineTop},
-                                         std::tuple{&m_label2, kLabel2, kSecondLineTop}}) {
-        *label = MakeControl(self, L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX,
-                             {kLabelLeft, top, 0, 0}, id);
-        SendMessageW(*label, WM_SETFONT, reinterpret_cast<WPARAM>(LineFont()), FALSE);
-    }
-    // IDOK: Enter anywhere in the dialog presses it.
-    m_button1 = MakeControl(self, L"BUTTON", L"&OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
-                            {144, kButtonTop, kButtonWidth, kButtonHeight}, IDOK);
-    SendMessageW(m_button1, WM_SETFONT, reinterpret_cast<WPARAM>(LineFont()), FALSE);
 }
 
 void MessageDialog::SetWindows(HWND mainWindow, HWND selfInstallWindow) {
@@ -145,8 +106,9 @@ void MessageDialog::ShowMessage(const MessageOnScreen& message) {
     SetWindowLongPtrW(self, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_owner));
 
     ShowKind(message.kind, message.title);
-    SetLine(m_label1, message.text, message.detail.empty() ? kSingleLineTop : kFirstLineTop);
-    SetLine(m_label2, message.detail, kSecondLineTop);
+    SetLine(m_label1, message.text,
+            message.detail.empty() ? kMessageSingleLineTop : kMessageFirstLineTop);
+    SetLine(m_label2, message.detail, kMessageSecondLineTop);
     Place();
 
     EnableWindow(self, TRUE);
@@ -169,30 +131,26 @@ void MessageDialog::ShowKind(MessageKind kind, std::string_view title) {
 void MessageDialog::SetLine(HWND label, std::string_view text, int top) {
     const std::wstring wide = WideFromCp1250(text);
     SetWindowTextW(label, wide.c_str());
-    const SIZE size = TextSize(label, wide);
-    SetWindowPos(label, nullptr, kLabelLeft, top, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE size =
+        wide.empty() ? SIZE{0, 0} : TextExtent(label, wide, DT_SINGLELINE | DT_NOPREFIX);
+    SetWindowPos(label, nullptr, kMessageLineLeft, top, size.cx, size.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The width follows the first line only; a longer second line is cut off at the edge.
 void MessageDialog::Place() {
     RECT label{0, 0, 0, 0};
     GetClientRect(m_label1, &label);
-    const int outerWidth = kLabelLeft + label.right + 25;
-    const int outerHeight = kClientHeight + OuterExtra().cy;
-    SetWindowPos(m_button1, nullptr, (outerWidth - kButtonWidth) / 2, kButtonTop, kButtonWidth,
-                 kButtonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    int left = 0;
-    int top = 0;
-    if (m_owner != nullptr) {
-        const RECT area = WindowBounds(m_owner);
-        const int width = area.right - area.left;
-        const int height = area.bottom - area.top;
-        left = area.left + width / 2 - outerWidth / 2;
-        top = area.top + height / 2 - outerHeight / 2;
-    } else {
-        left = GetSystemMetrics(SM_CXSCREEN) / 2 - outerWidth / 2;
-        top = GetSystemMetrics(SM_CYSCREEN) / 2 - outerHeight / 2;
-    }
+    const int outerWidth = kMessageLineLeft + label.right + kMessageRightMargin;
+    const int outerHeight = kMessageClientHeight + OuterExtra().cy;
+    SetWindowPos(m_button1, nullptr, (outerWidth - kMessageButtonWidth) / 2, kMessageButtonTop,
+                 kMessageButtonWidth, kMessageButtonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT area = m_owner != nullptr ? WindowBounds(m_owner)
+                                         : RECT{0, 0, GetSystemMetrics(SM_CXSCREEN),
+                                                GetSystemMetrics(SM_CYSCREEN)};
+    const auto [left, top] =
+        CentredOver(outerWidth, outerHeight,
+                    {area.left, area.top, area.right - area.left, area.bottom - area.top});
     SetWindowPos(Handle(), HWND_TOP, left, top, outerWidth, outerHeight, SWP_NOACTIVATE);
 }
 

@@ -45,7 +45,6 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void BuildControls();
     [[nodiscard]] HWND OwnerWindow(MessageOwner owner) const;
     void ShowKind(MessageKind kind, std::string_view title);
     void SetLine(HWND label, std::string_view text, int top);

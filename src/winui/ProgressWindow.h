@@ -10,8 +10,6 @@ namespace zel {
 
 class ProgressWindow final : public NativeWindow, public ProgressView {
 public:
-    static constexpr const wchar_t* kClassName = L"TForm5";
-
     // The window it is centred on and shown over; not its owner, as both stand alone.
     explicit ProgressWindow(HWND mainWindow);
     ~ProgressWindow() override = default;

@@ -46,6 +46,7 @@ private:
 
     SelfInstallPanel m_install;
     std::function<void()> m_closed;
+    Bounds m_panel;
     Bounds m_keptBounds;
     ActivationFocus m_activation{m_driveList};
     HWND m_driveList = nullptr;

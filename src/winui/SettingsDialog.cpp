@@ -1,49 +1,27 @@
 #include "winui/SettingsDialog.h"
 
+#include "panel/WindowDescriptions.h"
+#include "winui/ControlBuilder.h"
 #include "winui/DialogKeys.h"
 #include "winui/FormPanel.h"
 #include "winui/WideText.h"
 
 #include <string>
-#include <tuple>
 
 namespace zel {
 namespace {
 
-constexpr Bounds kPanel1{8, 8, 401, 265};
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
-enum ControlId {
-    kLabel = 100,
-    kPnev,
-    kPev,
-    kPhely,
-    kEdit1,
-    kCheckBox1,
-};
-
-// 9 points bold at 96 dots per inch.
-HFONT ValueFont() {
-    return NamedFont(L"MS Sans Serif", -12, true);
-}
-
-HWND MakeLabel(HWND parent, const char* utf8, Bounds bounds, DWORD align) {
-    return MakeControl(parent, L"STATIC", WideFromUtf8(utf8), align, OnPanel(kPanel1, bounds),
-                       kLabel);
-}
+// IDOK and IDCANCEL: Enter on OK and Escape anywhere, as the dialog keys give them.
+constexpr DescribedId kIds[] = {{"Button3", IDOK}, {"Button1", IDCANCEL}};
 
 // The value labels size themselves to their text, as the form's autosized labels did.
 void SetValue(HWND label, const std::wstring& text) {
     SetWindowTextW(label, text.c_str());
-    const HDC dc = GetDC(label);
-    const HGDIOBJ old = SelectObject(dc, ValueFont());
-    RECT box{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &box,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(label, dc);
-    SetWindowPos(label, nullptr, 0, 0, box.right, box.bottom,
+    const SIZE size = TextExtent(label, text, DT_SINGLELINE | DT_NOPREFIX);
+    SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -52,40 +30,25 @@ void SetValue(HWND label, const std::wstring& text) {
 SettingsDialog::SettingsDialog(ProgramCatalogue& catalogue, HWND owner, ErrorHandler onError,
                                std::function<void(int slot)> stored)
     : m_settings(catalogue, *this, std::move(onError), std::move(stored)), m_owner(owner),
-      m_keptBounds(PanelFormBounds(kPanel1, kStyle, kExStyle)) {
-    CreateNative(L"TForm3", WideFromUtf8("  Program beállítás"), kStyle, kExStyle, m_keptBounds,
-                 owner);
+      m_panel(FormPanelOf(SettingsDialogDescription())),
+      m_keptBounds(PanelFormBounds(m_panel, kStyle, kExStyle)) {
+    const WindowDescription& description = SettingsDialogDescription();
+    CreateNative(WideFromUtf8(description.name).c_str(), WideFromUtf8(description.title), kStyle,
+                 kExStyle, m_keptBounds, owner);
     MakeControls();
 }
 
 SettingsDialog::~SettingsDialog() = default;
 
 void SettingsDialog::MakeControls() {
-    const HWND self = Handle();
-    MakeLabel(self, "A program aktuális beállításai", {132, 24, 137, 13}, SS_LEFT);
-    // Captions end next to their values, whatever face stands in.
-    MakeLabel(self, "Program neve:", {71, 56, 69, 13}, SS_RIGHT);
-    MakeLabel(self, "Évjárat:", {104, 80, 36, 13}, SS_RIGHT);
-    MakeLabel(self, "Futtatott program:", {57, 128, 83, 13}, SS_RIGHT);
-    for (const auto& [value, id, top] :
-         {std::tuple{&m_pnev, kPnev, 56}, std::tuple{&m_pev, kPev, 80},
-          std::tuple{&m_phely, kPhely, 128}}) {
-        *value = MakeControl(self, L"STATIC", L"", SS_LEFTNOWORDWRAP | SS_NOPREFIX,
-                             OnPanel(kPanel1, {152, top, 0, 0}), id);
-        SendMessageW(*value, WM_SETFONT, reinterpret_cast<WPARAM>(ValueFont()), FALSE);
-    }
-    // The mnemonic of the label before it in the tab order leads to the edit field.
-    MakeLabel(self, "&Indító paraméterek:", {48, 152, 92, 13}, SS_RIGHT);
-    m_edit1 = MakeControl(self, L"EDIT", L"", ES_AUTOHSCROLL | WS_TABSTOP | WS_GROUP,
-                          OnPanel(kPanel1, {152, 152, 209, 21}), kEdit1, WS_EX_CLIENTEDGE);
-    m_checkBox1 = MakeControl(
-        self, L"BUTTON", WideFromUtf8("Minden meghajtón ez legyen a &paraméter"),
-        BS_AUTOCHECKBOX | WS_TABSTOP, OnPanel(kPanel1, {151, 176, 210, 17}), kCheckBox1);
-    // IDOK and IDCANCEL: Enter on OK and Escape anywhere, as the dialog keys give them.
-    m_button3 = MakeControl(self, L"BUTTON", L"&OK", BS_PUSHBUTTON | WS_TABSTOP,
-                            OnPanel(kPanel1, {128, 216, 65, 25}), IDOK);
-    m_button1 = MakeControl(self, L"BUTTON", WideFromUtf8("&Mégsem"), BS_PUSHBUTTON | WS_TABSTOP,
-                            OnPanel(kPanel1, {216, 216, 73, 25}), IDCANCEL);
+    const DescribedControls controls = BuildControls(Handle(), SettingsDialogDescription(), kIds);
+    m_pnev = controls["pnev"];
+    m_pev = controls["pev"];
+    m_phely = controls["phely"];
+    m_edit1 = controls["Edit1"];
+    m_checkBox1 = controls["CheckBox1"];
+    m_button3 = controls["Button3"];
+    m_button1 = controls["Button1"];
     for (const HWND control : {m_edit1, m_checkBox1}) {
         ForwardDialogKeys(control, [this](Key key) { return m_settings.KeyDown(true, key); });
     }
@@ -174,7 +137,7 @@ LRESULT SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    if (const auto answered = PanelFormMessage(Handle(), kPanel1, m_keptBounds, message, lParam)) {
+    if (const auto answered = PanelFormMessage(Handle(), m_panel, m_keptBounds, message, lParam)) {
         return *answered;
     }
     return NativeWindow::OnMessage(message, wParam, lParam);

@@ -50,6 +50,7 @@ private:
     SettingsPanel m_settings;
     HWND m_owner;
     FocusReturn m_focusReturn;
+    Bounds m_panel;
     Bounds m_keptBounds;
     ActivationFocus m_activation{m_edit1};
     HWND m_pnev = nullptr;

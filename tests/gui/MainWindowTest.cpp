@@ -201,14 +201,6 @@ TEST_F(MainWindowTest, WithoutConfigurationCreationStopsBeforeTheCatalogue) {
     EXPECT_EQ(window->Panel().SpoolDirectory().Text(), "C:\\ZELKOR\\Printing");
 }
 
-TEST(MainWindowPlacement, CentresOnTheScreenOrTakesTheCornerWhenLarger) {
-    using Place = std::pair<int, int>;
-    EXPECT_EQ(LauncherPanel::CentredOnScreen(600, 512, {1024, 768}), Place(212, 128));
-    EXPECT_EQ(LauncherPanel::CentredOnScreen(601, 513, {1024, 768}), Place(211, 127));
-    EXPECT_EQ(LauncherPanel::CentredOnScreen(600, 512, {640, 480}), Place(20, 0));
-    EXPECT_EQ(LauncherPanel::CentredOnScreen(800, 600, {640, 480}), Place(0, 0));
-}
-
 class MainWindowKeysTest : public MainWindowTest {
 protected:
     MainWindowKeysTest() : window(Create()), closed(window.get(), &MainWindow::Closed) {

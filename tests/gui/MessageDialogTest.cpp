@@ -1,5 +1,6 @@
 #include "ui/MessageDialog.h"
 
+#include "panel/MessageDialogLayout.h"
 #include "support/ComposedMessages.h"
 #include "text/CodePage1250.h"
 #include "ui/WindowGeometry.h"
@@ -55,7 +56,7 @@ TEST_F(MessageDialogTest, WidthFollowsTheFirstLineAndTheButtonStaysCentred) {
     EXPECT_GE(dialog.Label1()->width(),
               dialog.Label1()->fontMetrics().horizontalAdvance(shortText));
     EXPECT_EQ(dialog.Button1()->x(), (shortWidth - 65) / 2);
-    EXPECT_EQ(dialog.height(), MessageDialog::kClientHeight);
+    EXPECT_EQ(dialog.height(), kMessageClientHeight);
 
     Show(MessageOwner::MainWindow, "Ez egy jóval hosszabb első sor a dialógusban",
          MessageKind::Error);

@@ -1,0 +1,17 @@
+#include "panel/WindowPlacement.h"
+
+#include <algorithm>
+
+namespace zel {
+
+std::pair<int, int> CentredOnScreen(int width, int height, ScreenArea screen) {
+    const int w = std::min(width, screen.width);
+    const int h = std::min(height, screen.height);
+    return {(screen.width - w) / 2, (screen.height - h) / 2};
+}
+
+std::pair<int, int> CentredOver(int width, int height, ScreenRect area) {
+    return {area.left + area.width / 2 - width / 2, area.top + area.height / 2 - height / 2};
+}
+
+} // namespace zel

@@ -1,0 +1,27 @@
+#include "panel/WindowPlacement.h"
+
+#include <gtest/gtest.h>
+
+namespace zel {
+namespace {
+
+using Place = std::pair<int, int>;
+
+TEST(WindowPlacement, CentresOnTheScreenOrTakesTheCornerWhenLarger) {
+    EXPECT_EQ(CentredOnScreen(600, 512, {1024, 768}), Place(212, 128));
+    EXPECT_EQ(CentredOnScreen(601, 513, {1024, 768}), Place(211, 127));
+    EXPECT_EQ(CentredOnScreen(600, 512, {640, 480}), Place(20, 0));
+    EXPECT_EQ(CentredOnScreen(800, 600, {640, 480}), Place(0, 0));
+}
+
+// Each middle is halved on its own: an odd window over an even one stands a pixel further
+// right and down than centring on the screen puts it, and a larger one leaves the area.
+TEST(WindowPlacement, CentresOverAnotherWindowByTheirHalves) {
+    EXPECT_EQ(CentredOver(338, 92, {100, 50, 600, 512}), Place(231, 260));
+    EXPECT_EQ(CentredOver(355, 131, {0, 0, 1024, 768}), Place(335, 319));
+    EXPECT_EQ(CentredOver(355, 131, {-10, -20, 355, 131}), Place(-10, -20));
+    EXPECT_EQ(CentredOver(800, 600, {0, 0, 640, 480}), Place(-80, -60));
+}
+
+} // namespace
+} // namespace zel
