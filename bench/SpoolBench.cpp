@@ -169,16 +169,17 @@ void TickWithAThousandWaiting(benchmark::State& state) {
     zel::posix::PosixPlatform platform{zel::posix::WinePrefix(prefix)};
     NoPrinter printer;
     zel::PrintSpool printSpool(platform, printer, "C:\\Printing");
-    (void)printSpool.Tick(true);
-    std::ofstream(spool / printSpool.Finished().Row(1)[zel::kFileNameColumn], std::ios::binary)
-        << list;
+    if (printSpool.Tick(true).printed) {
+        std::ofstream(spool / printSpool.Finished().Jobs().front().fileName, std::ios::binary)
+            << list;
+    }
     for (auto _ : state) {
         if (!printSpool.Tick(true).printed) {
             state.SkipWithError("nothing printed");
             return;
         }
         state.PauseTiming();
-        const std::string printed = printSpool.Finished().Row(1)[zel::kFileNameColumn];
+        const std::string printed = printSpool.Finished().Jobs().front().fileName;
         std::ofstream(spool / printed, std::ios::binary) << list;
         state.ResumeTiming();
     }
