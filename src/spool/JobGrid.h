@@ -1,17 +1,15 @@
 #pragma once
-// The two job lists of the print tab as the spool cycle keeps them: string grids of seven
-// columns whose row 0 holds the headers. The window shows a copy; the cycle works on this
-// one, so it runs and is tested without a display.
+// How a list of jobs shows in a string grid of the print tab, one rule for both systems:
+// seven columns whose fixed row 0 holds the headers, a row per job below it in the list's
+// order, and one empty row when the list is empty. The last three columns are hidden.
 
-#include <array>
-#include <cstdint>
+#include "spool/JobList.h"
+
 #include <string>
-#include <vector>
 
 namespace zel {
 
 inline constexpr int kJobColumns = 7;
-using JobRow = std::array<std::string, kJobColumns>;
 
 enum JobColumn : int {
     kListNameColumn = 0,
@@ -23,34 +21,14 @@ enum JobColumn : int {
     kFileNameColumn = 6,
 };
 
-// Code page 1250 header texts, in column order.
-const JobRow& JobColumnHeaders();
+// From this column on the columns are zero wide.
+inline constexpr int kFirstHiddenJobColumn = kBandColumn;
 
-class JobGrid final {
-public:
-    explicit JobGrid(int rowCount);
-
-    [[nodiscard]] int RowCount() const { return static_cast<int>(m_rows.size()); }
-    // Rows that come back after a shrink come back empty.
-    void SetRowCount(int rowCount);
-    [[nodiscard]] const JobRow& Row(int row) const {
-        return m_rows.at(static_cast<std::size_t>(row));
-    }
-    void SetRow(int row, const JobRow& cells);
-    void SetRow(int row, JobRow&& cells);
-    void SetCell(int row, int column, std::string text);
-    void ClearCells(int row, int firstColumn, int lastColumn);
-    void SwapRows(int a, int b);
-    // Later rows move down or up by one.
-    void InsertRow(int row, JobRow cells);
-    void RemoveRow(int row);
-
-    // Grows with every change, and only then, so that a view copies only what changed.
-    [[nodiscard]] std::uint64_t Revision() const { return m_revision; }
-
-private:
-    std::vector<JobRow> m_rows;
-    std::uint64_t m_revision = 0;
-};
+// Code page 1250.
+[[nodiscard]] const std::string& JobColumnHeader(int column);
+// The rows of the grid, its header row included.
+[[nodiscard]] int JobGridRowCount(const JobList& jobs);
+// A cell below the header row, code page 1250: row 1 shows the first job.
+[[nodiscard]] const std::string& JobGridCell(const JobList& jobs, int row, int column);
 
 } // namespace zel

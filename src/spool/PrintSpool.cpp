@@ -37,9 +37,8 @@ std::string DefaultFileTime(const LocalDateTime& t) {
 }
 
 // Names compare from their second character, so that "ws1" and "Ws1" sort together.
-std::string_view SortKey(const JobRow& row) {
-    return std::string_view(row[kFileNameColumn])
-        .substr(std::min<std::size_t>(1, row[kFileNameColumn].size()));
+std::string_view SortKey(const JobRecord& job) {
+    return std::string_view(job.fileName).substr(std::min<std::size_t>(1, job.fileName.size()));
 }
 
 } // namespace
@@ -63,7 +62,7 @@ SpoolTiming::Clock::time_point PrintSpool::Now() const {
 
 struct PrintSpool::ActiveJob {
     std::string fileName; // its waiting name
-    int row = 0;          // in the running grid, which no tick rebuilds while the job lasts
+    std::size_t at = 0;   // in the running list, which no tick rebuilds while the job lasts
     std::unique_ptr<ClaimedFile> file;
     std::optional<FileStamp> stamp; // as it was taken
 };
@@ -97,7 +96,6 @@ SpoolTickResult PrintSpool::Tick(bool printingEnabled) {
         return {};
     }
     const BusyGuard guard(m_busy);
-    PrepareGrids();
     SpoolTickResult result;
     result.scanned = true;
     if (Scan() > 0) {
@@ -118,20 +116,15 @@ SpoolTickResult PrintSpool::PrintSlice() {
     return result;
 }
 
-void PrintSpool::PrepareGrids() {
-    m_running.SetRow(0, JobColumnHeaders());
-    m_finished.SetRow(0, JobColumnHeaders());
-}
-
 int PrintSpool::Scan() {
     // One look at who holds what open answers for every file of this tick.
     const std::unique_ptr<SharingProbe> probe = m_platform.MakeSharingProbe();
     const std::uint64_t scan = ++m_scans;
     const LocalDateTime now = m_platform.Now();
     const SpoolTiming::Clock::time_point clock = Now();
-    // Rows as kept from earlier ticks, or read now: each is copied only into a grid row that
-    // does not hold it already.
-    std::vector<const JobRow*> rows;
+    // Records as kept from earlier ticks, or read now: each is copied only into a place of the
+    // list that does not hold it already.
+    std::vector<const JobRecord*> jobs;
     std::vector<std::pair<std::string, SpoolFileKind>> leftovers;
     for (const DirEntry& entry : m_platform.FindFiles(m_directory, "ws*.*")) {
         // A name that could lead out of the folder is no spool file: it is never read,
@@ -155,42 +148,39 @@ int PrintSpool::Scan() {
         if (added || !stamp || file.stamp != stamp) {
             file.stamp = stamp;
             file.since = clock;
-            file.rowKept = false;
+            file.jobKept = false;
             file.refusals = 0;
             file.stuck = false;
         }
-        if (!file.rowKept) {
+        if (!file.jobKept) {
             const std::optional<PrintJob> job = ReadJob(entry.name, path);
             if (!job) {
                 m_listed.erase(listed);
                 continue;
             }
-            file.row = RowOf(*job);
+            file.job = RecordOf(*job);
             // Written again within the file system's clock step, a list keeps its stamp: one
             // of this very second is read again next tick.
-            file.rowKept = stamp && job->lastWrite && *job->lastWrite < now;
+            file.jobKept = stamp && job->lastWrite && *job->lastWrite < now;
         }
         file.seen = scan;
-        rows.push_back(&file.row);
+        jobs.push_back(&file.job);
     }
     std::erase_if(m_listed, [scan](const auto& listed) { return listed.second.seen != scan; });
     for (const auto& [name, kind] : leftovers) {
         Restore(name, kind, *probe);
     }
     // Names compare from their second character; equal ones keep the order the search gave.
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const JobRow* a, const JobRow* b) { return SortKey(*a) < SortKey(*b); });
-    // Rows are set where they stand, so that a tick that finds the same lists changes
-    // nothing; without lists, only the file name of the first row stays.
-    const int count = static_cast<int>(rows.size());
-    m_running.SetRowCount(std::max(count, 1) + 1);
-    if (count == 0) {
-        m_running.ClearCells(1, kListNameColumn, kSheetColumn);
+    std::stable_sort(jobs.begin(), jobs.end(), [](const JobRecord* a, const JobRecord* b) {
+        return SortKey(*a) < SortKey(*b);
+    });
+    // Records are set where they stand, so that a tick that finds the same lists changes
+    // nothing.
+    m_running.Resize(jobs.size());
+    for (std::size_t at = 0; at < jobs.size(); ++at) {
+        m_running.Set(at, *jobs[at]);
     }
-    for (int row = 1; row <= count; ++row) {
-        m_running.SetRow(row, *rows[static_cast<std::size_t>(row - 1)]);
-    }
-    return count;
+    return static_cast<int>(jobs.size());
 }
 
 std::optional<PrintJob> PrintSpool::ReadJob(const std::string& fileName, const std::string& path) {
@@ -231,30 +221,30 @@ void PrintSpool::Restore(const std::string& fileName, SpoolFileKind kind, Sharin
     (void)PutBack(*claim.file, waitingName);
 }
 
-JobRow PrintSpool::RowOf(const PrintJob& job) const {
-    JobRow cells;
+JobRecord PrintSpool::RecordOf(const PrintJob& job) const {
+    JobRecord record;
     if (job.header.recognised) {
-        cells[kListNameColumn] = job.header.listName;
-        cells[kProgramColumn] =
+        record.listName = job.header.listName;
+        record.program =
             job.header.year.empty() ? std::string() : job.header.year + Utf8ToCp1250(". év");
-        cells[kPageColumn] = job.header.page;
-        cells[kBandColumn] = job.header.band;
+        record.page = job.header.page;
+        record.band = job.header.band;
     } else {
-        cells[kListNameColumn] = job.fileName;
+        record.listName = job.fileName;
     }
-    cells[kFileNameColumn] = job.fileName;
-    cells[kTimeColumn] = job.lastWrite ? m_formatTime(*job.lastWrite) : std::string();
-    return cells;
+    record.fileName = job.fileName;
+    record.printTime = job.lastWrite ? m_formatTime(*job.lastWrite) : std::string();
+    return record;
 }
 
 void PrintSpool::StartJob(SpoolTickResult& result) {
     const SpoolTiming::Clock::time_point now = Now();
-    std::vector<int> setAside;
+    std::vector<std::size_t> setAside;
     // The first in name order that can be taken: one that cannot be taken now keeps its
     // place, so the lists do not come out of order, until it has failed often enough to be
     // set aside.
-    for (int row = 1; row < m_running.RowCount(); ++row) {
-        const auto listed = m_listed.find(m_running.Row(row)[kFileNameColumn]);
+    for (std::size_t at = 0; at < m_running.Count(); ++at) {
+        const auto listed = m_listed.find(m_running.Jobs()[at].fileName);
         if (listed == m_listed.end()) {
             continue;
         }
@@ -265,10 +255,10 @@ void PrintSpool::StartJob(SpoolTickResult& result) {
             continue;
         }
         if (file.stuck) {
-            setAside.push_back(row);
+            setAside.push_back(at);
             continue;
         }
-        const ClaimOutcome outcome = Take(row, file, result);
+        const ClaimOutcome outcome = Take(at, file, result);
         if (outcome != ClaimOutcome::Busy && outcome != ClaimOutcome::Refused) {
             // Taken; or gone, or written again, which the next scan sees.
             return;
@@ -284,16 +274,16 @@ void PrintSpool::StartJob(SpoolTickResult& result) {
     }
     // With nothing else to print, the lists set aside are tried again: what kept them may be
     // gone.
-    for (const int row : setAside) {
-        const auto listed = m_listed.find(m_running.Row(row)[kFileNameColumn]);
-        if (Take(row, listed->second, result) == ClaimOutcome::Claimed) {
+    for (const std::size_t at : setAside) {
+        const auto listed = m_listed.find(m_running.Jobs()[at].fileName);
+        if (Take(at, listed->second, result) == ClaimOutcome::Claimed) {
             return;
         }
     }
 }
 
-ClaimOutcome PrintSpool::Take(int row, ListedFile& listed, SpoolTickResult& result) {
-    const std::string fileName = m_running.Row(row)[kFileNameColumn];
+ClaimOutcome PrintSpool::Take(std::size_t at, ListedFile& listed, SpoolTickResult& result) {
+    const std::string fileName = m_running.Jobs()[at].fileName;
     // Only the version that stayed quiet: the claim reads the file afresh.
     FileClaim claim = m_platform.ClaimFile(m_directory, fileName, listed.stamp);
     if (claim.outcome != ClaimOutcome::Claimed) {
@@ -307,12 +297,12 @@ ClaimOutcome PrintSpool::Take(int row, ListedFile& listed, SpoolTickResult& resu
     }
     auto job = std::make_unique<ActiveJob>();
     job->fileName = fileName;
-    job->row = row;
+    job->at = at;
     job->stamp = claim.file->Stamp();
     job->file = std::move(claim.file);
     m_job = std::move(job);
     try {
-        m_printer.BeginJob(m_job->file->Content(), m_running.Row(row)[kListNameColumn]);
+        m_printer.BeginJob(m_job->file->Content(), m_running.Jobs()[at].listName);
     } catch (const std::exception& error) {
         EndJob();
         result.printingStopped = true;
@@ -349,7 +339,7 @@ SpoolTickResult PrintSpool::Continue() {
     // Only the file this launcher took; one it could not delete is found under its printing
     // name, free, by a later scan, and prints again rather than being lost.
     (void)job->file->Delete();
-    MoveToFinished(job->row);
+    MoveToFinished(job->at);
     result.printed = true;
     return result;
 }
@@ -382,15 +372,8 @@ bool PrintSpool::PutBack(ClaimedFile& file, const std::string& fileName) {
     return true;
 }
 
-void PrintSpool::MoveToFinished(int row) {
-    ++m_printedCounter;
-    m_finished.InsertRow(1, m_running.Row(row));
-    m_finished.SetRowCount(m_printedCounter);
-    if (m_running.RowCount() > 2) {
-        m_running.RemoveRow(row);
-    } else {
-        m_running.ClearCells(1, kListNameColumn, kSheetColumn);
-    }
+void PrintSpool::MoveToFinished(std::size_t at) {
+    m_finished.Insert(0, m_running.Remove(at));
 }
 
 } // namespace zel

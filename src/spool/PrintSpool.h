@@ -15,7 +15,7 @@
 // after it was taken goes back to wait, whole.
 
 #include "platform/Platform.h"
-#include "spool/JobGrid.h"
+#include "spool/JobList.h"
 #include "spool/JobPrinter.h"
 #include "spool/PrintJob.h"
 
@@ -77,8 +77,10 @@ public:
     SpoolTickResult PrintSlice();
     [[nodiscard]] bool JobInProgress() const { return m_job != nullptr; }
 
-    [[nodiscard]] const JobGrid& Running() const { return m_running; }
-    [[nodiscard]] const JobGrid& Finished() const { return m_finished; }
+    // The waiting lists of the last scan in name order; the one being printed stays among them.
+    [[nodiscard]] const JobList& Running() const { return m_running; }
+    // The lists printed since the spool began, newest first.
+    [[nodiscard]] const JobList& Finished() const { return m_finished; }
     [[nodiscard]] const std::string& SpoolDirectory() const { return m_directory; }
     // This launcher's mark in the names of the lists it prints.
     [[nodiscard]] const std::string& Mark() const { return m_mark; }
@@ -89,9 +91,9 @@ private:
     // A list as last looked at, kept while it is in the folder.
     struct ListedFile {
         std::optional<FileStamp> stamp;
-        JobRow row;
-        // The row may be shown again while the stamp is unchanged.
-        bool rowKept = false;
+        JobRecord job;
+        // The record may be listed again while the stamp is unchanged.
+        bool jobKept = false;
         std::uint64_t seen = 0;
         // Since when the list has been as it is.
         SpoolTiming::Clock::time_point since;
@@ -101,19 +103,18 @@ private:
         bool told = false;
     };
 
-    void PrepareGrids();
     int Scan();
     [[nodiscard]] std::optional<PrintJob> ReadJob(const std::string& fileName,
                                                   const std::string& path);
     void Restore(const std::string& fileName, SpoolFileKind kind, SharingProbe& probe);
-    [[nodiscard]] JobRow RowOf(const PrintJob& job) const;
+    [[nodiscard]] JobRecord RecordOf(const PrintJob& job) const;
     void StartJob(SpoolTickResult& result);
-    [[nodiscard]] ClaimOutcome Take(int row, ListedFile& listed, SpoolTickResult& result);
+    [[nodiscard]] ClaimOutcome Take(std::size_t at, ListedFile& listed, SpoolTickResult& result);
     SpoolTickResult Continue();
     // The job ends unprinted: it waits again, whole.
     void EndJob();
     [[nodiscard]] bool JobChanged() const;
-    void MoveToFinished(int row);
+    void MoveToFinished(std::size_t at);
     // A list back under a waiting name; false when it stays where it is.
     [[nodiscard]] static bool PutBack(ClaimedFile& file, const std::string& fileName);
     [[nodiscard]] std::string PathOf(std::string_view fileName) const;
@@ -127,9 +128,8 @@ private:
     FileTimeFormatter m_formatTime;
     SpoolTiming m_timing;
     std::string m_mark;
-    JobGrid m_running{2};
-    JobGrid m_finished{2};
-    int m_printedCounter = 1;
+    JobList m_running;
+    JobList m_finished;
     bool m_busy = false;
     std::unique_ptr<ActiveJob> m_job;
     // The failure of a job that ended in a slice, for the next tick to report.

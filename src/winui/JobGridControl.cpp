@@ -3,8 +3,6 @@
 #include "winui/WideText.h"
 
 #include <algorithm>
-#include <array>
-#include <string>
 
 namespace zel {
 namespace {
@@ -26,33 +24,18 @@ LRESULT CALLBACK GridKeys(HWND window, UINT message, WPARAM wParam, LPARAM lPara
         // The hidden columns stay hidden: their dividers cannot be dragged open.
         const auto* header = reinterpret_cast<const NMHEADERW*>(lParam);
         if ((header->hdr.code == HDN_BEGINTRACKW || header->hdr.code == HDN_DIVIDERDBLCLICKW) &&
-            header->iItem >= kBandColumn) {
+            header->iItem >= kFirstHiddenJobColumn) {
             return TRUE;
         }
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-// Rows equal from the given offsets on, as far as both reach, and at least one row.
-bool SameRows(const std::vector<JobRow>& a, std::size_t fromA, const JobGrid& b, int fromB) {
-    const std::size_t count =
-        std::min(a.size() - fromA, static_cast<std::size_t>(b.RowCount() - fromB));
-    if (fromA >= a.size() || fromB >= b.RowCount() || count == 0) {
-        return false;
-    }
-    for (std::size_t i = 0; i < count; ++i) {
-        if (a[fromA + i] != b.Row(fromB + static_cast<int>(i))) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
-JobGridControl::JobGridControl(const JobGrid& grid, HWND parent, Bounds bounds, int id,
+JobGridControl::JobGridControl(const JobList& jobs, HWND parent, Bounds bounds, int id,
                                std::wstring_view name)
-    : m_grid(grid), m_shown(1) {
+    : m_jobs(jobs), m_shown(1) {
     m_list =
         MakeControl(parent, WC_LISTVIEWW, name,
                     WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
@@ -86,7 +69,7 @@ void JobGridControl::InsertItem(int item) {
     row.iItem = item;
     row.pszText = const_cast<wchar_t*>(L"");
     SendMessageW(m_list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row));
-    m_shown.insert(m_shown.begin() + item + 1, JobRow{});
+    m_shown.insert(m_shown.begin() + item + 1, ShownRow{});
 }
 
 void JobGridControl::SetItemText(int item, int column, const std::string& cp1250) {
@@ -98,45 +81,63 @@ void JobGridControl::SetItemText(int item, int column, const std::string& cp1250
                  reinterpret_cast<LPARAM>(&cell));
 }
 
+bool JobGridControl::ShowsRowsFrom(std::size_t shownRow, int gridRow) const {
+    const int gridRows = JobGridRowCount(m_jobs);
+    if (shownRow >= m_shown.size() || gridRow >= gridRows) {
+        return false;
+    }
+    const std::size_t count =
+        std::min(m_shown.size() - shownRow, static_cast<std::size_t>(gridRows - gridRow));
+    for (std::size_t i = 0; i < count; ++i) {
+        for (int column = 0; column < kJobColumns; ++column) {
+            if (m_shown[shownRow + i][static_cast<std::size_t>(column)] !=
+                JobGridCell(m_jobs, gridRow + static_cast<int>(i), column)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 void JobGridControl::ShowHeaders() {
-    const JobRow& headers = m_grid.Row(0);
     for (int column = 0; column < kJobColumns; ++column) {
         const auto at = static_cast<std::size_t>(column);
-        const bool hidden = column >= kBandColumn;
-        if (m_shown[0][at] == headers[at] && !hidden) {
+        const std::string& caption = JobColumnHeader(column);
+        const bool hidden = column >= kFirstHiddenJobColumn;
+        if (m_shown[0][at] == caption && !hidden) {
             continue;
         }
-        const std::wstring text = WideFromCp1250(headers[at]);
+        const std::wstring text = WideFromCp1250(caption);
         LVCOLUMNW header{};
         header.mask = LVCF_TEXT | (hidden ? LVCF_WIDTH : 0U);
         header.pszText = const_cast<wchar_t*>(text.c_str());
         header.cx = 0;
         SendMessageW(m_list, LVM_SETCOLUMNW, static_cast<WPARAM>(column),
                      reinterpret_cast<LPARAM>(&header));
-        m_shown[0][at] = headers[at];
+        m_shown[0][at] = caption;
     }
 }
 
 void JobGridControl::FollowShift() {
     // A printed job leaves the top of the waiting list and enters the top of the finished
     // one: one item removed or added instead of every row rewritten.
-    if (SameRows(m_shown, 2, m_grid, 1) && !SameRows(m_shown, 1, m_grid, 1)) {
+    if (ShowsRowsFrom(2, 1) && !ShowsRowsFrom(1, 1)) {
         SendMessageW(m_list, LVM_DELETEITEM, 0, 0);
         m_shown.erase(m_shown.begin() + 1);
-    } else if (SameRows(m_shown, 1, m_grid, 2) && !SameRows(m_shown, 1, m_grid, 1)) {
+    } else if (ShowsRowsFrom(1, 2) && !ShowsRowsFrom(1, 1)) {
         InsertItem(0);
     }
 }
 
 void JobGridControl::Refresh() {
-    if (m_shownRevision == m_grid.Revision()) {
+    if (m_shownRevision == m_jobs.Revision()) {
         return;
     }
-    m_shownRevision = m_grid.Revision();
+    m_shownRevision = m_jobs.Revision();
     SendMessageW(m_list, WM_SETREDRAW, FALSE, 0);
     ShowHeaders();
     FollowShift();
-    const auto rows = static_cast<std::size_t>(m_grid.RowCount());
+    const auto rows = static_cast<std::size_t>(JobGridRowCount(m_jobs));
     while (m_shown.size() > rows) {
         SendMessageW(m_list, LVM_DELETEITEM, m_shown.size() - 2, 0);
         m_shown.pop_back();
@@ -145,11 +146,12 @@ void JobGridControl::Refresh() {
         InsertItem(static_cast<int>(m_shown.size()) - 1);
     }
     for (std::size_t row = 1; row < rows; ++row) {
-        const JobRow& cells = m_grid.Row(static_cast<int>(row));
-        for (std::size_t column = 0; column < cells.size(); ++column) {
-            if (m_shown[row][column] != cells[column]) {
-                SetItemText(static_cast<int>(row) - 1, static_cast<int>(column), cells[column]);
-                m_shown[row][column] = cells[column];
+        for (int column = 0; column < kJobColumns; ++column) {
+            const std::string& cell = JobGridCell(m_jobs, static_cast<int>(row), column);
+            std::string& shown = m_shown[row][static_cast<std::size_t>(column)];
+            if (shown != cell) {
+                SetItemText(static_cast<int>(row) - 1, column, cell);
+                shown = cell;
             }
         }
     }

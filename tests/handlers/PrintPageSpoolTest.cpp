@@ -81,7 +81,7 @@ TEST_F(PrintPageSpoolTest, AJobGoesOnInIdleSlicesUntilPrintedAndTheTablesFollow)
     EXPECT_EQ(printer.jobs, 1);
     EXPECT_EQ(printer.slices, 3);
     EXPECT_FALSE(slices.started) << "no idle work is left once the job is printed";
-    EXPECT_EQ(page->Spool().Finished().RowCount(), 2);
+    EXPECT_EQ(page->Spool().Finished().Count(), 1u);
 }
 
 TEST_F(PrintPageSpoolTest, NothingPrintsWhileThePrinterSetupIsOpenAndTheJobGoesOnAfterIt) {

@@ -184,8 +184,8 @@ protected:
     [[nodiscard]] std::vector<std::string> RunningNames() const { return RunningNames(m_spool); }
     [[nodiscard]] static std::vector<std::string> RunningNames(const PrintSpool& spool) {
         std::vector<std::string> names;
-        for (int row = 1; row < spool.Running().RowCount(); ++row) {
-            names.push_back(spool.Running().Row(row)[kFileNameColumn]);
+        for (const JobRecord& job : spool.Running().Jobs()) {
+            names.push_back(job.fileName);
         }
         return names;
     }
@@ -202,13 +202,10 @@ protected:
     PrintSpool m_spool;
 };
 
-TEST_F(PrintSpoolTest, AnEmptyFolderShowsTheHeadersAndOneEmptyRow) {
+TEST_F(PrintSpoolTest, AnEmptyFolderListsNothing) {
     EXPECT_TRUE(m_spool.Tick(true).scanned);
-    ASSERT_EQ(m_spool.Running().RowCount(), 2);
-    EXPECT_EQ(m_spool.Running().Row(0), JobColumnHeaders());
-    EXPECT_EQ(m_spool.Running().Row(0)[2], Utf8ToCp1250("Nyomtatás időpontja"));
-    EXPECT_EQ(m_spool.Running().Row(1), JobRow{});
-    EXPECT_EQ(m_spool.Finished().Row(0), JobColumnHeaders());
+    EXPECT_TRUE(m_spool.Running().Jobs().empty());
+    EXPECT_TRUE(m_spool.Finished().Jobs().empty());
     EXPECT_TRUE(m_printer.jobs.empty());
 }
 
@@ -223,19 +220,18 @@ TEST_F(PrintSpoolTest, OneJobPerTickInNameOrder) {
     EXPECT_EQ(m_printer.jobs[0], List("első"));
     EXPECT_EQ(m_printer.titles[0], "első");
     EXPECT_EQ(RunningNames(), (std::vector<std::string>{"ws0002.A17", "ws0003.A17"}));
-    EXPECT_EQ(m_spool.Finished().RowCount(), 2);
-    EXPECT_EQ(m_spool.Finished().Row(1)[kFileNameColumn], "ws0001.B21");
+    ASSERT_EQ(m_spool.Finished().Count(), 1u);
+    EXPECT_EQ(m_spool.Finished().Jobs()[0].fileName, "ws0001.B21");
     EXPECT_EQ(FolderNames(), (std::set<std::string>{"ws0002.A17", "ws0003.A17"}));
 
     m_spool.Tick(true);
     m_spool.Tick(true);
     EXPECT_EQ(m_printer.jobs.size(), 3u);
     EXPECT_EQ(m_printer.jobs[2], List("harmadik"));
-    ASSERT_EQ(m_spool.Finished().RowCount(), 4);
-    EXPECT_EQ(m_spool.Finished().Row(1)[kFileNameColumn], "ws0003.A17");
-    EXPECT_EQ(m_spool.Finished().Row(3)[kFileNameColumn], "ws0001.B21");
-    EXPECT_EQ(m_spool.Running().RowCount(), 2);
-    EXPECT_EQ(m_spool.Running().Row(1)[kListNameColumn], "");
+    ASSERT_EQ(m_spool.Finished().Count(), 3u);
+    EXPECT_EQ(m_spool.Finished().Jobs()[0].fileName, "ws0003.A17");
+    EXPECT_EQ(m_spool.Finished().Jobs()[2].fileName, "ws0001.B21");
+    EXPECT_TRUE(m_spool.Running().Jobs().empty());
     EXPECT_TRUE(FolderNames().empty());
 
     m_spool.Tick(true);
@@ -249,7 +245,7 @@ TEST_F(PrintSpoolTest, AListStillBeingWrittenWaitsUntilItsWriterClosesIt) {
         ASSERT_TRUE(writer.is_open());
         m_spool.Tick(true);
         EXPECT_TRUE(m_printer.jobs.empty());
-        EXPECT_EQ(m_spool.Running().Row(1)[kFileNameColumn], "");
+        EXPECT_TRUE(m_spool.Running().Jobs().empty());
     }
     // A reader does not hold the writer's place.
     std::ifstream reader(Folder() / "ws0001.A17");
@@ -302,8 +298,9 @@ TEST_F(PrintSpoolTest, AJobLeftByALauncherThatIsGoneIsPrinted) {
     m_spool.Tick(true);
     ASSERT_EQ(m_printer.jobs.size(), 2u);
     EXPECT_EQ(m_printer.titles, (std::vector<std::string>{"fej nelkul", "Berjegyzek"}));
-    EXPECT_EQ(m_spool.Finished().Row(1)[kFileNameColumn], "ws0001.A21");
-    EXPECT_EQ(m_spool.Finished().Row(2)[kFileNameColumn], "ws0002.A99");
+    ASSERT_EQ(m_spool.Finished().Count(), 2u);
+    EXPECT_EQ(m_spool.Finished().Jobs()[0].fileName, "ws0001.A21");
+    EXPECT_EQ(m_spool.Finished().Jobs()[1].fileName, "ws0002.A99");
     EXPECT_TRUE(FolderNames().empty());
 }
 
@@ -357,7 +354,7 @@ TEST_F(PrintSpoolTest, ALauncherClosedDuringAJobLeavesTheListWaiting) {
     EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.A17"});
 }
 
-TEST_F(PrintSpoolTest, RowsShowTheHeaderOrTheFileName) {
+TEST_F(PrintSpoolTest, RecordsShowTheHeaderOrTheFileName) {
     Write("ws0001.A17", "\xAD"
                         "0Gy\x93jt\x93   \xAD"
                         "22\xAD"
@@ -369,12 +366,21 @@ TEST_F(PrintSpoolTest, RowsShowTheHeaderOrTheFileName) {
     m_platform->refuseRenames = true;
 
     m_spool.Tick(true);
-    const JobGrid& running = m_spool.Running();
-    ASSERT_EQ(running.RowCount(), 4);
-    EXPECT_EQ(running.Row(1), (JobRow{Utf8ToCp1250("Győjtő"), Utf8ToCp1250("2017. év"),
-                                      running.Row(1)[kTimeColumn], "5", "2", "", "ws0001.A17"}));
-    EXPECT_EQ(running.Row(2), (JobRow{"ws0002.A17", "", "2017", "", "", "", "ws0002.A17"}));
-    EXPECT_EQ(running.Row(3)[kListNameColumn], "ws0003.A17");
+    const std::vector<JobRecord>& running = m_spool.Running().Jobs();
+    ASSERT_EQ(running.size(), 3u);
+    EXPECT_EQ(running[0], (JobRecord{.fileName = "ws0001.A17",
+                                     .listName = Utf8ToCp1250("Győjtő"),
+                                     .program = Utf8ToCp1250("2017. év"),
+                                     .printTime = running[0].printTime,
+                                     .page = "5",
+                                     .band = "2"}));
+    EXPECT_EQ(running[1], (JobRecord{.fileName = "ws0002.A17",
+                                     .listName = "ws0002.A17",
+                                     .program = "",
+                                     .printTime = "2017",
+                                     .page = "",
+                                     .band = ""}));
+    EXPECT_EQ(running[2].listName, "ws0003.A17");
 }
 
 TEST_F(PrintSpoolTest, WithPrintingStoppedNothingIsTouched) {
@@ -382,11 +388,11 @@ TEST_F(PrintSpoolTest, WithPrintingStoppedNothingIsTouched) {
     m_platform->refuseRenames = true;
     m_spool.Tick(true);
     m_platform->refuseRenames = false;
-    const JobGrid before = m_spool.Running();
+    const std::uint64_t before = m_spool.Running().Revision();
     Write("ws0002.A17", List("kettő"));
 
     EXPECT_FALSE(m_spool.Tick(false).scanned);
-    EXPECT_EQ(m_spool.Running().Revision(), before.Revision());
+    EXPECT_EQ(m_spool.Running().Revision(), before);
     EXPECT_TRUE(m_printer.jobs.empty());
     EXPECT_EQ(FolderNames(), (std::set<std::string>{"ws0001.A17", "ws0002.A17"}));
 }
@@ -400,8 +406,8 @@ TEST_F(PrintSpoolTest, AFailedJobGoesBackAndPrintsWhenThePrinterIsMended) {
     EXPECT_FALSE(failed.printed);
     EXPECT_EQ(failed.error, "Nincs nyomtató");
     EXPECT_EQ(FolderNames(), std::set<std::string>{"ws0001.A17"});
-    EXPECT_EQ(m_spool.Running().Row(1)[kFileNameColumn], "ws0001.A17");
-    EXPECT_EQ(m_spool.Finished().Row(1), JobRow{});
+    EXPECT_EQ(RunningNames(), std::vector<std::string>{"ws0001.A17"});
+    EXPECT_TRUE(m_spool.Finished().Jobs().empty());
 
     // The cycle that failed has let go of the spool.
     m_printer.failure.clear();
@@ -492,8 +498,8 @@ TEST_F(PrintSpoolTest, AListIsReadAgainWhenItChangedAndOnlyThen) {
     EXPECT_EQ(m_platform->reads, 3);
     m_spool.Tick(true);
     EXPECT_EQ(m_platform->reads, 3);
-    EXPECT_EQ(m_spool.Running().Row(1)[kListNameColumn], "eredeti");
-    EXPECT_EQ(m_spool.Running().Row(1)[kTimeColumn], "2017");
+    EXPECT_EQ(m_spool.Running().Jobs()[0].listName, "eredeti");
+    EXPECT_EQ(m_spool.Running().Jobs()[0].printTime, "2017");
 
     // Written again in place, and another file of the same length put in a list's place.
     Write("ws0001.A17", List("ujraira"));
@@ -505,8 +511,8 @@ TEST_F(PrintSpoolTest, AListIsReadAgainWhenItChangedAndOnlyThen) {
     fs::create_symlink(m_root / "private.txt", Folder() / "ws0003.A17");
     m_spool.Tick(true);
     EXPECT_EQ(RunningNames(), (std::vector<std::string>{"ws0001.A17", "ws0002.A17"}));
-    EXPECT_EQ(m_spool.Running().Row(1)[kListNameColumn], "ujraira");
-    EXPECT_EQ(m_spool.Running().Row(2)[kListNameColumn], "cserelt");
+    EXPECT_EQ(m_spool.Running().Jobs()[0].listName, "ujraira");
+    EXPECT_EQ(m_spool.Running().Jobs()[1].listName, "cserelt");
 
     // Written again at once, within the same tick of the file system's clock: no stamp tells
     // the two apart, so a list of this second is read at every tick.
@@ -514,7 +520,7 @@ TEST_F(PrintSpoolTest, AListIsReadAgainWhenItChangedAndOnlyThen) {
     m_spool.Tick(true);
     Write("ws0001.A17", List("megint!"));
     m_spool.Tick(true);
-    EXPECT_EQ(m_spool.Running().Row(1)[kListNameColumn], "megint!");
+    EXPECT_EQ(m_spool.Running().Jobs()[0].listName, "megint!");
 }
 
 TEST_F(PrintSpoolTest, AThousandWaitingListsAreListedInOrder) {
