@@ -7,7 +7,6 @@
 #include "text/CodePage1250.h"
 
 #include <gtest/gtest.h>
-#include <map>
 
 namespace fs = std::filesystem;
 
