@@ -4,25 +4,13 @@
 
 #include "platform/IoError.h"
 #include "platform/Platform.h"
+#include "support/MemoryFile.h"
 
 #include <string>
 
 namespace zel::fuzz {
 
-class MemoryFile final : public InputFile {
-public:
-    explicit MemoryFile(std::string bytes) : m_bytes(std::move(bytes)) {}
-    std::uint64_t Size() override { return m_bytes.size(); }
-    std::string Read(std::size_t maxBytes) override {
-        std::string piece = m_bytes.substr(m_position, maxBytes);
-        m_position += piece.size();
-        return piece;
-    }
-
-private:
-    std::string m_bytes;
-    std::size_t m_position = 0;
-};
+using test::MemoryFile;
 
 class MemoryOutput final : public OutputFile {
 public:

@@ -1,9 +1,10 @@
 #include "config/ConfigFile.h"
 
-#include "ScanDouble.h"
 #include "config/ConfigChanges.h"
 #include "platform/IoError.h"
+#include "support/ForwardingPlatform.h"
 #include "support/TempDir.h"
+#include "support/WineWorld.h"
 #include "text/DosPath.h"
 
 #include <filesystem>
@@ -78,7 +79,7 @@ TEST_F(ConfigFileTest, AFileThatCannotBeOpenedGivesTheDefaultsWithoutAnError) {
 
 TEST_F(ConfigFileTest, AReadErrorAfterOpeningReachesTheHandler) {
     world.WriteFile(kIni, "[C]\r\n");
-    test::ScanDouble failing(world);
+    test::ForwardingPlatform failing(world.MakePlatform());
     failing.readFails = true;
     try {
         ReadConfigFile(failing, kIni, catalogue, config);
@@ -391,7 +392,7 @@ TEST_F(ConfigFileTest, AloneOverTheFileTheCloseWritesTheSameBytesAsAWholeWrite) 
 TEST_F(ConfigFileTest, AFileThatCannotBeReadOrWrittenIsNotReplaced) {
     const std::string old = Lines({"[C]", "[D]", "[SOMEONE ELSE'S]"});
     world.WriteFile(kIni, old);
-    test::ScanDouble locked(world);
+    test::ForwardingPlatform locked(world.MakePlatform());
     locked.openFails = true;
     ReadConfigFile(locked, kIni, catalogue, config);
     EXPECT_EQ(WriteConfigFile(locked, kIni, catalogue, config).outcome,
@@ -410,7 +411,7 @@ TEST_F(ConfigFileTest, AFileThatCannotBeReadOrWrittenIsNotReplaced) {
 TEST_F(ConfigFileTest, AFailedWriteLeavesTheOldFileWholeAndSaysWhy) {
     const std::string old = Lines({"[C]", "[D]", "[OLD]", "[NYOMTATAS_ENGEDELYEZVE=FALSE]"});
     world.WriteFile(kIni, old);
-    test::ScanDouble full(world);
+    test::ForwardingPlatform full(world.MakePlatform());
     full.replaceFails = true;
     config.installSourcePath = "NEW";
     const ConfigWriteResult failed = WriteConfigFile(full, kIni, catalogue, config);

@@ -1,8 +1,9 @@
 #include "config/DriveMarking.h"
 
-#include "ScanDouble.h"
 #include "config/DriveList.h"
 #include "config/DriveTable.h"
+#include "support/ForwardingPlatform.h"
+#include "support/WineWorld.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -30,10 +31,10 @@ TEST(DriveList, EntriesAreWrittenPerDriveTypeInLowerCase) {
     test::WriteNativeFile(world.Native("A:\\.windows-label"), "FLOPPY\n");
     test::WriteNativeFile(world.Native("C:\\.windows-label"), "Rendszer \xC3\x81RV\xC3\x8DZ\n");
     test::WriteNativeFile(world.Native("F:\\.windows-label"), "Share\n");
-    test::ScanDouble platform(world);
-    platform.types = {{'A', DriveType::Removable}, {'D', DriveType::CdRom},
-                      {'E', DriveType::Remote},    {'F', DriveType::Remote},
-                      {'G', DriveType::Unknown},   {'H', DriveType::RamDisk}};
+    test::ForwardingPlatform platform(world.MakePlatform());
+    platform.driveTypes = {{'A', DriveType::Removable}, {'D', DriveType::CdRom},
+                           {'E', DriveType::Remote},    {'F', DriveType::Remote},
+                           {'G', DriveType::Unknown},   {'H', DriveType::RamDisk}};
     platform.remoteNames = {{'E', "\\\\SERVER\\K\xC1NYV"}, {'F', std::nullopt}};
 
     const std::vector<std::string> expected = {"a:",         "c: [rendszer \xE1rv\xEDz]",

@@ -1,8 +1,8 @@
 #include "config/InstallationSearch.h"
 
-#include "ScanDouble.h"
 #include "config/RowState.h"
 #include "support/ForwardingPlatform.h"
+#include "support/WineWorld.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -43,8 +43,8 @@ TEST_F(InstallationSearchTest, OnlyTheExecutableInItsOwnDirectoryCounts) {
     world.WriteFile("F:\\ELSEWHERE\\A97.EXE");
     fs::create_directories(world.Native("G:\\ZELKONYV.97\\A97.EXE"));
     world.WriteFile("G:\\ZELBER.217\\B2017.EXE");
-    test::ScanDouble platform(world);
-    platform.types = {{'G', DriveType::CdRom}};
+    test::ForwardingPlatform platform(world.MakePlatform());
+    platform.driveTypes = {{'G', DriveType::CdRom}};
 
     SearchAll(platform);
     EXPECT_EQ(finds.Drives(kA97), (std::vector<char>{'C', 'D'}));
@@ -55,38 +55,20 @@ TEST_F(InstallationSearchTest, OnlyTheExecutableInItsOwnDirectoryCounts) {
     EXPECT_EQ(finds.Drives(kA97).size(), 2u);
 }
 
-// Counts the questions the search asks, to hold it to one listing per folder.
-class CountingPlatform final : public test::ForwardingPlatform {
-public:
-    explicit CountingPlatform(const test::WineWorld& world)
-        : ForwardingPlatform(world.MakePlatform()) {}
-
-    bool FileExists(std::string_view p) override {
-        ++fileChecks;
-        return ForwardingPlatform::FileExists(p);
-    }
-    std::vector<DirEntry> FindFiles(std::string_view f, std::string_view p) override {
-        listed.emplace_back(f);
-        return ForwardingPlatform::FindFiles(f, p);
-    }
-
-    int fileChecks = 0;
-    std::vector<std::string> listed;
-};
-
 TEST_F(InstallationSearchTest, ListsEachFolderOnceAndAsksOnlyAboutProgramsThere) {
     world.AddDrive('C');
     world.WriteFile("C:\\ZELKONYV.97\\A97.EXE");
     world.WriteFile("C:\\ZELKONYV.97\\B97.EXE");
     world.WriteFile("C:\\ZELBER.217\\B2017.EXE");
-    CountingPlatform platform(world);
+    // Counts the questions the search asks, to hold it to one listing per folder.
+    test::ForwardingPlatform platform(world.MakePlatform());
 
     SearchDrive(platform, catalogue, 'C', finds);
     EXPECT_EQ(finds.Drives(kA97), std::vector<char>{'C'});
     EXPECT_EQ(finds.Drives(kB17), std::vector<char>{'C'});
     // Only the two programs whose names the listings hold are asked about.
     EXPECT_EQ(platform.fileChecks, 2);
-    auto listed = platform.listed;
+    auto listed = platform.listedFolders;
     std::sort(listed.begin(), listed.end());
     EXPECT_EQ(listed, (std::vector<std::string>{"C:\\", "C:\\ZELBER.217\\", "C:\\ZELKONYV.97\\"}));
 }

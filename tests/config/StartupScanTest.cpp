@@ -1,8 +1,9 @@
 #include "config/StartupScan.h"
 
-#include "ScanDouble.h"
 #include "config/ConfigFile.h"
 #include "platform/IoError.h"
+#include "support/ForwardingPlatform.h"
+#include "support/WineWorld.h"
 #include "text/CodePage1250.h"
 
 #include <filesystem>
@@ -110,12 +111,12 @@ TEST_F(StartupScanTest, ProgramsOnSearchedDrivesOnlyAndRememberedDrivesComeBack)
                               "]\r\n[A:\\INSTALL.EXE]\r\n"
                               "[C:\\ZELKONYV.97\\A97.EXE /P]\r\n"
                               "[NYOMTATAS_ENGEDELYEZVE=FALSE]\r\n");
-    test::ScanDouble platform(world);
-    platform.types = {{'A', DriveType::Removable},
-                      {'D', DriveType::CdRom},
-                      {'E', DriveType::Remote},
-                      {'F', DriveType::Remote},
-                      {'H', DriveType::Unknown}};
+    test::ForwardingPlatform platform(world.MakePlatform());
+    platform.driveTypes = {{'A', DriveType::Removable},
+                           {'D', DriveType::CdRom},
+                           {'E', DriveType::Remote},
+                           {'F', DriveType::Remote},
+                           {'H', DriveType::Unknown}};
     platform.remoteNames = {{'E', "\\\\server\\zelkor"}, {'F', std::nullopt}};
     catalogue.SetStartParams(kA97, 'D', "/STALE");
 
@@ -184,7 +185,7 @@ TEST_F(StartupScanTest, ADriveThatCannotBeReadHoldsNoPrograms) {
 
 TEST_F(StartupScanTest, AReadErrorInTheConfigurationStopsTheScan) {
     world.WriteFile(kIni, "[C]\r\n");
-    test::ScanDouble platform(world);
+    test::ForwardingPlatform platform(world.MakePlatform());
     platform.readFails = true;
     EXPECT_THROW(Scan(platform), IoError);
     ASSERT_FALSE(screen.events.empty());

@@ -5,40 +5,25 @@
 
 #include <QFontInfo>
 #include <gtest/gtest.h>
-#include <map>
 
 namespace zel {
 namespace {
 
-// Drives of every kind, as this machine cannot have them.
-class DrivesPlatform final : public test::ForwardingPlatform {
-public:
-    using ForwardingPlatform::ForwardingPlatform;
-
-    std::vector<char> PresentDrives() override { return {'A', 'C', 'D', 'E', 'F', 'G'}; }
-    DriveType GetDriveType(char letter) override { return types.at(letter); }
-    std::optional<std::string> VolumeLabel(char letter) override {
-        if (letter == 'C') {
-            return Utf8ToCp1250("RENDSZER Ügyvitel");
-        }
-        return std::nullopt;
-    }
-    std::optional<std::string> RemoteName(char letter) override {
-        if (letter == 'E') {
-            return std::string("\\\\SZERVER\\ZELKOR");
-        }
-        return std::nullopt;
-    }
-
-    std::map<char, DriveType> types = {
+TEST(DriveList, EntriesFollowTheDriveTypes) {
+    test::GuiWorld env;
+    // Drives of every kind, as this machine cannot have them.
+    test::ForwardingPlatform platform(env.world.MakePlatform());
+    platform.presentDrives = {'A', 'C', 'D', 'E', 'F', 'G'};
+    platform.driveTypes = {
         {'A', DriveType::Removable}, {'C', DriveType::Fixed},  {'D', DriveType::CdRom},
         {'E', DriveType::Remote},    {'F', DriveType::Remote}, {'G', DriveType::NoRootDir},
     };
-};
-
-TEST(DriveList, EntriesFollowTheDriveTypes) {
-    test::GuiWorld env;
-    DrivesPlatform platform(env.world.MakePlatform());
+    for (const char letter : *platform.presentDrives) {
+        platform.volumeLabels[letter] = std::nullopt;
+        platform.remoteNames[letter] = std::nullopt;
+    }
+    platform.volumeLabels['C'] = Utf8ToCp1250("RENDSZER Ügyvitel");
+    platform.remoteNames['E'] = "\\\\SZERVER\\ZELKOR";
     DriveComboBox list;
     list.Fill(platform);
     const std::vector<std::string> expected = {"a:", Utf8ToCp1250("c: [rendszer ügyvitel]"),

@@ -77,7 +77,7 @@ TEST_F(LauncherTest, RowsOfferTheDrivesTheirProgramIsOnAndTheSettingsComeBack) {
     env.world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", "[" + lineA + "]\r\n[" + lineB +
                                                        "]\r\n[A:\\INSTALL.EXE]\r\n"
                                                        "[NYOMTATAS_MODJA_WINDOWS=TRUE]\r\n");
-    test::GuiPlatform platform(env.world.MakePlatform());
+    test::ForwardingPlatform platform(env.world.MakePlatform());
     Launcher launcher(platform);
     ASSERT_EQ(launcher.Start(), StartMode::Normal);
     MainWindow& window = *launcher.Form1();

@@ -181,14 +181,14 @@ TEST_F(MainWindowTest, NormalCreationFillsTheCatalogueAndMakesTheSpoolFolder) {
 TEST_F(MainWindowTest, SpoolFolderLiesBesideTheExecutable) {
     std::filesystem::create_directories(env.world.AddDrive('X') / "ZELKOR");
     // Drives are read when a platform is made.
-    test::GuiPlatform platform(env.world.MakePlatform());
+    test::ForwardingPlatform platform(env.world.MakePlatform());
     platform.executablePath = "X:\\ZELKOR\\ZELPULT.EXE";
     MainWindow window(platform, catalogue, platform.CurrentDirectory(), dialog.Queue());
     EXPECT_EQ(window.Panel().SpoolDirectory().Text(), "X:\\ZELKOR\\Printing");
 }
 
 TEST_F(MainWindowTest, UnknownCurrentDriveDisablesTheFloppySource) {
-    env.platform.driveType = DriveType::Unknown;
+    env.platform.driveTypes['C'] = DriveType::Unknown;
     EXPECT_FALSE(Create()->NDISKA()->isEnabled());
 }
 

@@ -12,17 +12,6 @@
 namespace zel {
 namespace {
 
-// Starts nothing: the test only needs to know what would have been started.
-class StartRecordingPlatform final : public test::ForwardingPlatform {
-public:
-    using ForwardingPlatform::ForwardingPlatform;
-    bool StartProgram(const StartRequest& request) override {
-        started.push_back(request);
-        return true;
-    }
-    std::vector<StartRequest> started;
-};
-
 class InstallerStartTest : public ::testing::Test {
 protected:
     InstallerStartTest() {
@@ -30,7 +19,9 @@ protected:
         world.AddDrive('C');
         world.AddDrive('D');
         std::filesystem::create_directories(world.Native("D:\\ZELKOR"));
-        platform = std::make_unique<StartRecordingPlatform>(world.MakePlatform());
+        platform = std::make_unique<test::ForwardingPlatform>(world.MakePlatform());
+        // Starts nothing: the test only needs to know what would have been started.
+        platform->recordStarts = true;
     }
 
     InstallerStartResult Start(bool floppy, std::string_view path) {
@@ -59,7 +50,7 @@ protected:
     }
 
     test::WineWorld world;
-    std::unique_ptr<StartRecordingPlatform> platform;
+    std::unique_ptr<test::ForwardingPlatform> platform;
     test::RecordingMessageSink messages;
 };
 

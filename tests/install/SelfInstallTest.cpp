@@ -7,109 +7,11 @@
 #include "text/CodePage1250.h"
 
 #include <gtest/gtest.h>
-#include <map>
 
 namespace fs = std::filesystem;
 
 namespace zel {
 namespace {
-
-struct MadeShortcut {
-    std::string link;
-    std::string target;
-    std::string workingDirectory;
-    friend bool operator==(const MadeShortcut&, const MadeShortcut&) = default;
-};
-
-// Gives up after a number of bytes, as a medium does that fills up or is pulled out.
-class FailingOutput final : public OutputFile {
-public:
-    FailingOutput(std::unique_ptr<OutputFile> inner, std::size_t allowed)
-        : m_inner(std::move(inner)), m_allowed(allowed) {}
-    void Write(std::string_view bytes) override {
-        if (bytes.size() > m_allowed) {
-            throw IoError(IoErrorKind::DiskFull);
-        }
-        m_allowed -= bytes.size();
-        m_inner->Write(bytes);
-    }
-    void Close() override { m_inner->Close(); }
-
-private:
-    std::unique_ptr<OutputFile> m_inner;
-    std::size_t m_allowed;
-};
-
-// The machine of an installation: its own executable, shortcut folders inside the world, and
-// shortcuts kept as plain files so that their removal can be seen.
-class InstallPlatform final : public test::ForwardingPlatform {
-public:
-    using ForwardingPlatform::ForwardingPlatform;
-
-    std::string ExecutablePath() override { return executable; }
-    std::unique_ptr<InputFile> OpenExecutableForRead() override {
-        return Inner().OpenForRead(executable);
-    }
-    std::string ShortcutFolder(ShortcutFolderKind kind) override { return folders[kind]; }
-    // Folders here are DOS paths of the test world, where the real ones are the desktop's.
-    ShortcutResult CreateShortcut(const ShortcutPlace& place, std::string_view target,
-                                  std::string_view workingDirectory) override {
-        if (!Inner().DirectoryExists(place.folder)) {
-            return ShortcutResult::NoFolder;
-        }
-        if (!place.group.empty() && !Inner().DirectoryExists(place.folder + "\\" + place.group) &&
-            !Inner().CreateDirectory(place.folder + "\\" + place.group)) {
-            return ShortcutResult::GroupFailed;
-        }
-        const std::string link = LinkOf(place);
-        made.push_back({link, std::string(target), std::string(workingDirectory)});
-        try {
-            Inner().CreateForWrite(link)->Close();
-        } catch (const IoError&) {
-            return ShortcutResult::LinkFailed;
-        }
-        return ShortcutResult::Made;
-    }
-    bool DeleteShortcut(const ShortcutPlace& place) override {
-        return Inner().DeleteFile(LinkOf(place));
-    }
-    bool CreateDirectory(std::string_view path) override {
-        return !path.starts_with(readOnlyDrive) && Inner().CreateDirectory(path);
-    }
-    std::unique_ptr<OutputFile> CreateReplacement(std::string_view path) override {
-        if (path.starts_with(deniedPrefix)) {
-            throw IoError(IoErrorKind::AccessDenied);
-        }
-        auto file = Inner().CreateReplacement(path);
-        if (writeLimit) {
-            return std::make_unique<FailingOutput>(std::move(file), *writeLimit);
-        }
-        return file;
-    }
-    std::unique_ptr<OutputFile> CreateForWrite(std::string_view path) override {
-        if (path.starts_with(deniedPrefix)) {
-            throw IoError(IoErrorKind::AccessDenied);
-        }
-        auto file = Inner().CreateForWrite(path);
-        if (writeLimit) {
-            return std::make_unique<FailingOutput>(std::move(file), *writeLimit);
-        }
-        return file;
-    }
-
-    static std::string LinkOf(const ShortcutPlace& place) {
-        return place.folder + (place.group.empty() ? "" : "\\" + place.group) + "\\" +
-               place.linkName;
-    }
-
-    std::string executable = "C:\\BUILD\\ZELPULT.EXE";
-    std::map<ShortcutFolderKind, std::string> folders;
-    std::vector<MadeShortcut> made;
-    std::string deniedPrefix = "\x01";
-    // Takes no new folder, as a write-protected medium does.
-    std::string readOnlyDrive = "\x01";
-    std::optional<std::size_t> writeLimit;
-};
 
 std::string Bytes(std::size_t count) {
     std::string bytes(count, '\0');
@@ -125,7 +27,11 @@ protected:
         world.AddDrive('C');
         world.AddDrive('D');
         world.WriteFile("C:\\BUILD\\ZELPULT.EXE", launcher);
-        platform = std::make_unique<InstallPlatform>(world.MakePlatform());
+        // The machine of an installation: its own executable, and shortcut folders inside the
+        // world.
+        platform = std::make_unique<test::ForwardingPlatform>(world.MakePlatform());
+        platform->executablePath = "C:\\BUILD\\ZELPULT.EXE";
+        platform->shortcutsAsFiles = true;
     }
 
     void Install(bool group, bool desktop) {
@@ -136,7 +42,7 @@ protected:
     void UseFolders(bool common, bool user) {
         const auto folder = [this](ShortcutFolderKind kind, const char* path) {
             fs::create_directories(world.Native(path));
-            platform->folders[kind] = path;
+            platform->shortcutFolders[kind] = path;
         };
         if (common) {
             folder(ShortcutFolderKind::CommonPrograms, "C:\\ALL\\PROGRAMS");
@@ -167,7 +73,7 @@ protected:
             EXPECT_EQ(error.Kind(), kind);
         }
         EXPECT_TRUE(messages.shown.empty());
-        EXPECT_TRUE(platform->made.empty());
+        EXPECT_TRUE(platform->madeShortcuts.empty());
     }
 
     void InstallEarlier() {
@@ -192,7 +98,7 @@ protected:
     test::WineWorld world;
     char drive = 'd';
     std::string launcher = Bytes(1300);
-    std::unique_ptr<InstallPlatform> platform;
+    std::unique_ptr<test::ForwardingPlatform> platform;
     test::RecordingMessageSink messages;
     std::vector<int> progress;
     int pauses = 0;
@@ -210,10 +116,10 @@ TEST_F(SelfInstallTest, CommonFoldersGetTheLinksAndTheUsersCopiesGo) {
     EXPECT_EQ(Installed("D:\\ZELKOR\\ZELPULT.INI"), "");
     ExpectNoTemporaryLeft();
 
-    const std::vector<MadeShortcut> expected{
+    const std::vector<test::MadeShortcut> expected{
         {"C:\\ALL\\PROGRAMS\\ZELKOR\\Zelkor.lnk", "D:\\ZELKOR\\Zelpult.exe", "D:\\ZELKOR"},
         {"C:\\ALL\\DESKTOP\\Zelkor.lnk", "D:\\ZELKOR\\Zelpult.exe", "D:\\ZELKOR"}};
-    EXPECT_EQ(platform->made, expected);
+    EXPECT_EQ(platform->madeShortcuts, expected);
     EXPECT_TRUE(fs::exists(world.Native("C:\\ALL\\PROGRAMS\\ZELKOR\\Zelkor.lnk")));
     EXPECT_FALSE(fs::exists(world.Native("C:\\ME\\PROGRAMS\\ZELKOR\\Zelkor.lnk")));
     EXPECT_FALSE(fs::exists(world.Native("C:\\ME\\DESKTOP\\Zelkor.lnk")));
@@ -223,7 +129,7 @@ TEST_F(SelfInstallTest, CommonFoldersGetTheLinksAndTheUsersCopiesGo) {
 TEST_F(SelfInstallTest, UserFoldersServeWhereThereAreNoCommonOnes) {
     UseFolders(false, true);
     Install(true, true);
-    EXPECT_EQ(platform->made.size(), 2u);
+    EXPECT_EQ(platform->madeShortcuts.size(), 2u);
     EXPECT_TRUE(fs::exists(world.Native("C:\\ME\\PROGRAMS\\ZELKOR\\Zelkor.lnk")));
     EXPECT_TRUE(fs::exists(world.Native("C:\\ME\\DESKTOP\\Zelkor.lnk")));
     ExpectSuccessMessage();
@@ -231,12 +137,12 @@ TEST_F(SelfInstallTest, UserFoldersServeWhereThereAreNoCommonOnes) {
 
 TEST_F(SelfInstallTest, CommonFolderThatIsMissingMakesNoLinkAndOneNamedAsBothKeepsIt) {
     UseFolders(false, true);
-    platform->folders[ShortcutFolderKind::CommonPrograms] = "C:\\NOWHERE";
-    platform->folders[ShortcutFolderKind::CommonDesktop] = "c:\\me\\desktop";
+    platform->shortcutFolders[ShortcutFolderKind::CommonPrograms] = "C:\\NOWHERE";
+    platform->shortcutFolders[ShortcutFolderKind::CommonDesktop] = "c:\\me\\desktop";
     Install(true, true);
     EXPECT_FALSE(fs::exists(world.Native("C:\\ME\\PROGRAMS\\ZELKOR")));
     EXPECT_TRUE(fs::exists(world.Native("C:\\ME\\DESKTOP\\Zelkor.lnk")));
-    EXPECT_EQ(platform->made.size(), 1u);
+    EXPECT_EQ(platform->madeShortcuts.size(), 1u);
     ExpectSuccessMessage();
 }
 
@@ -246,7 +152,7 @@ TEST_F(SelfInstallTest, AgainOverAnEarlierInstallationKeepsItsConfiguration) {
     Install(false, false);
     EXPECT_EQ(Installed("D:\\ZELKOR\\ZELPULT.EXE"), launcher);
     EXPECT_EQ(Installed("D:\\ZELKOR\\ZELPULT.INI"), "[A96]\n");
-    EXPECT_TRUE(platform->made.empty());
+    EXPECT_TRUE(platform->madeShortcuts.empty());
     ExpectSuccessMessage();
 }
 
@@ -277,18 +183,18 @@ TEST_F(SelfInstallTest, LauncherDeepInALongPathIsCopiedWhole) {
     deep += "\\ZELPULT.EXE";
     ASSERT_GT(deep.size(), 300u);
     world.WriteFile(deep, launcher);
-    platform->executable = deep;
+    platform->executablePath = deep;
     Install(false, false);
     EXPECT_EQ(Installed("D:\\ZELKOR\\ZELPULT.EXE"), launcher);
 }
 
 TEST_F(SelfInstallTest, FailedCopyLeavesTheEarlierInstallationWhole) {
     InstallEarlier();
-    platform->deniedPrefix = "D:\\ZELKOR\\";
+    platform->deniedBelow = "D:\\ZELKOR\\";
     ExpectInstallFails(IoErrorKind::AccessDenied);
     ExpectEarlierWhole();
 
-    platform->deniedPrefix = "\x01";
+    platform->deniedBelow.reset();
     platform->writeLimit = 600;
     ExpectInstallFails(IoErrorKind::DiskFull);
     ExpectEarlierWhole();
@@ -301,7 +207,7 @@ TEST_F(SelfInstallTest, AFailedFirstInstallationLeavesNothing) {
 
     // A copy without its configuration file would offer to install itself at every start.
     platform->writeLimit.reset();
-    platform->deniedPrefix = "D:\\ZELKOR\\ZELPULT.INI";
+    platform->deniedBelow = "D:\\ZELKOR\\ZELPULT.INI";
     ExpectInstallFails(IoErrorKind::AccessDenied);
     EXPECT_FALSE(fs::exists(world.Native("D:\\ZELKOR")));
 }
@@ -317,7 +223,7 @@ TEST_F(SelfInstallTest, TheCopyRunsWithoutAShortcutAndTheRestDoesNot) {
 }
 
 TEST_F(SelfInstallTest, ReadOnlyDriveIsTold) {
-    platform->readOnlyDrive = "D:\\";
+    platform->readOnlyBelow = "D:\\";
     ExpectInstallFails(IoErrorKind::AccessDenied);
     EXPECT_FALSE(fs::exists(world.Native("D:\\ZELKOR")));
 }

@@ -1,4 +1,4 @@
-#include "LaunchTestPlatform.h"
+#include "LaunchMachine.h"
 #include "launch/LaunchProcedure.h"
 #include "support/RecordingMessageSink.h"
 #include "support/WineWorld.h"
@@ -16,7 +16,7 @@ class ExportRenamesTest : public ::testing::Test {
 protected:
     ExportRenamesTest() {
         world.AddDrive('D');
-        platform = std::make_unique<test::LaunchTestPlatform>(world.MakePlatform(), log);
+        platform = test::MakeLaunchMachine(world, log);
         catalogue.Fill();
         for (const char* name :
              {"M29\\FLOPPY\\BEV.291", "M29\\FLOPPY\\BEV.981", "M29\\FLOPPY\\BEV.TXT",
@@ -47,7 +47,7 @@ protected:
     static constexpr const char* kRoot = "D:\\ZELBER.203\\EXPORT\\";
     test::WineWorld world;
     std::vector<std::string> log;
-    std::unique_ptr<test::LaunchTestPlatform> platform;
+    std::unique_ptr<test::ForwardingPlatform> platform;
     test::RecordingMessageSink sink{log};
     ProgramCatalogue catalogue;
 };

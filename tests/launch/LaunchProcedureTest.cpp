@@ -1,7 +1,7 @@
 #include "launch/LaunchProcedure.h"
 
 #include "GoldenFile.h"
-#include "LaunchTestPlatform.h"
+#include "LaunchMachine.h"
 #include "launch/ProgramInformationFile.h"
 #include "platform/IoError.h"
 #include "support/RecordingMessageSink.h"
@@ -23,7 +23,7 @@ protected:
     LaunchTest() {
         world.AddDrive('C');
         world.AddDrive('D');
-        platform = std::make_unique<test::LaunchTestPlatform>(world.MakePlatform(), log);
+        platform = test::MakeLaunchMachine(world, log);
         catalogue.Fill();
         Install(kSlotA97, 'C');
         Install(kSlotB97, 'C');
@@ -51,13 +51,13 @@ protected:
 
     test::WineWorld world;
     std::vector<std::string> log;
-    std::unique_ptr<test::LaunchTestPlatform> platform;
+    std::unique_ptr<test::ForwardingPlatform> platform;
     test::RecordingMessageSink sink{log};
     ProgramCatalogue catalogue;
 };
 
 TEST_F(LaunchTest, WritesTheGoldenFileBesideTheProgramAndStartsIt) {
-    platform->ntFamily = true;
+    test::AnswerNtFamily(*platform, true);
     catalogue.SetStartParams(kSlotA97, 'C', "/N");
 
     EXPECT_EQ(Launch(kSlotA97), LaunchResult::Started);
@@ -111,7 +111,7 @@ TEST_F(LaunchTest, ParameterAdditions) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.stored) + (c.nt ? " nt" : "") + (c.printMode ? " prn" : ""));
-        platform->ntFamily = c.nt;
+        test::AnswerNtFamily(*platform, c.nt);
         catalogue.SetStartParams(c.slot, catalogue.DriveLetter(c.slot), c.stored);
         ASSERT_EQ(Launch(c.slot, c.printMode), LaunchResult::Started);
         EXPECT_EQ(WrittenParameters(c.slot), c.expected);
@@ -134,7 +134,7 @@ TEST_F(LaunchTest, ADriveLetterOutsideAToZNeverChoosesStoredParameters) {
 }
 
 TEST_F(LaunchTest, AHeldLockFileRefusesTheLaunchWithTheProductsMessage) {
-    platform->fileSystem = "NTFS";
+    test::AnswerFileSystem(*platform, "NTFS");
     struct Case {
         int slot;
         const char* lock;
@@ -191,7 +191,7 @@ TEST_F(LaunchTest, NtfsWarningFromMarch2006) {
         SCOPED_TRACE(c.fileSystem.value_or("<no answer>") + " " + std::to_string(c.now.year));
         log.clear();
         sink.shown.clear();
-        platform->fileSystem = c.fileSystem;
+        test::AnswerFileSystem(*platform, c.fileSystem);
         platform->now = c.now;
 
         EXPECT_EQ(Launch(kSlotA97), c.warned ? LaunchResult::AfterWarning : LaunchResult::Started);
@@ -225,7 +225,7 @@ TEST_F(LaunchTest, CharacterModeSendsThePortToTheChosenPrinterAndWarnsWhenThereI
     EXPECT_EQ(platform->started.back().characterPrinter, std::nullopt)
         << "in desktop mode the port is left be";
 
-    platform->hasPrinter = false;
+    platform->hasCharacterPrinter = false;
     EXPECT_EQ(Launch(kSlotA97, true), LaunchResult::Started);
     EXPECT_TRUE(sink.shown.empty()) << "desktop mode prints its lists, no port";
     log.clear();
@@ -238,7 +238,7 @@ TEST_F(LaunchTest, CharacterModeSendsThePortToTheChosenPrinterAndWarnsWhenThereI
         << "told before the program starts, and started all the same";
 
     // With the NTFS warning as well, each is answered before the next, the start last.
-    platform->fileSystem = "NTFS";
+    test::AnswerFileSystem(*platform, "NTFS");
     log.clear();
     sink.shown.clear();
     EXPECT_EQ(Launch(kSlotA97), LaunchResult::AfterWarning);
@@ -272,7 +272,7 @@ TEST_F(LaunchTest, AFailedStartIsToldAndADosProgramWithoutDosBoxSaysSo) {
     EXPECT_EQ(sink.shown[1].kind, MessageKind::Error);
 
     // After a warning the start is told too, once the warning is answered.
-    platform->hasPrinter = false;
+    platform->hasCharacterPrinter = false;
     EXPECT_EQ(Launch(kSlotA97), LaunchResult::AfterWarning);
     ASSERT_EQ(sink.shown.size(), 4u);
     EXPECT_EQ(sink.shown[2].kind, MessageKind::Warning);

@@ -73,84 +73,11 @@ private:
     int m_slice = 0;
 };
 
-// A look at the machine that sees no process at all, as a launcher on another PC sees this
-// one's: every regular file seems free.
-class BlindProbe final : public SharingProbe {
-public:
-    explicit BlindProbe(Platform& platform) : m_platform(platform) {}
-    bool CanOpenExclusive(std::string_view path) override { return m_platform.FileExists(path); }
-    bool CanOpenDenyWrite(std::string_view path) override { return m_platform.FileExists(path); }
-
-private:
-    Platform& m_platform;
-};
-
-// Renames of what it claims fail while told to, as in a folder the user may not write.
-class StubbornPlatform final : public ForwardingPlatform {
-public:
-    using ForwardingPlatform::ForwardingPlatform;
-    FileClaim ClaimFile(std::string_view folder, std::string_view name,
-                        const std::optional<FileStamp>& expected) override;
-    std::unique_ptr<InputFile> OpenRegularFileForRead(std::string_view path) override {
-        ++reads;
-        return ForwardingPlatform::OpenRegularFileForRead(path);
-    }
-    std::unique_ptr<SharingProbe> MakeSharingProbe() override {
-        return blind ? std::make_unique<BlindProbe>(Inner()) : Inner().MakeSharingProbe();
-    }
-    bool refuseRenames = false;
-    std::string refuseRenamesOf; // a file name whose renames fail
-    int reads = 0;
-    int claims = 0;
-    bool blind = false;
-    std::function<void()> beforeRename;
-    std::function<void()> beforeClaim;
-};
-
-class StubbornClaim final : public ClaimedFile {
-public:
-    StubbornClaim(StubbornPlatform& platform, std::unique_ptr<ClaimedFile> inner, std::string name)
-        : m_platform(platform), m_inner(std::move(inner)), m_name(std::move(name)) {}
-    InputFile& Content() override { return m_inner->Content(); }
-    std::optional<FileStamp> Stamp() override { return m_inner->Stamp(); }
-    bool Rename(std::string_view name) override {
-        if (m_platform.beforeRename) {
-            m_platform.beforeRename();
-        }
-        if (m_platform.refuseRenames || m_name == m_platform.refuseRenamesOf ||
-            !m_inner->Rename(name)) {
-            return false;
-        }
-        m_name = name;
-        return true;
-    }
-    bool Delete() override { return m_inner->Delete(); }
-
-private:
-    StubbornPlatform& m_platform;
-    std::unique_ptr<ClaimedFile> m_inner;
-    std::string m_name;
-};
-
-FileClaim StubbornPlatform::ClaimFile(std::string_view folder, std::string_view name,
-                                      const std::optional<FileStamp>& expected) {
-    if (beforeClaim) {
-        beforeClaim();
-    }
-    ++claims;
-    FileClaim claim = ForwardingPlatform::ClaimFile(folder, name, expected);
-    if (claim.file) {
-        claim.file =
-            std::make_unique<StubbornClaim>(*this, std::move(claim.file), std::string(name));
-    }
-    return claim;
-}
-
 class PrintSpoolTest : public ::testing::Test {
 protected:
     PrintSpoolTest()
         : m_root(m_world.AddDrive('C')),
-          m_platform(std::make_unique<StubbornPlatform>(m_world.MakePlatform())),
+          m_platform(std::make_unique<test::ForwardingPlatform>(m_world.MakePlatform())),
           m_spool(
               *m_platform, m_printer, kSpool,
               [](const LocalDateTime& t) { return std::to_string(t.year); }, Timing(0ms)) {
@@ -198,7 +125,7 @@ protected:
     WineWorld m_world;
     fs::path m_root;
     RecordingPrinter m_printer;
-    std::unique_ptr<StubbornPlatform> m_platform;
+    std::unique_ptr<test::ForwardingPlatform> m_platform;
     PrintSpool m_spool;
 };
 
@@ -495,9 +422,9 @@ TEST_F(PrintSpoolTest, AListIsReadAgainWhenItChangedAndOnlyThen) {
     writeOld("ws0002.A17", "masodik");
     writeOld("ws0003.A17", "harmadik");
     m_spool.Tick(true);
-    EXPECT_EQ(m_platform->reads, 3);
+    EXPECT_EQ(m_platform->regularReads, 3);
     m_spool.Tick(true);
-    EXPECT_EQ(m_platform->reads, 3);
+    EXPECT_EQ(m_platform->regularReads, 3);
     EXPECT_EQ(m_spool.Running().Jobs()[0].listName, "eredeti");
     EXPECT_EQ(m_spool.Running().Jobs()[0].printTime, "2017");
 
@@ -642,7 +569,7 @@ TEST_F(PrintSpoolTest, AListThatChangesAfterItWasTakenGoesBackAndPrintsWhole) {
 // under its printing name is left alone while the claim lives, and goes back to wait once
 // the launcher is gone.
 TEST_F(PrintSpoolTest, AnotherLaunchersListWaitsUntilItsClaimIsLetGo) {
-    m_platform->blind = true;
+    m_platform->blindProbe = true;
     Write("ws0001.A17", List("masike"));
     const std::string othersName = "ws0001.A17.M4S1K0PC.WPR";
     FileClaim other = m_platform->Inner().ClaimFile(kSpool, "ws0001.A17", std::nullopt);
@@ -666,7 +593,7 @@ TEST_F(PrintSpoolTest, AnotherLaunchersListWaitsUntilItsClaimIsLetGo) {
 
 TEST_F(PrintSpoolTest, TwoLaunchersOverOneFolderPrintEachArrivingListExactlyOnce) {
     // Neither sees the other's processes, as on two PCs: only the claims keep them apart.
-    m_platform->blind = true;
+    m_platform->blindProbe = true;
     RecordingPrinter secondPrinter;
     PrintSpool second(*m_platform, secondPrinter, kSpool, {}, Timing(0ms));
     m_printer.slices = 3;

@@ -1,5 +1,5 @@
-#include "WineWorld.h"
 #include "platform/win32/Win32Platform.h"
+#include "support/WineWorld.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

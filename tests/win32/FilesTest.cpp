@@ -1,7 +1,7 @@
-#include "WineWorld.h"
 #include "platform/IoError.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Windows.h"
+#include "support/WineWorld.h"
 
 #include <algorithm>
 #include <functional>

@@ -4,7 +4,6 @@
 #include "platform/win32/PrintRelay.h"
 
 #include "StandIns.h"
-#include "WineWorld.h"
 #include "platform/KeptJobs.h"
 #include "platform/RawJobQueue.h"
 #include "platform/win32/CommandLine.h"
@@ -13,6 +12,7 @@
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Windows.h"
 #include "platform/win32/WinspoolRawPrinter.h"
+#include "support/WineWorld.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>

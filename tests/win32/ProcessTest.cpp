@@ -1,7 +1,7 @@
-#include "WineWorld.h"
 #include "panel/StartMode.h"
 #include "platform/win32/GdiPrinters.h"
 #include "platform/win32/Win32Platform.h"
+#include "support/WineWorld.h"
 #include "text/AsciiUpper.h"
 
 #include <ctime>

@@ -1,6 +1,6 @@
 #include "StandIns.h"
-#include "WineWorld.h"
 #include "platform/win32/Win32Platform.h"
+#include "support/WineWorld.h"
 
 #include <gtest/gtest.h>
 

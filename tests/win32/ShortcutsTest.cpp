@@ -1,8 +1,8 @@
-#include "WineWorld.h"
 #include "platform/win32/ShellFolders.h"
 #include "platform/win32/ShellLinks.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Windows.h"
+#include "support/WineWorld.h"
 
 #include <gtest/gtest.h>
 

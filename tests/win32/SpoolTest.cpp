@@ -5,11 +5,11 @@
 // file server keeps two PCs.
 
 #include "StandIns.h"
-#include "UnixTools.h"
-#include "WineWorld.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Windows.h"
 #include "spool/PrintSpool.h"
+#include "support/UnixTools.h"
+#include "support/WineWorld.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,7 +1,7 @@
 #include "StandIns.h"
 
-#include "WineWorld.h"
 #include "platform/win32/Windows.h"
+#include "support/WineWorld.h"
 #include "text/AsciiUpper.h"
 
 #include <cstdlib>

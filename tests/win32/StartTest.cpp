@@ -1,9 +1,9 @@
 #include "StandIns.h"
-#include "WineWorld.h"
 #include "platform/win32/BuildWidth.h"
 #include "platform/win32/DosBoxLocation.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Windows.h"
+#include "support/WineWorld.h"
 
 #include <gtest/gtest.h>
 #include <map>

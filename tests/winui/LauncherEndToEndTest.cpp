@@ -5,7 +5,7 @@
 #include "StandIn.h"
 #include "WindowDriving.h"
 #include "WindowWaits.h"
-#include "WineWorld.h"
+#include "support/WineWorld.h"
 #include "winui/Controls.h"
 #include "winui/MainWindow.h"
 #include "winui/WideText.h"

@@ -2,9 +2,9 @@
 
 #include "RecordingMessageView.h"
 #include "WindowDriving.h"
-#include "WineWorld.h"
 #include "catalogue/ProgramCatalogue.h"
 #include "platform/Platform.h"
+#include "support/WineWorld.h"
 #include "winui/ProgressWindow.h"
 #include "winui/WideText.h"
 

@@ -4,10 +4,10 @@
 
 #include "winui/PrintControl.h"
 
-#include "CupsPdf.h"
-#include "UnixTools.h"
 #include "platform/Platform.h"
+#include "support/CupsPdf.h"
 #include "support/TempDir.h"
+#include "support/UnixTools.h"
 #include "winui/GdiPrinter.h"
 #include "winui/WideText.h"
 
@@ -252,8 +252,7 @@ TEST_F(PrintTab, AListReachesTheCupsPdfQueueWithItsLinesInPlace) {
     std::string pdf;
     const auto arrived = [&] {
         for (const std::string& found : PdfsIn(folder)) {
-            if (!before.contains(found) &&
-                Shell("pdfinfo '" + found + "' | grep -c '^Pages: *2$'").starts_with("1")) {
+            if (!before.contains(found) && PageCount(found) == 2) {
                 pdf = found;
             }
         }

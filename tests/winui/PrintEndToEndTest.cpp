@@ -2,12 +2,12 @@
 // waits in the running grid while it cannot be taken, then is printed on the desktop's default
 // printer, the CUPS PDF queue, and stands in the grid of finished prints.
 
-#include "CupsPdf.h"
 #include "LauncherProcess.h"
 #include "RemoteGrid.h"
-#include "UnixTools.h"
 #include "WindowWaits.h"
-#include "WineWorld.h"
+#include "support/CupsPdf.h"
+#include "support/UnixTools.h"
+#include "support/WineWorld.h"
 
 #include <gtest/gtest.h>
 #include <winspool.h>

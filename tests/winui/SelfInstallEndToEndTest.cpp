@@ -5,9 +5,9 @@
 #include "LauncherProcess.h"
 #include "WindowDriving.h"
 #include "WindowWaits.h"
-#include "WineWorld.h"
 #include "platform/Platform.h"
 #include "platform/win32/ShellLinks.h"
+#include "support/WineWorld.h"
 #include "winui/Controls.h"
 #include "winui/WideText.h"
 

@@ -1,6 +1,5 @@
-#include "UnixTools.h"
-
 #include "platform/win32/Windows.h"
+#include "support/UnixTools.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -3,7 +3,7 @@
 #include "RecordingFace.h"
 #include "config/ConfigFile.h"
 #include "config/ProgressView.h"
-#include "launch/LaunchTestPlatform.h"
+#include "launch/LaunchMachine.h"
 #include "panel/SettingsPanel.h"
 #include "platform/IoError.h"
 #include "support/ForwardingPlatform.h"
@@ -26,7 +26,7 @@ protected:
         world.AddDrive('C');
         world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", "");
         world.WriteFile("C:\\ZELKONYV.97\\A97.EXE", "MZ");
-        platform = std::make_unique<test::LaunchTestPlatform>(world.MakePlatform(), log);
+        platform = test::MakeLaunchMachine(world, log);
         panel =
             std::make_unique<LauncherPanel>(*platform, catalogue, "C:\\ZELKOR", face, face.queue);
         panel->SetPrintPage(&printPage);
@@ -40,7 +40,7 @@ protected:
 
     test::WineWorld world;
     std::vector<std::string> log;
-    std::unique_ptr<test::LaunchTestPlatform> platform;
+    std::unique_ptr<test::ForwardingPlatform> platform;
     ProgramCatalogue catalogue;
     test::RecordingFace face;
     test::ScriptedPrintPage printPage;
@@ -181,7 +181,7 @@ TEST_F(LauncherPanelTest, ASecondStartInTheSamePlaceIsRefusedOnTheMainWindow) {
 }
 
 TEST_F(LauncherPanelTest, TheStartAfterTheNtfsWarningWaitsForItsAnswer) {
-    platform->fileSystem = "NTFS";
+    test::AnswerFileSystem(*platform, "NTFS");
     panel->StartProgram(kA97);
     EXPECT_TRUE(platform->started.empty());
     ASSERT_EQ(face.messages.size(), 1u);
@@ -232,7 +232,7 @@ TEST_F(LauncherPanelTest, SettingsRoundTripStoresCapitalsForTheShownDrive) {
 }
 
 TEST_F(LauncherPanelTest, ParametersThatNoLongerFitTheFileAreToldAfterOk) {
-    platform->ntFamily = true;
+    test::AnswerNtFamily(*platform, true);
     panel->ChoosePrintMode(true);
     panel->OpenSettings(kA97);
     face.parameterText = "/N";
@@ -379,21 +379,6 @@ TEST_F(LauncherPanelTest, ClosingWritesTheConfigurationOrSaysItCouldNot) {
     EXPECT_EQ(face.ends, 2);
 }
 
-// The launcher where a package puts it, in a folder that the platform may call writable or
-// not.
-class PackagedLauncher final : public test::ForwardingPlatform {
-public:
-    PackagedLauncher(std::unique_ptr<Platform> inner, bool writable)
-        : ForwardingPlatform(std::move(inner)), m_writable(writable) {}
-    std::string ExecutablePath() override { return "E:\\USR\\BIN\\ZELPULT"; }
-    bool FolderWritable(std::string_view folder) override {
-        return m_writable && folder == "E:\\USR\\BIN";
-    }
-
-private:
-    bool m_writable;
-};
-
 TEST(LauncherPanelSpool, LiesInTheStartFolderWhenTheExecutablesFolderCannotBeWritten) {
     test::WineWorld world;
     world.AddDrive('C');
@@ -401,7 +386,13 @@ TEST(LauncherPanelSpool, LiesInTheStartFolderWhenTheExecutablesFolderCannotBeWri
     const fs::path system = world.AddDrive('E') / "USR" / "BIN";
     fs::create_directories(system);
     const auto spoolOf = [&world](bool writable) {
-        PackagedLauncher platform(world.MakePlatform(), writable);
+        // The launcher where a package puts it, in a folder that may be writable or not.
+        test::ForwardingPlatform platform(world.MakePlatform());
+        platform.executablePath = "E:\\USR\\BIN\\ZELPULT";
+        platform.writableFolders.emplace();
+        if (writable) {
+            platform.writableFolders->insert("E:\\USR\\BIN");
+        }
         ProgramCatalogue catalogue;
         test::RecordingFace face;
         LauncherPanel panel(platform, catalogue, "C:\\ZELKOR", face, face.queue);

@@ -27,6 +27,7 @@ PanelWorld::PanelWorld()
           return platform;
       }()),
       m_oldDirectory(fs::current_path()) {
+    m_platform.executablePath = "C:\\ZELKOR\\ZELPULT.EXE";
     m_environment.Unset("DISPLAY");
     m_environment.Unset("WAYLAND_DISPLAY");
     m_environment.Set("TMPDIR", m_temp.Path().string());

@@ -2,10 +2,10 @@
 // queue deleted after it was chosen, a server that stopped and one that never answers all
 // leave the list waiting, whole, with a message for the user.
 
-#include "CupsPdf.h"
 #include "TestPaths.h"
 #include "spool/CanvasJobPrinter.h"
 #include "spool/PrintSpool.h"
+#include "support/CupsPdf.h"
 #include "support/TempDir.h"
 #include "support/WineWorld.h"
 #include "text/CodePage1250.h"

@@ -1,8 +1,8 @@
 // The lists a started program leaves in the spool folder come out of the default printer,
 // a CUPS queue that makes PDF files, with their columns and their Hungarian letters.
 
-#include "CupsPdf.h"
 #include "PanelWorld.h"
+#include "support/CupsPdf.h"
 #include "ui/StringGrid.h"
 
 #include <QAbstractButton>
@@ -19,7 +19,7 @@ namespace {
 class PanelPrint : public PanelWorld {
 protected:
     ~PanelPrint() override {
-        for (const fs::path& pdf : m_printed) {
+        for (const std::string& pdf : m_printed) {
             std::error_code ec;
             fs::remove(pdf, ec);
         }
@@ -44,13 +44,13 @@ protected:
 
     // The finished PDFs of this test's lists, once count of them are there. A heading of its
     // own tells them from those of another test printing at the same time.
-    std::vector<fs::path> WaitForPdfs(std::size_t count, const QString& heading) {
+    std::vector<std::string> WaitForPdfs(std::size_t count, const QString& heading) {
         const QRegularExpression ours(QString(heading).replace(' ', "\\s+"));
         WaitFor(
             [&] {
-                for (const fs::path& pdf : PdfsIn(m_pdfFolder)) {
+                for (const std::string& pdf : PdfsIn(m_pdfFolder)) {
                     if (!m_before.contains(pdf) && !Known(pdf) && PageCount(pdf) > 0 &&
-                        PdfText(pdf).contains(ours)) {
+                        QString::fromStdString(PdfText(pdf)).contains(ours)) {
                         m_printed.push_back(pdf);
                     }
                 }
@@ -60,13 +60,13 @@ protected:
         return m_printed;
     }
 
-    [[nodiscard]] bool Known(const fs::path& pdf) const {
+    [[nodiscard]] bool Known(const std::string& pdf) const {
         return std::find(m_printed.begin(), m_printed.end(), pdf) != m_printed.end();
     }
 
-    fs::path m_pdfFolder;
-    std::set<fs::path> m_before;
-    std::vector<fs::path> m_printed;
+    std::string m_pdfFolder;
+    std::set<std::string> m_before;
+    std::vector<std::string> m_printed;
 };
 
 // The grid as text, for a failure to show.
@@ -129,9 +129,9 @@ TEST_F(PanelPrint, ListsOfAStartedProgramComeOutOfTheDefaultPrinter) {
     const QRegularExpression secondList(QString::fromUtf8("Naplóf.?könyv"));
     int first = 0;
     int second = 0;
-    for (const fs::path& pdf : pdfs) {
+    for (const std::string& pdf : pdfs) {
         EXPECT_EQ(PageCount(pdf), 1);
-        const QString text = PdfText(pdf);
+        const QString text = QString::fromStdString(PdfText(pdf));
         EXPECT_TRUE(text.contains(QString::fromUtf8("Fizetendő bérek, előleg")))
             << text.toStdString();
         EXPECT_TRUE(text.contains(QString::fromUtf8("Műszaki berendezések"))) << text.toStdString();

@@ -28,19 +28,6 @@
 
 namespace zel::test {
 
-// The machine as it is, but for the launcher's own path: the test program is no launcher.
-class PanelPlatform final : public ForwardingPlatform {
-public:
-    using ForwardingPlatform::ForwardingPlatform;
-
-    std::string ExecutablePath() override { return executablePath; }
-    std::unique_ptr<InputFile> OpenExecutableForRead() override {
-        return OpenForRead(executablePath);
-    }
-
-    std::string executablePath = "C:\\ZELKOR\\ZELPULT.EXE";
-};
-
 class PanelWorld : public ::testing::Test {
 protected:
     // Starting DOSBox or printing through CUPS on a loaded machine takes its time; this bounds
@@ -100,7 +87,8 @@ protected:
     WineWorld m_world;
     ProcessMark m_mark;
     TempDir m_temp;
-    PanelPlatform m_platform;
+    // The machine as it is, but for the launcher's own path: the test program is no launcher.
+    ForwardingPlatform m_platform;
 
 private:
     std::unique_ptr<Launcher> m_launcher;
