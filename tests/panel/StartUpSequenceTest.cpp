@@ -14,16 +14,6 @@
 namespace zel {
 namespace {
 
-class StartPlatform final : public test::ForwardingPlatform {
-public:
-    using ForwardingPlatform::ForwardingPlatform;
-    std::string CurrentDirectory() override { return currentDirectory; }
-    PlatformVersion Version() override { return version.value_or(Inner().Version()); }
-
-    std::string currentDirectory = "C:\\ZELKOR";
-    std::optional<PlatformVersion> version;
-};
-
 // Windows made as the sequence asks, each step written down; the main window's panel is the
 // real one over a recording face.
 class RecordingWindows final : public StartUpWindows, public ProgressView {
@@ -76,14 +66,15 @@ protected:
     StartUpSequenceTest() {
         world.AddDrive('C');
         world.WriteFile("C:\\ZELKOR\\ZELPULT.EXE", "MZ");
-        platform = std::make_unique<StartPlatform>(world.MakePlatform());
+        platform = std::make_unique<test::ForwardingPlatform>(world.MakePlatform());
+        platform->currentDirectory = "C:\\ZELKOR";
         windows = std::make_unique<RecordingWindows>(*platform);
         sequence = std::make_unique<StartUpSequence>(*platform, *windows);
         windows->sequence = sequence.get();
     }
 
     test::WineWorld world;
-    std::unique_ptr<StartPlatform> platform;
+    std::unique_ptr<test::ForwardingPlatform> platform;
     std::unique_ptr<RecordingWindows> windows;
     std::unique_ptr<StartUpSequence> sequence;
 };
@@ -128,7 +119,7 @@ TEST_F(StartUpSequenceTest, TheSelfInstallationMakesItsWindowFirstAndKeepsTheMai
 
 TEST_F(StartUpSequenceTest, OutsideEveryDriveTheLauncherInstallsItself) {
     world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", "");
-    platform->currentDirectory.clear();
+    platform->currentDirectory = "";
     EXPECT_EQ(sequence->Start(), StartMode::Install);
     EXPECT_EQ(sequence->StartDirectory(), "");
 }

@@ -32,6 +32,7 @@ public:
     explicit ForwardingPlatform(std::unique_ptr<Platform> inner) : m_inner(std::move(inner)) {}
 
     // What the machine says, unless set.
+    std::optional<std::string> currentDirectory;
     std::optional<PlatformVersion> version;
     std::optional<LocalDateTime> now;
     // The launcher's own executable, which OpenExecutableForRead then opens.
@@ -90,7 +91,9 @@ public:
 
     [[nodiscard]] Platform& Inner() { return *m_inner; }
 
-    std::string CurrentDirectory() override { return m_inner->CurrentDirectory(); }
+    std::string CurrentDirectory() override {
+        return currentDirectory ? *currentDirectory : m_inner->CurrentDirectory();
+    }
     bool SetCurrentDirectory(std::string_view p) override {
         return m_inner->SetCurrentDirectory(p);
     }
