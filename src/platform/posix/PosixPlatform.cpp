@@ -301,16 +301,16 @@ bool PosixPlatform::SetLastWriteTime(std::string_view dosPath, const LocalDateTi
 std::unique_ptr<InputFile> PosixPlatform::OpenForRead(std::string_view dosPath) {
     const auto native = Native(dosPath);
     if (!native) {
-        throw IoError(IoErrorKind::InvalidDrive);
+        throw IoError(IoErrorKind::InvalidDrive, dosPath);
     }
     const int fd = ::open(native->c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        ThrowErrno(errno);
+        ThrowErrno(errno, dosPath);
     }
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
-        throw IoError(IoErrorKind::AccessDenied);
+        throw IoError(IoErrorKind::AccessDenied, dosPath, EISDIR);
     }
     return std::make_unique<PosixInputFile>(fd);
 }
@@ -319,7 +319,7 @@ std::unique_ptr<InputFile> PosixPlatform::OpenForRead(std::string_view dosPath) 
 std::unique_ptr<InputFile> PosixPlatform::OpenExecutableForRead() {
     const int fd = ::open("/proc/self/exe", O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        ThrowErrno(errno);
+        ThrowErrno(errno, ExecutablePath());
     }
     return std::make_unique<PosixInputFile>(fd);
 }
@@ -327,18 +327,18 @@ std::unique_ptr<InputFile> PosixPlatform::OpenExecutableForRead() {
 std::unique_ptr<InputFile> PosixPlatform::OpenRegularFileForRead(std::string_view dosPath) {
     const auto native = Native(dosPath);
     if (!native) {
-        throw IoError(IoErrorKind::InvalidDrive);
+        throw IoError(IoErrorKind::InvalidDrive, dosPath);
     }
     // Non-blocking, so that a FIFO cannot hold the open until a writer comes.
     const int fd = ::open(native->c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        ThrowErrno(errno == ELOOP ? EACCES : errno);
+        ThrowErrno(errno == ELOOP ? EACCES : errno, dosPath);
     }
     struct stat st {};
     // A second name would be the same file elsewhere, where the name given does not lead.
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1) {
         ::close(fd);
-        throw IoError(IoErrorKind::AccessDenied);
+        throw IoError(IoErrorKind::AccessDenied, dosPath);
     }
     return std::make_unique<PosixInputFile>(fd);
 }
@@ -360,12 +360,12 @@ FileClaim PosixPlatform::ClaimFile(std::string_view folder, std::string_view nam
 std::unique_ptr<OutputFile> PosixPlatform::CreateForWrite(std::string_view dosPath) {
     const auto native = Native(dosPath);
     if (!native) {
-        throw IoError(IoErrorKind::InvalidDrive);
+        throw IoError(IoErrorKind::InvalidDrive, dosPath);
     }
     const int fd =
         ::open(native->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, CreationMode(*native));
     if (fd < 0) {
-        ThrowErrno(errno);
+        ThrowErrno(errno, dosPath);
     }
     return std::make_unique<PosixOutputFile>(fd);
 }
@@ -373,7 +373,7 @@ std::unique_ptr<OutputFile> PosixPlatform::CreateForWrite(std::string_view dosPa
 std::unique_ptr<OutputFile> PosixPlatform::CreateReplacement(std::string_view dosPath) {
     const auto native = Native(dosPath);
     if (!native) {
-        throw IoError(IoErrorKind::InvalidDrive);
+        throw IoError(IoErrorKind::InvalidDrive, dosPath);
     }
     return BeginReplacement(*native, CreationMode(*native));
 }
