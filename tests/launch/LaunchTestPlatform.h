@@ -45,12 +45,17 @@ private:
     public:
         HeldFilesProbe(std::unique_ptr<SharingProbe> inner, const std::set<std::string>& held)
             : m_inner(std::move(inner)), m_held(held) {}
-        bool CanOpenExclusive(std::string_view p) override {
-            return !m_held.contains(std::string(p)) && m_inner->CanOpenExclusive(p);
+        SharingAnswer CanOpenExclusive(std::string_view p) override {
+            return Unless(p, m_inner->CanOpenExclusive(p));
         }
-        bool CanOpenDenyWrite(std::string_view p) override {
-            return !m_held.contains(std::string(p)) && m_inner->CanOpenDenyWrite(p);
+        SharingAnswer CanOpenDenyWrite(std::string_view p) override {
+            return Unless(p, m_inner->CanOpenDenyWrite(p));
         }
+        SharingAnswer Unless(std::string_view p, SharingAnswer answer) const {
+            answer.canOpen = answer.canOpen && !m_held.contains(std::string(p));
+            return answer;
+        }
+
 
     private:
         std::unique_ptr<SharingProbe> m_inner;

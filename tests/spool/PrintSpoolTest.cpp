@@ -78,8 +78,12 @@ private:
 class BlindProbe final : public SharingProbe {
 public:
     explicit BlindProbe(Platform& platform) : m_platform(platform) {}
-    bool CanOpenExclusive(std::string_view path) override { return m_platform.FileExists(path); }
-    bool CanOpenDenyWrite(std::string_view path) override { return m_platform.FileExists(path); }
+    SharingAnswer CanOpenExclusive(std::string_view path) override {
+        return {m_platform.FileExists(path), std::nullopt};
+    }
+    SharingAnswer CanOpenDenyWrite(std::string_view path) override {
+        return {m_platform.FileExists(path), std::nullopt};
+    }
 
 private:
     Platform& m_platform;

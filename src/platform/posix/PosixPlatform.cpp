@@ -264,9 +264,6 @@ std::optional<LocalDateTime> PosixPlatform::LastWriteTime(std::string_view dosPa
 }
 
 std::optional<FileStamp> PosixPlatform::Stamp(std::string_view dosPath) {
-    if (auto probed = m_probed->Take(dosPath)) {
-        return probed;
-    }
     struct stat st {};
     // The path as spelt first: the usual one names its entry exactly, and one call answers.
     const auto spelt = m_prefix.Spelt(dosPath);
@@ -379,7 +376,7 @@ std::unique_ptr<OutputFile> PosixPlatform::CreateReplacement(std::string_view do
 }
 
 std::unique_ptr<SharingProbe> PosixPlatform::MakeSharingProbe() {
-    return MakeProcSharingProbe(m_prefix, m_openFiles, m_probed);
+    return MakeProcSharingProbe(m_prefix, m_openFiles);
 }
 
 bool PosixPlatform::StartProgram(const StartRequest& request) {

@@ -4,7 +4,6 @@
 // under Wine with a Hungarian locale).
 
 #include "platform/Platform.h"
-#include "platform/ProbedStamp.h"
 #include "platform/win32/ProgramStarter.h"
 
 #include <memory>
@@ -66,7 +65,6 @@ public:
 private:
     InformationFileRunner m_informationFiles;
     // What the spool tick's probe read of a list, for the stamp that follows.
-    std::shared_ptr<ProbedStamp> m_probed = std::make_shared<ProbedStamp>();
 };
 
 } // namespace zel::win32
