@@ -16,11 +16,12 @@ namespace {
 class StartRecordingPlatform final : public test::ForwardingPlatform {
 public:
     using ForwardingPlatform::ForwardingPlatform;
-    bool StartProgram(const StartRequest& request) override {
+    StartOutcome StartProgram(const StartRequest& request) override {
         started.push_back(request);
-        return true;
+        return outcome;
     }
     std::vector<StartRequest> started;
+    StartOutcome outcome = StartOutcome::Success();
 };
 
 class InstallerStartTest : public ::testing::Test {
@@ -106,6 +107,24 @@ TEST_F(InstallerStartTest, InstallerInTheRootRunsThere) {
     world.WriteFile("C:\\INSTALL.EXE", "MZ");
     EXPECT_EQ(Start(false, "c:\\install.exe").outcome, InstallerOutcome::Started);
     ExpectStarted({"RUN", "C:\\INSTALL.EXE", "C:\\", ""});
+}
+
+TEST_F(InstallerStartTest, AnInstallerThatCannotStartIsToldAndSaysWhyForDosBox) {
+    world.WriteFile("C:\\INSTALL.EXE", "MZ");
+    platform->outcome = StartOutcome::Failure(2);
+    const auto failed = Start(false, "c:\\install.exe");
+    EXPECT_EQ(failed.outcome, InstallerOutcome::StartFailed);
+    EXPECT_EQ(failed.pathText, "C:\\INSTALL.EXE");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              Utf8ToCp1250("A(z) \"C:\\INSTALL.EXE\" program nem indítható el!"));
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+
+    platform->outcome = {StartOutcomeKind::NoDosBox, 0};
+    EXPECT_EQ(Start(false, "c:\\install.exe").outcome, InstallerOutcome::StartFailed);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, Utf8ToCp1250("A DOS-os program indításához DOSBox szükséges, "
+                                                   "de nincs telepítve."));
 }
 
 TEST_F(InstallerStartTest, TheLauncherNeverStartsItself) {

@@ -22,12 +22,11 @@ public:
     std::unique_ptr<SharingProbe> MakeSharingProbe() override {
         return std::make_unique<HeldFilesProbe>(Inner().MakeSharingProbe(), heldFiles);
     }
-    bool StartProgram(const StartRequest& request) override {
+    StartOutcome StartProgram(const StartRequest& request) override {
         started.push_back(request);
         m_log.push_back("start");
-        return startSucceeds;
+        return outcome;
     }
-    bool LacksDosBoxFor(std::string_view) override { return lacksDosBox; }
     bool HasCharacterPrinter(std::string_view) override { return hasPrinter; }
 
     bool ntFamily = false;
@@ -35,8 +34,7 @@ public:
     std::optional<std::string> fileSystem = "FAT";
     // DOS paths, as the launch forms them.
     std::set<std::string> heldFiles;
-    bool startSucceeds = true;
-    bool lacksDosBox = false;
+    StartOutcome outcome = StartOutcome::Success();
     std::vector<StartRequest> started;
     bool hasPrinter = true;
 
@@ -51,13 +49,13 @@ private:
         SharingAnswer CanOpenDenyWrite(std::string_view p) override {
             return Unless(p, m_inner->CanOpenDenyWrite(p));
         }
+
+    private:
         SharingAnswer Unless(std::string_view p, SharingAnswer answer) const {
             answer.canOpen = answer.canOpen && !m_held.contains(std::string(p));
             return answer;
         }
 
-
-    private:
         std::unique_ptr<SharingProbe> m_inner;
         const std::set<std::string>& m_held;
     };

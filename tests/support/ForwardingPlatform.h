@@ -69,8 +69,7 @@ public:
     std::unique_ptr<SharingProbe> MakeSharingProbe() override {
         return m_inner->MakeSharingProbe();
     }
-    bool StartProgram(const StartRequest& r) override { return m_inner->StartProgram(r); }
-    bool LacksDosBoxFor(std::string_view p) override { return m_inner->LacksDosBoxFor(p); }
+    StartOutcome StartProgram(const StartRequest& r) override { return m_inner->StartProgram(r); }
     bool HasCharacterPrinter(std::string_view p) override {
         return m_inner->HasCharacterPrinter(p);
     }

@@ -379,12 +379,8 @@ std::unique_ptr<SharingProbe> PosixPlatform::MakeSharingProbe() {
     return MakeProcSharingProbe(m_prefix, m_openFiles);
 }
 
-bool PosixPlatform::StartProgram(const StartRequest& request) {
+StartOutcome PosixPlatform::StartProgram(const StartRequest& request) {
     return StartProgramOf(m_prefix, request, m_printRelay);
-}
-
-bool PosixPlatform::LacksDosBoxFor(std::string_view program) {
-    return LacksDosBox(m_prefix, program);
 }
 
 bool PosixPlatform::HasCharacterPrinter(std::string_view printer) {

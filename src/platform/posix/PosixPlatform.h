@@ -46,8 +46,7 @@ public:
     std::unique_ptr<OutputFile> CreateReplacement(std::string_view dosPath) override;
 
     std::unique_ptr<SharingProbe> MakeSharingProbe() override;
-    bool StartProgram(const StartRequest& request) override;
-    bool LacksDosBoxFor(std::string_view program) override;
+    StartOutcome StartProgram(const StartRequest& request) override;
     bool HasCharacterPrinter(std::string_view printer) override;
 
     std::string ToNativePath(std::string_view dosPath) override;

@@ -258,12 +258,8 @@ std::unique_ptr<SharingProbe> Win32Platform::MakeSharingProbe() {
     return MakeOpeningSharingProbe();
 }
 
-bool Win32Platform::StartProgram(const StartRequest& request) {
+StartOutcome Win32Platform::StartProgram(const StartRequest& request) {
     return StartProgramOf(request, m_informationFiles);
-}
-
-bool Win32Platform::LacksDosBoxFor(std::string_view program) {
-    return LacksDosBox(std::string(program), m_informationFiles);
 }
 
 bool Win32Platform::HasCharacterPrinter(std::string_view printer) {
