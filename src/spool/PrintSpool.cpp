@@ -229,6 +229,7 @@ void PrintSpool::Restore(const std::string& fileName, SpoolFileKind kind, Sharin
             return;
         }
     }
+    // With no waiting name free it stays under its printing name, for a later scan.
     (void)PutBack(*claim.file, waitingName);
 }
 

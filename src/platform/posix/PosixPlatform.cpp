@@ -29,6 +29,7 @@ namespace fs = std::filesystem;
 namespace zel {
 
 std::unique_ptr<Platform> MakePlatform() {
+    // Without a map the platform sees no drives, which the panel shows as it is.
     (void)posix::MakeFirstDriveMap();
     return std::make_unique<posix::PosixPlatform>();
 }

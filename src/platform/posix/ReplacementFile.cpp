@@ -72,6 +72,7 @@ public:
 private:
     void KeepAttributes() {
         struct stat old {};
+        // The mode is a courtesy: the file's bytes are what must arrive.
         if (!m_keepOldMode) {
             (void)::fchmod(m_fd, m_newMode);
             return;
