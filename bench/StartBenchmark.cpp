@@ -93,9 +93,10 @@ void StartToFirstAct(benchmark::State& state, const char* standIn) {
         state.PauseTiming();
         fs::remove(world.Log());
         state.ResumeTiming();
-        if (!world.Platform().StartProgram({"C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97",
-                                            "SERVER /KILEP", "A97.EXE", "C:\\ZELKONYV.97\\A97.PIF",
-                                            std::nullopt, std::nullopt})) {
+        if (!world.Platform()
+                 .StartProgram({"C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", "SERVER /KILEP",
+                                "A97.EXE", "C:\\ZELKONYV.97\\A97.PIF", std::nullopt, std::nullopt})
+                 .Started()) {
             state.SkipWithError("the program did not start");
             break;
         }

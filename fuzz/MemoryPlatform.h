@@ -67,8 +67,7 @@ public:
         return std::make_unique<MemoryOutput>(file);
     }
     std::unique_ptr<SharingProbe> MakeSharingProbe() override { return nullptr; }
-    bool StartProgram(const StartRequest&) override { return false; }
-    bool LacksDosBoxFor(std::string_view) override { return false; }
+    StartOutcome StartProgram(const StartRequest&) override { return StartOutcome::Failure(); }
     bool HasCharacterPrinter(std::string_view) override { return false; }
     std::string ToNativePath(std::string_view) override { return {}; }
     std::optional<std::string> FromNativePath(std::string_view) override { return std::nullopt; }

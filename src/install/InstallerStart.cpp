@@ -1,6 +1,7 @@
 #include "install/InstallerStart.h"
 
 #include "catalogue/LauncherFiles.h"
+#include "launch/LaunchMessages.h"
 #include "launch/ProgramInformationFile.h"
 #include "text/AsciiUpper.h"
 #include "text/CodePage1250.h"
@@ -20,11 +21,20 @@ bool Contains(std::string_view text, std::string_view part) {
 }
 
 // The installer's start goes through RUN.PIF as every launch goes through its own file; an
-// installer prints nothing, so its port is left as it is.
-void Start(Platform& platform, const StartRequest& request) {
+// installer prints nothing, so its port is left as it is. A start that fails is told as a
+// program's is.
+InstallerOutcome Start(Platform& platform, MessageSink& messages, const StartRequest& request) {
     WriteProgramInformationFile(platform, request.informationFile, request.title, request.program,
                                 request.workingDirectory, request.parameters);
-    (void)platform.StartProgram(request);
+    const StartOutcome outcome = platform.StartProgram(request);
+    if (outcome.Started()) {
+        return InstallerOutcome::Started;
+    }
+    const MessageLines told = outcome.kind == StartOutcomeKind::NoDosBox
+                                  ? DosBoxMissingMessage()
+                                  : StartFailedMessage(request.program);
+    messages.ShowMessage(told.text, MessageKind::Error, told.detail);
+    return InstallerOutcome::StartFailed;
 }
 
 InstallerStartResult Refuse(MessageSink& messages, InstallerOutcome outcome,
@@ -81,14 +91,15 @@ InstallerStartResult StartInstaller(Platform& platform, MessageSink& messages,
             return Refuse(messages, InstallerOutcome::FloppyMissing, std::move(path),
                           Utf8ToCp1250("Az \"A:\\INSTALL.EXE\" program nem érhető el!"));
         }
-        Start(platform, {std::string(kFloppyInstaller),
-                         std::string(kFloppyDirectory),
-                         {},
-                         "INSTALL",
-                         informationPath.Text(),
-                         std::nullopt,
-                         std::nullopt});
-        return {InstallerOutcome::Started, std::move(path)};
+        const InstallerOutcome outcome = Start(platform, messages,
+                                               {std::string(kFloppyInstaller),
+                                                std::string(kFloppyDirectory),
+                                                {},
+                                                "INSTALL",
+                                                informationPath.Text(),
+                                                std::nullopt,
+                                                std::nullopt});
+        return {outcome, std::move(path)};
     }
 
     // Without a backslash the installer runs in the root of the current drive.
@@ -103,9 +114,10 @@ InstallerStartResult StartInstaller(Platform& platform, MessageSink& messages,
         return Refuse(messages, InstallerOutcome::LauncherRefused, std::move(path),
                       Utf8ToCp1250("Az ZELKOR Indítópult csak egy példányban futhat!"));
     }
-    Start(platform,
-          {path, workingDirectory, {}, "RUN", informationPath.Text(), std::nullopt, std::nullopt});
-    return {InstallerOutcome::Started, std::move(path)};
+    const InstallerOutcome outcome = Start(
+        platform, messages,
+        {path, workingDirectory, {}, "RUN", informationPath.Text(), std::nullopt, std::nullopt});
+    return {outcome, std::move(path)};
 }
 
 } // namespace zel

@@ -25,6 +25,8 @@ enum class InstallerOutcome {
     FileMissing,
     LauncherRefused,
     Started,
+    // The platform could not start it: told as a program's failed start is.
+    StartFailed,
 };
 
 struct InstallerStartResult {
@@ -33,8 +35,8 @@ struct InstallerStartResult {
     std::optional<std::string> pathText;
 };
 
-// The refusals are told through messages of kind Error; a start is not checked. RUN.PIF
-// that cannot be written throws IoError.
+// The refusals and a failed start are told through messages of kind Error. RUN.PIF that
+// cannot be written throws IoError.
 InstallerStartResult StartInstaller(Platform& platform, MessageSink& messages,
                                     const InstallerChoice& choice, std::string_view startDirectory);
 

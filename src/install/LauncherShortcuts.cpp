@@ -31,7 +31,8 @@ void CreateShortcuts(Platform& platform, ShortcutKind kind, const DosPath& insta
     case ShortcutResult::LinkFailed:
         throw IoError(IoErrorKind::WriteError);
     }
-    // Where both folders are one, the user's copy is the link just made.
+    // Where both folders are one, the user's copy is the link just made. A copy that cannot
+    // be deleted only shows the shortcut twice.
     if (!common.empty() && !user.empty() && AsciiUpper(common) != AsciiUpper(user)) {
         (void)platform.DeleteShortcut({user, groupName, linkName});
     }

@@ -56,6 +56,7 @@ void CopyLauncher(Platform& platform, const DosPath& target, const CopyFeedback&
     auto in = platform.OpenExecutableForRead();
     auto out = platform.CreateReplacement(target);
     CopyBlocks(*in, *out, feedback);
+    // The stamp only marks the copy as the shipped one; the copy is whole without it.
     (void)platform.SetLastWriteTime(target, kLauncherStamp);
 }
 
@@ -69,6 +70,7 @@ void InstallLauncher(Platform& platform, MessageSink& messages, const SelfInstal
     if (!made && !platform.DirectoryExists(directory) && platform.DirectoryExists(root)) {
         throw IoError(IoErrorKind::AccessDenied);
     }
+    // The current folder is what the old panel set; every path below is whole.
     (void)platform.SetCurrentDirectory(root);
     const DosPath launcher = directory / kLauncherExecutable;
     const bool earlier = platform.FileExists(launcher);
@@ -77,7 +79,8 @@ void InstallLauncher(Platform& platform, MessageSink& messages, const SelfInstal
         CreateEmptyIfMissing(platform, directory / kConfigFileName);
     } catch (const IoError&) {
         // A first installation that failed leaves nothing behind: a copy without its
-        // configuration file would only offer to install itself again.
+        // configuration file would only offer to install itself again. What cannot be
+        // cleaned up stays; the error the user sees is the one that stopped the copy.
         if (!earlier) {
             (void)platform.DeleteFile(launcher);
         }
@@ -87,6 +90,7 @@ void InstallLauncher(Platform& platform, MessageSink& messages, const SelfInstal
         }
         throw;
     }
+    // Leaving the folder lets it be removed later; staying in it harms nothing.
     (void)platform.SetCurrentDirectory("C:\\");
     if (choice.programGroup) {
         CreateShortcuts(platform, ShortcutKind::ProgramGroup, directory);

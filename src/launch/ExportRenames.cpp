@@ -55,6 +55,7 @@ void RenamePayroll2003Exports(Platform& platform, char driveLetter) {
             if (platform.FileExists(target) || platform.DirectoryExists(target)) {
                 continue;
             }
+            // One that cannot be renamed stays under its old name, as a DOS rename left it.
             (void)platform.RenameFile(path + entry.name, target);
         }
     }

@@ -21,4 +21,8 @@ MessageLines StartFailedMessage(std::string_view program) {
             {}};
 }
 
+MessageLines BadPathMessage(std::string_view program, IoErrorKind kind) {
+    return {StartFailedMessage(program).text, IoErrorText(kind)};
+}
+
 } // namespace zel

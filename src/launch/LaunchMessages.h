@@ -2,6 +2,8 @@
 // The messages a launch composes beyond the panel's own texts. The message window is as wide
 // as its first line, so each is worded with its longer line first.
 
+#include "platform/IoError.h"
+
 #include <string>
 #include <string_view>
 
@@ -19,5 +21,8 @@ struct MessageLines {
 [[nodiscard]] MessageLines DosBoxMissingMessage();
 // Any other start that failed; program is its DOS path.
 [[nodiscard]] MessageLines StartFailedMessage(std::string_view program);
+// A start stopped by a drive that is not there or a name no file can have (kind is
+// InvalidDrive or InvalidFilename), with the run-time library's text as the detail.
+[[nodiscard]] MessageLines BadPathMessage(std::string_view program, IoErrorKind kind);
 
 } // namespace zel

@@ -3,6 +3,7 @@
 #include "launch/ExportRenames.h"
 #include "launch/LaunchMessages.h"
 #include "launch/ProgramInformationFile.h"
+#include "platform/IoError.h"
 #include "text/AsciiUpper.h"
 #include "text/CodePage1250.h"
 #include "text/FixedText.h"
@@ -43,34 +44,57 @@ std::string NtfsAdvice() {
 }
 
 // A start that fails is told, never left to look like a click that did nothing.
-bool Start(Platform& platform, MessageSink& messages, const StartRequest& request) {
-    WriteProgramInformationFile(platform, request.informationFile, request.title, request.program,
-                                request.workingDirectory, request.parameters);
-    if (platform.StartProgram(request)) {
-        return true;
+LaunchResult Start(Platform& platform, MessageSink& messages, const StartRequest& request,
+                   Product product) {
+    try {
+        WriteProgramInformationFile(platform, request.informationFile, request.title,
+                                    request.program, request.workingDirectory, request.parameters);
+    } catch (const IoError& error) {
+        if (error.Kind() != IoErrorKind::InvalidDrive &&
+            error.Kind() != IoErrorKind::InvalidFilename) {
+            throw;
+        }
+        const MessageLines told = BadPathMessage(request.program, error.Kind());
+        messages.ShowMessage(told.text, MessageKind::Error, told.detail);
+        return LaunchResult::BadPath;
     }
-    const MessageLines told = platform.LacksDosBoxFor(request.program)
-                                  ? DosBoxMissingMessage()
-                                  : StartFailedMessage(request.program);
+    const StartOutcome outcome = platform.StartProgram(request);
+    MessageLines told;
+    LaunchResult result = LaunchResult::CannotStart;
+    switch (outcome.kind) {
+    case StartOutcomeKind::Started:
+        return LaunchResult::Started;
+    case StartOutcomeKind::LockTaken:
+        told = {RunningText(product), {}};
+        result = LaunchResult::LockTaken;
+        break;
+    case StartOutcomeKind::NoDosBox:
+        told = DosBoxMissingMessage();
+        result = LaunchResult::NoDosBox;
+        break;
+    case StartOutcomeKind::CannotStart:
+        told = StartFailedMessage(request.program);
+        break;
+    }
     messages.ShowMessage(told.text, MessageKind::Error, told.detail);
-    return false;
+    return result;
 }
 
 // Each warning waits for its answer before the next is shown; the program starts after the
 // last.
 void WarnThenStart(Platform& platform, MessageSink& messages, std::vector<MessageLines> warnings,
-                   StartRequest request) {
+                   StartRequest request, Product product) {
     if (warnings.empty()) {
-        (void)Start(platform, messages, request);
+        // Whatever became of it has been told; no caller is left to hand the result to.
+        (void)Start(platform, messages, request, product);
         return;
     }
     const MessageLines first = warnings.front();
     warnings.erase(warnings.begin());
     messages.ShowMessageThen(
         first.text, MessageKind::Warning, first.detail,
-        [&platform, &messages, warnings = std::move(warnings), request = std::move(request)] {
-            WarnThenStart(platform, messages, warnings, request);
-        });
+        [&platform, &messages, warnings = std::move(warnings), request = std::move(request),
+         product] { WarnThenStart(platform, messages, warnings, request, product); });
 }
 
 } // namespace
@@ -125,10 +149,9 @@ LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int 
         warnings.push_back(NoPrinterWarning());
     }
     if (warnings.empty()) {
-        return Start(platform, messages, request) ? LaunchResult::Started
-                                                  : LaunchResult::StartFailed;
+        return Start(platform, messages, request, ProductOf(slot));
     }
-    WarnThenStart(platform, messages, std::move(warnings), std::move(request));
+    WarnThenStart(platform, messages, std::move(warnings), std::move(request), ProductOf(slot));
     return LaunchResult::AfterWarning;
 }
 

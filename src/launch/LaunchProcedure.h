@@ -17,13 +17,19 @@ inline constexpr int kSlotA00 = 9;
 // The payroll program of 2003, whose export files are renamed on launch.
 inline constexpr int kSlotB03 = 16;
 
+// Every result but Started and AfterWarning has been told to the user.
 enum class LaunchResult {
     Started,
-    // The platform could not start the program; the user was told, and why when no DOSBox
-    // is there for a DOS program.
-    StartFailed,
-    // Its data lock file is held: the user was told, and nothing was started.
+    // Its data lock file is held: nothing was started.
     AlreadyRunning,
+    // Another start took the program's running lock between the check and this start.
+    LockTaken,
+    // A DOS program, and nothing here runs one.
+    NoDosBox,
+    // The platform could not start the program.
+    CannotStart,
+    // Its drive is not there or its name cannot be a file's: nothing was written or started.
+    BadPath,
     // A warning is up; the program starts once the user has answered it and any that
     // follow it.
     AfterWarning,
@@ -37,7 +43,9 @@ enum class LaunchResult {
                                            std::string_view spoolDirectory);
 
 // Launches the program of slot 1 to 60 from its chosen drive and makes it the current slot.
-// A failure to write the program information file throws IoError, and nothing starts. In
+// A failure to write the program information file throws IoError, and nothing starts; but
+// a drive that is not there or a bad file name, which the application-wide handler passes
+// over in silence, is told here as BadPath. In
 // character print mode what the program prints on its port goes to the printer named (empty:
 // the default one).
 LaunchResult LaunchProgram(Platform& platform, ProgramCatalogue& catalogue, int slot,

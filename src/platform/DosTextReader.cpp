@@ -32,6 +32,7 @@ bool DosTextReader::AtEnd() {
 
 std::string DosTextReader::ReadLine() {
     std::size_t unlimited = SIZE_MAX;
+    // Without a budget the line always ends: there is nothing to learn from the answer.
     (void)ContinueLine(unlimited);
     return TakeLine();
 }

@@ -10,6 +10,7 @@
 #include "platform/FileStreams.h"
 #include "platform/SharingProbe.h"
 #include "platform/ShortcutPlace.h"
+#include "platform/StartOutcome.h"
 #include "platform/StartRequest.h"
 
 #include <memory>
@@ -85,10 +86,7 @@ public:
     virtual std::unique_ptr<SharingProbe> MakeSharingProbe() = 0;
 
     // Starts a program in a normal window, without waiting.
-    [[nodiscard]] virtual bool StartProgram(const StartRequest& request) = 0;
-    // Whether program (a DOS path) is a DOS executable and nothing here runs one: no DOSBox
-    // is installed. What a failed start tells the user.
-    [[nodiscard]] virtual bool LacksDosBoxFor(std::string_view program) = 0;
+    [[nodiscard]] virtual StartOutcome StartProgram(const StartRequest& request) = 0;
     // Whether a desktop printer (an empty name: the default one) or else the default is there
     // to take what a DOS program sends to its own printer port.
     [[nodiscard]] virtual bool HasCharacterPrinter(std::string_view printer) = 0;

@@ -138,11 +138,12 @@ int PrintSpool::Scan() {
             continue;
         }
         const std::string path = PathOf(entry.name);
-        if (!probe->CanOpenDenyWrite(path)) {
+        const SharingAnswer free = probe->CanOpenDenyWrite(path);
+        if (!free) {
             continue;
         }
         // Stamped before it is read: a list written meanwhile differs from the stamp kept.
-        const std::optional<FileStamp> stamp = m_platform.Stamp(path);
+        const std::optional<FileStamp> stamp = free.stamp ? free.stamp : m_platform.Stamp(path);
         const auto [listed, added] = m_listed.try_emplace(entry.name);
         ListedFile& file = listed->second;
         if (added || !stamp || file.stamp != stamp) {
@@ -218,6 +219,7 @@ void PrintSpool::Restore(const std::string& fileName, SpoolFileKind kind, Sharin
             return;
         }
     }
+    // With no waiting name free it stays under its printing name, for a later scan.
     (void)PutBack(*claim.file, waitingName);
 }
 

@@ -83,9 +83,10 @@ TEST_F(CharacterPrint, DosProgramsPrintingArrivesUnchangedInJobsCutAtItsPause) {
     m_platform->SetPrintRelay((fs::path(kBinDir) / "zelpult").string());
     ASSERT_TRUE(m_platform->HasCharacterPrinter(kRawQueue));
     const fs::path lock = m_world.WriteFile("C:\\ZELKONYV.97\\DATA\\ZELKOR97.001");
-    ASSERT_TRUE(
-        m_platform->StartProgram({"C:\\ZELKONYV.97\\A97.EXE", "", "/KARAKTER /KILEP", "A97.EXE", "",
-                                  kRawQueue, "C:\\ZELKONYV.97\\DATA\\ZELKOR97.001"}));
+    ASSERT_TRUE(m_platform
+                    ->StartProgram({"C:\\ZELKONYV.97\\A97.EXE", "", "/KARAKTER /KILEP", "A97.EXE",
+                                    "", kRawQueue, "C:\\ZELKONYV.97\\DATA\\ZELKOR97.001"})
+                    .Started());
     EXPECT_TRUE(WaitUntil([&] { return posix::ProgramLockHeld(lock); }, kPatience))
         << "DOSBox, the relay's child, holds the running lock";
 

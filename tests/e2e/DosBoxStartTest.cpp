@@ -40,7 +40,8 @@ TEST_F(DosBoxStart, DosProgramHoldsItsLockAndPrintsIntoTheSpoolFolder) {
     const fs::path lock = m_world.WriteFile("C:\\ZELKONYV.97\\DATA\\ZELKOR97.001");
     ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97",
                       " SERVER PRN:C:\\ZELKOR\\Printing /NYOMTAT=1",
-                      "C:\\ZELKONYV.97\\DATA\\ZELKOR97.001"));
+                      "C:\\ZELKONYV.97\\DATA\\ZELKOR97.001")
+                    .Started());
     EXPECT_TRUE(posix::ProgramLockHeld(lock)) << "DOSBox holds the running lock";
     EXPECT_TRUE(ChildrenOf(::getpid()).empty()) << "a child is left for the launcher";
 
@@ -77,7 +78,7 @@ TEST_F(DosBoxStart, DosProgramHoldsItsLockAndPrintsIntoTheSpoolFolder) {
 
 TEST_F(DosBoxStart, TailReachesTheProgramLiterallyAndDosBoxEndsWithIt) {
     const std::string parameters = Utf8ToCp1250("a<b >out |echo %PATH% \"q\" ő%% /KILEP");
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", parameters));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", parameters).Started());
 
     const auto log = LogEntries(WaitForLog("C:\\ZELKONYV.97", kPatience).value_or(""));
     EXPECT_EQ(log.at("TAIL"), "[ a<b >out |echo %PATH% \"q\" \x8B%% /KILEP]");
@@ -95,7 +96,7 @@ TEST_F(DosBoxStart, DosKeepsTheFirst126CharactersOfALongTail) {
     while (tail.size() < 200) {
         tail += " X" + std::to_string(tail.size());
     }
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "", tail));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "", tail).Started());
     const auto log = LogEntries(WaitForLog("C:\\ZELKONYV.97", kPatience).value_or(""));
     EXPECT_EQ(log.at("TAIL"), "[ " + tail.substr(0, 125) + "]");
     EXPECT_TRUE(WaitUntil([&] { return m_mark.Marked().empty(); }, kPatience));
@@ -108,7 +109,8 @@ TEST_F(DosBoxStart, DrivesAreMountedUnderTheirOwnLetters) {
     InstallDos("Z:\\ZELBER.217\\B2017.EXE");
     fs::create_directories(m_world.Native("D:\\SPOOL"));
     m_platform = m_world.MakePlatform();
-    ASSERT_TRUE(Start("Z:\\ZELBER.217\\B2017.EXE", "", "PRN:D:\\SPOOL /NYOMTAT=2 /KILEP"));
+    ASSERT_TRUE(
+        Start("Z:\\ZELBER.217\\B2017.EXE", "", "PRN:D:\\SPOOL /NYOMTAT=2 /KILEP").Started());
 
     EXPECT_TRUE(WaitUntil([&] { return m_mark.Marked().empty(); }, kPatience));
     EXPECT_TRUE(fs::exists(m_world.Native("Z:\\ZELBER.217\\DATA\\BER2017.004")));
@@ -116,15 +118,15 @@ TEST_F(DosBoxStart, DrivesAreMountedUnderTheirOwnLetters) {
     EXPECT_TRUE(fs::exists(m_world.Native("D:\\SPOOL\\WS0002.B17")));
 }
 
-TEST_F(DosBoxStart, WithoutDosBoxNothingStarts) {
-    EXPECT_FALSE(m_platform->LacksDosBoxFor("C:\\ZELKONYV.97\\A97.EXE"));
+TEST_F(DosBoxStart, WithoutDosBoxNothingStartsAndTheOutcomeSaysSo) {
     ::setenv("PATH", m_temp.Path().c_str(), 1);
-    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", ""));
+    EXPECT_EQ(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", "").kind,
+              StartOutcomeKind::NoDosBox);
     EXPECT_TRUE(m_mark.Marked().empty());
     EXPECT_TRUE(PrivateFoldersGone());
-    // The user is told why: DOSBox is missing for this program, though not for a native one.
-    EXPECT_TRUE(m_platform->LacksDosBoxFor("C:\\ZELKONYV.97\\A97.EXE"));
-    EXPECT_FALSE(m_platform->LacksDosBoxFor("C:\\ZELKONYV.97\\NONE.EXE"));
+    // A missing program is not put down to a missing DOSBox.
+    EXPECT_EQ(Start("C:\\ZELKONYV.97\\NONE.EXE", "C:\\ZELKONYV.97", "").kind,
+              StartOutcomeKind::CannotStart);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "platform/posix/ProgramLock.h"
 #include "text/CodePage1250.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -35,7 +36,8 @@ protected:
 
 TEST_F(NativeStart, AStartRequestRunsTheProgramWithItsParametersInItsFolder) {
     ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97",
-                      " SERVER PRN:C:\\ZELKOR\\Printing /NYOMTAT=1"));
+                      " SERVER PRN:C:\\ZELKOR\\Printing /NYOMTAT=1")
+                    .Started());
     EXPECT_TRUE(ChildrenOf(::getpid()).empty()) << "a child is left for the launcher";
 
     const fs::path lock = m_c / "ZELKONYV.97" / "DATA" / "ZELKOR97.001";
@@ -65,12 +67,12 @@ TEST_F(NativeStart, AStartRequestRunsTheProgramWithItsParametersInItsFolder) {
 }
 
 TEST_F(NativeStart, SecondInstanceInTheSamePlaceEndsAtOnce) {
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", ""));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", "").Started());
     const fs::path lock = m_c / "ZELKONYV.97" / "DATA" / "ZELKOR97.001";
     ASSERT_TRUE(WaitUntil([&] { return !Holders(lock).empty(); }, kPatience));
     const auto first = m_mark.Marked();
 
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", ""));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97", "").Started());
     EXPECT_TRUE(WaitUntil(
         [&] {
             return WaitForLog("C:\\ZELKONYV.97", 1).value_or("").find("FUT") != std::string::npos;
@@ -87,11 +89,12 @@ TEST_F(NativeStart, TheProgramHoldsItsRunningLockAndDoesNotStartWhileAnotherHold
     int error = 0;
     const int elsewhere = posix::TakeProgramLock(lock.c_str(), error);
     ASSERT_GE(elsewhere, 0);
-    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\A97.EXE", "", "/VAR=60", dosLock));
+    EXPECT_EQ(Start("C:\\ZELKONYV.97\\A97.EXE", "", "/VAR=60", dosLock).kind,
+              StartOutcomeKind::LockTaken);
     EXPECT_TRUE(m_mark.Marked().empty());
 
     ::close(elsewhere);
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "", "/VAR=60", dosLock));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "", "/VAR=60", dosLock).Started());
     EXPECT_TRUE(posix::ProgramLockHeld(lock));
     m_mark.KillAll();
     EXPECT_TRUE(WaitUntil([&] { return !posix::ProgramLockHeld(lock); }, kPatience));
@@ -101,7 +104,7 @@ TEST_F(NativeStart, ParameterTextReachesTheProgramLiterallyAndStartsNothingElse)
     const std::string tail =
         Utf8ToCp1250("a\"b <in >out |touch $(touch pwned) %PATH% `id` ;& ő'ű \"quoted word\" "
                      "PRN:C:\\ZELKOR\\Printing");
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "", tail));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "", tail).Started());
 
     const auto log = LogEntries(WaitForLog("C:\\ZELKONYV.97", kPatience).value_or(""));
     const std::vector<std::string> expected = {"a\"b",
@@ -134,7 +137,7 @@ TEST_F(NativeStart, LongParameterTextIsKeptWholeForANativeProgram) {
         tail += "W" + std::to_string(tail.size()) + " ";
     }
     tail.resize(255);
-    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "", tail));
+    ASSERT_TRUE(Start("C:\\ZELKONYV.97\\A97.EXE", "", tail).Started());
     const auto log = LogEntries(WaitForLog("C:\\ZELKONYV.97", kPatience).value_or(""));
     std::string joined;
     for (int i = 1; log.count("ARG" + std::to_string(i)) != 0; ++i) {
@@ -145,7 +148,8 @@ TEST_F(NativeStart, LongParameterTextIsKeptWholeForANativeProgram) {
 
 TEST_F(NativeStart, QuotedAndBlankHoldingPathsAreFound) {
     InstallNative("C:\\Program Files\\ZEL\\B2017.EXE");
-    ASSERT_TRUE(Start("C:\\Program Files\\ZEL\\B2017.EXE", "C:\\Program Files\\ZEL", "/VAR=60"));
+    ASSERT_TRUE(
+        Start("C:\\Program Files\\ZEL\\B2017.EXE", "C:\\Program Files\\ZEL", "/VAR=60").Started());
     auto log = LogEntries(WaitForLog("C:\\Program Files\\ZEL", kPatience).value_or(""));
     EXPECT_EQ(log["ARG1"], "/VAR=60");
     // The program writes its log first and makes its data lock after it.
@@ -155,7 +159,7 @@ TEST_F(NativeStart, QuotedAndBlankHoldingPathsAreFound) {
     m_mark.KillAll();
 
     fs::remove(m_c / "Program Files" / "ZEL" / "STANDIN.LOG");
-    ASSERT_TRUE(Start("c:\\program files\\zel\\b2017.exe", "", "/KILEP"));
+    ASSERT_TRUE(Start("c:\\program files\\zel\\b2017.exe", "", "/KILEP").Started());
     // The log is read until this start's line is in it, whatever is read on the way.
     EXPECT_TRUE(WaitUntil(
         [&] {
@@ -165,20 +169,23 @@ TEST_F(NativeStart, QuotedAndBlankHoldingPathsAreFound) {
         kPatience));
 }
 
-TEST_F(NativeStart, NothingStartsWhatCannotRun) {
-    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\MISSING.EXE", "C:\\ZELKONYV.97", ""));
-    EXPECT_FALSE(Start("D:\\ZELKONYV.97\\A97.EXE", "", ""));
-    EXPECT_FALSE(Start("", "", ""));
+TEST_F(NativeStart, NothingStartsWhatCannotRunAndTheSystemSaysWhy) {
+    const auto cannot = [](int error) {
+        return StartOutcome{StartOutcomeKind::CannotStart, error};
+    };
+    EXPECT_EQ(Start("C:\\ZELKONYV.97\\MISSING.EXE", "C:\\ZELKONYV.97", ""), cannot(ENOENT));
+    EXPECT_EQ(Start("D:\\ZELKONYV.97\\A97.EXE", "", ""), cannot(ENOENT));
+    EXPECT_EQ(Start("", "", ""), cannot(ENOENT));
 
     m_world.WriteFile("C:\\ZELKONYV.97\\TEXT.EXE", "neither DOS nor native");
-    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\TEXT.EXE", "", ""));
+    EXPECT_EQ(Start("C:\\ZELKONYV.97\\TEXT.EXE", "", ""), cannot(ENOEXEC));
 
-    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\NINCS", ""));
+    EXPECT_EQ(Start("C:\\ZELKONYV.97\\A97.EXE", "C:\\NINCS", ""), cannot(ENOENT));
 
     fs::permissions(m_c / "ZELKONYV.97" / "A97.EXE",
                     fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec,
                     fs::perm_options::remove);
-    EXPECT_FALSE(Start("C:\\ZELKONYV.97\\A97.EXE", "", ""));
+    EXPECT_EQ(Start("C:\\ZELKONYV.97\\A97.EXE", "", ""), cannot(EACCES));
 
     EXPECT_TRUE(m_mark.Marked().empty());
     EXPECT_TRUE(ChildrenOf(::getpid()).empty());

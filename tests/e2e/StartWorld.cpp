@@ -30,8 +30,9 @@ void StartWorld::InstallDos(std::string_view dosPath) {
     InstallDosStandIn(m_world, dosPath);
 }
 
-bool StartWorld::Start(std::string_view program, std::string_view folder,
-                       std::string_view parameters, std::optional<std::string> dataLockFile) {
+StartOutcome StartWorld::Start(std::string_view program, std::string_view folder,
+                               std::string_view parameters,
+                               std::optional<std::string> dataLockFile) {
     return m_platform->StartProgram({std::string(program),
                                      std::string(folder),
                                      std::string(parameters),

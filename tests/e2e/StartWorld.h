@@ -3,6 +3,7 @@
 // accounting program names, a private temporary folder, no display, and every process
 // started from it ended when the test ends.
 
+#include "platform/StartOutcome.h"
 #include "support/ProcessWatch.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TempDir.h"
@@ -25,9 +26,9 @@ protected:
     void InstallNative(std::string_view dosPath);
     void InstallDos(std::string_view dosPath);
     // A typed start of program in folder (its own folder when empty).
-    [[nodiscard]] bool Start(std::string_view program, std::string_view folder,
-                             std::string_view parameters,
-                             std::optional<std::string> dataLockFile = std::nullopt);
+    [[nodiscard]] StartOutcome Start(std::string_view program, std::string_view folder,
+                                     std::string_view parameters,
+                                     std::optional<std::string> dataLockFile = std::nullopt);
 
     // The stand-in's log in a folder (DOS path), once it has been written.
     [[nodiscard]] std::optional<std::string> WaitForLog(std::string_view folder, int seconds);

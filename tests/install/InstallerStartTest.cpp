@@ -99,6 +99,24 @@ TEST_F(InstallerStartTest, InstallerInTheRootRunsThere) {
     ExpectStarted({"RUN", "C:\\INSTALL.EXE", "C:\\", ""});
 }
 
+TEST_F(InstallerStartTest, AnInstallerThatCannotStartIsToldAndSaysWhyForDosBox) {
+    world.WriteFile("C:\\INSTALL.EXE", "MZ");
+    platform->startOutcome = StartOutcome::Failure(2);
+    const auto failed = Start(false, "c:\\install.exe");
+    EXPECT_EQ(failed.outcome, InstallerOutcome::StartFailed);
+    EXPECT_EQ(failed.pathText, "C:\\INSTALL.EXE");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              Utf8ToCp1250("A(z) \"C:\\INSTALL.EXE\" program nem indítható el!"));
+    EXPECT_EQ(messages.shown[0].kind, MessageKind::Error);
+
+    platform->startOutcome = {StartOutcomeKind::NoDosBox, 0};
+    EXPECT_EQ(Start(false, "c:\\install.exe").outcome, InstallerOutcome::StartFailed);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(messages.shown[1].text, Utf8ToCp1250("A DOS-os program indításához DOSBox szükséges, "
+                                                   "de nincs telepítve."));
+}
+
 TEST_F(InstallerStartTest, TheLauncherNeverStartsItself) {
     world.WriteFile("C:\\INSTALL.EXE\\ZELPULT.EXE", "MZ");
     const auto result = Start(false, "C:\\INSTALL.EXE\\zelpult.exe");

@@ -31,7 +31,6 @@ MakeLaunchMachine(const WineWorld& world, std::vector<std::string>& log) {
     AnswerNtFamily(*platform, false);
     platform->now = LocalDateTime{2025, 1, 15, 9, 30, 0};
     AnswerFileSystem(*platform, "FAT");
-    platform->lacksDosBox = false;
     platform->hasCharacterPrinter = true;
     platform->recordStarts = true;
     platform->onStart = [&log](const StartRequest&) { log.push_back("start"); };

@@ -257,15 +257,15 @@ TEST_F(LaunchTest, AFileThatCannotBeWrittenStopsTheLaunch) {
 }
 
 TEST_F(LaunchTest, AFailedStartIsToldAndADosProgramWithoutDosBoxSaysSo) {
-    platform->startSucceeds = false;
-    EXPECT_EQ(Launch(kSlotA97), LaunchResult::StartFailed);
+    platform->startOutcome = StartOutcome::Failure(13);
+    EXPECT_EQ(Launch(kSlotA97), LaunchResult::CannotStart);
     ASSERT_EQ(sink.shown.size(), 1u);
     EXPECT_EQ(sink.shown[0].text,
               Utf8ToCp1250("A(z) \"C:\\ZELKONYV.97\\A97.EXE\" program nem indítható el!"));
     EXPECT_TRUE(sink.shown[0].detail.empty());
 
-    platform->lacksDosBox = true;
-    EXPECT_EQ(Launch(kSlotA97), LaunchResult::StartFailed);
+    platform->startOutcome = {StartOutcomeKind::NoDosBox, 0};
+    EXPECT_EQ(Launch(kSlotA97), LaunchResult::NoDosBox);
     ASSERT_EQ(sink.shown.size(), 2u);
     EXPECT_EQ(sink.shown[1].text, Utf8ToCp1250("A DOS-os program indításához DOSBox szükséges, de "
                                                "nincs telepítve."));
@@ -277,6 +277,36 @@ TEST_F(LaunchTest, AFailedStartIsToldAndADosProgramWithoutDosBoxSaysSo) {
     ASSERT_EQ(sink.shown.size(), 4u);
     EXPECT_EQ(sink.shown[2].kind, MessageKind::Warning);
     EXPECT_EQ(sink.shown[3].text, sink.shown[1].text);
+}
+
+// Another launcher took the program's lock between the look at its lock file and the start:
+// the user hears that it runs, as when the look had found it.
+TEST_F(LaunchTest, ALockTakenMeanwhileIsToldAsARunningProgram) {
+    platform->startOutcome = {StartOutcomeKind::LockTaken, 11};
+    EXPECT_EQ(Launch(kSlotA97), LaunchResult::LockTaken);
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0].text,
+              Utf8ToCp1250("Az egyszeres könyvviteli program a kiválasztott helyen már fut!"));
+    EXPECT_EQ(sink.shown[0].kind, MessageKind::Error);
+    EXPECT_EQ(platform->started.size(), 1u);
+}
+
+// The handler passes over a bad drive or name in silence; a click on a year button must not.
+TEST_F(LaunchTest, AProgramOnADriveThatIsGoneOrWithABadNameIsToldAndNotStarted) {
+    catalogue.SetDriveLetter(kSlotB97, 'Q');
+    EXPECT_EQ(Launch(kSlotB97), LaunchResult::BadPath);
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0].text,
+              Utf8ToCp1250("A(z) \"Q:\\ZELBER.97\\B97.EXE\" program nem indítható el!"));
+    EXPECT_EQ(sink.shown[0].detail, "Invalid drive");
+    EXPECT_EQ(sink.shown[0].kind, MessageKind::Error);
+
+    // Told too when the start waits for a warning's answer first.
+    platform->hasCharacterPrinter = false;
+    EXPECT_EQ(Launch(kSlotB97), LaunchResult::AfterWarning);
+    ASSERT_EQ(sink.shown.size(), 3u);
+    EXPECT_EQ(sink.shown[2].detail, "Invalid drive");
+    EXPECT_TRUE(platform->started.empty());
 }
 
 } // namespace

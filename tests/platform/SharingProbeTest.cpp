@@ -86,8 +86,8 @@ protected:
     // A fresh look each time, as each spool tick and each launch takes one.
     std::pair<bool, bool> Probe(std::string_view dosPath = kLock) {
         auto probe = m_world.MakePlatform()->MakeSharingProbe();
-        const bool exclusive = probe->CanOpenExclusive(dosPath);
-        return {exclusive, probe->CanOpenDenyWrite(dosPath)};
+        const bool exclusive = probe->CanOpenExclusive(dosPath).canOpen;
+        return {exclusive, probe->CanOpenDenyWrite(dosPath).canOpen};
     }
 
     test::WineWorld m_world;
@@ -161,8 +161,8 @@ TEST_F(SharingProbeTest, ARunningLockHeldOutOfSightRefusesTheExclusiveOpenOnly) 
         test::OwnPidNamespace elsewhere([this] {
             const auto platform = m_world.MakePlatform();
             // /proc finds nobody, so the watch counts the file as free from here on.
-            const bool denyWrite = platform->MakeSharingProbe()->CanOpenDenyWrite(kLock);
-            const bool exclusive = platform->MakeSharingProbe()->CanOpenExclusive(kLock);
+            const bool denyWrite = platform->MakeSharingProbe()->CanOpenDenyWrite(kLock).canOpen;
+            const bool exclusive = platform->MakeSharingProbe()->CanOpenExclusive(kLock).canOpen;
             return (exclusive ? 2 : 0) | (denyWrite ? 1 : 0);
         });
         return elsewhere.Wait();
@@ -200,8 +200,8 @@ protected:
 
     Answers Tick(std::string_view dosPath = kList) {
         auto probe = m_platform->MakeSharingProbe();
-        const bool exclusive = probe->CanOpenExclusive(dosPath);
-        return {exclusive, probe->CanOpenDenyWrite(dosPath)};
+        const bool exclusive = probe->CanOpenExclusive(dosPath).canOpen;
+        return {exclusive, probe->CanOpenDenyWrite(dosPath).canOpen};
     }
 
     // What a folder's watch says of the list once it has taken in the events so far.
@@ -332,7 +332,7 @@ protected:
     }
 
     bool DenyWriteTick(std::string_view dosPath = kList) {
-        return WatchedProbe()->CanOpenDenyWrite(dosPath);
+        return WatchedProbe()->CanOpenDenyWrite(dosPath).canOpen;
     }
 
     posix::OpenFileWatch::Holders WatchSays() { return Holders(*m_watch); }
@@ -427,32 +427,29 @@ TEST_F(HeldForWritingTest, AfterAnOverflowTheWriterIsLookedForAgain) {
     EXPECT_TRUE(DenyWriteTick());
 }
 
-// A spool tick stamps each list right after probing it, from what the probe read: the stamp
-// must be the one a look of its own would give, the entry's own for a link, and never one
-// left over from an earlier probe.
-TEST_F(WatchedFolderTest, AStampAfterAProbeIsTheOneItsOwnLookWouldGive) {
+// A spool tick stamps each list it probes from what the probe read: that stamp must be the
+// one a look of its own would give, and a link's target must never pass for the entry's own.
+TEST_F(WatchedFolderTest, AProbesStampIsTheOneItsOwnLookWouldGive) {
     m_world.WriteFile(kList, "list");
     fs::create_symlink(m_folder / "WS0000.A17", m_folder / "WS0002.A17");
     constexpr const char* kLink = "C:\\PRINTING\\WS0002.A17";
-    const auto ownLook = [this](std::string_view dosPath) { return m_platform->Stamp(dosPath); };
-    const auto listStamp = ownLook(kList);
-    const auto linkStamp = ownLook(kLink);
-    ASSERT_TRUE(listStamp && linkStamp);
+    const auto listStamp = m_platform->Stamp(kList);
+    ASSERT_TRUE(listStamp);
     {
         auto probe = m_platform->MakeSharingProbe();
-        ASSERT_TRUE(probe->CanOpenDenyWrite(kList));
-        EXPECT_EQ(m_platform->Stamp("C:\\PRINTING\\WS0000.A17"),
-                  ownLook("C:\\PRINTING\\WS0000.A17"));
-        ASSERT_TRUE(probe->CanOpenDenyWrite(kList));
-        EXPECT_EQ(m_platform->Stamp(kList), listStamp);
-        ASSERT_TRUE(probe->CanOpenDenyWrite(kLink));
-        EXPECT_EQ(m_platform->Stamp(kLink), linkStamp);
-        ASSERT_TRUE(probe->CanOpenDenyWrite(kList));
+        const SharingAnswer list = probe->CanOpenDenyWrite(kList);
+        ASSERT_TRUE(list);
+        EXPECT_EQ(list.stamp, listStamp);
+        EXPECT_EQ(probe->CanOpenExclusive(kList).stamp, listStamp);
+        const SharingAnswer link = probe->CanOpenDenyWrite(kLink);
+        ASSERT_TRUE(link);
+        EXPECT_EQ(link.stamp, std::nullopt) << "the target's stamp is not the link's";
     }
     std::ofstream(m_list, std::ios::binary | std::ios::app) << " grown";
-    const auto grown = m_platform->Stamp(kList);
+    const auto grown = m_platform->MakeSharingProbe()->CanOpenDenyWrite(kList).stamp;
     ASSERT_TRUE(grown);
     EXPECT_EQ(grown->size, listStamp->size + 6);
+    EXPECT_EQ(grown, m_platform->Stamp(kList));
 }
 
 } // namespace

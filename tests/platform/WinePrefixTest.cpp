@@ -2,6 +2,7 @@
 #include "platform/WholeFile.h"
 #include "support/WineWorld.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -101,27 +102,35 @@ TEST(WinePrefix, CurrentDirectoryAndAccentedNames) {
     fs::current_path(before);
 }
 
-TEST(PosixFiles, FailuresCarryTheRunTimeLibraryTexts) {
+// The text is the run-time library's; beside it the path and the system's own error.
+TEST(PosixFiles, FailuresCarryTheRunTimeLibraryTextsThePathAndTheSystemsError) {
     test::WineWorld world;
     const fs::path c = world.AddDrive('C');
     auto platform = world.MakePlatform();
-    auto expectKind = [&](auto action, IoErrorKind kind) {
+    auto expectKind = [&](auto action, IoErrorKind kind, std::string_view path, int system) {
         try {
             action();
             ADD_FAILURE() << "no error, expected " << IoErrorText(kind);
         } catch (const IoError& error) {
             EXPECT_EQ(error.Kind(), kind);
             EXPECT_STREQ(error.what(), IoErrorText(kind));
+            EXPECT_EQ(error.Path(), path);
+            EXPECT_EQ(error.SystemError(), system);
         }
     };
-    expectKind([&] { (void)platform->OpenForRead("C:\\MISSING.TXT"); }, IoErrorKind::FileNotFound);
-    expectKind([&] { (void)platform->OpenForRead("Q:\\X.TXT"); }, IoErrorKind::InvalidDrive);
+    expectKind([&] { (void)platform->OpenForRead("C:\\MISSING.TXT"); }, IoErrorKind::FileNotFound,
+               "C:\\MISSING.TXT", ENOENT);
+    expectKind([&] { (void)platform->OpenForRead("Q:\\X.TXT"); }, IoErrorKind::InvalidDrive,
+               "Q:\\X.TXT", 0);
+    expectKind([&] { (void)platform->CreateReplacement("Q:\\X.TXT"); }, IoErrorKind::InvalidDrive,
+               "Q:\\X.TXT", 0);
     fs::create_directories(c / "DIR");
-    expectKind([&] { (void)platform->OpenForRead("C:\\DIR"); }, IoErrorKind::AccessDenied);
+    expectKind([&] { (void)platform->OpenForRead("C:\\DIR"); }, IoErrorKind::AccessDenied,
+               "C:\\DIR", EISDIR);
     if (::geteuid() != 0) {
         fs::permissions(c / "DIR", fs::perms::owner_read | fs::perms::owner_exec);
         expectKind([&] { (void)platform->CreateForWrite("C:\\DIR\\NEW.TXT"); },
-                   IoErrorKind::AccessDenied);
+                   IoErrorKind::AccessDenied, "C:\\DIR\\NEW.TXT", EACCES);
     }
 }
 

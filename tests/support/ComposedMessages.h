@@ -15,6 +15,7 @@ inline std::vector<MessageLines> ComposedMessages() {
         NoPrinterWarning(),
         DosBoxMissingMessage(),
         StartFailedMessage("C:\\ZELKONYV.97\\A97.EXE"),
+        BadPathMessage("C:\\ZELKONYV.97\\A97.EXE", IoErrorKind::InvalidFilename),
         {ParametersTooLongText(), ParametersTooLongAdvice()},
         // The shortest name a list can have makes the first line narrowest.
         StuckListMessage("ws.A17"),

@@ -38,8 +38,12 @@ private:
 class BlindProbe final : public SharingProbe {
 public:
     explicit BlindProbe(Platform& platform) : m_platform(platform) {}
-    bool CanOpenExclusive(std::string_view path) override { return m_platform.FileExists(path); }
-    bool CanOpenDenyWrite(std::string_view path) override { return m_platform.FileExists(path); }
+    SharingAnswer CanOpenExclusive(std::string_view path) override {
+        return {m_platform.FileExists(path), std::nullopt};
+    }
+    SharingAnswer CanOpenDenyWrite(std::string_view path) override {
+        return {m_platform.FileExists(path), std::nullopt};
+    }
 
 private:
     Platform& m_platform;
@@ -49,11 +53,17 @@ class HeldFilesProbe final : public SharingProbe {
 public:
     HeldFilesProbe(std::unique_ptr<SharingProbe> inner, const std::set<std::string>& held)
         : m_inner(std::move(inner)), m_held(held) {}
-    bool CanOpenExclusive(std::string_view p) override {
-        return !m_held.contains(std::string(p)) && m_inner->CanOpenExclusive(p);
+    SharingAnswer CanOpenExclusive(std::string_view p) override {
+        if (m_held.contains(std::string(p))) {
+            return {false, std::nullopt};
+        }
+        return m_inner->CanOpenExclusive(p);
     }
-    bool CanOpenDenyWrite(std::string_view p) override {
-        return !m_held.contains(std::string(p)) && m_inner->CanOpenDenyWrite(p);
+    SharingAnswer CanOpenDenyWrite(std::string_view p) override {
+        if (m_held.contains(std::string(p))) {
+            return {false, std::nullopt};
+        }
+        return m_inner->CanOpenDenyWrite(p);
     }
 
 private:
@@ -209,7 +219,7 @@ std::unique_ptr<SharingProbe> ForwardingPlatform::MakeSharingProbe() {
     return m_inner->MakeSharingProbe();
 }
 
-bool ForwardingPlatform::StartProgram(const StartRequest& request) {
+StartOutcome ForwardingPlatform::StartProgram(const StartRequest& request) {
     if (!recordStarts) {
         return m_inner->StartProgram(request);
     }
@@ -217,7 +227,7 @@ bool ForwardingPlatform::StartProgram(const StartRequest& request) {
     if (onStart) {
         onStart(request);
     }
-    return startSucceeds;
+    return startOutcome;
 }
 
 std::string ForwardingPlatform::ShortcutFolder(ShortcutFolderKind kind) {

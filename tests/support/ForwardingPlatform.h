@@ -42,7 +42,6 @@ public:
     std::map<char, std::optional<std::string>> volumeLabels;
     std::map<char, std::optional<std::string>> fileSystems;
     std::map<char, std::optional<std::string>> remoteNames;
-    std::optional<bool> lacksDosBox;
     std::optional<bool> hasCharacterPrinter;
     // Whether a folder may be written: the answer for these folders, false for any other.
     std::optional<std::set<std::string>> writableFolders;
@@ -71,9 +70,9 @@ public:
     std::function<void()> beforeClaim;
     std::function<void()> beforeRename;
 
-    // Starts: carried out when false; else recorded and answered with startSucceeds.
+    // Starts: carried out when false; else recorded and answered with startOutcome.
     bool recordStarts = false;
-    bool startSucceeds = true;
+    StartOutcome startOutcome = StartOutcome::Success();
     std::vector<StartRequest> started;
     std::function<void(const StartRequest&)> onStart;
 
@@ -132,10 +131,7 @@ public:
     std::unique_ptr<OutputFile> CreateForWrite(std::string_view p) override;
     std::unique_ptr<OutputFile> CreateReplacement(std::string_view p) override;
     std::unique_ptr<SharingProbe> MakeSharingProbe() override;
-    bool StartProgram(const StartRequest& request) override;
-    bool LacksDosBoxFor(std::string_view p) override {
-        return lacksDosBox ? *lacksDosBox : m_inner->LacksDosBoxFor(p);
-    }
+    StartOutcome StartProgram(const StartRequest& request) override;
     bool HasCharacterPrinter(std::string_view p) override {
         return hasCharacterPrinter ? *hasCharacterPrinter : m_inner->HasCharacterPrinter(p);
     }

@@ -61,10 +61,9 @@ TEST(Win32Sharing, AFileHeldForWritingCannotBeOpenedDenyingWrite) {
     EXPECT_FALSE(probe->CanOpenDenyWrite(folder / "WS001.TXT"));
 }
 
-// A spool tick stamps each list right after probing it, from what the probe's open read: the
-// stamp must be the one a look of its own would give, and never one left over from an
-// earlier probe.
-TEST(Win32Sharing, AStampAfterAProbeIsTheOneItsOwnLookWouldGive) {
+// A spool tick stamps each list it probes from what the probe's open read: that stamp must
+// be the one a look of its own would give, and the one of the file asked about.
+TEST(Win32Sharing, AProbesStampIsTheOneItsOwnLookWouldGive) {
     ZEL_REQUIRE_WINE_WORLD();
     win32::Win32Platform platform;
     const DriveFolder folder;
@@ -77,16 +76,16 @@ TEST(Win32Sharing, AStampAfterAProbeIsTheOneItsOwnLookWouldGive) {
     ASSERT_TRUE(listStamp && otherStamp);
     {
         const auto probe = platform.MakeSharingProbe();
-        ASSERT_TRUE(probe->CanOpenDenyWrite(list));
-        EXPECT_EQ(platform.Stamp(other), otherStamp);
-        ASSERT_TRUE(probe->CanOpenDenyWrite(list));
-        EXPECT_EQ(platform.Stamp(list), listStamp);
-        ASSERT_TRUE(probe->CanOpenDenyWrite(list));
+        const SharingAnswer answer = probe->CanOpenDenyWrite(list);
+        ASSERT_TRUE(answer);
+        EXPECT_EQ(answer.stamp, listStamp);
+        EXPECT_EQ(probe->CanOpenExclusive(other).stamp, otherStamp);
     }
     WriteFileBytes(list, "list grown");
-    const auto grown = platform.Stamp(list);
+    const auto grown = platform.MakeSharingProbe()->CanOpenDenyWrite(list).stamp;
     ASSERT_TRUE(grown);
     EXPECT_EQ(grown->size, listStamp->size + 6);
+    EXPECT_EQ(grown, platform.Stamp(list));
 }
 
 } // namespace

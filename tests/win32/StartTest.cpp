@@ -92,7 +92,7 @@ TEST(Win32Start, AWindowsProgramStartsInItsFolderWithTheWholeParameterText) {
     request.parameters = std::string(kStandInWord) + "  SERVER \xE1rv\xEDz \"a b\" <x>";
     request.title = "Zelkor K\xF6nyvel\xE9s 97";
     request.informationFile = folder / "ZELKONYV.97\\A97.PIF";
-    ASSERT_TRUE(platform.StartProgram(request));
+    ASSERT_TRUE(platform.StartProgram(request).Started());
 
     ASSERT_TRUE(WaitForFile(folder / "ADAT\\STANDIN.LOG", 30));
     const auto log = LogEntries(ReadFileBytes(folder / "ADAT\\STANDIN.LOG"));
@@ -109,7 +109,7 @@ TEST(Win32Start, WithoutAWorkingFolderTheProgramsOwnIsTaken) {
     StartRequest request;
     request.program = program;
     request.parameters = kStandInWord;
-    ASSERT_TRUE(platform.StartProgram(request));
+    ASSERT_TRUE(platform.StartProgram(request).Started());
     ASSERT_TRUE(WaitForFile(folder / "STANDIN.LOG", 30));
     EXPECT_EQ(LogEntries(ReadFileBytes(folder / "STANDIN.LOG")).at("CWD"), folder.Path());
 }
@@ -119,11 +119,18 @@ TEST(Win32Start, WhatIsNoProgramIsNotStarted) {
     win32::Win32Platform platform;
     const DriveFolder folder;
     WriteFileBytes(folder / "README.TXT", "nothing to run");
-    EXPECT_FALSE(platform.StartProgram({folder / "README.TXT", folder.Path(), "", "", "", {}, {}}));
-    EXPECT_FALSE(platform.StartProgram({folder / "NONE.EXE", folder.Path(), "", "", "", {}, {}}));
-    EXPECT_FALSE(platform.StartProgram({"", folder.Path(), "", "", "", {}, {}}));
+    const auto cannot = [](DWORD error) {
+        return StartOutcome{StartOutcomeKind::CannotStart, static_cast<int>(error)};
+    };
+    EXPECT_EQ(platform.StartProgram({folder / "README.TXT", folder.Path(), "", "", "", {}, {}}),
+              cannot(ERROR_BAD_EXE_FORMAT));
+    EXPECT_EQ(platform.StartProgram({folder / "NONE.EXE", folder.Path(), "", "", "", {}, {}}),
+              cannot(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(platform.StartProgram({"", folder.Path(), "", "", "", {}, {}}),
+              cannot(ERROR_FILE_NOT_FOUND));
     ASSERT_TRUE(CopyFileA(OwnPath().c_str(), (folder / "A97.EXE").c_str(), FALSE));
-    EXPECT_FALSE(platform.StartProgram({folder / "A97.EXE", folder / "NONE", "", "", "", {}, {}}));
+    EXPECT_EQ(platform.StartProgram({folder / "A97.EXE", folder / "NONE", "", "", "", {}, {}}),
+              cannot(ERROR_PATH_NOT_FOUND));
 }
 
 // One test, as the registry is the whole prefix's: without DOSBox first, then with it.
@@ -134,23 +141,35 @@ TEST(Win32Start, ADosProgramStartsOnlyInTheDosBoxItsInstallerRegistered) {
     ASSERT_TRUE(platform.CreateDirectory(folder / "ZELKONYV.97"));
     WriteFileBytes(folder / "ZELKONYV.97\\A97.EXE", DosExecutable());
     ASSERT_EQ(win32::FindDosBox(), std::nullopt);
-    EXPECT_FALSE(platform.StartProgram(
-        {folder / "ZELKONYV.97\\A97.EXE", folder / "ZELKONYV.97", "SERVER", "A97", "", {}, {}}));
     // What the user is told: DOSBox is missing for a DOS program, not for anything else.
-    EXPECT_TRUE(platform.LacksDosBoxFor(folder / "ZELKONYV.97\\A97.EXE"));
-    ASSERT_TRUE(CopyFileA(OwnPath().c_str(), (folder / "B97.EXE").c_str(), FALSE));
-    EXPECT_FALSE(platform.LacksDosBoxFor(folder / "B97.EXE"));
-    EXPECT_FALSE(platform.LacksDosBoxFor(folder / "NONE.EXE"));
+    EXPECT_EQ(platform
+                  .StartProgram({folder / "ZELKONYV.97\\A97.EXE",
+                                 folder / "ZELKONYV.97",
+                                 "SERVER",
+                                 "A97",
+                                 "",
+                                 {},
+                                 {}})
+                  .kind,
+              StartOutcomeKind::NoDosBox);
+    EXPECT_EQ(platform.StartProgram({folder / "NONE.EXE", folder.Path(), "", "", "", {}, {}}).kind,
+              StartOutcomeKind::CannotStart);
 
     ASSERT_TRUE(platform.CreateDirectory(folder / "DOSBox-0.74-3"));
     const RegisteredDosBox dosbox(folder / "DOSBox-0.74-3");
     ASSERT_EQ(win32::FindDosBox(), folder / "DOSBox-0.74-3\\DOSBox.exe");
-    EXPECT_FALSE(platform.LacksDosBoxFor(folder / "ZELKONYV.97\\A97.EXE"));
     const std::string log = folder / "DOSBOX.LOG";
     SetEnvironmentVariableA(kDosBoxLogVariable, log.c_str());
 
-    ASSERT_TRUE(platform.StartProgram(
-        {folder / "ZELKONYV.97\\A97.EXE", folder / "ZELKONYV.97", "SERVER", "A97", "", {}, {}}));
+    ASSERT_TRUE(platform
+                    .StartProgram({folder / "ZELKONYV.97\\A97.EXE",
+                                   folder / "ZELKONYV.97",
+                                   "SERVER",
+                                   "A97",
+                                   "",
+                                   {},
+                                   {}})
+                    .Started());
     ASSERT_TRUE(WaitForFile(log, 30));
     const std::string text = ReadFileBytes(log);
     EXPECT_NE(text.find("LOADER=yes\n"), std::string::npos) << text;
@@ -175,7 +194,7 @@ TEST(Win32Start, ADosProgramStartsOnlyInTheDosBoxItsInstallerRegistered) {
     DeleteFileA(log.c_str());
     StartRequest printing{
         folder / "ZELKONYV.97\\A97.EXE", folder / "ZELKONYV.97", "SERVER", "A97", "", "", {}};
-    ASSERT_TRUE(platform.StartProgram(printing));
+    ASSERT_TRUE(platform.StartProgram(printing).Started());
     ASSERT_TRUE(WaitForFile(log, 30));
     const std::string relayed = ReadFileBytes(log);
     SetEnvironmentVariableA(kDosBoxLogVariable, nullptr);
@@ -204,8 +223,11 @@ TEST(Win32Start, WhereTheMachineRunsInformationFilesTheFileIsRun) {
     const DriveFolder folder;
     WriteFileBytes(folder / "A97.EXE", DosExecutable());
     WriteFileBytes(folder / "A97.PIF", std::string(545, '\0'));
-    EXPECT_TRUE(platform.StartProgram(
-        {folder / "A97.EXE", folder.Path(), "SERVER", "A97", folder / "A97.PIF", {}, {}}));
+    EXPECT_TRUE(
+        platform
+            .StartProgram(
+                {folder / "A97.EXE", folder.Path(), "SERVER", "A97", folder / "A97.PIF", {}, {}})
+            .Started());
     EXPECT_EQ(run, std::vector<std::string>{folder / "A97.PIF"});
 }
 

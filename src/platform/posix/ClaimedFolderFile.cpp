@@ -141,6 +141,7 @@ FileClaim ClaimFolderFile(const std::filesystem::path& folder, std::string_view 
     if (::fstat(file.Get(), &opened) != 0 || !S_ISREG(opened.st_mode) || opened.st_nlink != 1) {
         return {ClaimOutcome::Refused, nullptr};
     }
+    // Still non-blocking where this fails: a read only returns sooner.
     (void)::fcntl(file.Get(), F_SETFL, 0);
     // A file system without locks (an NFS mount with nolock) leaves only this PC's look at
     // /proc, as before there were claims; the list is still printed.

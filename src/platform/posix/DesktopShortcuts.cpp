@@ -284,6 +284,7 @@ void RefreshGroupMenu(const fs::path& group) {
     text += "    </Include>\n  </Menu>\n</Menu>\n";
     fs::create_directories(menu.parent_path(), ec);
     fs::create_directories(directory.parent_path(), ec);
+    // Without the menu files the shortcut still works; a menu only groups it.
     (void)ReplaceNativeFile(
         directory,
         "[Desktop Entry]\nType=Directory\nVersion=1.4\nName=" + EscapeValue(groupName) + "\n",

@@ -69,7 +69,8 @@ void Report(int pipe, int error) {
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
     int lockError = 0;
     if (*lockFile != '\0' && TakeProgramLock(lockFile, lockError) < 0 && lockError != 0) {
-        Report(pipe, lockError);
+        // Negative: the lock, not the program, is what failed.
+        Report(pipe, -lockError);
         ::_exit(127);
     }
     if (::chdir(folder) != 0) {
@@ -97,9 +98,9 @@ void Report(int pipe, int error) {
 
 } // namespace
 
-bool SpawnDetached(const SpawnPlan& plan) {
+StartOutcome SpawnDetached(const SpawnPlan& plan) {
     if (plan.argv.empty()) {
-        return false;
+        return StartOutcome::Failure();
     }
     const std::vector<char*> argv = Pointers(plan.argv);
     const std::vector<char*> envp = Pointers(plan.environment);
@@ -108,13 +109,14 @@ bool SpawnDetached(const SpawnPlan& plan) {
 
     int report[2];
     if (::pipe2(report, O_CLOEXEC) != 0) {
-        return false;
+        return StartOutcome::Failure(errno);
     }
     const pid_t first = ::fork();
     if (first < 0) {
+        const int error = errno;
         ::close(report[0]);
         ::close(report[1]);
-        return false;
+        return StartOutcome::Failure(error);
     }
     if (first == 0) {
         ::close(report[0]);
@@ -153,7 +155,13 @@ bool SpawnDetached(const SpawnPlan& plan) {
         got = ::read(report[0], &error, sizeof error);
     } while (got < 0 && errno == EINTR);
     ::close(report[0]);
-    return got == 0;
+    if (got == 0) {
+        return StartOutcome::Success();
+    }
+    if (error == -EAGAIN) {
+        return {StartOutcomeKind::LockTaken, EAGAIN};
+    }
+    return StartOutcome::Failure(error < 0 ? -error : error);
 }
 
 } // namespace zel::posix

@@ -3,6 +3,8 @@
 // launcher to reap, standard handles on /dev/null, no inherited files but its running lock.
 // Only async-signal-safe calls run after the fork, as the launcher has threads.
 
+#include "platform/StartOutcome.h"
+
 #include <string>
 #include <vector>
 
@@ -20,7 +22,8 @@ struct SpawnPlan {
     std::string lockFile;
 };
 
-// True once the program's image is running; false when it could not be executed.
-[[nodiscard]] bool SpawnDetached(const SpawnPlan& plan);
+// Started once the program's image is running; LockTaken when another holds its lock; else
+// CannotStart with the error of the call that failed.
+[[nodiscard]] StartOutcome SpawnDetached(const SpawnPlan& plan);
 
 } // namespace zel::posix

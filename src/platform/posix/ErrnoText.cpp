@@ -34,8 +34,8 @@ IoErrorKind ErrnoKind(int error) {
     }
 }
 
-void ThrowErrno(int error) {
-    throw IoError(ErrnoKind(error));
+void ThrowErrno(int error, std::string_view path) {
+    throw IoError(ErrnoKind(error), path, error);
 }
 
 } // namespace zel::posix

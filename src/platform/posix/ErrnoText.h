@@ -4,9 +4,12 @@
 
 #include "platform/IoError.h"
 
+#include <string_view>
+
 namespace zel::posix {
 
 [[nodiscard]] IoErrorKind ErrnoKind(int error);
-[[noreturn]] void ThrowErrno(int error);
+// The IoError of error's kind, keeping error and the path the failed call was given.
+[[noreturn]] void ThrowErrno(int error, std::string_view path = {});
 
 } // namespace zel::posix

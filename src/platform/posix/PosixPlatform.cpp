@@ -29,6 +29,7 @@ namespace fs = std::filesystem;
 namespace zel {
 
 std::unique_ptr<Platform> MakePlatform() {
+    // Without a map the platform sees no drives, which the panel shows as it is.
     (void)posix::MakeFirstDriveMap();
     return std::make_unique<posix::PosixPlatform>();
 }
@@ -264,9 +265,6 @@ std::optional<LocalDateTime> PosixPlatform::LastWriteTime(std::string_view dosPa
 }
 
 std::optional<FileStamp> PosixPlatform::Stamp(std::string_view dosPath) {
-    if (auto probed = m_probed->Take(dosPath)) {
-        return probed;
-    }
     struct stat st {};
     // The path as spelt first: the usual one names its entry exactly, and one call answers.
     const auto spelt = m_prefix.Spelt(dosPath);
@@ -301,16 +299,16 @@ bool PosixPlatform::SetLastWriteTime(std::string_view dosPath, const LocalDateTi
 std::unique_ptr<InputFile> PosixPlatform::OpenForRead(std::string_view dosPath) {
     const auto native = Native(dosPath);
     if (!native) {
-        throw IoError(IoErrorKind::InvalidDrive);
+        throw IoError(IoErrorKind::InvalidDrive, dosPath);
     }
     const int fd = ::open(native->c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        ThrowErrno(errno);
+        ThrowErrno(errno, dosPath);
     }
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
-        throw IoError(IoErrorKind::AccessDenied);
+        throw IoError(IoErrorKind::AccessDenied, dosPath, EISDIR);
     }
     return std::make_unique<PosixInputFile>(fd);
 }
@@ -319,7 +317,7 @@ std::unique_ptr<InputFile> PosixPlatform::OpenForRead(std::string_view dosPath) 
 std::unique_ptr<InputFile> PosixPlatform::OpenExecutableForRead() {
     const int fd = ::open("/proc/self/exe", O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        ThrowErrno(errno);
+        ThrowErrno(errno, ExecutablePath());
     }
     return std::make_unique<PosixInputFile>(fd);
 }
@@ -327,18 +325,18 @@ std::unique_ptr<InputFile> PosixPlatform::OpenExecutableForRead() {
 std::unique_ptr<InputFile> PosixPlatform::OpenRegularFileForRead(std::string_view dosPath) {
     const auto native = Native(dosPath);
     if (!native) {
-        throw IoError(IoErrorKind::InvalidDrive);
+        throw IoError(IoErrorKind::InvalidDrive, dosPath);
     }
     // Non-blocking, so that a FIFO cannot hold the open until a writer comes.
     const int fd = ::open(native->c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        ThrowErrno(errno == ELOOP ? EACCES : errno);
+        ThrowErrno(errno == ELOOP ? EACCES : errno, dosPath);
     }
     struct stat st {};
     // A second name would be the same file elsewhere, where the name given does not lead.
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1) {
         ::close(fd);
-        throw IoError(IoErrorKind::AccessDenied);
+        throw IoError(IoErrorKind::AccessDenied, dosPath);
     }
     return std::make_unique<PosixInputFile>(fd);
 }
@@ -360,12 +358,12 @@ FileClaim PosixPlatform::ClaimFile(std::string_view folder, std::string_view nam
 std::unique_ptr<OutputFile> PosixPlatform::CreateForWrite(std::string_view dosPath) {
     const auto native = Native(dosPath);
     if (!native) {
-        throw IoError(IoErrorKind::InvalidDrive);
+        throw IoError(IoErrorKind::InvalidDrive, dosPath);
     }
     const int fd =
         ::open(native->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, CreationMode(*native));
     if (fd < 0) {
-        ThrowErrno(errno);
+        ThrowErrno(errno, dosPath);
     }
     return std::make_unique<PosixOutputFile>(fd);
 }
@@ -373,21 +371,17 @@ std::unique_ptr<OutputFile> PosixPlatform::CreateForWrite(std::string_view dosPa
 std::unique_ptr<OutputFile> PosixPlatform::CreateReplacement(std::string_view dosPath) {
     const auto native = Native(dosPath);
     if (!native) {
-        throw IoError(IoErrorKind::InvalidDrive);
+        throw IoError(IoErrorKind::InvalidDrive, dosPath);
     }
     return BeginReplacement(*native, CreationMode(*native));
 }
 
 std::unique_ptr<SharingProbe> PosixPlatform::MakeSharingProbe() {
-    return MakeProcSharingProbe(m_prefix, m_openFiles, m_probed);
+    return MakeProcSharingProbe(m_prefix, m_openFiles);
 }
 
-bool PosixPlatform::StartProgram(const StartRequest& request) {
+StartOutcome PosixPlatform::StartProgram(const StartRequest& request) {
     return StartProgramOf(m_prefix, request, m_printRelay);
-}
-
-bool PosixPlatform::LacksDosBoxFor(std::string_view program) {
-    return LacksDosBox(m_prefix, program);
 }
 
 bool PosixPlatform::HasCharacterPrinter(std::string_view printer) {

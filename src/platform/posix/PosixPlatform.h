@@ -2,7 +2,6 @@
 // The machine on Linux and other POSIX systems, drive letters through a Wine-style prefix.
 
 #include "platform/Platform.h"
-#include "platform/ProbedStamp.h"
 #include "platform/posix/OpenFileWatch.h"
 #include "platform/posix/WinePrefix.h"
 
@@ -47,8 +46,7 @@ public:
     std::unique_ptr<OutputFile> CreateReplacement(std::string_view dosPath) override;
 
     std::unique_ptr<SharingProbe> MakeSharingProbe() override;
-    bool StartProgram(const StartRequest& request) override;
-    bool LacksDosBoxFor(std::string_view program) override;
+    StartOutcome StartProgram(const StartRequest& request) override;
     bool HasCharacterPrinter(std::string_view printer) override;
 
     std::string ToNativePath(std::string_view dosPath) override;
@@ -71,7 +69,6 @@ private:
     // Kept from probe to probe: what it has seen spares later ticks the look at /proc.
     std::shared_ptr<OpenFileWatch> m_openFiles = std::make_shared<OpenFileWatch>();
     // What the probe of a spool tick read of a list, for the stamp that follows.
-    std::shared_ptr<ProbedStamp> m_probed = std::make_shared<ProbedStamp>();
     std::string m_printRelay = "/proc/self/exe";
 };
 

@@ -16,10 +16,9 @@ struct CharacterPrinting {
     std::string relay;   // the executable that runs the print relay
 };
 
-// Puts the print relay in DOSBox's place in plan, the plan's lock file handed to it, and the
-// resident program into the private folder DOSBox mounts. False when the program cannot be
-// written there.
-[[nodiscard]] bool RelayPrinting(const CharacterPrinting& printing, std::string_view title,
-                                 const std::filesystem::path& privateFolder, SpawnPlan& plan);
+// Puts the print relay in DOSBox's place in plan, the plan's lock file handed to it; the
+// relay writes the serial port's configuration into the private folder.
+void RelayPrinting(const CharacterPrinting& printing, std::string_view title,
+                   const std::filesystem::path& privateFolder, SpawnPlan& plan);
 
 } // namespace zel::posix

@@ -18,36 +18,34 @@ namespace {
 
 class ProcSharingProbe final : public SharingProbe {
 public:
-    ProcSharingProbe(WinePrefix prefix, std::shared_ptr<OpenFileWatch> watch,
-                     std::shared_ptr<ProbedStamp> probed)
-        : m_prefix(std::move(prefix)), m_watch(std::move(watch)), m_probed(std::move(probed)) {}
-    ~ProcSharingProbe() override {
-        if (m_probed) {
-            m_probed->Forget();
-        }
-    }
+    ProcSharingProbe(WinePrefix prefix, std::shared_ptr<OpenFileWatch> watch)
+        : m_prefix(std::move(prefix)), m_watch(std::move(watch)) {}
+    ~ProcSharingProbe() override = default;
     ProcSharingProbe(const ProcSharingProbe&) = delete;
     ProcSharingProbe& operator=(const ProcSharingProbe&) = delete;
 
     // A running lock may be held on another PC, where neither the watch nor /proc can see.
-    bool CanOpenExclusive(std::string_view dosPath) override {
-        const auto file = WritableFile(dosPath);
+    SharingAnswer CanOpenExclusive(std::string_view dosPath) override {
+        std::optional<FileStamp> stamp;
+        const auto file = WritableFile(dosPath, stamp);
         if (!file || !Accessible(*file)) {
-            return false;
+            return {false, stamp};
         }
         const bool locked = ProgramLockHeld(file->native);
         if (m_watch) {
             const std::filesystem::path native(file->native);
             m_watch->OwnOpen(native.parent_path(), native.filename().string());
         }
-        return !locked && !Held(*file, &ProcOpenFiles::HeldOpen);
+        return {!locked && !Held(*file, &ProcOpenFiles::HeldOpen), stamp};
     }
 
     // A list its program still writes is answered before its permissions are looked at.
-    bool CanOpenDenyWrite(std::string_view dosPath) override {
-        const auto file = WritableFile(dosPath);
-        return file && !KnownWriting(*file) && Accessible(*file) &&
-               !Held(*file, &ProcOpenFiles::HeldForWriting);
+    SharingAnswer CanOpenDenyWrite(std::string_view dosPath) override {
+        std::optional<FileStamp> stamp;
+        const auto file = WritableFile(dosPath, stamp);
+        return {file && !KnownWriting(*file) && Accessible(*file) &&
+                    !Held(*file, &ProcOpenFiles::HeldForWriting),
+                stamp};
     }
 
 private:
@@ -59,14 +57,16 @@ private:
     };
 
     // A file without any write bit is read-only to DOS even where root could write it.
-    std::optional<ProbedFile> WritableFile(std::string_view dosPath) {
+    // stamp: the entry's own, where it is no link.
+    std::optional<ProbedFile> WritableFile(std::string_view dosPath,
+                                           std::optional<FileStamp>& stamp) {
         struct stat st {};
         // The path as spelt first: the usual one names its file exactly, and one call answers.
         auto native = m_prefix.Spelt(dosPath);
-        if (!native || !StatusOf(dosPath, *native, st)) {
+        if (!native || !StatusOf(*native, st, stamp)) {
             const auto found = m_prefix.ToNative(dosPath);
             if (!found || (native && found->native() == *native) ||
-                !StatusOf(dosPath, found->native(), st)) {
+                !StatusOf(found->native(), st, stamp)) {
                 return std::nullopt;
             }
             native = found->native();
@@ -81,17 +81,16 @@ private:
         return ::access(file.native.c_str(), R_OK | W_OK) == 0;
     }
 
-    // The status of the file a path leads to; the entry's own is noted when it is no link.
-    bool StatusOf(std::string_view dosPath, const std::string& native, struct stat& st) {
+    // The status of the file a path leads to; the entry's own stamp when it is no link.
+    static bool StatusOf(const std::string& native, struct stat& st,
+                         std::optional<FileStamp>& stamp) {
         if (::lstat(native.c_str(), &st) != 0) {
             return false;
         }
         if (S_ISLNK(st.st_mode)) {
             return ::stat(native.c_str(), &st) == 0;
         }
-        if (m_probed) {
-            m_probed->Note(dosPath, StampOfStatus(st));
-        }
+        stamp = StampOfStatus(st);
         return true;
     }
 
@@ -187,7 +186,6 @@ private:
 
     WinePrefix m_prefix;
     std::shared_ptr<OpenFileWatch> m_watch;
-    std::shared_ptr<ProbedStamp> m_probed;
     bool m_caughtUp = false;
     std::uint64_t m_look = 0;
     std::optional<ProcOpenFiles> m_all;
@@ -199,9 +197,8 @@ private:
 } // namespace
 
 std::unique_ptr<SharingProbe> MakeProcSharingProbe(const WinePrefix& prefix,
-                                                   std::shared_ptr<OpenFileWatch> watch,
-                                                   std::shared_ptr<ProbedStamp> probed) {
-    return std::make_unique<ProcSharingProbe>(prefix, std::move(watch), std::move(probed));
+                                                   std::shared_ptr<OpenFileWatch> watch) {
+    return std::make_unique<ProcSharingProbe>(prefix, std::move(watch));
 }
 
 } // namespace zel::posix

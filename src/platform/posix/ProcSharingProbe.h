@@ -5,7 +5,6 @@
 // writes it, which spares the look at /proc. An exclusive open also fails while a program's
 // running lock is held on the file.
 
-#include "platform/ProbedStamp.h"
 #include "platform/SharingProbe.h"
 #include "platform/posix/OpenFileWatch.h"
 #include "platform/posix/WinePrefix.h"
@@ -16,10 +15,8 @@ namespace zel::posix {
 
 // The look at /proc is taken at the first question the watch cannot answer, and answers all
 // later ones; the probe keeps its own copy of the drive table. Without a watch every answer
-// comes from /proc. Relative DOS paths are not resolved. Each probed entry that is no link
-// is noted in probed, which the probe empties when it goes.
+// comes from /proc. Relative DOS paths are not resolved.
 std::unique_ptr<SharingProbe> MakeProcSharingProbe(const WinePrefix& prefix,
-                                                   std::shared_ptr<OpenFileWatch> watch = {},
-                                                   std::shared_ptr<ProbedStamp> probed = {});
+                                                   std::shared_ptr<OpenFileWatch> watch = {});
 
 } // namespace zel::posix

@@ -1,13 +1,13 @@
 #include "platform/posix/ProgramStarter.h"
 
-#include "platform/DosBoxConfig.h"
-#include "platform/DosStart.h"
+#include "platform/DosBoxStartPlan.h"
 #include "platform/posix/DetachedSpawn.h"
 #include "platform/posix/DriveFacts.h"
 #include "platform/posix/PrintRelayPlan.h"
 #include "text/AsciiUpper.h"
 #include "text/DosPath.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -121,10 +121,10 @@ std::vector<std::string> SplitAtBlanks(std::string_view text) {
     return words;
 }
 
-bool StartNative(const fs::path& program, const fs::path& folder, std::string_view title,
-                 std::string_view parameters, const std::string& lockFile) {
+StartOutcome StartNative(const fs::path& program, const fs::path& folder, std::string_view title,
+                         std::string_view parameters, const std::string& lockFile) {
     if (::access(program.c_str(), X_OK) != 0) {
-        return false;
+        return StartOutcome::Failure(errno);
     }
     SpawnPlan plan;
     if (HasDisplay()) {
@@ -181,86 +181,81 @@ bool WriteNew(const fs::path& path, std::string_view bytes) {
     return !out.fail();
 }
 
-bool StartInDosBox(const WinePrefix& prefix, const StartRequest& request, const fs::path& program,
-                   const fs::path& folder, const std::optional<CharacterPrinting>& printing,
-                   const std::string& lockFile) {
+StartOutcome StartInDosBox(const WinePrefix& prefix, const StartRequest& request,
+                           const fs::path& program, const fs::path& folder,
+                           const std::optional<CharacterPrinting>& printing,
+                           const std::string& lockFile) {
     const auto dosbox = FindOnPath("dosbox");
-    const auto spare = ChooseSpareLetters(prefix.Letters());
+    if (!dosbox) {
+        return {StartOutcomeKind::NoDosBox, 0};
+    }
     const char programDrive = AsciiUpper(request.program.front());
     const char workingDrive = AsciiUpper(request.workingDirectory.front());
     const auto programPath = DosBoxPath(prefix, programDrive, program);
     const auto folderPath = DosBoxPath(prefix, workingDrive, folder);
-    if (!dosbox || !spare || !programPath || !folderPath) {
-        return false;
+    if (!programPath || !folderPath) {
+        return StartOutcome::Failure();
     }
-    std::string target = std::string{programDrive, ':'} + *programPath;
-    std::string tail = DosCommandTail(request.parameters);
-    if (AsciiUpper(target).ends_with(".BAT")) {
-        // A batch file runs in DOSBox's own shell, which reads redirections in its tail
-        // whatever is done: those characters are left out.
-        std::erase_if(tail, [](char c) { return c == '<' || c == '>' || c == '|'; });
-        tail = (" /C " + target + tail).substr(0, kDosTailCapacity);
-        target = std::string{spare->virtualDrive, ':'} + "\\COMMAND.COM";
-    }
-    const auto data =
-        ComposeDosStartData(static_cast<char>(workingDrive - 'A'), *folderPath, target, tail);
-    const auto privateFolder = data ? MakePrivateFolder() : std::nullopt;
-    if (!privateFolder) {
-        return false;
-    }
-
-    DosBoxSetup setup;
+    DosBoxStartFacts facts;
     for (const char letter : prefix.Letters()) {
         DosBoxDrive drive;
         drive.letter = letter;
         drive.nativeRoot = prefix.DriveRoot(letter)->string();
         drive.cdrom = DriveTypeOf(prefix, letter) == DriveType::CdRom;
         drive.label = VolumeLabelOf(prefix, letter).value_or(std::string{});
-        setup.drives.push_back(std::move(drive));
+        facts.drives.push_back(std::move(drive));
+        facts.usedLetters.push_back(letter);
     }
-    setup.virtualDrive = spare->virtualDrive;
-    setup.loaderDrive = spare->loaderDrive;
-    setup.loaderFolder = privateFolder->string();
-    setup.capturePrinter = printing.has_value();
+    facts.program = std::string{programDrive, ':'} + *programPath;
+    facts.workingDrive = workingDrive;
+    facts.workingFolder = *folderPath;
+    facts.parameters = request.parameters;
+    facts.capturePrinter = printing.has_value();
+    auto planned = PlanDosBoxStart(facts);
+    const auto privateFolder = planned ? MakePrivateFolder() : std::nullopt;
+    if (!privateFolder) {
+        return StartOutcome::Failure(planned ? errno : 0);
+    }
 
-    const fs::path config = *privateFolder / "dosbox.conf";
-    const fs::path loader = *privateFolder / kDosStartLoaderName;
-    const fs::path start = *privateFolder / kDosStartDataName;
     SpawnPlan plan;
-    plan.argv = {*dosbox, "-conf", config.string()};
+    plan.argv = {*dosbox, "-conf", (*privateFolder / kDosBoxConfigName).string()};
     plan.environment = Environment();
     if (!HasDisplay()) {
         plan.environment.emplace_back("SDL_VIDEODRIVER=dummy");
         plan.environment.emplace_back("SDL_AUDIODRIVER=dummy");
     }
     plan.workingFolder = privateFolder->string();
-    plan.leftovers = {config.string(), loader.string(), start.string()};
     plan.leftoverFolder = privateFolder->string();
     plan.lockFile = lockFile;
-
-    const bool written =
-        WriteNew(config, ComposeDosBoxConfig(setup)) && WriteNew(loader, DosStartLoader()) &&
-        WriteNew(start, *data) &&
-        (!printing || RelayPrinting(*printing, DosNameToNative(FileNamePart(request.program)),
-                                    *privateFolder, plan));
-    if (!written || !SpawnDetached(plan)) {
+    bool written = true;
+    for (const auto& file : DosBoxStartFiles(std::move(*planned), privateFolder->string())) {
+        const fs::path path = *privateFolder / file.name;
+        plan.leftovers.push_back(path.string());
+        written = written && WriteNew(path, file.bytes);
+    }
+    if (printing) {
+        RelayPrinting(*printing, DosNameToNative(FileNamePart(request.program)), *privateFolder,
+                      plan);
+    }
+    const StartOutcome outcome = written ? SpawnDetached(plan) : StartOutcome::Failure(errno);
+    if (!outcome.Started()) {
         std::error_code ec;
         fs::remove_all(*privateFolder, ec);
-        return false;
     }
-    return true;
+    return outcome;
 }
 
 } // namespace
 
-bool StartProgramOf(const WinePrefix& prefix, StartRequest request, const std::string& relay) {
+StartOutcome StartProgramOf(const WinePrefix& prefix, StartRequest request,
+                            const std::string& relay) {
     if (request.program.empty()) {
-        return false;
+        return StartOutcome::Failure(ENOENT);
     }
     request.program = Absolute(prefix, request.program);
     const auto program = prefix.ToNative(request.program);
     if (!IsFile(program)) {
-        return false;
+        return StartOutcome::Failure(ENOENT);
     }
     if (request.workingDirectory.empty()) {
         std::string_view folder = DirectoryPart(request.program);
@@ -273,7 +268,7 @@ bool StartProgramOf(const WinePrefix& prefix, StartRequest request, const std::s
     const auto folder = prefix.ToNative(request.workingDirectory);
     std::error_code ec;
     if (!folder || !fs::is_directory(*folder, ec)) {
-        return false;
+        return StartOutcome::Failure(ENOENT);
     }
     const auto lock = request.dataLockFile
                           ? prefix.ToNative(Absolute(prefix, *request.dataLockFile))
@@ -293,13 +288,7 @@ bool StartProgramOf(const WinePrefix& prefix, StartRequest request, const std::s
     case ProgramKind::Unknown:
         break;
     }
-    return false;
-}
-
-bool LacksDosBox(const WinePrefix& prefix, std::string_view program) {
-    const std::string dosPath = Absolute(prefix, program);
-    const auto native = prefix.ToNative(dosPath);
-    return IsFile(native) && KindOf(*native, dosPath) == ProgramKind::Dos && !FindOnPath("dosbox");
+    return StartOutcome::Failure(ENOEXEC);
 }
 
 } // namespace zel::posix

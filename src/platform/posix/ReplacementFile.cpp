@@ -25,16 +25,16 @@ fs::path ThroughLinks(fs::path target) {
             return target;
         }
         if (st.st_uid != ::geteuid()) {
-            throw IoError(IoErrorKind::AccessDenied);
+            throw IoError(IoErrorKind::AccessDenied, target.string());
         }
         std::error_code ec;
         const fs::path next = fs::read_symlink(target, ec);
         if (ec) {
-            ThrowErrno(ec.value());
+            ThrowErrno(ec.value(), target.string());
         }
         target = next.is_absolute() ? next : target.parent_path() / next;
     }
-    throw IoError(IoErrorKind::AccessDenied);
+    throw IoError(IoErrorKind::AccessDenied, target.string(), ELOOP);
 }
 
 class PosixReplacement final : public OutputFile {
@@ -72,6 +72,7 @@ public:
 private:
     void KeepAttributes() {
         struct stat old {};
+        // The mode is a courtesy: the file's bytes are what must arrive.
         if (!m_keepOldMode) {
             (void)::fchmod(m_fd, m_newMode);
             return;
@@ -89,7 +90,7 @@ private:
 
     [[noreturn]] void Fail(int error) {
         Discard();
-        ThrowErrno(error);
+        ThrowErrno(error, m_target.string());
     }
 
     void Discard() noexcept {
@@ -117,7 +118,7 @@ std::unique_ptr<OutputFile> Begin(const fs::path& target, mode_t newMode, bool k
     // mkostemp creates with O_EXCL: never through a name or link that is already there.
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        ThrowErrno(errno);
+        ThrowErrno(errno, temporary);
     }
     return std::make_unique<PosixReplacement>(resolved, std::move(temporary), fd, newMode,
                                               keepOldMode);

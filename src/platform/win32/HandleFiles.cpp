@@ -28,7 +28,7 @@ HANDLE OpenExisting(const std::string& path, DWORD flags) {
         CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                     OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | flags, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        ThrowWin32Error(GetLastError());
+        ThrowWin32Error(GetLastError(), path);
     }
     return handle;
 }
@@ -69,14 +69,14 @@ std::unique_ptr<InputFile> OpenRegularHandleForRead(const std::string& path) {
     const HANDLE handle = OpenExisting(path, FILE_FLAG_OPEN_REPARSE_POINT);
     auto file = std::make_unique<HandleInputFile>(handle);
     if (!IsFileOfItsOwn(handle)) {
-        throw IoError(IoErrorKind::AccessDenied);
+        throw IoError(IoErrorKind::AccessDenied, path);
     }
     char full[MAX_PATH] = {};
     char* name = nullptr;
     const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, full, &name);
     if (length == 0 || length >= MAX_PATH || name == nullptr ||
         !IsEntryOfFolder(handle, std::string(full, name), name)) {
-        throw IoError(IoErrorKind::AccessDenied);
+        throw IoError(IoErrorKind::AccessDenied, path);
     }
     return file;
 }
@@ -93,7 +93,7 @@ std::unique_ptr<OutputFile> CreateHandleForWrite(const std::string& path) {
     const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        ThrowWin32Error(GetLastError());
+        ThrowWin32Error(GetLastError(), path);
     }
     return std::make_unique<HandleOutputFile>(handle);
 }

@@ -1,7 +1,6 @@
 #include "platform/win32/ProgramStarter.h"
 
-#include "platform/DosBoxConfig.h"
-#include "platform/DosStart.h"
+#include "platform/DosBoxStartPlan.h"
 #include "platform/PrintRelayCommand.h"
 #include "platform/PrinterCapture.h"
 #include "platform/win32/BuildWidth.h"
@@ -109,13 +108,16 @@ bool Spawn(const std::string& program, std::string commandLine, const std::strin
     return true;
 }
 
-bool StartWindowsProgram(const StartRequest& request) {
+StartOutcome StartWindowsProgram(const StartRequest& request) {
     std::string commandLine = "\"" + request.program + "\"";
     if (!request.parameters.empty()) {
         commandLine += " " + request.parameters;
     }
-    return Spawn(request.program, std::move(commandLine), request.workingDirectory, request.title,
-                 nullptr);
+    if (!Spawn(request.program, std::move(commandLine), request.workingDirectory, request.title,
+               nullptr)) {
+        return StartOutcome::Failure(static_cast<int>(GetLastError()));
+    }
+    return StartOutcome::Success();
 }
 
 std::string VolumeLabel(const std::string& root) {
@@ -157,31 +159,17 @@ bool SpawnRelay(const StartRequest& request, const std::vector<std::string>& dos
            Spawn(relay, commandLine, temp, request.title, process, CREATE_NO_WINDOW);
 }
 
-bool StartInDosBox(const StartRequest& request) {
+StartOutcome StartInDosBox(const StartRequest& request) {
     const auto dosbox = FindDosBox();
-    const std::vector<char> letters = PresentDriveLetters();
-    const auto spare = ChooseSpareLetters(letters);
-    if (!dosbox || !spare || request.workingDirectory.size() < 3) {
-        return false;
+    if (!dosbox) {
+        return {StartOutcomeKind::NoDosBox, 0};
     }
-    std::string target = request.program;
-    std::string tail = DosCommandTail(request.parameters);
-    if (AsciiUpper(target).ends_with(".BAT")) {
-        // As on Linux: DOSBox's shell runs a batch file and reads redirections in its tail.
-        std::erase_if(tail, [](char c) { return c == '<' || c == '>' || c == '|'; });
-        tail = (" /C " + target + tail).substr(0, kDosTailCapacity);
-        target = std::string{spare->virtualDrive, ':'} + "\\COMMAND.COM";
+    if (request.workingDirectory.size() < 3) {
+        return StartOutcome::Failure();
     }
-    const char workingDrive = AsciiUpper(request.workingDirectory.front());
-    const auto data = ComposeDosStartData(static_cast<char>(workingDrive - 'A'),
-                                          request.workingDirectory.substr(2), target, tail);
-    const auto privateFolder = data ? MakeStartFolder() : std::nullopt;
-    if (!privateFolder) {
-        return false;
-    }
-
-    DosBoxSetup setup;
-    for (const char letter : letters) {
+    DosBoxStartFacts facts;
+    facts.usedLetters = PresentDriveLetters();
+    for (const char letter : facts.usedLetters) {
         const std::string root = std::string{letter, ':', '\\'};
         const UINT type = GetDriveTypeA(root.c_str());
         if (type == DRIVE_NO_ROOT_DIR || type == DRIVE_UNKNOWN) {
@@ -192,32 +180,38 @@ bool StartInDosBox(const StartRequest& request) {
         drive.nativeRoot = root;
         drive.cdrom = type == DRIVE_CDROM;
         drive.label = type == DRIVE_REMOVABLE ? std::string{} : VolumeLabel(root);
-        setup.drives.push_back(std::move(drive));
+        facts.drives.push_back(std::move(drive));
     }
-    setup.virtualDrive = spare->virtualDrive;
-    setup.loaderDrive = spare->loaderDrive;
-    setup.loaderFolder = *privateFolder;
-    setup.capturePrinter = request.characterPrinter.has_value();
+    facts.program = request.program;
+    facts.workingDrive = request.workingDirectory.front();
+    facts.workingFolder = request.workingDirectory.substr(2);
+    facts.parameters = request.parameters;
+    facts.capturePrinter = request.characterPrinter.has_value();
+    auto planned = PlanDosBoxStart(facts);
+    const auto privateFolder = planned ? MakeStartFolder() : std::nullopt;
+    if (!privateFolder) {
+        return StartOutcome::Failure(planned ? static_cast<int>(GetLastError()) : 0);
+    }
 
-    const std::string config = *privateFolder + "\\dosbox.conf";
+    bool written = true;
+    for (const auto& file : DosBoxStartFiles(std::move(*planned), *privateFolder)) {
+        written = written && WriteStartFile(*privateFolder + "\\" + file.name, file.bytes);
+    }
+    const std::string config = *privateFolder + "\\" + kDosBoxConfigName;
     const std::vector<std::string> command = {*dosbox, "-conf", config, "-noconsole"};
     HANDLE process = nullptr;
-    const bool started =
-        WriteStartFile(config, ComposeDosBoxConfig(setup)) &&
-        WriteStartFile(*privateFolder + "\\" + kDosStartLoaderName, DosStartLoader()) &&
-        WriteStartFile(*privateFolder + "\\" + kDosStartDataName, *data) &&
-        (request.characterPrinter ? WriteStartFile(*privateFolder + "\\" + kPrinterCaptureName,
-                                                   PrinterCaptureProgram()) &&
-                                        SpawnRelay(request, command, *privateFolder, &process)
-                                  : Spawn(*dosbox, ComposeCommandLine(command), *privateFolder,
-                                          request.title, &process));
+    const bool started = written && (request.characterPrinter
+                                         ? SpawnRelay(request, command, *privateFolder, &process)
+                                         : Spawn(*dosbox, ComposeCommandLine(command),
+                                                 *privateFolder, request.title, &process));
     if (!started) {
+        const auto error = static_cast<int>(GetLastError());
         RemoveStartFolder(*privateFolder);
-        return false;
+        return StartOutcome::Failure(error);
     }
     if (request.characterPrinter) {
         CloseHandle(process);
-        return true;
+        return StartOutcome::Success();
     }
     // A program that does not print through the relay prints into the spool folder, which
     // the panel must stay open to print: the panel removes the start files when DOSBox ends.
@@ -226,7 +220,7 @@ bool StartInDosBox(const StartRequest& request) {
         CloseHandle(process);
         RemoveStartFolder(folder);
     }).detach();
-    return true;
+    return StartOutcome::Success();
 }
 
 } // namespace
@@ -250,13 +244,13 @@ InformationFileRunner MachineInformationFileRunner() {
     return runner;
 }
 
-bool StartProgramOf(StartRequest request, const InformationFileRunner& runner) {
+StartOutcome StartProgramOf(StartRequest request, const InformationFileRunner& runner) {
     if (request.program.empty()) {
-        return false;
+        return StartOutcome::Failure(ERROR_FILE_NOT_FOUND);
     }
     const auto program = FullPath(request.program);
     if (!program || !IsFile(*program)) {
-        return false;
+        return StartOutcome::Failure(ERROR_FILE_NOT_FOUND);
     }
     request.program = *program;
     if (request.workingDirectory.empty()) {
@@ -265,11 +259,13 @@ bool StartProgramOf(StartRequest request, const InformationFileRunner& runner) {
     }
     const auto folder = FullPath(request.workingDirectory);
     if (!folder || !IsFolder(*folder)) {
-        return false;
+        return StartOutcome::Failure(ERROR_PATH_NOT_FOUND);
     }
     request.workingDirectory = *folder;
     if (runner.available && !request.informationFile.empty() && runner.start) {
-        return runner.start(request.informationFile);
+        return runner.start(request.informationFile)
+                   ? StartOutcome::Success()
+                   : StartOutcome::Failure(static_cast<int>(GetLastError()));
     }
     switch (KindOf(request.program)) {
     case ProgramKind::Windows:
@@ -279,15 +275,7 @@ bool StartProgramOf(StartRequest request, const InformationFileRunner& runner) {
     case ProgramKind::Unknown:
         break;
     }
-    return false;
-}
-
-bool LacksDosBox(const std::string& program, const InformationFileRunner& runner) {
-    if (runner.available) {
-        return false;
-    }
-    const auto path = FullPath(program);
-    return path && IsFile(*path) && KindOf(*path) == ProgramKind::Dos && !FindDosBox();
+    return StartOutcome::Failure(ERROR_BAD_EXE_FORMAT);
 }
 
 } // namespace zel::win32

@@ -4,6 +4,7 @@
 // did; elsewhere (64-bit Windows, Wine) a Windows executable starts directly, and a DOS one
 // in DOSBox from the same generated configuration as on Linux. Never through a shell.
 
+#include "platform/StartOutcome.h"
 #include "platform/StartRequest.h"
 
 #include <functional>
@@ -24,11 +25,9 @@ struct InformationFileRunner {
 // Whether this process runs under Wine (its ntdll names Wine's version).
 [[nodiscard]] bool RunsUnderWine();
 
-// False when the program is missing, is neither a Windows nor a DOS executable, or a DOS
-// one finds no DOSBox: the caller tells the user.
-[[nodiscard]] bool StartProgramOf(StartRequest request, const InformationFileRunner& runner);
-
-// Whether program is a DOS executable that neither the runner nor an installed DOSBox runs.
-[[nodiscard]] bool LacksDosBox(const std::string& program, const InformationFileRunner& runner);
+// NoDosBox for a DOS executable that neither the runner nor an installed DOSBox runs; the
+// caller tells the user.
+[[nodiscard]] StartOutcome StartProgramOf(StartRequest request,
+                                          const InformationFileRunner& runner);
 
 } // namespace zel::win32

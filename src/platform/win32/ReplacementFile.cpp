@@ -35,7 +35,7 @@ public:
         HandleOutputFile::Close();
         const DWORD attributes = GetFileAttributesA(m_target.c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-            throw IoError(IoErrorKind::AccessDenied);
+            throw IoError(IoErrorKind::AccessDenied, m_target, ERROR_ACCESS_DENIED);
         }
         if (attributes != INVALID_FILE_ATTRIBUTES) {
             SetFileAttributesA(m_temporary.c_str(),
@@ -45,7 +45,7 @@ public:
         }
         if (!MoveFileExA(m_temporary.c_str(), m_target.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            ThrowWin32Error(GetLastError());
+            ThrowWin32Error(GetLastError(), m_target);
         }
         m_placed = true;
     }
@@ -85,10 +85,10 @@ std::unique_ptr<OutputFile> BeginReplacement(const std::string& target) {
         }
         const DWORD error = GetLastError();
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
-            ThrowWin32Error(error);
+            ThrowWin32Error(error, temporary);
         }
     }
-    throw IoError(IoErrorKind::FileExists);
+    throw IoError(IoErrorKind::FileExists, target, ERROR_FILE_EXISTS);
 }
 
 } // namespace zel::win32

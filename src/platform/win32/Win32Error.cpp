@@ -40,8 +40,8 @@ IoErrorKind IoErrorKindOf(std::uint32_t error) {
     }
 }
 
-void ThrowWin32Error(std::uint32_t error) {
-    throw IoError(IoErrorKindOf(error));
+void ThrowWin32Error(std::uint32_t error, std::string_view path) {
+    throw IoError(IoErrorKindOf(error), path, static_cast<int>(error));
 }
 
 } // namespace zel::win32

@@ -184,9 +184,6 @@ std::optional<LocalDateTime> Win32Platform::LastWriteTime(std::string_view dosPa
 }
 
 std::optional<FileStamp> Win32Platform::Stamp(std::string_view dosPath) {
-    if (auto probed = m_probed->Take(dosPath)) {
-        return probed;
-    }
     // The entry itself, a link included, read without sharing anything away from its writer.
     const HANDLE file =
         CreateFileA(Text(dosPath).c_str(), FILE_READ_ATTRIBUTES,
@@ -258,15 +255,11 @@ std::unique_ptr<OutputFile> Win32Platform::CreateReplacement(std::string_view do
 }
 
 std::unique_ptr<SharingProbe> Win32Platform::MakeSharingProbe() {
-    return MakeOpeningSharingProbe(m_probed);
+    return MakeOpeningSharingProbe();
 }
 
-bool Win32Platform::StartProgram(const StartRequest& request) {
+StartOutcome Win32Platform::StartProgram(const StartRequest& request) {
     return StartProgramOf(request, m_informationFiles);
-}
-
-bool Win32Platform::LacksDosBoxFor(std::string_view program) {
-    return LacksDosBox(std::string(program), m_informationFiles);
 }
 
 bool Win32Platform::HasCharacterPrinter(std::string_view printer) {

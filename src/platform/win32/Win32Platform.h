@@ -4,7 +4,6 @@
 // under Wine with a Hungarian locale).
 
 #include "platform/Platform.h"
-#include "platform/ProbedStamp.h"
 #include "platform/win32/ProgramStarter.h"
 
 #include <memory>
@@ -51,8 +50,7 @@ public:
     std::unique_ptr<OutputFile> CreateReplacement(std::string_view dosPath) override;
 
     std::unique_ptr<SharingProbe> MakeSharingProbe() override;
-    bool StartProgram(const StartRequest& request) override;
-    bool LacksDosBoxFor(std::string_view program) override;
+    StartOutcome StartProgram(const StartRequest& request) override;
     bool HasCharacterPrinter(std::string_view printer) override;
 
     std::string ToNativePath(std::string_view dosPath) override;
@@ -66,7 +64,6 @@ public:
 private:
     InformationFileRunner m_informationFiles;
     // What the spool tick's probe read of a list, for the stamp that follows.
-    std::shared_ptr<ProbedStamp> m_probed = std::make_shared<ProbedStamp>();
 };
 
 } // namespace zel::win32

@@ -10,19 +10,15 @@ namespace {
 
 class OpeningSharingProbe final : public SharingProbe {
 public:
-    explicit OpeningSharingProbe(std::shared_ptr<ProbedStamp> probed)
-        : m_probed(std::move(probed)) {}
-    ~OpeningSharingProbe() override { m_probed->Forget(); }
-    OpeningSharingProbe(const OpeningSharingProbe&) = delete;
-    OpeningSharingProbe& operator=(const OpeningSharingProbe&) = delete;
-
-    bool CanOpenExclusive(std::string_view dosPath) override { return CanOpen(dosPath, 0); }
-    bool CanOpenDenyWrite(std::string_view dosPath) override {
+    SharingAnswer CanOpenExclusive(std::string_view dosPath) override {
+        return CanOpen(dosPath, 0);
+    }
+    SharingAnswer CanOpenDenyWrite(std::string_view dosPath) override {
         return CanOpen(dosPath, FILE_SHARE_READ);
     }
 
 private:
-    bool CanOpen(std::string_view dosPath, DWORD shareMode) {
+    static SharingAnswer CanOpen(std::string_view dosPath, DWORD shareMode) {
         const std::string path(dosPath);
         // The entry itself first: when it is a file of its own, this one open both answers
         // and reads its stamp. On a shared folder each open is a round trip to the server.
@@ -31,31 +27,28 @@ private:
             const auto entry = ReadOpenedEntry(handle);
             CloseHandle(handle);
             if (entry && !entry->reparsePoint) {
-                m_probed->Note(dosPath, entry->stamp);
-                return true;
+                return {true, entry->stamp};
             }
         }
         // A link is asked about what it leads to, as the program's own open follows it.
         handle = Open(path, shareMode, 0);
         if (handle == INVALID_HANDLE_VALUE) {
-            return false;
+            return {};
         }
         CloseHandle(handle);
-        return true;
+        return {true, std::nullopt};
     }
 
     static HANDLE Open(const std::string& path, DWORD shareMode, DWORD flags) {
         return CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, shareMode, nullptr,
                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | flags, nullptr);
     }
-
-    std::shared_ptr<ProbedStamp> m_probed;
 };
 
 } // namespace
 
-std::unique_ptr<SharingProbe> MakeOpeningSharingProbe(std::shared_ptr<ProbedStamp> probed) {
-    return std::make_unique<OpeningSharingProbe>(std::move(probed));
+std::unique_ptr<SharingProbe> MakeOpeningSharingProbe() {
+    return std::make_unique<OpeningSharingProbe>();
 }
 
 } // namespace zel::win32
