@@ -7,11 +7,26 @@
 #include <exception>
 
 namespace zel {
+namespace {
+
+// A line edit lays out its empty text in the application's font before it takes its own, and
+// loading the desktop's face for that alone cost more than a page of controls. The forms'
+// face, loaded anyway, takes that part; a widget without a font of its own (a tooltip, a
+// drop-down list, the standard error box) still gets the desktop's, through the class every
+// widget inherits.
+void DefaultToFormFont() {
+    const QFont desktopFont = QApplication::font();
+    QGuiApplication::setFont(FormFont());
+    QApplication::setFont(desktopFont, "QWidget");
+}
+
+} // namespace
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     // The classic look: group box captions on the frame line, as the layouts assume.
     setStyle(QStringLiteral("Windows"));
     InstallFontSubstitutions();
+    DefaultToFormFont();
 }
 
 Application::~Application() = default;
