@@ -59,6 +59,7 @@ void LauncherPanel::FormCreate() {
         return;
     }
     m_normalMode = true;
+    // There already on every start but the first.
     (void)m_platform.CreateDirectory(DosPath(m_startDirectory) / kSpoolFolderName);
     const auto [left, top] = CentredOnScreen(kOuterWidth, kOuterHeight, m_view.Screen());
     m_view.MoveWindow(left, top);
@@ -137,6 +138,7 @@ void LauncherPanel::ShowRow(int slot) {
 
 void LauncherPanel::StartProgram(int slot) {
     Guard([&] {
+        // The launch has told the user of every outcome but a start.
         (void)LaunchProgram(m_platform, m_catalogue, slot, m_windowsPrintMode, m_spoolDirectory,
                             m_characterPrinter, m_toMainWindow);
     });

@@ -36,6 +36,7 @@ void PrintControl::ShowJobs() {
 }
 
 std::string PrintControl::SetupPrinter() {
+    // A cancelled setup keeps the printer chosen before.
     m_page.SetUpPrinter([this] { (void)Printer().Setup(m_owner); });
     return CharacterPrinter();
 }
