@@ -241,9 +241,9 @@ QByteArray FontSubset::FontFile() const {
         PadToFour(glyf);
         const int metric = glyph < m_metricCount ? glyph : m_metricCount - 1;
         AppendU16(hmtx, U16(m_hmtx, 4 * qsizetype{metric}));
-        const qsizetype bearing = glyph < m_metricCount
-                                      ? 4 * qsizetype{glyph} + 2
-                                      : 4 * qsizetype{m_metricCount} + 2 * (glyph - m_metricCount);
+        const qsizetype bearing = glyph < m_metricCount ? 4 * qsizetype{glyph} + 2
+                                                        : 4 * qsizetype{m_metricCount} +
+                                                              2 * qsizetype{glyph - m_metricCount};
         AppendU16(hmtx, U16(m_hmtx, bearing));
     }
     AppendU32(loca, static_cast<std::uint32_t>(glyf.size()));

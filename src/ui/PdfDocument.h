@@ -30,9 +30,9 @@ public:
 
     // False when the file cannot be made.
     [[nodiscard]] bool IsOpen() const;
-    // text in font at its pixel size, baseline at (0, 0), mapped by glyphs onto the page.
-    // False when the face has no outlines a PDF can carry.
-    [[nodiscard]] bool DrawRun(const QRect& cells, const QTransform& glyphs, const QRawFont& font,
+    // text in the face raw at its pixel size, baseline at (0, 0), mapped by glyphs onto the
+    // page. False when the face has no outlines a PDF can carry.
+    [[nodiscard]] bool DrawRun(const QRect& cells, const QTransform& glyphs, const QRawFont& raw,
                                const QString& text);
     // False when the file could not take the finished page.
     [[nodiscard]] bool NewPage();
@@ -43,7 +43,7 @@ private:
     struct Font;
 
     // The document's number of a face, -1 when it cannot be embedded.
-    [[nodiscard]] int FontFor(const QRawFont& font);
+    [[nodiscard]] int FontFor(const QRawFont& raw);
     int NewObject();
     void BeginObject(int object);
     void WriteStream(int object, const QByteArray& data, const QByteArray& entries = {});
