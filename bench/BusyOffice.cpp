@@ -7,6 +7,7 @@
 
 #include "ListWriters.h"
 #include "SleepingChildren.h"
+#include "SpoolBenchWorld.h"
 
 #include <algorithm>
 #include <csignal>
@@ -20,20 +21,11 @@
 
 namespace {
 
+using zel::bench::FirstPage;
+
 constexpr int kFilesPerOther = 8;
 // SleepingChildren's own limit.
 constexpr long kOthersPerGroup = 1000;
-
-std::string FirstPage() {
-    std::string page = "\xAD"
-                       "0LISTA\xAD"
-                       "32017\xAD"
-                       "41\r\n";
-    for (int line = 0; line < 70; ++line) {
-        page += std::string(80, static_cast<char>('A' + line % 26)) + "\r\n";
-    }
-    return page;
-}
 
 // Each child keeps copies of the pipes made before it: the last made go first, so that
 // every child sees its own pipe close.

@@ -5,6 +5,7 @@
 
 #include "QtEngineCanvas.h"
 #include "SleepingChildren.h"
+#include "SpoolBenchWorld.h"
 #include "platform/posix/PosixPlatform.h"
 #include "spool/JobPrinter.h"
 #include "spool/PageRenderer.h"
@@ -29,22 +30,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using zel::bench::BenchFolder;
+using zel::bench::NoPrinter;
+
 constexpr int kFilesPerProcess = 8;
-
-class NoPrinter final : public zel::JobPrinter {
-public:
-    void BeginJob(zel::InputFile&, std::string_view) override {}
-    bool PrintSlice() override { return true; }
-    void CancelJob() noexcept override {}
-};
-
-fs::path BenchFolder() {
-    static const fs::path folder = [] {
-        std::string pattern = (fs::temp_directory_path() / "zelbench.XXXXXX").string();
-        return fs::path(::mkdtemp(pattern.data()));
-    }();
-    return folder;
-}
 
 // 80 × 70 characters a page, every column used.
 std::string PlainLines(int pages) {

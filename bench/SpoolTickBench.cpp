@@ -4,6 +4,7 @@
 
 #include "ListWriters.h"
 #include "SleepingChildren.h"
+#include "SpoolBenchWorld.h"
 #include "platform/posix/PosixPlatform.h"
 #include "spool/JobPrinter.h"
 #include "spool/PrintSpool.h"
@@ -23,40 +24,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using zel::bench::BenchFolder;
+using zel::bench::FirstPage;
+using zel::bench::NoPrinter;
+
 constexpr int kFilesPerProcess = 8;
 constexpr int kLists = 1000;
 // As many as one DOSBox session of an accounting program might hold.
 constexpr int kListsPerWriter = 50;
 
-class NoPrinter final : public zel::JobPrinter {
-public:
-    void BeginJob(zel::InputFile&, std::string_view) override {}
-    bool PrintSlice() override { return true; }
-    void CancelJob() noexcept override {}
-};
-
-fs::path BenchFolder() {
-    static const fs::path folder = [] {
-        std::string pattern = (fs::temp_directory_path() / "zelbench.XXXXXX").string();
-        return fs::path(::mkdtemp(pattern.data()));
-    }();
-    return folder;
-}
-
 zel::bench::SleepingChildren& Children() {
     static zel::bench::SleepingChildren children(BenchFolder() / "busy", kFilesPerProcess);
     return children;
-}
-
-std::string FirstPage() {
-    std::string page = "\xAD"
-                       "0LISTA\xAD"
-                       "32017\xAD"
-                       "41\r\n";
-    for (int line = 0; line < 70; ++line) {
-        page += std::string(80, static_cast<char>('A' + line % 26)) + "\r\n";
-    }
-    return page;
 }
 
 // A drive and spool folder of its own for each run.
