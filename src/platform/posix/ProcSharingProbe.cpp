@@ -109,7 +109,6 @@ private:
                 return false;
             case OpenFileWatch::Holders::Writing:
                 return true;
-            case OpenFileWatch::Holders::Some:
             case OpenFileWatch::Holders::Unknown:
                 break;
             }
