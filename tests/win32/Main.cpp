@@ -1,7 +1,7 @@
 // The Windows platform's tests, run under Wine in the world scripts/wine-world makes; the
 // same program is the stand-ins those tests start, and the print relay.
 
-#include "StandIns.h"
+#include "support/WindowsStandIns.h"
 #include "platform/HelperMode.h"
 
 #include <gtest/gtest.h>

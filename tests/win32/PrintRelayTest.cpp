@@ -3,7 +3,7 @@
 
 #include "platform/win32/PrintRelay.h"
 
-#include "StandIns.h"
+#include "support/WindowsStandIns.h"
 #include "platform/KeptJobs.h"
 #include "platform/RawJobQueue.h"
 #include "platform/win32/CommandLine.h"

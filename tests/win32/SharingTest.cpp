@@ -1,4 +1,4 @@
-#include "StandIns.h"
+#include "support/WindowsStandIns.h"
 #include "platform/win32/Win32Platform.h"
 #include "support/WineWorld.h"
 

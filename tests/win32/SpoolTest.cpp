@@ -4,7 +4,7 @@
 // opens a host link as the file it leads to), and share modes keep two launchers apart as a
 // file server keeps two PCs.
 
-#include "StandIns.h"
+#include "support/WindowsStandIns.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Windows.h"
 #include "spool/PrintSpool.h"
