@@ -1,8 +1,8 @@
 // The Windows platform's tests, run under Wine in the world scripts/wine-world makes; the
 // same program is the stand-ins those tests start, and the print relay.
 
-#include "support/WindowsStandIns.h"
 #include "platform/HelperMode.h"
+#include "support/WindowsStandIns.h"
 
 #include <gtest/gtest.h>
 

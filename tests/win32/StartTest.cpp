@@ -1,8 +1,8 @@
-#include "support/WindowsStandIns.h"
 #include "platform/win32/BuildWidth.h"
 #include "platform/win32/DosBoxLocation.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Windows.h"
+#include "support/WindowsStandIns.h"
 #include "support/WineWorld.h"
 
 #include <gtest/gtest.h>
