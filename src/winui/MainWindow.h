@@ -21,8 +21,6 @@ class MessageQueue;
 class Platform;
 class PrintControl;
 class ProgramCatalogue;
-enum class Product : char;
-struct RowPageYears;
 
 struct RowControls {
     HWND year = nullptr;     // A17
@@ -116,8 +114,6 @@ private:
     HWND MakePage();
     // Once: the first page at creation, the others when first shown or asked for.
     void MakeRowPage(std::size_t index);
-    HWND MakeProductPanel(HWND page, RowPageYears years, Product product);
-    void MakeRow(HWND panel, Product product, int year, int index);
     // Returns Panel4.
     HWND MakeInstallBox(HWND page);
     void MakePrintPage(HWND page);
