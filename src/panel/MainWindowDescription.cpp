@@ -132,7 +132,27 @@ constexpr ControlDescription kJobLists[] = {
      .columnWidths = kJobColumnWidths},
 };
 
+struct KeyedControl {
+    std::string_view name;
+    KeySender sender;
+};
+
+constexpr KeyedControl kKeyedControls[] = {
+    {"NDISKA", KeySender::FloppyChoice}, {"NDISKC", KeySender::OtherPathChoice},
+    {"NPATH", KeySender::PathField},     {"Button4", KeySender::InstallButton},
+    {"Button5", KeySender::ExitButton},  {"Button2", KeySender::PrinterSetupButton},
+};
+
 } // namespace
+
+std::optional<KeySender> KeySenderOf(std::string_view controlName) {
+    for (const KeyedControl& keyed : kKeyedControls) {
+        if (keyed.name == controlName) {
+            return keyed.sender;
+        }
+    }
+    return std::nullopt;
+}
 
 std::span<const ControlDescription> MainWindowPages() {
     return kPages;

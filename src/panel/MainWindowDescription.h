@@ -4,9 +4,11 @@
 // lists when that page is first shown. Names are unique across all parts, as both faces find
 // a control by name anywhere in the window.
 
+#include "panel/PanelKeys.h"
 #include "panel/WindowDescription.h"
 
 #include <cstddef>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -32,5 +34,9 @@ struct RowControlNames {
 [[nodiscard]] std::span<const ControlDescription> PrintPageDescription();
 // The job tables and their headings, on Panel6.
 [[nodiscard]] std::span<const ControlDescription> JobListsDescription();
+
+// The sender the panel knows a control's keys by; none: the control keeps its keys. A row's
+// controls send as KeySender::Row, which the face knows by the row's slot.
+[[nodiscard]] std::optional<KeySender> KeySenderOf(std::string_view controlName);
 
 } // namespace zel

@@ -261,25 +261,13 @@ void MainWindow::ConnectHandlers() {
 }
 
 KeySender MainWindow::SenderOf(const QObject* control) const {
-    if (control == m_ndiskA) {
-        return KeySender::FloppyChoice;
+    if (SlotOfControl(control) != 0) {
+        return KeySender::Row;
     }
-    if (control == m_ndiskC) {
-        return KeySender::OtherPathChoice;
+    if (control == nullptr) {
+        return KeySender::Window;
     }
-    if (control == m_npath) {
-        return KeySender::PathField;
-    }
-    if (control == m_button4) {
-        return KeySender::InstallButton;
-    }
-    if (control == m_button5) {
-        return KeySender::ExitButton;
-    }
-    if (control == m_button2) {
-        return KeySender::PrinterSetupButton;
-    }
-    return SlotOfControl(control) != 0 ? KeySender::Row : KeySender::Window;
+    return KeySenderOf(control->objectName().toStdString()).value_or(KeySender::Window);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -187,7 +187,8 @@ void MainWindow::MakeRowPage(std::size_t index) {
 }
 
 HWND MainWindow::MakeInstallBox(HWND page) {
-    const DescribedControls made = BuildPart(page, InstallBoxDescription(), kInstallBoxOrder);
+    m_installBox = BuildPart(page, InstallBoxDescription(), kInstallBoxOrder);
+    const DescribedControls& made = m_installBox;
     m_ndiskA = made["NDISKA"];
     m_ndiskC = made["NDISKC"];
     m_nbrowsePic = made["NBROWSEPIC"];
@@ -202,7 +203,8 @@ HWND MainWindow::MakeInstallBox(HWND page) {
 }
 
 void MainWindow::MakePrintPage(HWND page) {
-    const DescribedControls made = BuildPart(page, PrintPageDescription(), kPrintPageOrder);
+    m_printPage = BuildPart(page, PrintPageDescription(), kPrintPageOrder);
+    const DescribedControls& made = m_printPage;
     m_panel6 = made["Panel6"];
     m_edNyomDos = made["edNyomDos"];
     m_edNyomWindows = made["edNyomWindows"];
@@ -276,26 +278,13 @@ std::optional<KeySender> MainWindow::SenderOf(HWND control) const {
     if (control == nullptr || control == Handle()) {
         return KeySender::Window;
     }
-    if (control == m_ndiskA) {
-        return KeySender::FloppyChoice;
-    }
-    if (control == m_ndiskC) {
-        return KeySender::OtherPathChoice;
-    }
-    if (control == m_npath) {
-        return KeySender::PathField;
-    }
-    if (control == m_button4) {
-        return KeySender::InstallButton;
-    }
-    if (control == m_button5) {
-        return KeySender::ExitButton;
-    }
-    if (control == m_button2) {
-        return KeySender::PrinterSetupButton;
-    }
     if (SlotOfControl(control) != 0) {
         return KeySender::Row;
+    }
+    for (const DescribedControls* part : {&m_installBox, &m_printPage}) {
+        if (const std::string_view name = part->NameOf(control); !name.empty()) {
+            return KeySenderOf(name);
+        }
     }
     return std::nullopt;
 }

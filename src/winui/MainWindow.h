@@ -7,6 +7,7 @@
 #include "panel/LauncherPanel.h"
 #include "panel/MainView.h"
 #include "winui/ActivationFocus.h"
+#include "winui/ControlBuilder.h"
 #include "winui/NativeWindow.h"
 
 #include <array>
@@ -137,6 +138,9 @@ private:
     HWND m_pageControl = nullptr;
     std::array<HWND, 4> m_pages{};
     HWND m_toolTips = nullptr;
+    // By name: a control's keys reach the panel as the sender its name says.
+    DescribedControls m_installBox;
+    DescribedControls m_printPage;
     HWND m_ndiskA = nullptr;
     HWND m_ndiskC = nullptr;
     HWND m_npath = nullptr;
