@@ -2,6 +2,7 @@
 
 #include "catalogue/ProgramSlot.h"
 #include "panel/RowPages.h"
+#include "spool/JobGrid.h"
 
 #include <algorithm>
 #include <cctype>
@@ -111,6 +112,17 @@ TEST(MainWindowDescription, MnemonicsDifferWithinAPart) {
             const auto letter = static_cast<char>(
                 std::toupper(static_cast<unsigned char>(control.caption[mark + 1])));
             EXPECT_TRUE(letters.insert(letter).second) << control.name;
+        }
+    }
+}
+
+// A job grid is made with a column per field of a job; one width short, a face reads past
+// the widths it was given.
+TEST(MainWindowDescription, JobGridsHaveAWidthPerJobColumn) {
+    for (const ControlDescription& control : JobListsDescription()) {
+        if (control.kind == ControlKind::Grid) {
+            EXPECT_EQ(control.columnWidths.size(), static_cast<std::size_t>(kJobColumns))
+                << control.name;
         }
     }
 }
