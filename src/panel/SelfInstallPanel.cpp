@@ -3,6 +3,7 @@
 #include "config/CountingPause.h"
 #include "config/DriveList.h"
 #include "install/SelfInstall.h"
+#include "panel/LauncherMessages.h"
 #include "panel/WindowDescriptions.h"
 #include "text/AsciiUpper.h"
 
@@ -61,10 +62,11 @@ void SelfInstallPanel::Install() {
     RunGuarded(m_onError, [&] {
         ListDrives();
         const char drive = m_chosen < m_drives.size() ? LetterOf(m_drives[m_chosen]) : '\0';
+        PanelMessages messages(m_messages, MessageOwner::SelfInstallWindow, m_onError);
         if (drive == '\0') {
+            messages.ShowMessage(NoTargetDriveText(), MessageKind::Error, {});
             return;
         }
-        PanelMessages messages(m_messages, MessageOwner::SelfInstallWindow, m_onError);
         const CopyFeedback feedback{[this](int progress) { m_view.SetGauge(progress); },
                                     [] { CountingPause(kFirstPassPause); }};
         InstallLauncher(m_platform, messages, {drive, m_programGroup, m_desktopShortcut}, feedback);

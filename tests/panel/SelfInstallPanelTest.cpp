@@ -3,6 +3,7 @@
 #include "RecordingFace.h"
 #include "support/ForwardingPlatform.h"
 #include "support/WineWorld.h"
+#include "text/CodePage1250.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -116,6 +117,19 @@ TEST_F(SelfInstallPanelTest, ClearedBoxesMakeNoShortcutsAndAChoiceOutOfTheListIs
     EXPECT_TRUE(fs::exists(world.Native("D:\\ZELKOR\\ZELPULT.EXE")));
     EXPECT_TRUE(errors.empty());
     EXPECT_EQ(face.messages.size(), 1u) << "the success message";
+}
+
+// With no drive to install onto, Start says so instead of doing nothing.
+TEST_F(SelfInstallPanelTest, StartWithoutAnyDriveTellsTheUser) {
+    platform->presentDrives = std::vector<char>{};
+    panel->Install();
+    EXPECT_TRUE(view.entries.empty());
+    ASSERT_EQ(face.messages.size(), 1u);
+    EXPECT_EQ(face.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(face.messages[0].owner, MessageOwner::SelfInstallWindow);
+    EXPECT_EQ(face.messages[0].text,
+              Utf8ToCp1250("Nincs meghajtó, amelyre a program telepíthető!"));
+    EXPECT_TRUE(errors.empty());
 }
 
 } // namespace
