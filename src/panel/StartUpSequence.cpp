@@ -54,6 +54,14 @@ bool StartUpSequence::NeedSettingsDialog() {
     return m_settingsDialogMade;
 }
 
+void StartUpSequence::AppException(const std::exception& error) {
+    if (m_mainWindowMade) {
+        m_windows.MainPanel().AppException(error);
+    } else {
+        m_windows.Messages().ShowStandardError(error.what());
+    }
+}
+
 void StartUpSequence::MainWindowClosed() {
     if (m_mode == StartMode::Normal) {
         m_windows.End();

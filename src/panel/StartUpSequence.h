@@ -10,6 +10,7 @@
 #include "panel/StartUpWindows.h"
 #include "platform/Platform.h"
 
+#include <exception>
 #include <string>
 
 namespace zel {
@@ -32,6 +33,10 @@ public:
     // The settings dialog is asked for: made the first time, in normal mode only. Whether it
     // exists afterwards.
     bool NeedSettingsDialog();
+
+    // An error that escaped a handler: the main window's panel tells it, as the form's
+    // application-wide handler did; before that window exists, a standard error box does.
+    void AppException(const std::exception& error);
 
     void MainWindowClosed();
     void SelfInstallWindowClosed();

@@ -44,11 +44,7 @@ int Launcher::Run() {
 }
 
 void Launcher::AppException(const std::exception& error) {
-    if (m_mainWindow) {
-        m_mainWindow->Panel().AppException(error);
-    } else {
-        ShowStandardError(FromCp1250(error.what()));
-    }
+    m_startUp.AppException(error);
 }
 
 SettingsDialog* Launcher::Form3() {

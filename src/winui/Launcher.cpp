@@ -40,11 +40,7 @@ void Launcher::End() {
 }
 
 void Launcher::AppException(const std::exception& error) {
-    if (m_mainWindow) {
-        m_mainWindow->Panel().AppException(error);
-    } else {
-        m_messageDialog->ShowStandardError(error.what());
-    }
+    m_startUp.AppException(error);
 }
 
 SettingsDialog* Launcher::Form3() {

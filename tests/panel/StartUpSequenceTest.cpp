@@ -3,6 +3,7 @@
 #include "RecordingFace.h"
 #include "panel/LauncherPanel.h"
 #include "panel/SettingsPanel.h"
+#include "platform/IoError.h"
 #include "support/ForwardingPlatform.h"
 #include "support/WineWorld.h"
 #include "text/CodePage1250.h"
@@ -115,6 +116,22 @@ TEST_F(StartUpSequenceTest, TheSelfInstallationMakesItsWindowFirstAndKeepsTheMai
     EXPECT_TRUE(windows->steps.empty());
     sequence->SelfInstallWindowClosed();
     EXPECT_EQ(windows->steps, std::vector<std::string>{"end"});
+}
+
+// An error that escapes a handler before the main window exists has no panel to judge it:
+// it is shown as it is. Afterwards the panel's rules answer it.
+TEST_F(StartUpSequenceTest, EscapedErrorsGoToTheMainPanelOnceItIsMade) {
+    const IoError writeProtected(IoErrorKind::AccessDenied);
+    sequence->AppException(writeProtected);
+    EXPECT_EQ(windows->face.standardErrors.size(), 1u);
+    EXPECT_TRUE(windows->face.messages.empty());
+
+    world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", "");
+    ASSERT_EQ(sequence->Start(), StartMode::Normal);
+    sequence->AppException(writeProtected);
+    EXPECT_EQ(windows->face.standardErrors.size(), 1u);
+    ASSERT_EQ(windows->face.messages.size(), 1u);
+    EXPECT_EQ(windows->face.messages[0].text, Utf8ToCp1250("Ez a meghajtó írásvédett!"));
 }
 
 TEST_F(StartUpSequenceTest, OutsideEveryDriveTheLauncherInstallsItself) {
