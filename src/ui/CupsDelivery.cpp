@@ -21,7 +21,7 @@ struct CupsDelivery::State {
 };
 
 CupsDelivery::CupsDelivery(std::string queue, std::unique_ptr<QTemporaryDir> folder,
-                           std::string pdfPath, std::string title, CupsJobOptions options,
+                           std::string pdfPath, std::string title, posix::CupsJobOptions options,
                            std::chrono::milliseconds patience)
     : m_state(std::make_shared<State>()), m_deadline(std::chrono::steady_clock::now() + patience) {
     // Detached: a sender stuck in the server's client may outlive the window, which must not
@@ -31,7 +31,7 @@ CupsDelivery::CupsDelivery(std::string queue, std::unique_ptr<QTemporaryDir> fol
                  options = std::move(options)]() mutable {
         std::exception_ptr failure;
         try {
-            SubmitPdfToCups(queue, pdfPath, title, options, state->abandoned);
+            posix::SubmitPdfToCups(queue, pdfPath, title, options, state->abandoned);
         } catch (...) {
             failure = std::current_exception();
         }

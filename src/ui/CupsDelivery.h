@@ -4,7 +4,7 @@
 // wait with it. The window asks now and then whether the queue took the job, and gives up
 // after a while, leaving the list to wait.
 
-#include "ui/CupsSubmission.h"
+#include "platform/posix/CupsSubmission.h"
 
 #include <chrono>
 #include <memory>
@@ -26,7 +26,8 @@ class CupsDelivery final {
 public:
     // folder holds the PDF; it is removed once the sender is done with it.
     CupsDelivery(std::string queue, std::unique_ptr<QTemporaryDir> folder, std::string pdfPath,
-                 std::string title, CupsJobOptions options, std::chrono::milliseconds patience);
+                 std::string title, posix::CupsJobOptions options,
+                 std::chrono::milliseconds patience);
     // A job not yet taken is abandoned: the sender, whenever it wakes, prints nothing.
     ~CupsDelivery();
     CupsDelivery(const CupsDelivery&) = delete;

@@ -98,7 +98,7 @@ void PrinterCanvas::EndDocument() {
         DropJob();
         return;
     }
-    CupsJobOptions options;
+    posix::CupsJobOptions options;
     options.copies = m_printer.copyCount();
     options.collate = m_printer.collateCopies();
     if (m_printer.duplex() == QPrinter::DuplexLongSide) {

@@ -1,4 +1,4 @@
-#include "ui/CupsSubmission.h"
+#include "platform/posix/CupsSubmission.h"
 
 #include "platform/posix/CupsLibrary.h"
 #include "text/CodePage1250.h"
@@ -7,10 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
-namespace zel {
+namespace zel::posix {
 namespace {
-
-using posix::CupsLibrary;
 
 [[noreturn]] void Refuse(const char* utf8Text, const std::string& queue) {
     std::string text = utf8Text;
@@ -96,7 +94,7 @@ void SubmitPdfToCups(const std::string& queue, const std::string& pdfPath, const
     if (!pdf) {
         Refuse(kRefused, queue);
     }
-    const CupsLibrary* library = posix::Cups();
+    const CupsLibrary* library = Cups();
     if (library == nullptr) {
         Refuse(kUnreachable, queue);
     }
@@ -118,4 +116,4 @@ void SubmitPdfToCups(const std::string& queue, const std::string& pdfPath, const
     }
 }
 
-} // namespace zel
+} // namespace zel::posix

@@ -6,7 +6,7 @@
 #include <atomic>
 #include <string>
 
-namespace zel {
+namespace zel::posix {
 
 struct CupsJobOptions {
     int copies = 1;
@@ -21,4 +21,4 @@ struct CupsJobOptions {
 void SubmitPdfToCups(const std::string& queue, const std::string& pdfPath, const std::string& title,
                      const CupsJobOptions& options, const std::atomic<bool>& abandoned);
 
-} // namespace zel
+} // namespace zel::posix
