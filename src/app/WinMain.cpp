@@ -1,5 +1,6 @@
 // ZELPULT.EXE, the Windows edition: the same start-up modes as on Linux, with the Win32 face.
 
+#include "dos/PrintRelayJobs.h"
 #include "platform/HelperMode.h"
 #include "platform/Platform.h"
 #include "winui/Launcher.h"
@@ -9,7 +10,7 @@
 
 int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*commandLine*/,
                    int /*show*/) {
-    if (const auto helped = zel::RunHelperMode(__argc, __argv)) {
+    if (const auto helped = zel::RunHelperMode(__argc, __argv, zel::MakePrintRelayJobs)) {
         return *helped;
     }
     const auto platform = zel::MakePlatform();

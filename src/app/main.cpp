@@ -1,10 +1,11 @@
+#include "dos/PrintRelayJobs.h"
 #include "platform/HelperMode.h"
 #include "platform/Platform.h"
 #include "ui/Application.h"
 #include "ui/Launcher.h"
 
 int main(int argc, char** argv) {
-    if (const auto helped = zel::RunHelperMode(argc, argv)) {
+    if (const auto helped = zel::RunHelperMode(argc, argv, zel::MakePrintRelayJobs)) {
         return *helped;
     }
     zel::Application app(argc, argv);

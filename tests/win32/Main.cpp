@@ -2,6 +2,7 @@
 // same program is the stand-ins those tests start, and the print relay.
 
 #include "StandIns.h"
+#include "dos/PrintRelayJobs.h"
 #include "platform/HelperMode.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ int main(int argc, char** argv) {
         return *exitCode;
     }
     // A DOS start with printing starts this program as the launcher's print relay.
-    if (const auto helped = zel::RunHelperMode(argc, argv)) {
+    if (const auto helped = zel::RunHelperMode(argc, argv, zel::MakePrintRelayJobs)) {
         return *helped;
     }
     testing::InitGoogleTest(&argc, argv);
