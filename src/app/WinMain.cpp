@@ -1,5 +1,6 @@
 // ZELPULT.EXE, the Windows edition: the same start-up modes as on Linux, with the Win32 face.
 
+#include "dos/DosBoxStartPlan.h"
 #include "dos/PrintRelayJobs.h"
 #include "platform/HelperMode.h"
 #include "platform/Platform.h"
@@ -13,7 +14,8 @@ int WINAPI WinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, LPSTR /*comma
     if (const auto helped = zel::RunHelperMode(__argc, __argv, zel::MakePrintRelayJobs)) {
         return *helped;
     }
-    const auto platform = zel::MakePlatform();
+    const zel::DosBoxStartPlanner dosStart;
+    const auto platform = zel::MakePlatform(dosStart);
     zel::Launcher launcher(*platform);
     return launcher.Run();
 }

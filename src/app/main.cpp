@@ -1,3 +1,4 @@
+#include "dos/DosBoxStartPlan.h"
 #include "dos/PrintRelayJobs.h"
 #include "platform/HelperMode.h"
 #include "platform/Platform.h"
@@ -9,7 +10,8 @@ int main(int argc, char** argv) {
         return *helped;
     }
     zel::Application app(argc, argv);
-    const auto platform = zel::MakePlatform();
+    const zel::DosBoxStartPlanner dosStart;
+    const auto platform = zel::MakePlatform(dosStart);
     zel::Launcher launcher(*platform);
     return launcher.Run();
 }

@@ -1,6 +1,6 @@
 #include "platform/posix/PrintRelay.h"
 
-#include "platform/PrinterCapture.h"
+#include "platform/PrinterCaptureSerial.h"
 #include "platform/posix/LoopbackPeer.h"
 #include "platform/posix/ProgramLock.h"
 

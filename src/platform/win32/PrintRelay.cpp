@@ -1,6 +1,6 @@
 #include "platform/win32/PrintRelay.h"
 
-#include "platform/PrinterCapture.h"
+#include "platform/PrinterCaptureSerial.h"
 #include "platform/win32/CommandLine.h"
 #include "platform/win32/LoopbackPeer.h"
 #include "platform/win32/StartFolder.h"
