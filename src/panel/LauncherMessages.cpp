@@ -25,6 +25,10 @@ MessageLines PrintingStoppedMessage(std::string_view error) {
             Utf8ToCp1250(" Javítás után engedélyezze újra!")};
 }
 
+std::string NoTargetDriveText() {
+    return Utf8ToCp1250("Nincs meghajtó, amelyre a program telepíthető!");
+}
+
 std::string SettingsNotSavedText() {
     return Utf8ToCp1250("A beállítások mentése nem sikerült!");
 }

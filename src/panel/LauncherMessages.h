@@ -21,6 +21,9 @@ namespace zel {
 // part of the first line, which is never narrower than the advice below it.
 [[nodiscard]] MessageLines PrintingStoppedMessage(std::string_view error);
 
+// Start in the self-installation window found no drive to install onto.
+[[nodiscard]] std::string NoTargetDriveText();
+
 // The configuration file could not be written at exit; the detail names the error.
 [[nodiscard]] std::string SettingsNotSavedText();
 

@@ -1,8 +1,13 @@
 #include "panel/RowPages.h"
 
+#include "catalogue/ProgramCatalogue.h"
 #include "catalogue/ProgramSlot.h"
 
 namespace zel {
+
+int RowSlot(Product product, int year) {
+    return (year - kFirstYear) * 2 + (product == Product::Bookkeeping ? 1 : 2);
+}
 
 std::size_t RowPageOf(int slot) {
     const int year = kFirstYear + (slot - 1) / 2;

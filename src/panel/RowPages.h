@@ -7,6 +7,8 @@
 
 namespace zel {
 
+enum class Product : char;
+
 struct RowPageYears {
     int firstYear;
     int lastYear;
@@ -18,6 +20,9 @@ inline constexpr std::array<RowPageYears, 3> kRowPageYears = {{
     {2006, 2016},
     {1996, 2005},
 }};
+
+// The slot of a product's row of a year: A and B of each year follow each other.
+[[nodiscard]] int RowSlot(Product product, int year);
 
 // The index of the page that shows a slot's row; kRowPageYears.size() for no slot's.
 [[nodiscard]] std::size_t RowPageOf(int slot);

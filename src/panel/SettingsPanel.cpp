@@ -15,7 +15,7 @@ void SettingsPanel::Open(int slot, std::vector<std::string> driveEntries) {
                           : Utf8ToCp1250("Bérszámfejtő program"),
                       YearOf(slot), m_shownPath);
     m_view.SetAllDrivesEnabled(m_driveEntries.size() >= 2);
-    m_view.SetParameterText(m_catalogue.StartParams(slot, m_shownPath.front()));
+    ShowParameterText(std::string(m_catalogue.StartParams(slot, m_shownPath.front())));
     m_view.ShowDialog();
 }
 
@@ -27,8 +27,8 @@ void SettingsPanel::Store() {
     RunGuarded(m_onError, [&] {
         const std::string stored = StoreStartParams(
             m_catalogue, {m_slot, m_shownPath.empty() ? kNoDrive : m_shownPath.front(),
-                          m_view.ParameterText(), m_view.AllDrivesChecked(), m_driveEntries});
-        m_view.SetParameterText(stored);
+                          m_parameterText, m_allDrives, m_driveEntries});
+        ShowParameterText(stored);
     });
     m_view.HideDialog();
     if (m_stored) {
@@ -49,7 +49,13 @@ bool SettingsPanel::KeyDown(bool inEditOrCheckBox, Key key) {
 }
 
 void SettingsPanel::Closed() {
+    m_allDrives = false;
     m_view.SetAllDrivesChecked(false);
+}
+
+void SettingsPanel::ShowParameterText(std::string text) {
+    m_parameterText = std::move(text);
+    m_view.SetParameterText(m_parameterText);
 }
 
 } // namespace zel

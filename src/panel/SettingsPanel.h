@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zel {
@@ -24,6 +25,9 @@ public:
     // The settings button of slot was pressed; driveEntries are the texts of the row's drive
     // list, each beginning with its drive letter.
     void Open(int slot, std::vector<std::string> driveEntries);
+    // The user changed Edit1's text (code page 1250), or ticked CheckBox1.
+    void EditParameters(std::string text) { m_parameterText = std::move(text); }
+    void CheckAllDrives(bool checked) { m_allDrives = checked; }
     // OK (Button3) stores the parameters, Mégsem (Button1) leaves them.
     void Store();
     void Cancel();
@@ -33,6 +37,8 @@ public:
     void Closed();
 
 private:
+    void ShowParameterText(std::string text);
+
     ProgramCatalogue& m_catalogue;
     SettingsView& m_view;
     ErrorHandler m_onError;
@@ -40,6 +46,8 @@ private:
     int m_slot = 0;
     std::string m_shownPath;
     std::vector<std::string> m_driveEntries;
+    std::string m_parameterText;
+    bool m_allDrives = false;
 };
 
 } // namespace zel

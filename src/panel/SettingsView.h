@@ -1,5 +1,7 @@
 #pragma once
-// The settings dialog (TForm3) as its handlers see it.
+// The settings dialog (TForm3) as its handlers see it. What the user types and ticks comes
+// to the panel as it happens (SettingsPanel::EditParameters, CheckAllDrives); the dialog
+// is never asked for it.
 
 #include <string>
 #include <string_view>
@@ -12,9 +14,7 @@ public:
     // pnev, pev and phely; code page 1250.
     virtual void ShowValues(std::string_view productName, int year,
                             std::string_view programPath) = 0;
-    [[nodiscard]] virtual std::string ParameterText() = 0;
     virtual void SetParameterText(std::string_view text) = 0;
-    [[nodiscard]] virtual bool AllDrivesChecked() = 0;
     virtual void SetAllDrivesChecked(bool checked) = 0;
     virtual void SetAllDrivesEnabled(bool enabled) = 0;
     // Shown over the main window, which cannot be used meanwhile, with the focus in Edit1.

@@ -1,6 +1,18 @@
 #include "panel/WindowDescription.h"
 
+#include <stdexcept>
+
 namespace zel {
+
+const ControlDescription& DescribedControl(std::span<const ControlDescription> list,
+                                           std::string_view name) {
+    for (const ControlDescription& control : list) {
+        if (control.name == name) {
+            return control;
+        }
+    }
+    throw std::logic_error("no control " + std::string(name));
+}
 
 std::string SpokenCaption(std::string_view caption) {
     std::string spoken;

@@ -23,8 +23,26 @@ enum class ControlKind {
     CheckBox,
     // A drop-down list of the drives, as a drive combo box lists them.
     DriveList,
+    // A row's drive: a drive list whose entry can also be typed.
+    DriveBox,
     ProgressBar,
+    // One of a group of choices; a group box or panel holds the group.
+    RadioButton,
+    // A framed caption around the controls that name it as their parent.
+    GroupBox,
+    // A button showing its glyph alone; its accessible name says what it does.
+    PictureButton,
+    // A toggle with a glyph beside its caption; the mouse alone presses it.
+    SpeedButton,
+    // A table of text with a heading row, in the given column widths.
+    Grid,
+    // The page control, and each of its pages with its tab's caption.
+    Pages,
+    Page,
 };
+
+// The pictures drawn on picture and speed buttons.
+enum class Glyph { None, Settings, Browse, Tick, Cross };
 
 enum class Alignment { Left, Right };
 
@@ -70,6 +88,14 @@ struct ControlDescription {
     // A progress bar's full value, and whether it lies in a sunken box.
     int maximum = 0;
     bool sunken = false;
+    Glyph glyph = Glyph::None;
+    // Never takes the focus: Tab passes it by.
+    bool clickOnly = false;
+    std::span<const int> columnWidths{};
+    // Shown while the mouse rests on it.
+    std::string_view toolTip{};
+    // What a screen reader adds after the name: which row a control belongs to.
+    std::string_view accessibleDescription{};
 };
 
 struct WindowDescription {
@@ -83,6 +109,10 @@ struct WindowDescription {
     // In tab order, which is also the order they are made in.
     std::span<const ControlDescription> controls{};
 };
+
+// The control of that name in the list; a name the list lacks is a fault of the caller.
+[[nodiscard]] const ControlDescription& DescribedControl(std::span<const ControlDescription> list,
+                                                         std::string_view name);
 
 // The caption without its mnemonic marks and edge blanks: what a screen reader says.
 [[nodiscard]] std::string SpokenCaption(std::string_view caption);

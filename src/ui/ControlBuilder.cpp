@@ -2,21 +2,72 @@
 
 #include "panel/WindowDescription.h"
 #include "ui/DriveComboBox.h"
+#include "ui/EditableCombo.h"
 #include "ui/Fonts.h"
+#include "ui/Glyphs.h"
+#include "ui/StringGrid.h"
 
 #include <QCheckBox>
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
 #include <algorithm>
+#include <array>
 
 namespace zel {
 namespace {
 
 QString Spoken(std::string_view caption) {
     return FromUtf8(SpokenCaption(caption));
+}
+
+bool HasOwnFont(const FontDescription& font) {
+    return !font.face.empty() || font.bold;
+}
+
+// Labels take their font as they are sized; group boxes are no control a user reaches.
+bool IsCaptionOnly(ControlKind kind) {
+    return kind == ControlKind::Label || kind == ControlKind::Text || kind == ControlKind::GroupBox;
+}
+
+QIcon DrawGlyph(Glyph glyph) {
+    switch (glyph) {
+    case Glyph::None:
+        break;
+    case Glyph::Settings:
+        return SettingsGlyph();
+    case Glyph::Browse:
+        return BrowseGlyph();
+    case Glyph::Tick:
+        return TickGlyph();
+    case Glyph::Cross:
+        return CrossGlyph();
+    }
+    return {};
+}
+
+// A part draws each glyph once: drawing it costs more than the button that shows it.
+class GlyphIcons final {
+public:
+    const QIcon& operator[](Glyph glyph) {
+        auto& icon = m_icons.at(static_cast<std::size_t>(glyph));
+        if (icon.isNull()) {
+            icon = DrawGlyph(glyph);
+        }
+        return icon;
+    }
+
+private:
+    std::array<QIcon, 5> m_icons;
+};
+
+QSize IconSizeOf(Glyph glyph) {
+    return glyph == Glyph::Browse ? QSize(9, 3) : QSize(18, 18);
 }
 
 void Place(QWidget& control, const ControlRect& rect) {
@@ -50,7 +101,7 @@ QLabel* MakeLabel(QWidget* parent, const ControlDescription& control, const QWid
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(false);
     }
-    if (!control.font.face.empty()) {
+    if (HasOwnFont(control.font)) {
         label->setFont(FontOf(control.font));
     }
     PlaceLabel(*label, control, window);
@@ -97,6 +148,51 @@ QProgressBar* MakeProgressBar(QWidget* parent, const ControlDescription& control
     return gauge;
 }
 
+QRadioButton* MakeRadio(QWidget* parent, const ControlDescription& control) {
+    auto* radio = new QRadioButton(FromUtf8(control.caption), parent);
+    Place(*radio, control.rect);
+    radio->setChecked(control.checked);
+    return radio;
+}
+
+QGroupBox* MakeGroupBox(QWidget* parent, const ControlDescription& control) {
+    auto* box = new QGroupBox(FromUtf8(control.caption), parent);
+    Place(*box, control.rect);
+    return box;
+}
+
+QPushButton* MakePictureButton(QWidget* parent, const ControlDescription& control,
+                               GlyphIcons& icons) {
+    QPushButton* button = MakeButton(parent, control);
+    button->setIcon(icons[control.glyph]);
+    button->setIconSize(IconSizeOf(control.glyph));
+    // The browse glyph lies bare on the plain button under it.
+    button->setFlat(control.glyph == Glyph::Browse);
+    return button;
+}
+
+QToolButton* MakeSpeedButton(QWidget* parent, const ControlDescription& control,
+                             GlyphIcons& icons) {
+    auto* button = new QToolButton(parent);
+    button->setText(FromUtf8(control.caption));
+    button->setIcon(icons[control.glyph]);
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setCheckable(true);
+    button->setChecked(control.checked);
+    Place(*button, control.rect);
+    return button;
+}
+
+StringGrid* MakeGrid(QWidget* parent, const ControlDescription& control) {
+    auto* grid = new StringGrid(static_cast<int>(control.columnWidths.size()), 2, parent);
+    Place(*grid, control.rect);
+    int column = 0;
+    for (const int width : control.columnWidths) {
+        grid->setColumnWidth(column++, width);
+    }
+    return grid;
+}
+
 QFrame* MakePanel(QWidget* parent, const ControlDescription& control) {
     auto* panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -104,7 +200,15 @@ QFrame* MakePanel(QWidget* parent, const ControlDescription& control) {
     return panel;
 }
 
-QWidget* MakeControl(QWidget* parent, const ControlDescription& control, const QWidget& window) {
+EditableCombo* MakeDriveBox(QWidget* parent, const ControlDescription& control) {
+    auto* box = new EditableCombo(parent);
+    Place(*box, control.rect);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    return box;
+}
+
+QWidget* MakeControl(QWidget* parent, const ControlDescription& control, const QWidget& window,
+                     GlyphIcons& icons) {
     switch (control.kind) {
     case ControlKind::Panel:
         return MakePanel(parent, control);
@@ -129,6 +233,22 @@ QWidget* MakeControl(QWidget* parent, const ControlDescription& control, const Q
     }
     case ControlKind::ProgressBar:
         return MakeProgressBar(parent, control);
+    case ControlKind::RadioButton:
+        return MakeRadio(parent, control);
+    case ControlKind::GroupBox:
+        return MakeGroupBox(parent, control);
+    case ControlKind::PictureButton:
+        return MakePictureButton(parent, control, icons);
+    case ControlKind::SpeedButton:
+        return MakeSpeedButton(parent, control, icons);
+    case ControlKind::DriveBox:
+        return MakeDriveBox(parent, control);
+    case ControlKind::Grid:
+        return MakeGrid(parent, control);
+    case ControlKind::Pages:
+    case ControlKind::Page:
+        // Each face makes its pages as its toolkit lets it make them lazily.
+        break;
     }
     throw std::logic_error("unknown control kind");
 }
@@ -144,12 +264,51 @@ QFont FontOf(const FontDescription& font) {
         return SansSerifPixels(font.pixels, font.bold);
     }
     if (font.face.empty()) {
-        return FormFont();
+        QFont form = FormFont();
+        form.setBold(font.bold);
+        return form;
     }
     QFont named = NamedFace(FromUtf8(font.face));
     named.setPixelSize(font.pixels);
     named.setBold(font.bold);
     return named;
+}
+
+std::vector<QWidget*> BuildControls(QWidget& holder, std::span<const ControlDescription> controls) {
+    std::vector<QWidget*> made;
+    made.reserve(controls.size());
+    GlyphIcons icons;
+    for (const ControlDescription& control : controls) {
+        QWidget* parent =
+            control.parent.empty() ? &holder : Described<QWidget>(holder, control.parent);
+        QWidget* widget = MakeControl(parent, control, holder, icons);
+        widget->setObjectName(FromUtf8(control.name));
+        if (HasOwnFont(control.font) && !IsCaptionOnly(control.kind)) {
+            widget->setFont(FontOf(control.font));
+        }
+        const std::string_view spoken =
+            control.accessibleName.empty() ? control.caption : control.accessibleName;
+        if (!spoken.empty() && !IsCaptionOnly(control.kind)) {
+            widget->setAccessibleName(Spoken(spoken));
+        }
+        if (!control.toolTip.empty()) {
+            widget->setToolTip(FromUtf8(control.toolTip));
+        }
+        if (!control.accessibleDescription.empty()) {
+            widget->setAccessibleDescription(FromUtf8(control.accessibleDescription));
+        }
+        if (control.clickOnly) {
+            widget->setFocusPolicy(Qt::NoFocus);
+        }
+        made.push_back(widget);
+    }
+    for (const ControlDescription& control : controls) {
+        if (!control.buddy.empty()) {
+            Described<QLabel>(holder, control.name)
+                ->setBuddy(Described<QWidget>(holder, control.buddy));
+        }
+    }
+    return made;
 }
 
 void BuildControls(QWidget& window, const WindowDescription& description) {
@@ -159,28 +318,7 @@ void BuildControls(QWidget& window, const WindowDescription& description) {
     if (description.width > 0) {
         window.setFixedSize(description.width, description.height);
     }
-    for (const ControlDescription& control : description.controls) {
-        QWidget* parent =
-            control.parent.empty() ? &window : Described<QWidget>(window, control.parent);
-        QWidget* made = MakeControl(parent, control, window);
-        made->setObjectName(FromUtf8(control.name));
-        if (!control.font.face.empty() && control.kind != ControlKind::Label &&
-            control.kind != ControlKind::Text) {
-            made->setFont(FontOf(control.font));
-        }
-        const std::string_view spoken =
-            control.accessibleName.empty() ? control.caption : control.accessibleName;
-        if (!spoken.empty() && control.kind != ControlKind::Label &&
-            control.kind != ControlKind::Text) {
-            made->setAccessibleName(Spoken(spoken));
-        }
-    }
-    for (const ControlDescription& control : description.controls) {
-        if (!control.buddy.empty()) {
-            Described<QLabel>(window, control.name)
-                ->setBuddy(Described<QWidget>(window, control.buddy));
-        }
-    }
+    BuildControls(window, description.controls);
 }
 
 } // namespace zel

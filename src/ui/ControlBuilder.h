@@ -4,20 +4,26 @@
 
 #include <QString>
 #include <QWidget>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QFont;
 
 namespace zel {
 
+struct ControlDescription;
 struct FontDescription;
 struct WindowDescription;
 
 // Names the window, gives it its title and font (and its size, where the description gives
 // one) and makes its controls in their tab order.
 void BuildControls(QWidget& window, const WindowDescription& description);
+// Makes a part of a window on holder, where the parents they name are found; returns them in
+// the order made.
+std::vector<QWidget*> BuildControls(QWidget& holder, std::span<const ControlDescription> controls);
 
 [[nodiscard]] QFont FontOf(const FontDescription& font);
 [[nodiscard]] QString FromUtf8(std::string_view utf8);

@@ -1,6 +1,5 @@
 #include "ui/DriveComboBox.h"
 
-#include "config/DriveList.h"
 #include "ui/QtText.h"
 
 namespace zel {
@@ -15,10 +14,13 @@ char UpperLetter(QChar c) {
 
 DriveComboBox::DriveComboBox(QWidget* parent) : QComboBox(parent) {}
 
-void DriveComboBox::Fill(Platform& platform) {
+void DriveComboBox::ShowEntries(const std::vector<std::string>& entries, std::size_t chosen) {
     clear();
-    for (const std::string& entry : ReadDriveList(platform)) {
+    for (const std::string& entry : entries) {
         addItem(FromCp1250(entry));
+    }
+    if (chosen < entries.size()) {
+        setCurrentIndex(static_cast<int>(chosen));
     }
 }
 

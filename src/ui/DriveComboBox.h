@@ -8,16 +8,14 @@
 
 namespace zel {
 
-class Platform;
-
 class DriveComboBox final : public QComboBox {
     Q_OBJECT
 
 public:
     explicit DriveComboBox(QWidget* parent = nullptr);
 
-    // Lists the drives present now.
-    void Fill(Platform& platform);
+    // Lists entries (code page 1250), the one at chosen chosen.
+    void ShowEntries(const std::vector<std::string>& entries, std::size_t chosen);
     // The entries in code page 1250.
     [[nodiscard]] std::vector<std::string> Entries() const;
     // The chosen drive's letter in upper case; '\0' when nothing is chosen.

@@ -7,7 +7,6 @@
 #include "panel/LauncherPanel.h"
 #include "panel/MainView.h"
 
-#include <QIcon>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -30,8 +29,6 @@ class PrintControl;
 class Platform;
 class ProgramCatalogue;
 class StringGrid;
-enum class Product : char;
-struct RowPage;
 
 struct RowControls {
     QPushButton* year = nullptr;     // A17
@@ -116,8 +113,7 @@ private:
     void BuildUi();
     // Once: the first page at creation, the others when first shown or asked for.
     void MakeRowPage(std::size_t index);
-    QFrame* MakeProductPanel(QWidget* page, std::size_t index, Product product);
-    void MakeRow(QWidget* panel, Product product, int year, int index);
+    void ConnectRow(const QWidget& page, int slot);
     void MakeInstallBox(QWidget* page);
     void MakePrintPage(QWidget* page);
     void MakeJobLists();
@@ -132,7 +128,6 @@ private:
     LauncherPanel m_panel;
     std::unique_ptr<PrintControl> m_printControl;
 
-    QIcon m_settingsGlyph;
     std::array<RowControls, kSlotCount> m_rows{}; // null until its page is made
     QTabWidget* m_pageControl = nullptr;
     std::array<QWidget*, 3> m_rowPages{};

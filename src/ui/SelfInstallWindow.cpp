@@ -21,8 +21,7 @@ SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageQueue& messages,
                                      ErrorHandler onError)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_platform(platform), m_install(platform, *this, messages, std::move(onError)),
-      m_screen(ScreenSize()) {
+      m_install(platform, *this, messages, std::move(onError)), m_screen(ScreenSize()) {
     BuildUi();
     FormActivate();
     const QSize outer = size() + FrameExtra(*this);
@@ -47,6 +46,15 @@ void SelfInstallWindow::BuildUi() {
     m_start = Described<QPushButton>(*this, "Button1");
     m_cancel = Described<QPushButton>(*this, "Button2");
     connect(m_start, &QPushButton::clicked, this, [this] { m_install.Install(); });
+    connect(m_driveList, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index >= 0) {
+            m_install.ChooseDrive(static_cast<std::size_t>(index));
+        }
+    });
+    connect(m_programGroup, &QCheckBox::toggled, this,
+            [this](bool checked) { m_install.ChooseProgramGroup(checked); });
+    connect(m_desktopIcon, &QCheckBox::toggled, this,
+            [this](bool checked) { m_install.ChooseDesktopShortcut(checked); });
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
 
     installEventFilter(this);
@@ -55,31 +63,8 @@ void SelfInstallWindow::BuildUi() {
     }
 }
 
-// In normal mode the window is made at start and seldom shown: the drives are listed as
-// they are when it is first needed.
-void SelfInstallWindow::ListDrives() {
-    if (m_drivesListed) {
-        return;
-    }
-    m_drivesListed = true;
-    m_driveList->Fill(m_platform);
-    const std::string current = m_platform.CurrentDirectory();
-    if (!current.empty()) {
-        m_driveList->SetDrive(current.front());
-    }
-}
-
-char SelfInstallWindow::TargetDrive() {
-    ListDrives();
-    return m_driveList->Drive();
-}
-
-bool SelfInstallWindow::ProgramGroupChosen() {
-    return m_programGroup->isChecked();
-}
-
-bool SelfInstallWindow::DesktopShortcutChosen() {
-    return m_desktopIcon->isChecked();
+void SelfInstallWindow::ShowDrives(const std::vector<std::string>& entries, std::size_t chosen) {
+    m_driveList->ShowEntries(entries, chosen);
 }
 
 void SelfInstallWindow::SetGauge(int progress) {
@@ -120,7 +105,7 @@ void SelfInstallWindow::changeEvent(QEvent* event) {
 }
 
 void SelfInstallWindow::showEvent(QShowEvent* event) {
-    ListDrives();
+    m_install.Shown();
     FormActivate();
     QWidget::showEvent(event);
 }

@@ -23,8 +23,6 @@ class SelfInstallWindow final : public QWidget, public SelfInstallView {
     Q_DISABLE_COPY_MOVE(SelfInstallWindow)
 
 public:
-    // The drive list lists the platform's drives and starts at the current drive once the
-    // window is first shown or asked for its target drive.
     SelfInstallWindow(Platform& platform, MessageQueue& messages, ErrorHandler onError);
     ~SelfInstallWindow() override;
 
@@ -37,9 +35,7 @@ public:
     [[nodiscard]] QPushButton* Button2() const { return m_cancel; }
 
     // SelfInstallView.
-    char TargetDrive() override;
-    bool ProgramGroupChosen() override;
-    bool DesktopShortcutChosen() override;
+    void ShowDrives(const std::vector<std::string>& entries, std::size_t chosen) override;
     void SetGauge(int progress) override;
 
 signals:
@@ -53,15 +49,12 @@ protected:
 
 private:
     void BuildUi();
-    void ListDrives();
     void FormActivate();
 
-    Platform& m_platform;
     SelfInstallPanel m_install;
     QSize m_screen;
     QFrame* m_panel = nullptr;
     DriveComboBox* m_driveList = nullptr;
-    bool m_drivesListed = false;
     QCheckBox* m_programGroup = nullptr;
     QCheckBox* m_desktopIcon = nullptr;
     QProgressBar* m_gauge = nullptr;

@@ -51,6 +51,10 @@ void SettingsDialog::MakeControls() {
     m_button1 = Described<QPushButton>(*this, "Button1");
     connect(m_button3, &QPushButton::clicked, this, [this] { m_settings.Store(); });
     connect(m_button1, &QPushButton::clicked, this, [this] { m_settings.Cancel(); });
+    connect(m_edit1, &QLineEdit::textChanged, this,
+            [this](const QString& text) { m_settings.EditParameters(ToCp1250(text)); });
+    connect(m_checkBox1, &QCheckBox::toggled, this,
+            [this](bool checked) { m_settings.CheckAllDrives(checked); });
 
     for (QObject* control : {static_cast<QObject*>(this), static_cast<QObject*>(m_edit1),
                              static_cast<QObject*>(m_checkBox1), static_cast<QObject*>(m_button3),
@@ -97,16 +101,8 @@ void SettingsDialog::ShowValues(std::string_view productName, int year,
     SetValue(m_phely, FromCp1250(programPath));
 }
 
-std::string SettingsDialog::ParameterText() {
-    return ToCp1250(m_edit1->text());
-}
-
 void SettingsDialog::SetParameterText(std::string_view text) {
     m_edit1->setText(FromCp1250(text));
-}
-
-bool SettingsDialog::AllDrivesChecked() {
-    return m_checkBox1->isChecked();
 }
 
 void SettingsDialog::SetAllDrivesChecked(bool checked) {

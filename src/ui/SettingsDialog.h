@@ -34,9 +34,7 @@ public:
 
     // SettingsView.
     void ShowValues(std::string_view productName, int year, std::string_view programPath) override;
-    std::string ParameterText() override;
     void SetParameterText(std::string_view text) override;
-    bool AllDrivesChecked() override;
     void SetAllDrivesChecked(bool checked) override;
     void SetAllDrivesEnabled(bool enabled) override;
     void ShowDialog() override;

@@ -1,9 +1,11 @@
 #include "winui/ControlBuilder.h"
 
 #include "panel/WindowDescription.h"
+#include "winui/ControlParent.h"
 #include "winui/FormPanel.h"
 #include "winui/WideText.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -12,6 +14,8 @@ namespace {
 
 // The drop-down part's height; the closed box is as high as its font makes it.
 constexpr int kDropDownHeight = 200;
+// A row's drive box opens below its own height.
+constexpr int kDriveBoxDropDown = 160;
 
 struct NativeKind {
     const wchar_t* windowClass;
@@ -39,9 +43,25 @@ NativeKind KindOf(const ControlDescription& control) {
         return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP, 0};
     case ControlKind::DriveList:
         return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::DriveBox:
+        return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
     case ControlKind::ProgressBar:
         return control.sunken ? NativeKind{PROGRESS_CLASSW, PBS_SMOOTH, WS_EX_CLIENTEDGE}
                               : NativeKind{PROGRESS_CLASSW, 0, 0};
+    case ControlKind::RadioButton:
+        return {L"BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP, 0};
+    case ControlKind::GroupBox:
+        return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::PictureButton:
+        return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
+    case ControlKind::SpeedButton:
+        // Speed buttons take no focus: the mouse alone moves them.
+        return {L"BUTTON", BS_OWNERDRAW, 0};
+    case ControlKind::Grid:
+    case ControlKind::Pages:
+    case ControlKind::Page:
+        // The window makes these itself: its own grid control, its page control.
+        break;
     }
     throw std::logic_error("no native control for " + std::string(control.name));
 }
@@ -60,12 +80,18 @@ Bounds BoundsOf(const ControlDescription& control, Bounds panel, HWND window) {
     return control.parent.empty() ? bounds : OnPanel(panel, bounds);
 }
 
-HWND MakeDescribed(HWND window, const ControlDescription& control, Bounds panel, int id) {
+HWND MakeDescribed(HWND window, const ControlDescription& control, Bounds bounds, int id,
+                   DWORD extraStyle = 0) {
     const NativeKind kind = KindOf(control);
-    const std::wstring caption = WideFromUtf8(control.caption);
-    const DWORD group = control.startsGroup ? WS_GROUP : 0;
-    const HWND made = MakeControl(window, kind.windowClass, caption, kind.style | group,
-                                  BoundsOf(control, panel, window), id, kind.exStyle);
+    // A picture button's text is never drawn: it names the button for a screen reader.
+    const std::wstring caption = WideFromUtf8(
+        control.kind == ControlKind::PictureButton ? control.accessibleName : control.caption);
+    DWORD style = kind.style | extraStyle | (control.startsGroup ? WS_GROUP : 0);
+    if (control.clickOnly) {
+        style &= ~DWORD{WS_TABSTOP};
+    }
+    const HWND made =
+        MakeControl(window, kind.windowClass, caption, style, bounds, id, kind.exStyle);
     SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control.font)), FALSE);
     if (control.kind == ControlKind::Label && control.rect.width == ControlRect::kFitText) {
         const SIZE size = TextExtent(made, caption, DT_SINGLELINE);
@@ -77,6 +103,7 @@ HWND MakeDescribed(HWND window, const ControlDescription& control, Bounds panel,
         ShowWindow(made, SW_HIDE);
         break;
     case ControlKind::CheckBox:
+    case ControlKind::RadioButton:
         SendMessageW(made, BM_SETCHECK, control.checked ? BST_CHECKED : BST_UNCHECKED, 0);
         break;
     case ControlKind::ProgressBar:
@@ -89,6 +116,11 @@ HWND MakeDescribed(HWND window, const ControlDescription& control, Bounds panel,
         break;
     }
     return made;
+}
+
+bool InPart(std::span<const ControlDescription> part, std::string_view name) {
+    return std::any_of(part.begin(), part.end(),
+                       [name](const ControlDescription& control) { return control.name == name; });
 }
 
 int IdOf(std::string_view name, std::span<const DescribedId> ids) {
@@ -122,6 +154,15 @@ HWND DescribedControls::operator[](std::string_view name) const {
     throw std::logic_error("no control " + std::string(name));
 }
 
+std::string_view DescribedControls::NameOf(HWND control) const {
+    for (const auto& [name, made] : m_controls) {
+        if (made == control) {
+            return name;
+        }
+    }
+    return {};
+}
+
 DescribedControls BuildControls(HWND window, const WindowDescription& description,
                                 std::span<const DescribedId> ids) {
     UseCommonControls();
@@ -131,8 +172,42 @@ DescribedControls BuildControls(HWND window, const WindowDescription& descriptio
     for (const ControlDescription& control : description.controls) {
         if (control.kind != ControlKind::Panel) {
             controls.m_controls.emplace_back(
-                control.name, MakeDescribed(window, control, panel, IdOf(control.name, ids)));
+                control.name, MakeDescribed(window, control, BoundsOf(control, panel, window),
+                                            IdOf(control.name, ids)));
         }
+    }
+    return controls;
+}
+
+DescribedControls BuildPart(HWND holder, std::span<const ControlDescription> part,
+                            std::span<const NativeControl> order) {
+    UseCommonControls();
+    DescribedControls controls;
+    for (const NativeControl& native : order) {
+        const ControlDescription& control = DescribedControl(part, native.name);
+        const ControlRect& rect = control.rect;
+        Bounds bounds{rect.left, rect.top, rect.width, rect.height};
+        // A group box holds no window here: what lies in it stands at its offset on the
+        // panel that holds the box.
+        std::string_view parent = control.parent;
+        while (InPart(part, parent)) {
+            const ControlDescription& holding = DescribedControl(part, parent);
+            if (holding.kind != ControlKind::GroupBox) {
+                break;
+            }
+            bounds.left += holding.rect.left;
+            bounds.top += holding.rect.top;
+            parent = holding.parent;
+        }
+        if (control.kind == ControlKind::DriveBox) {
+            bounds.height += kDriveBoxDropDown;
+        }
+        const HWND window = InPart(part, parent) ? controls[parent] : holder;
+        const HWND made =
+            control.kind == ControlKind::Panel
+                ? MakeControlParent(window, bounds, PanelEdge::Raised)
+                : MakeDescribed(window, control, bounds, native.id, native.extraStyle);
+        controls.m_controls.emplace_back(control.name, made);
     }
     return controls;
 }
@@ -146,6 +221,11 @@ Bounds FormPanelOf(const WindowDescription& description) {
 }
 
 HFONT FontOf(const FontDescription& font) {
+    if (font.face.empty() && font.bold) {
+        LOGFONTW form{};
+        GetObjectW(FormFont(), sizeof form, &form);
+        return NamedFont(L"MS Sans Serif", form.lfHeight, true);
+    }
     if (font.face.empty()) {
         return FormFont();
     }

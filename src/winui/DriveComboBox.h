@@ -4,15 +4,13 @@
 
 #include "winui/Win32Ui.h"
 
+#include <cstddef>
+#include <string>
+#include <vector>
+
 namespace zel {
 
-class Platform;
-
-// Lists the drives present now.
-void FillDriveList(HWND comboBox, Platform& platform);
-// The chosen drive's letter in upper case; '\0' when nothing is chosen.
-[[nodiscard]] char ChosenDrive(HWND comboBox);
-// Chooses the entry of a drive letter (either case); a letter not listed changes nothing.
-void ChooseDrive(HWND comboBox, char letter);
+// Lists entries (code page 1250), the one at chosen chosen.
+void ShowDriveEntries(HWND comboBox, const std::vector<std::string>& entries, std::size_t chosen);
 
 } // namespace zel

@@ -1,5 +1,6 @@
 #include "winui/JobGridControl.h"
 
+#include "panel/MainWindowDescription.h"
 #include "winui/WideText.h"
 
 #include <algorithm>
@@ -7,8 +8,6 @@
 namespace zel {
 namespace {
 
-// The design widths; the hidden columns become zero wide with the first refresh.
-constexpr std::array<int, kJobColumns> kDesignWidths = {304, 51, 110, 52, 39, 53, 64};
 constexpr int kRowHeight = 16;
 
 LRESULT CALLBACK GridKeys(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
@@ -45,10 +44,12 @@ JobGridControl::JobGridControl(const JobList& jobs, HWND parent, Bounds bounds, 
     m_rowHeight = ImageList_Create(1, kRowHeight - 1, ILC_COLOR, 1, 0);
     SendMessageW(m_list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(m_rowHeight));
     SetWindowSubclass(m_list, GridKeys, 0, 0);
+    // The design widths; the hidden columns become zero wide with the first refresh.
+    const auto widths = DescribedControl(JobListsDescription(), "StringGrid1").columnWidths;
     for (int column = 0; column < kJobColumns; ++column) {
         LVCOLUMNW header{};
         header.mask = LVCF_WIDTH | LVCF_TEXT;
-        header.cx = kDesignWidths[static_cast<std::size_t>(column)];
+        header.cx = widths[static_cast<std::size_t>(column)];
         header.pszText = const_cast<wchar_t*>(L"");
         SendMessageW(m_list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
                      reinterpret_cast<LPARAM>(&header));

@@ -1,63 +1,55 @@
 #include "winui/MainWindow.h"
 
 #include "catalogue/ProgramCatalogue.h"
+#include "panel/MainWindowDescription.h"
 #include "panel/PanelMessages.h"
 #include "panel/RowPages.h"
 #include "panel/WindowTitles.h"
 #include "platform/Platform.h"
+#include "winui/ControlBuilder.h"
 #include "winui/ControlParent.h"
 #include "winui/Glyphs.h"
 #include "winui/PrintControl.h"
 #include "winui/WideText.h"
 
 #include <cwctype>
+#include <vector>
 
 namespace zel {
 
 namespace {
 
-// The row pages' captions in their tab order, as kRowPageYears; the print page follows them.
-const std::array<const char*, kRowPageYears.size()> kRowPageCaptions = {
-    "&Program indítás",
-    "&Korábbi évek",
-    "&Korábbi évek II",
+// A child made earlier lies above one made later: the browse buttons, which take no focus,
+// come before the path field they lie over, the picture one first; the field clips them
+// out. The group box comes below everything it frames, so that it clips none of it away.
+constexpr NativeControl kInstallBoxOrder[] = {
+    {"Panel4"},
+    {"NDISKA", kNDISKA},
+    {"NDISKC", kNDISKC},
+    {"NBROWSEPIC", kNBROWSEPIC, WS_CLIPSIBLINGS},
+    {"NBROWSE", kNBROWSE, WS_CLIPSIBLINGS},
+    {"NPATH", kNPATH, WS_CLIPSIBLINGS},
+    {"Button4", kButton4},
+    {"GroupBox2"},
+    {"Button5", kButton5},
 };
-constexpr const char* kPrintPageCaption = "&Nyomtatás vezérlés";
 
-constexpr int kBoldPixels = -12;
-constexpr int kComboListHeight = 160;
+constexpr NativeControl kPrintPageOrder[] = {
+    {"Panel6"},
+    {"GroupBox3"},
+    {"edNyomDos", kEdNyomDos},
+    {"edNyomWindows", kEdNyomWindows},
+    {"Button2", kButton2},
+    {"btNyomtat", kBtNyomtat},
+    {"btMegszakit", kBtMegszakit},
+};
 
-std::wstring W(const char* utf8) {
-    return WideFromUtf8(utf8);
-}
+// The job tables are the print control's own; their headings are made with the page.
+constexpr NativeControl kJobListHeadings[] = {{"Label5"}, {"Label3"}};
 
-std::wstring Heading(Product product) {
-    return product == Product::Bookkeeping ? W("Egyszeres könyvviteli program")
-                                           : W("Bérszámfejtő program");
-}
-
-int SlotOf(Product product, int year) {
-    return (year - kFirstYear) * 2 + (product == Product::Bookkeeping ? 1 : 2);
-}
-
-HFONT BoldFormFont() {
-    LOGFONTW form{};
-    GetObjectW(FormFont(), sizeof form, &form);
-    return NamedFont(L"MS Sans Serif", form.lfHeight, true);
-}
-
-// A label as wide and high as its text in its font.
-HWND MakeLabel(HWND parent, std::wstring_view text, int left, int top, HFONT font) {
-    const HDC screen = GetDC(nullptr);
-    const HGDIOBJ old = SelectObject(screen, font);
-    SIZE extent{};
-    GetTextExtentPoint32W(screen, text.data(), static_cast<int>(text.size()), &extent);
-    SelectObject(screen, old);
-    ReleaseDC(nullptr, screen);
-    const HWND label = MakeControl(parent, L"STATIC", text, SS_LEFT | SS_NOPREFIX,
-                                   {left, top, extent.cx, extent.cy}, 0);
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return label;
+Bounds BoundsOf(std::span<const ControlDescription> part, std::string_view name) {
+    const ControlRect& rect = DescribedControl(part, name).rect;
+    return {rect.left, rect.top, rect.width, rect.height};
 }
 
 // A child made earlier lies above a sibling made later; where the later one is to be seen
@@ -75,11 +67,6 @@ void GiveWay(HWND window, HWND cover) {
     SetWindowRgn(window, shape, FALSE);
 }
 
-void Check(HWND chosen, HWND other) {
-    SendMessageW(chosen, BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(other, BM_SETCHECK, BST_UNCHECKED, 0);
-}
-
 } // namespace
 
 MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::string startDirectory,
@@ -89,15 +76,16 @@ MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::str
       m_closed(std::move(closed)) {
     UseCommonControls();
     CreateNative(
-        kClassName, W(kMainWindowTitle),
+        kClassName, WideFromUtf8(kMainWindowTitle),
         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, 0,
         {CW_USEDEFAULT, CW_USEDEFAULT, LauncherPanel::kOuterWidth, LauncherPanel::kOuterHeight},
         nullptr);
     BuildUi();
     m_panel.FormCreate();
-    m_printControl = std::make_unique<PrintControl>(
-        m_platform, std::string(m_panel.SpoolDirectory().Text()), m_panel6,
-        Bounds{31, 109, 524, 126}, Bounds{31, 268, 524, 126}, Handle());
+    m_printControl =
+        std::make_unique<PrintControl>(m_platform, std::string(m_panel.SpoolDirectory().Text()),
+                                       m_panel6, BoundsOf(JobListsDescription(), "StringGrid1"),
+                                       BoundsOf(JobListsDescription(), "StringGrid2"), Handle());
     m_panel.SetPrintPage(m_printControl.get());
     SetTimer(Handle(), kTimer1, 1000, nullptr);
 }
@@ -112,23 +100,19 @@ void MainWindow::BuildUi() {
     m_toolTips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                  Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    const auto pages = MainWindowPages();
     m_pageControl =
         MakeControl(Handle(), WC_TABCONTROLW, L"", WS_TABSTOP | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
-                    {0, -1, 584, 474}, kPageControl1, WS_EX_CONTROLPARENT);
+                    BoundsOf(pages, "PageControl1"), kPageControl1, WS_EX_CONTROLPARENT);
     int index = 0;
-    for (const char* pageCaption : kRowPageCaptions) {
-        std::wstring caption = W(pageCaption);
+    for (const ControlDescription& page : pages.subspan(1)) {
+        std::wstring caption = WideFromUtf8(page.caption);
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = caption.data();
         SendMessageW(m_pageControl, TCM_INSERTITEMW, static_cast<WPARAM>(index++),
                      reinterpret_cast<LPARAM>(&item));
     }
-    std::wstring printCaption = W(kPrintPageCaption);
-    TCITEMW printItem{};
-    printItem.mask = TCIF_TEXT;
-    printItem.pszText = printCaption.data();
-    SendMessageW(m_pageControl, TCM_INSERTITEMW, 3, reinterpret_cast<LPARAM>(&printItem));
 
     // The first page is what every start shows; the others are filled when first shown.
     for (std::size_t i = 0; i < kRowPageYears.size(); ++i) {
@@ -150,16 +134,51 @@ HWND MainWindow::MakePage() {
 
 void MainWindow::MakeRowPage(std::size_t index) {
     const RowPageYears years = kRowPageYears[index];
-    if (MadeRow(SlotOf(Product::Bookkeeping, years.firstYear)).year != nullptr) {
+    if (MadeRow(RowSlot(Product::Bookkeeping, years.firstYear)).year != nullptr) {
         return;
     }
-    const HWND page = m_pages[index];
-    const std::array<HWND, 2> panels = {MakeProductPanel(page, years, Product::Bookkeeping),
-                                        MakeProductPanel(page, years, Product::Payroll)};
+    const auto part = RowPageDescription(index);
+    std::vector<NativeControl> order;
+    for (const ControlDescription& control : part) {
+        order.push_back({control.name});
+    }
+    for (int year = years.firstYear; year <= years.lastYear; ++year) {
+        for (const Product product : {Product::Bookkeeping, Product::Payroll}) {
+            const int slot = RowSlot(product, year);
+            const RowControlNames names = RowControlNamesOf(slot);
+            const int firstId = kRowIds + 3 * (slot - 1);
+            for (NativeControl& native : order) {
+                if (native.name == names.year) {
+                    native.id = firstId;
+                } else if (native.name == names.drive) {
+                    native.id = firstId + 1;
+                } else if (native.name == names.settings) {
+                    native.id = firstId + 2;
+                }
+            }
+        }
+    }
+    const DescribedControls made = BuildPart(m_pages[index], part, order);
+    for (const NativeControl& native : order) {
+        if (native.id != 0) {
+            const int slot = (native.id - kRowIds) / 3 + 1;
+            const RowControlNames names = RowControlNamesOf(slot);
+            m_rows[static_cast<std::size_t>(slot - 1)] = {made[names.year], made[names.drive],
+                                                          made[names.settings]};
+        }
+    }
+    std::vector<HWND> panels;
+    for (const ControlDescription& control : part) {
+        if (control.kind == ControlKind::Panel) {
+            panels.push_back(made[control.name]);
+        } else if (!control.toolTip.empty()) {
+            AddToolTip(made[control.name], WideFromUtf8(control.toolTip).c_str());
+        }
+    }
     if (index == 0) {
         // The install box lies over the lower ends of the two panels but follows them in
         // tab order, and a child made later lies below: the panels give up that part.
-        const HWND panel4 = MakeInstallBox(page);
+        const HWND panel4 = MakeInstallBox(m_pages[index]);
         for (const HWND panel : panels) {
             GiveWay(panel, panel4);
         }
@@ -167,104 +186,32 @@ void MainWindow::MakeRowPage(std::size_t index) {
     m_panel.RowPageMade(index);
 }
 
-HWND MainWindow::MakeProductPanel(HWND page, RowPageYears years, Product product) {
-    const bool payroll = product == Product::Payroll;
-    const HWND panel = MakeControlParent(
-        page, payroll ? Bounds{292, -1, 294, 530} : Bounds{-1, -1, 293, 530}, PanelEdge::Raised);
-    MakeLabel(panel, Heading(product), payroll ? 85 : 61, 26,
-              NamedFont(L"MS Sans Serif", kBoldPixels, true));
-    for (int year = years.firstYear; year <= years.lastYear; ++year) {
-        MakeRow(panel, product, year, year - years.firstYear);
-    }
-    return panel;
-}
-
-void MainWindow::MakeRow(HWND panel, Product product, int year, int index) {
-    const int slot = SlotOf(product, year);
-    const int shift = product == Product::Payroll ? 3 : 0;
-    const int top = 68 + 31 * index;
-    const int firstId = kRowIds + 3 * (slot - 1);
-    RowControls& row = m_rows[static_cast<std::size_t>(slot - 1)];
-
-    row.year =
-        MakeControl(panel, L"BUTTON", std::to_wstring(year), BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
-                    {24 + shift, top, 81, 22}, firstId);
-    SendMessageW(row.year, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(NamedFont(L"MS Sans Serif", kBoldPixels, true)), FALSE);
-    AddToolTip(row.year, L"Program indítása");
-
-    row.drive = MakeControl(panel, L"COMBOBOX", L"",
-                            CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP,
-                            {120 + shift, top, 97, 21 + kComboListHeight}, firstId + 1);
-
-    // The caption is never drawn: it names the picture button for a screen reader.
-    row.settings = MakeControl(panel, L"BUTTON", W("Beállítások"), BS_OWNERDRAW | WS_TABSTOP,
-                               {232 + shift, top - 2, 33, 26}, firstId + 2);
-    AddToolTip(row.settings, L"Be\u00E1ll\u00EDt\u00E1sok");
-}
-
 HWND MainWindow::MakeInstallBox(HWND page) {
-    const HWND panel4 = MakeControlParent(page, {-1, 356, 586, 85}, PanelEdge::Raised);
-    constexpr int kBoxLeft = 24;
-    constexpr int kBoxTop = 6;
-    const auto inBox = [](int left, int top, int width, int height) {
-        return Bounds{kBoxLeft + left, kBoxTop + top, width, height};
-    };
-    // A child made earlier lies above one made later: the browse buttons, which take no
-    // focus, come before the path field they lie over, the picture one first; the field
-    // clips them out, and the choices' captions give up what the field covers.
-    m_ndiskA =
-        MakeControl(panel4, L"BUTTON", W(" &A: floppy lemezről"),
-                    BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, inBox(20, 18, 121, 17), kNDISKA);
-    m_ndiskC = MakeControl(panel4, L"BUTTON", W(" &Egyéb útvonalról:"),
-                           BS_AUTORADIOBUTTON | WS_TABSTOP, inBox(20, 36, 113, 17), kNDISKC);
-    Check(m_ndiskC, m_ndiskA);
-    m_nbrowsePic =
-        MakeControl(panel4, L"BUTTON", W("Tallózás"), BS_OWNERDRAW | WS_GROUP | WS_CLIPSIBLINGS,
-                    inBox(330, 36, 11, 13), kNBROWSEPIC);
-    m_nbrowse = MakeControl(panel4, L"BUTTON", L"", BS_PUSHBUTTON | WS_CLIPSIBLINGS,
-                            inBox(328, 33, 16, 18), kNBROWSE);
-    m_npath =
-        MakeControl(panel4, L"EDIT", L"", ES_AUTOHSCROLL | WS_GROUP | WS_TABSTOP | WS_CLIPSIBLINGS,
-                    inBox(126, 31, 220, 21), kNPATH, WS_EX_CLIENTEDGE);
+    m_installBox = BuildPart(page, InstallBoxDescription(), kInstallBoxOrder);
+    const DescribedControls& made = m_installBox;
+    m_ndiskA = made["NDISKA"];
+    m_ndiskC = made["NDISKC"];
+    m_nbrowsePic = made["NBROWSEPIC"];
+    m_nbrowse = made["NBROWSE"];
+    m_npath = made["NPATH"];
+    m_button4 = made["Button4"];
+    m_button5 = made["Button5"];
+    // The choices' captions give up what the path field covers.
     GiveWay(m_ndiskA, m_npath);
     GiveWay(m_ndiskC, m_npath);
-    m_button4 = MakeControl(panel4, L"BUTTON", W("&Telepítés"), BS_PUSHBUTTON | WS_TABSTOP,
-                            inBox(362, 20, 73, 25), kButton4);
-    // Below everything it frames, so that it clips none of it away.
-    MakeControl(panel4, L"BUTTON", W("  ZELKOR programok telepítése  "), BS_GROUPBOX,
-                {kBoxLeft, kBoxTop, 451, 61}, 0);
-    m_button5 = MakeControl(panel4, L"BUTTON", W("&Kilépés"), BS_PUSHBUTTON | WS_TABSTOP,
-                            {487, 27, 74, 25}, kButton5);
-    return panel4;
+    return made["Panel4"];
 }
 
 void MainWindow::MakePrintPage(HWND page) {
-    m_panel6 = MakeControlParent(page, {-2, -2, 587, 493}, PanelEdge::Raised);
-
-    constexpr int kBoxLeft = 32;
-    constexpr int kBoxTop = 13;
-    MakeControl(m_panel6, L"BUTTON", W("  Nyomtatás módja  "), BS_GROUPBOX,
-                {kBoxLeft, kBoxTop, 382, 62}, 0);
-    m_edNyomDos =
-        MakeControl(m_panel6, L"BUTTON",
-                    W("Hagyományos karakteres (kizárólag &DOS-kompatibilis nyomtató esetén) "),
-                    BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP,
-                    {kBoxLeft + 15, kBoxTop + 18, 358, 17}, kEdNyomDos);
-    m_edNyomWindows = MakeControl(m_panel6, L"BUTTON", W("&Windows alapértelmezett nyomtatóval"),
-                                  BS_AUTORADIOBUTTON | WS_TABSTOP,
-                                  {kBoxLeft + 15, kBoxTop + 37, 204, 17}, kEdNyomWindows);
-    Check(m_edNyomDos, m_edNyomWindows);
-    m_button2 = MakeControl(m_panel6, L"BUTTON", W("Nyomtató &beállítás"),
-                            BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP, {440, 49, 115, 25}, kButton2);
-
-    MakeLabel(m_panel6, W("Folyamatban lévő nyomtatások"), 31, 87, BoldFormFont());
-    MakeLabel(m_panel6, W("Elvégzett nyomtatások"), 31, 246, BoldFormFont());
-    // Speed buttons take no focus: the mouse alone moves them.
-    m_btNyomtat = MakeControl(m_panel6, L"BUTTON", W("Nyomtatás engedélyezése"), BS_OWNERDRAW,
-                              {31, 406, 175, 27}, kBtNyomtat);
-    m_btMegszakit = MakeControl(m_panel6, L"BUTTON", W("Nyomtatás megszakítása"), BS_OWNERDRAW,
-                                {380, 406, 175, 27}, kBtMegszakit);
+    m_printPage = BuildPart(page, PrintPageDescription(), kPrintPageOrder);
+    const DescribedControls& made = m_printPage;
+    m_panel6 = made["Panel6"];
+    m_edNyomDos = made["edNyomDos"];
+    m_edNyomWindows = made["edNyomWindows"];
+    m_button2 = made["Button2"];
+    m_btNyomtat = made["btNyomtat"];
+    m_btMegszakit = made["btMegszakit"];
+    static_cast<void>(BuildPart(m_panel6, JobListsDescription(), kJobListHeadings));
 }
 
 void MainWindow::AddToolTip(HWND control, const wchar_t* text) {
@@ -331,26 +278,13 @@ std::optional<KeySender> MainWindow::SenderOf(HWND control) const {
     if (control == nullptr || control == Handle()) {
         return KeySender::Window;
     }
-    if (control == m_ndiskA) {
-        return KeySender::FloppyChoice;
-    }
-    if (control == m_ndiskC) {
-        return KeySender::OtherPathChoice;
-    }
-    if (control == m_npath) {
-        return KeySender::PathField;
-    }
-    if (control == m_button4) {
-        return KeySender::InstallButton;
-    }
-    if (control == m_button5) {
-        return KeySender::ExitButton;
-    }
-    if (control == m_button2) {
-        return KeySender::PrinterSetupButton;
-    }
     if (SlotOfControl(control) != 0) {
         return KeySender::Row;
+    }
+    for (const DescribedControls* part : {&m_installBox, &m_printPage}) {
+        if (const std::string_view name = part->NameOf(control); !name.empty()) {
+            return KeySenderOf(name);
+        }
     }
     return std::nullopt;
 }
@@ -547,11 +481,9 @@ bool MainWindow::PreTranslate(const MSG& message) {
         return false;
     }
     const auto pressed = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(message.wParam)));
-    const int pages = static_cast<int>(SendMessageW(m_pageControl, TCM_GETITEMCOUNT, 0, 0));
-    for (int index = 0; index < pages; ++index) {
-        const std::wstring caption = W(index < static_cast<int>(kRowPageCaptions.size())
-                                           ? kRowPageCaptions[static_cast<std::size_t>(index)]
-                                           : kPrintPageCaption);
+    int index = 0;
+    for (const ControlDescription& page : MainWindowPages().subspan(1)) {
+        const std::wstring caption = WideFromUtf8(page.caption);
         const auto mark = caption.find(L'&');
         if (mark != std::wstring::npos && mark + 1 < caption.size() &&
             static_cast<wchar_t>(std::towupper(caption[mark + 1])) == pressed) {
@@ -559,6 +491,7 @@ bool MainWindow::PreTranslate(const MSG& message) {
             SetFocus(m_pageControl);
             return true;
         }
+        ++index;
     }
     return false;
 }

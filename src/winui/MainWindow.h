@@ -7,6 +7,7 @@
 #include "panel/LauncherPanel.h"
 #include "panel/MainView.h"
 #include "winui/ActivationFocus.h"
+#include "winui/ControlBuilder.h"
 #include "winui/NativeWindow.h"
 
 #include <array>
@@ -21,8 +22,6 @@ class MessageQueue;
 class Platform;
 class PrintControl;
 class ProgramCatalogue;
-enum class Product : char;
-struct RowPageYears;
 
 struct RowControls {
     HWND year = nullptr;     // A17
@@ -116,8 +115,6 @@ private:
     HWND MakePage();
     // Once: the first page at creation, the others when first shown or asked for.
     void MakeRowPage(std::size_t index);
-    HWND MakeProductPanel(HWND page, RowPageYears years, Product product);
-    void MakeRow(HWND panel, Product product, int year, int index);
     // Returns Panel4.
     HWND MakeInstallBox(HWND page);
     void MakePrintPage(HWND page);
@@ -141,6 +138,9 @@ private:
     HWND m_pageControl = nullptr;
     std::array<HWND, 4> m_pages{};
     HWND m_toolTips = nullptr;
+    // By name: a control's keys reach the panel as the sender its name says.
+    DescribedControls m_installBox;
+    DescribedControls m_printPage;
     HWND m_ndiskA = nullptr;
     HWND m_ndiskC = nullptr;
     HWND m_npath = nullptr;

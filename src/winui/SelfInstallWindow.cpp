@@ -29,20 +29,15 @@ SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageQueue& messages,
     const WindowDescription& description = SelfInstallWindowDescription();
     CreateNative(WideFromUtf8(description.name).c_str(), WideFromUtf8(description.title), kStyle,
                  kExStyle, m_keptBounds, nullptr);
-    MakeControls(platform);
+    MakeControls();
 }
 
 SelfInstallWindow::~SelfInstallWindow() = default;
 
-void SelfInstallWindow::MakeControls(Platform& platform) {
+void SelfInstallWindow::MakeControls() {
     const DescribedControls controls =
         BuildControls(Handle(), SelfInstallWindowDescription(), kIds);
     m_driveList = controls["DriveComboBox1"];
-    FillDriveList(m_driveList, platform);
-    const std::string current = platform.CurrentDirectory();
-    if (!current.empty()) {
-        ChooseDrive(m_driveList, current.front());
-    }
     m_programGroup = controls["CheckBox1"];
     m_desktopIcon = controls["CheckBox2"];
     m_gauge = controls["Gauge1"];
@@ -51,6 +46,7 @@ void SelfInstallWindow::MakeControls(Platform& platform) {
 }
 
 void SelfInstallWindow::Show() {
+    m_install.Shown();
     const HWND self = Handle();
     ShowWindow(self, SW_SHOW);
     SetForegroundWindow(self);
@@ -58,22 +54,34 @@ void SelfInstallWindow::Show() {
     SetFocus(m_driveList);
 }
 
-char SelfInstallWindow::TargetDrive() {
-    return ChosenDrive(m_driveList);
-}
-
-bool SelfInstallWindow::ProgramGroupChosen() {
-    return SendMessageW(m_programGroup, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-bool SelfInstallWindow::DesktopShortcutChosen() {
-    return SendMessageW(m_desktopIcon, BM_GETCHECK, 0, 0) == BST_CHECKED;
+void SelfInstallWindow::ShowDrives(const std::vector<std::string>& entries, std::size_t chosen) {
+    ShowDriveEntries(m_driveList, entries, chosen);
 }
 
 void SelfInstallWindow::SetGauge(int progress) {
     SendMessageW(m_gauge, PBM_SETPOS, static_cast<WPARAM>(progress), 0);
     // The copy runs in the click handler: the bar must paint now, not when it returns.
     UpdateWindow(m_gauge);
+}
+
+bool SelfInstallWindow::ForwardChoice(HWND control, WORD notification) {
+    if (control == m_driveList && notification == CBN_SELCHANGE) {
+        const LRESULT index = SendMessageW(m_driveList, CB_GETCURSEL, 0, 0);
+        if (index != CB_ERR) {
+            m_install.ChooseDrive(static_cast<std::size_t>(index));
+        }
+        return true;
+    }
+    const bool ticked = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (control == m_programGroup && notification == BN_CLICKED) {
+        m_install.ChooseProgramGroup(ticked);
+        return true;
+    }
+    if (control == m_desktopIcon && notification == BN_CLICKED) {
+        m_install.ChooseDesktopShortcut(ticked);
+        return true;
+    }
+    return false;
 }
 
 void SelfInstallWindow::FormClose() {
@@ -96,6 +104,9 @@ LRESULT SelfInstallWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         }
         if (LOWORD(wParam) == IDCANCEL) {
             FormClose();
+            return 0;
+        }
+        if (ForwardChoice(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) {
             return 0;
         }
         break;

@@ -16,8 +16,7 @@ class Platform;
 
 class SelfInstallWindow final : public NativeWindow, public SelfInstallView {
 public:
-    // The drive list lists the platform's drives and starts at the current drive. closed
-    // runs once the window has closed, by any way.
+    // closed runs once the window has closed, by any way.
     SelfInstallWindow(Platform& platform, MessageQueue& messages, ErrorHandler onError,
                       std::function<void()> closed);
     ~SelfInstallWindow() override;
@@ -25,9 +24,7 @@ public:
     void Show();
 
     // SelfInstallView.
-    char TargetDrive() override;
-    bool ProgramGroupChosen() override;
-    bool DesktopShortcutChosen() override;
+    void ShowDrives(const std::vector<std::string>& entries, std::size_t chosen) override;
     void SetGauge(int progress) override;
 
     [[nodiscard]] HWND DriveComboBox1() const { return m_driveList; }
@@ -41,7 +38,9 @@ protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void MakeControls(Platform& platform);
+    void MakeControls();
+    // A choice in the drive list or a shortcut box, passed on to the panel.
+    bool ForwardChoice(HWND control, WORD notification);
     void FormClose();
 
     SelfInstallPanel m_install;

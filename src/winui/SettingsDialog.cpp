@@ -61,16 +61,8 @@ void SettingsDialog::ShowValues(std::string_view productName, int year,
     SetValue(m_phely, WideFromCp1250(programPath));
 }
 
-std::string SettingsDialog::ParameterText() {
-    return ControlText(m_edit1);
-}
-
 void SettingsDialog::SetParameterText(std::string_view text) {
     SetControlText(m_edit1, text);
-}
-
-bool SettingsDialog::AllDrivesChecked() {
-    return SendMessageW(m_checkBox1, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void SettingsDialog::SetAllDrivesChecked(bool checked) {
@@ -123,6 +115,14 @@ LRESULT SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         if (LOWORD(wParam) == IDCANCEL) {
             m_settings.Cancel();
+            return 0;
+        }
+        if (reinterpret_cast<HWND>(lParam) == m_edit1 && HIWORD(wParam) == EN_CHANGE) {
+            m_settings.EditParameters(ControlText(m_edit1));
+            return 0;
+        }
+        if (reinterpret_cast<HWND>(lParam) == m_checkBox1 && HIWORD(wParam) == BN_CLICKED) {
+            m_settings.CheckAllDrives(SendMessageW(m_checkBox1, BM_GETCHECK, 0, 0) == BST_CHECKED);
             return 0;
         }
         break;

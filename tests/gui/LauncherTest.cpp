@@ -1,6 +1,7 @@
 #include "ui/Launcher.h"
 
 #include "GuiWorld.h"
+#include "ui/DriveComboBox.h"
 #include "ui/EditableCombo.h"
 #include "ui/MainWindow.h"
 #include "ui/MessageDialog.h"
@@ -121,7 +122,7 @@ TEST_F(LauncherTest, WithoutConfigurationTheLauncherInstallsItself) {
     Launcher launcher(env.platform);
     ASSERT_EQ(launcher.Start(), StartMode::Install);
     EXPECT_TRUE(launcher.Form2()->isVisible());
-    EXPECT_EQ(launcher.Form2()->TargetDrive(), 'C');
+    EXPECT_EQ(launcher.Form2()->DriveComboBox1()->Drive(), 'C');
     EXPECT_FALSE(launcher.Form1()->isVisible());
     EXPECT_FALSE(launcher.Form1()->Panel().NormalMode());
     EXPECT_TRUE(launcher.Catalogue().Slot(1).directory.empty());

@@ -32,7 +32,7 @@ TEST_F(SelfInstallWindowTest, StartsAtTheCurrentDriveWithBothShortcutsChosen) {
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("  ZELKOR Indítópult telepítése"));
     window.show();
     EXPECT_EQ(window.DriveComboBox1()->count(), 2);
-    EXPECT_EQ(window.TargetDrive(), 'D');
+    EXPECT_EQ(window.DriveComboBox1()->Drive(), 'D');
     EXPECT_TRUE(window.CheckBox1()->isChecked());
     EXPECT_TRUE(window.CheckBox2()->isChecked());
     EXPECT_EQ(window.Gauge1()->minimum(), 0);
@@ -40,13 +40,11 @@ TEST_F(SelfInstallWindowTest, StartsAtTheCurrentDriveWithBothShortcutsChosen) {
     EXPECT_EQ(window.Button1()->text(), QStringLiteral("&Start"));
 }
 
-// The list is made when first needed: asked before the window shows, and kept when shown
-// again.
-TEST_F(SelfInstallWindowTest, ListsTheDrivesOnceWhenFirstNeeded) {
+// Shown again, the list keeps its drives and the user's choice.
+TEST_F(SelfInstallWindowTest, ShownAgainKeepsTheListAndTheChoice) {
     env.world.AddDrive('E');
     auto platform = env.world.MakePlatform();
     SelfInstallWindow window(*platform, messages.Queue(), {});
-    EXPECT_EQ(window.TargetDrive(), 'D');
 
     window.show();
     EXPECT_EQ(window.DriveComboBox1()->count(), 3);
@@ -54,7 +52,7 @@ TEST_F(SelfInstallWindowTest, ListsTheDrivesOnceWhenFirstNeeded) {
     window.hide();
     window.show();
     EXPECT_EQ(window.DriveComboBox1()->count(), 3);
-    EXPECT_EQ(window.TargetDrive(), 'E');
+    EXPECT_EQ(window.DriveComboBox1()->Drive(), 'E');
 }
 
 TEST_F(SelfInstallWindowTest, KeepsThePanelsSizeWithItsMargins) {

@@ -219,30 +219,49 @@ TEST_F(LauncherPanelTest, SettingsRoundTripStoresCapitalsForTheShownDrive) {
     EXPECT_EQ(face.shownPath, "C:\\ZELKONYV.97\\A97.EXE");
     EXPECT_TRUE(face.allDrivesEnabled);
 
-    face.parameterText = "/nyomtat";
+    settings.EditParameters("/nyomtat");
     EXPECT_TRUE(settings.KeyDown(true, Key::Enter));
     EXPECT_FALSE(face.settingsShown);
     EXPECT_EQ(catalogue.StartParams(kA97, 'C'), "/NYOMTAT");
     EXPECT_EQ(face.parameterText, "/NYOMTAT");
 
     panel->OpenSettings(kA97);
-    face.parameterText = "/MAS";
+    settings.EditParameters("/MAS");
     EXPECT_TRUE(settings.KeyDown(false, Key::Escape));
     EXPECT_EQ(catalogue.StartParams(kA97, 'C'), "/NYOMTAT");
+}
+
+// The tick of CheckBox1 serves the one OK it was given for: closed, however, the dialog
+// forgets it, and the next opening stores for its own drive only.
+TEST_F(LauncherPanelTest, TheAllDrivesTickLastsOneOpening) {
+    panel->OpenSettings(kA97);
+    settings.EditParameters("/A");
+    settings.CheckAllDrives(true);
+    settings.Store();
+    settings.Closed();
+    EXPECT_FALSE(face.allDrives);
+    EXPECT_EQ(catalogue.StartParams(kA97, 'C'), "/A");
+    EXPECT_EQ(catalogue.StartParams(kA97, 'D'), "/A");
+
+    panel->OpenSettings(kA97);
+    settings.EditParameters("/B");
+    settings.Store();
+    EXPECT_EQ(catalogue.StartParams(kA97, 'C'), "/B");
+    EXPECT_EQ(catalogue.StartParams(kA97, 'D'), "/A");
 }
 
 TEST_F(LauncherPanelTest, ParametersThatNoLongerFitTheFileAreToldAfterOk) {
     test::AnswerNtFamily(*platform, true);
     panel->ChoosePrintMode(true);
     panel->OpenSettings(kA97);
-    face.parameterText = "/N";
+    settings.EditParameters("/N");
     settings.Store();
     EXPECT_TRUE(face.messages.empty());
 
     // With " SERVER", " PRN:" and C:\ZELKOR\Printing, 36 characters already pass the file's
     // 63.
     panel->OpenSettings(kA97);
-    face.parameterText = std::string(36, 'P');
+    settings.EditParameters(std::string(36, 'P'));
     settings.Store();
     EXPECT_FALSE(face.settingsShown);
     ASSERT_EQ(face.messages.size(), 1u);

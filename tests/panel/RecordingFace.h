@@ -80,9 +80,7 @@ public:
         shownYear = year;
         shownPath = path;
     }
-    std::string ParameterText() override { return parameterText; }
     void SetParameterText(std::string_view text) override { parameterText = text; }
-    bool AllDrivesChecked() override { return allDrives; }
     void SetAllDrivesChecked(bool checked) override { allDrives = checked; }
     void SetAllDrivesEnabled(bool enabled) override { allDrivesEnabled = enabled; }
     void ShowDialog() override { settingsShown = true; }

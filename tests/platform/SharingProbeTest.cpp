@@ -212,6 +212,7 @@ protected:
 
     // The watch's view after a look at /proc that found the list free.
     void SettleAfterLook(posix::OpenFileWatch& watch) {
+        watch.CatchUp();
         const std::uint64_t look = watch.BeginLook();
         watch.CatchUp();
         watch.Settle(m_folder, kName, look);
@@ -225,8 +226,8 @@ protected:
 using Holders = posix::OpenFileWatch::Holders;
 
 // The watch here takes in the events on each side of a probe, which opens the file itself
-// (to ask for its running lock): inotify merges an event with an identical unread one.
-TEST_F(WatchedFolderTest, AListIsFreeOnceItsWriterClosesIt) {
+// (to ask for its running lock).
+TEST_F(WatchedFolderTest, OnlyALookAtProcMakesAListFree) {
     EXPECT_EQ(Tick("C:\\PRINTING\\WS0000.A17"), Answers(true, true));
     posix::OpenFileWatch watch;
     EXPECT_EQ(watch.HoldersOf(m_folder, kName), Holders::Unknown);
@@ -234,24 +235,33 @@ TEST_F(WatchedFolderTest, AListIsFreeOnceItsWriterClosesIt) {
         const OpenHere writer(m_list, O_WRONLY | O_CREAT | O_EXCL);
         EXPECT_NE(Holders(watch), Holders::None);
         EXPECT_EQ(Tick(), Answers(false, false));
-        const OpenHere reader(m_list, O_RDONLY);
-        EXPECT_NE(Holders(watch), Holders::None);
-        EXPECT_EQ(Tick(), Answers(false, false));
     }
-    // The writer's create, open and close were all seen: the watch alone knows it is free.
-    EXPECT_EQ(Holders(watch), Holders::None);
+    // Seeing its create, open and close is not enough: another open may hide in the writer's.
+    EXPECT_EQ(Holders(watch), Holders::Unknown);
     EXPECT_EQ(Tick(), Answers(true, true));
+    SettleAfterLook(watch);
+    EXPECT_EQ(watch.HoldersOf(m_folder, kName), Holders::None);
     {
         const OpenHere reader(m_list, O_RDONLY);
-        EXPECT_EQ(Holders(watch), Holders::Some);
+        EXPECT_EQ(Holders(watch), Holders::Unknown);
         EXPECT_EQ(Tick(), Answers(false, true));
-        const Holder writer(m_list, O_RDWR);
-        EXPECT_EQ(Holders(watch), Holders::Some);
-        EXPECT_EQ(Tick(), Answers(false, false));
-        EXPECT_EQ(Holders(watch), Holders::Some);
     }
-    EXPECT_EQ(Holders(watch), Holders::None);
+    EXPECT_EQ(Holders(watch), Holders::Unknown);
     EXPECT_EQ(Tick(), Answers(true, true));
+}
+
+// inotify merges an open with an identical one still unread: two holders can leave one open
+// event, and one close must not then make the file free.
+TEST_F(WatchedFolderTest, TwoOpensMergedIntoOneNeverLeaveTheListFree) {
+    test::WriteNativeFile(m_list, "half written");
+    posix::OpenFileWatch watch;
+    EXPECT_EQ(Holders(watch), Holders::Unknown);
+    SettleAfterLook(watch);
+    ASSERT_EQ(watch.HoldersOf(m_folder, kName), Holders::None);
+    const Holder writer(m_list, O_RDWR);
+    { const OpenHere reader(m_list, O_RDONLY); }
+    EXPECT_EQ(Holders(watch), Holders::Unknown);
+    EXPECT_EQ(Tick(), Answers(false, false));
 }
 
 TEST_F(WatchedFolderTest, AFileOpenBeforeTheWatchBeganIsNeverTakenForFree) {

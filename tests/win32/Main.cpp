@@ -1,9 +1,9 @@
 // The Windows platform's tests, run under Wine in the world scripts/wine-world makes; the
 // same program is the stand-ins those tests start, and the print relay.
 
-#include "StandIns.h"
 #include "dos/PrintRelayJobs.h"
 #include "platform/HelperMode.h"
+#include "support/WindowsStandIns.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,6 @@
 
 #include "platform/win32/PrintRelay.h"
 
-#include "StandIns.h"
 #include "dos/PrintRelayJobs.h"
 #include "platform/KeptJobs.h"
 #include "platform/win32/CommandLine.h"
@@ -12,6 +11,7 @@
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Windows.h"
 #include "platform/win32/WinspoolRawPrinter.h"
+#include "support/WindowsStandIns.h"
 #include "support/WineWorld.h"
 
 #include <cstdlib>

@@ -1,5 +1,5 @@
-#include "StandIns.h"
 #include "platform/win32/Win32Platform.h"
+#include "support/WindowsStandIns.h"
 #include "support/WineWorld.h"
 
 #include <gtest/gtest.h>

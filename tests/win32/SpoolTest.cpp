@@ -4,11 +4,11 @@
 // opens a host link as the file it leads to), and share modes keep two launchers apart as a
 // file server keeps two PCs.
 
-#include "StandIns.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Windows.h"
 #include "spool/PrintSpool.h"
 #include "support/UnixTools.h"
+#include "support/WindowsStandIns.h"
 #include "support/WineWorld.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
-#include "StandIns.h"
 #include "dos/DosBoxStartPlan.h"
 #include "platform/win32/BuildWidth.h"
 #include "platform/win32/DosBoxLocation.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Windows.h"
+#include "support/WindowsStandIns.h"
 #include "support/WineWorld.h"
 
 #include <gtest/gtest.h>

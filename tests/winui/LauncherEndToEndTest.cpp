@@ -2,9 +2,9 @@
 // a row's settings changed, Escape pressed; its windows are found and driven from this process.
 
 #include "LauncherProcess.h"
-#include "StandIn.h"
 #include "WindowDriving.h"
 #include "WindowWaits.h"
+#include "support/WindowsStandIns.h"
 #include "support/WineWorld.h"
 #include "winui/Controls.h"
 #include "winui/MainWindow.h"
@@ -25,7 +25,7 @@ std::string Configuration() {
     std::string bookkeepingDrives(30, '0');
     bookkeepingDrives[2023 - 1996] = 'D';
     return "[" + bookkeepingDrives + "]\r\n[" + std::string(30, '0') + "]\r\n[]\r\n" +
-           "[D:\\ZELKONYV.223\\A2023.EXE " + test::kWinuiStandInWord + "]\r\n" +
+           "[D:\\ZELKONYV.223\\A2023.EXE " + test::kLockHoldingWord + "]\r\n" +
            "[NYOMTATAS_MODJA_WINDOWS=TRUE]\r\n[NYOMTATAS_ENGEDELYEZVE=TRUE]\r\n";
 }
 
@@ -43,8 +43,7 @@ bool Held(const std::string& path) {
 void RemoveProgramFolder() {
     const std::string programFolder = kProgramFolder;
     test::WaitUntil([&] { return !Held(programFolder + "\\DATA\\ZEL2023.001"); }, kLimit);
-    for (const char* file :
-         {"A2023.EXE", "A2023.PIF", test::kWinuiStandInLog, "DATA\\ZEL2023.001"}) {
+    for (const char* file : {"A2023.EXE", "A2023.PIF", test::kStandInLog, "DATA\\ZEL2023.001"}) {
         DeleteFileA((programFolder + "\\" + file).c_str());
     }
     RemoveDirectoryA((programFolder + "\\DATA").c_str());
@@ -55,7 +54,7 @@ class LauncherEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override {
         ZEL_REQUIRE_WINE_WORLD();
-        m_release = CreateEventA(nullptr, TRUE, FALSE, test::kWinuiStandInRelease);
+        m_release = CreateEventA(nullptr, TRUE, FALSE, test::kStandInRelease);
         folder = std::make_unique<test::DriveFolder>();
         ASSERT_TRUE(
             CopyFileA(test::BuiltLauncher().c_str(), (*folder / "ZELPULT.EXE").c_str(), FALSE));
@@ -119,7 +118,7 @@ TEST_F(LauncherEndToEnd, StartsAProgramRefusesItsSecondStartAndKeepsTheSettingsO
     SendMessageTimeoutW(year, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kLimit, nullptr);
     // D: is NTFS in the Wine world: the warning comes first, and the start follows OK.
     ASSERT_TRUE(launcher->AnswerMessage(launcher->WaitForMessage(L"NTFS")));
-    const std::string log = std::string(kProgramFolder) + "\\" + test::kWinuiStandInLog;
+    const std::string log = std::string(kProgramFolder) + "\\" + test::kStandInLog;
     ASSERT_TRUE(test::WaitForFile(log, 30));
     EXPECT_TRUE(Held(std::string(kProgramFolder) + "\\DATA\\ZEL2023.001"));
 
@@ -138,7 +137,7 @@ TEST_F(LauncherEndToEnd, StartsAProgramRefusesItsSecondStartAndKeepsTheSettingsO
 
     const std::string written = test::ReadFileBytes(*folder / "ZELPULT.INI");
     EXPECT_NE(written.find("\r\n[D:\\KESZLET\\INSTALL.EXE]\r\n"), std::string::npos) << written;
-    EXPECT_NE(written.find(std::string("[D:\\ZELKONYV.223\\A2023.EXE ") + test::kWinuiStandInWord),
+    EXPECT_NE(written.find(std::string("[D:\\ZELKONYV.223\\A2023.EXE ") + test::kLockHoldingWord),
               std::string::npos)
         << written;
 }
@@ -159,7 +158,7 @@ TEST_F(LauncherEndToEnd, TypedSettingsAreKeptForTheRowAndItsDrive) {
     const HWND edit = FindWindowExW(dialog, nullptr, L"Edit", nullptr);
     ASSERT_NE(edit, nullptr);
     EXPECT_TRUE(test::WaitUntil([&] { return launcher->Focus() == edit; }, kLimit));
-    EXPECT_EQ(test::TextOf(edit), WideFromUtf8(test::kWinuiStandInWord));
+    EXPECT_EQ(test::TextOf(edit), WideFromUtf8(test::kLockHoldingWord));
     const HWND allDrives =
         test::ChildWithText(dialog, WideFromUtf8("Minden meghajtón ez legyen a &paraméter"));
     ASSERT_NE(allDrives, nullptr);
@@ -180,7 +179,7 @@ TEST_F(LauncherEndToEnd, TypedSettingsAreKeptForTheRowAndItsDrive) {
     EXPECT_NE(written.find("\r\n[D:\\ZELKONYV.223\\A2023.EXE /EV=2023 \xE9LES [K]]\r\n"),
               std::string::npos)
         << written;
-    EXPECT_EQ(written.find(test::kWinuiStandInWord), std::string::npos) << written;
+    EXPECT_EQ(written.find(test::kLockHoldingWord), std::string::npos) << written;
 }
 
 } // namespace

@@ -118,39 +118,21 @@ void OpenFileWatch::ReadEvents() {
 
 void OpenFileWatch::Apply(Folder& folder, std::uint32_t mask, const std::string& name) {
     folder.touched.insert(name);
-    if ((mask & IN_CREATE) != 0) {
-        folder.files[name] = FileState{};
-        return;
-    }
-    if ((mask & (IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO)) != 0) {
-        // A file moved in may have been open all along.
-        folder.files.erase(name);
-        return;
-    }
     const auto file = folder.files.find(name);
     if (file == folder.files.end()) {
         return;
     }
     if (file->second.writing) {
+        if ((mask & IN_OPEN) != 0) {
+            return;
+        }
         if ((mask & (IN_CLOSE_WRITE | IN_CLOSE_NOWRITE)) != 0) {
             folder.closedWriters.insert(folder.closedWriters.end(), file->second.writers.begin(),
                                         file->second.writers.end());
-            folder.files.erase(file);
-        }
-        return;
-    }
-    if ((mask & IN_OPEN) != 0) {
-        ++file->second.opens;
-    } else if ((mask & (IN_CLOSE_WRITE | IN_CLOSE_NOWRITE)) != 0) {
-        if (file->second.opens == 0) {
-            // The close of an open that was not counted.
-            folder.files.erase(file);
-            return;
-        }
-        if (--file->second.opens == 0) {
-            file->second.counted = true;
         }
     }
+    // A file moved in may have been open all along, and one created is being written.
+    folder.files.erase(file);
 }
 
 void OpenFileWatch::Forget(int wd) {
@@ -214,13 +196,7 @@ OpenFileWatch::Holders OpenFileWatch::HoldersOf(const fs::path& folder, const st
     if (file == watched->files.end() || watched->ownOpens.contains(name)) {
         return Holders::Unknown;
     }
-    if (file->second.writing) {
-        return Holders::Writing;
-    }
-    if (!file->second.counted) {
-        return Holders::Unknown;
-    }
-    return file->second.opens > 0 ? Holders::Some : Holders::None;
+    return file->second.writing ? Holders::Writing : Holders::None;
 }
 
 OpenFileWatch::Folder* OpenFileWatch::Settleable(const fs::path& folder, const std::string& name,
@@ -235,9 +211,7 @@ OpenFileWatch::Folder* OpenFileWatch::Settleable(const fs::path& folder, const s
 
 void OpenFileWatch::Settle(const fs::path& folder, const std::string& name, std::uint64_t look) {
     if (Folder* watched = Settleable(folder, name, look)) {
-        FileState& state = watched->files[name];
-        state = FileState{};
-        state.counted = true;
+        watched->files[name] = FileState{};
     }
 }
 

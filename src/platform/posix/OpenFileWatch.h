@@ -1,10 +1,11 @@
 #pragma once
 // Who holds a spool folder's files open, learnt from inotify's open and close events, so
 // that a spool tick in which nothing changed need not walk /proc. Events say neither who
-// opened a file nor how, and nothing about opens made before the watch began: the watch
-// answers "nobody holds it" only for a file whose every open and close it has seen since a
-// moment when nobody held it, and "held for writing" only for a file /proc found so held and
-// that nothing has closed since. Everything else is left to /proc.
+// opened a file nor how, nothing about opens made before the watch began, and inotify
+// merges an open with an identical one still unread, so opens cannot be counted: the watch
+// answers "nobody holds it" only for a file /proc found free and that nothing has opened
+// since, and "held for writing" only for a file /proc found so held and that nothing has
+// closed since. Everything else is left to /proc.
 
 #include <cstdint>
 #include <filesystem>
@@ -21,7 +22,6 @@ public:
     enum class Holders {
         None,    // nobody holds the file open
         Writing, // somebody holds it open for writing
-        Some,    // somebody holds it; /proc tells who and how
         Unknown, // the watch cannot tell
     };
 
@@ -38,9 +38,9 @@ public:
     // What the events tell about name in folder (a native, resolved path); starts watching
     // the folder when it is not watched yet.
     [[nodiscard]] Holders HoldersOf(const std::filesystem::path& folder, const std::string& name);
-    // The look at /proc begun at look found nobody holding the file. From now on its opens
-    // are counted, provided the folder was watched before the look and the one CatchUp made
-    // since saw no event of the file: then nothing opened or closed it while /proc was read.
+    // The look at /proc begun at look found nobody holding the file. It stays free until it is
+    // opened, provided the folder was watched before the look and the one CatchUp made since
+    // saw no event of the file: then nothing opened or closed it while /proc was read.
     void Settle(const std::filesystem::path& folder, const std::string& name, std::uint64_t look);
     // The look at /proc begun at look found writers holding the file for writing, on the same
     // terms. It stays so until the file is closed: a close of one descriptor says nothing of
@@ -50,17 +50,13 @@ public:
     // The processes that held for writing the files whose close the last CatchUp saw: where
     // a new look at those files finds their writers first, when they still write.
     [[nodiscard]] std::vector<pid_t> WritersOfClosed() const;
-    // This process has just opened and closed the file. inotify merges an open with an
-    // identical one still unread, so no count that takes in this open can be trusted: the
-    // next CatchUp drops what it knows of the file.
+    // This process has just opened and closed the file: the next CatchUp drops what it knows
+    // of the file, whatever events of it are merged into this open's.
     void OwnOpen(const std::filesystem::path& folder, const std::string& name);
 
 private:
+    // Free, or held for writing by these and not closed since.
     struct FileState {
-        int opens = 0;
-        // The opens have been counted from a moment when nobody held the file.
-        bool counted = false;
-        // Held for writing by these, and not closed since.
         bool writing = false;
         std::vector<pid_t> writers;
     };

@@ -2,13 +2,16 @@
 #include "platform/KeptJobs.h"
 #include "platform/PrinterGoneText.h"
 #include "platform/posix/CupsRawPrinter.h"
+#include "platform/posix/DescriptorOutput.h"
 #include "platform/posix/DriveCommand.h"
 #include "platform/posix/FirstDriveMap.h"
 #include "platform/posix/PrintRelay.h"
 #include "platform/posix/WinePrefix.h"
+#include "platform/posix/WriteAll.h"
 
-#include <iostream>
+#include <ostream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace zel {
@@ -18,7 +21,11 @@ std::optional<int> RunHelperMode(int argc, char** argv, const MakeRelayedPrintin
     if (posix::IsDriveCommand(arguments)) {
         // The letters given here join the map the launcher would make at its first start.
         (void)posix::MakeFirstDriveMap();
-        return posix::RunDriveCommand(posix::DefaultPrefix(), arguments, std::cout, std::cerr);
+        posix::DescriptorOutput outBuffer(STDOUT_FILENO);
+        posix::DescriptorOutput errBuffer(STDERR_FILENO);
+        std::ostream out(&outBuffer);
+        std::ostream err(&errBuffer);
+        return posix::RunDriveCommand(posix::DefaultPrefix(), arguments, out, err);
     }
     const auto request = ParsePrintRelayCommand(arguments);
     if (!request) {
@@ -28,7 +35,8 @@ std::optional<int> RunHelperMode(int argc, char** argv, const MakeRelayedPrintin
     const auto kept = OpenKeptJobs(KeptJobsFolder());
     // The relay has no window; what the launcher's own output reaches is told there.
     return posix::RunPrintRelay(*request, makeRelayed, printer, *kept, [](const std::string& gone) {
-        std::cerr << PrinterGoneText(gone) << '\n' << std::flush;
+        // Nobody may read it: a failed write changes nothing.
+        (void)posix::WriteAll(STDERR_FILENO, PrinterGoneText(gone) + '\n');
     });
 }
 

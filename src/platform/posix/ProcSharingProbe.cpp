@@ -1,13 +1,16 @@
 #include "platform/posix/ProcSharingProbe.h"
 
+#include "platform/posix/Descriptor.h"
 #include "platform/posix/ProcOpenFiles.h"
 #include "platform/posix/ProgramLock.h"
 #include "platform/posix/StatusStamp.h"
 
 #include <cstdint>
+#include <fcntl.h>
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -82,16 +85,32 @@ private:
     }
 
     // The status of the file a path leads to; the entry's own stamp when it is no link.
-    static bool StatusOf(const std::string& native, struct stat& st,
-                         std::optional<FileStamp>& stamp) {
-        if (::lstat(native.c_str(), &st) != 0) {
+    bool StatusOf(const std::string& native, struct stat& st, std::optional<FileStamp>& stamp) {
+        const std::size_t slash = native.rfind('/');
+        const int folder = slash == std::string::npos
+                               ? -1
+                               : FolderDescriptor(std::string_view(native).substr(0, slash));
+        const int at = folder >= 0 ? folder : AT_FDCWD;
+        const char* name = folder >= 0 ? native.c_str() + slash + 1 : native.c_str();
+        if (::fstatat(at, name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
             return false;
         }
         if (S_ISLNK(st.st_mode)) {
-            return ::stat(native.c_str(), &st) == 0;
+            return ::fstatat(at, name, &st, 0) == 0;
         }
         stamp = StampOfStatus(st);
         return true;
+    }
+
+    // The files of a tick share their folder: its path is walked once, and each file is found
+    // by its name in it.
+    int FolderDescriptor(std::string_view folder) {
+        if (!m_folderDescriptor || m_folderPath != folder) {
+            m_folderPath = folder;
+            m_folderDescriptor.emplace(::open(m_folderPath.empty() ? "/" : m_folderPath.c_str(),
+                                              O_PATH | O_DIRECTORY | O_CLOEXEC));
+        }
+        return m_folderDescriptor->Get();
     }
 
     // The watch answers when it knows nobody holds the file, or that somebody writes it;
@@ -109,7 +128,6 @@ private:
                 return false;
             case OpenFileWatch::Holders::Writing:
                 return true;
-            case OpenFileWatch::Holders::Some:
             case OpenFileWatch::Holders::Unknown:
                 break;
             }
@@ -192,6 +210,8 @@ private:
     std::uint64_t m_writersLook = 0;
     std::optional<ProcOpenFiles> m_writers;
     std::filesystem::path m_folder;
+    std::string m_folderPath;
+    std::optional<Descriptor> m_folderDescriptor;
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "StandIns.h"
+#include "support/WindowsStandIns.h"
 
 #include "platform/win32/Windows.h"
 #include "support/WineWorld.h"
@@ -26,9 +26,38 @@ void WriteAtOnce(const std::string& path, const std::string& text) {
     MoveFileExA(partial.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
 }
 
-int RunAccountingStandIn() {
-    WriteAtOnce(CurrentFolder() + "\\" + kStandInLog,
-                "CWD=" + CurrentFolder() + "\nCMDLINE=" + GetCommandLineA() + "\n");
+// DATA\ZEL2023.001 for A2023.EXE: the marker stem "ZEL" + year, and "001" for bookkeeping;
+// BER and "004" for payroll.
+std::string LockPath(const std::string& folder) {
+    char own[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, own, MAX_PATH);
+    std::string name = own;
+    name = name.substr(name.rfind('\\') + 1);
+    const std::string year = name.substr(1, name.find('.') - 1);
+    const bool payroll = name[0] == 'B';
+    return folder + "\\DATA\\" + (payroll ? "BER" : "ZEL") + year + "." + (payroll ? "004" : "001");
+}
+
+int RunAccountingStandIn(bool holdsLock) {
+    const std::string folder = CurrentFolder();
+    const std::string log = folder + "\\" + kStandInLog;
+    const std::string started = "CWD=" + folder + "\nCMDLINE=" + GetCommandLineA() + "\n";
+    if (!holdsLock) {
+        WriteAtOnce(log, started);
+        return 0;
+    }
+    const std::string lock = LockPath(folder);
+    CreateDirectoryA((folder + "\\DATA").c_str(), nullptr);
+    const HANDLE held = CreateFileA(lock.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (held == INVALID_HANDLE_VALUE) {
+        return 3;
+    }
+    const HANDLE release = CreateEventA(nullptr, TRUE, FALSE, kStandInRelease);
+    WriteAtOnce(log, started + "LOCKED=" + lock + "\n");
+    WaitForSingleObject(release, 60000);
+    CloseHandle(release);
+    CloseHandle(held);
     return 0;
 }
 
@@ -148,8 +177,10 @@ std::optional<int> RunStandIn(int argc, char** argv) {
     if (AsciiUpper(OwnPath()).ends_with("\\DOSBOX.EXE")) {
         return RunDosBoxStandIn(argc, argv);
     }
-    if (std::string(GetCommandLineA()).find(kStandInWord) != std::string::npos) {
-        return RunAccountingStandIn();
+    const std::string commandLine = GetCommandLineA();
+    const bool holdsLock = commandLine.find(kLockHoldingWord) != std::string::npos;
+    if (holdsLock || commandLine.find(kStandInWord) != std::string::npos) {
+        return RunAccountingStandIn(holdsLock);
     }
     return std::nullopt;
 }

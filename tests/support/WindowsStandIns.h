@@ -1,7 +1,7 @@
 #pragma once
-// This test program is its own stand-in for the processes the tests need beside them: copied
-// under a program's name it is the Windows accounting program, copied as DOSBox.exe it is a
-// DOSBox that records how it was started, and with --zel-hold it holds a file open.
+// A Windows test program is its own stand-in for the processes its tests need beside them:
+// copied under a program's name it is the Windows accounting program, copied as DOSBox.exe it
+// is a DOSBox that records how it was started, and with --zel-hold it holds a file open.
 
 #include <optional>
 #include <string>
@@ -16,6 +16,12 @@ namespace zel::test {
 // its working folder: "CWD=<folder>\nCMDLINE=<its whole command line>\n".
 inline constexpr const char* kStandInWord = "/ZELSTANDIN";
 inline constexpr const char* kStandInLog = "STANDIN.LOG";
+// With this word among its parameters, the accounting stand-in is one that runs on as the
+// real programs do: it keeps its data lock file (DATA\ZEL2023.001 for A2023.EXE) open, adds
+// "LOCKED=<lock path>\n" to its log once it holds it, and ends when the event
+// kStandInRelease is set, or after a minute.
+inline constexpr const char* kLockHoldingWord = "/ZELTART";
+inline constexpr const char* kStandInRelease = "ZelStandInRelease";
 // The stand-in DOSBox writes "CMDLINE=...\nLOADER=yes|no\nCAPTURE=yes|no\nDRIVE=3\nFOLDER=...\n
 // PROGRAM=...\nCONFIG=\n<each configuration it was given>" to the file this variable names.
 inline constexpr const char* kDosBoxLogVariable = "ZEL_DOSBOX_LOG";
