@@ -1,6 +1,7 @@
 // From asking the platform to start a program to the stand-in's first act (its log file),
 // natively and in DOSBox. Each round waits until the program has ended before the next.
 
+#include "dos/DosBoxStartPlan.h"
 #include "launch/ProgramInformationFile.h"
 #include "platform/posix/PosixPlatform.h"
 
@@ -40,6 +41,7 @@ public:
         ::unsetenv("WAYLAND_DISPLAY");
         m_platform =
             std::make_unique<zel::posix::PosixPlatform>(zel::posix::WinePrefix(m_root / "prefix"));
+        m_platform->UseDosStart(m_dosStart);
         zel::WriteProgramInformationFile(*m_platform, "C:\\ZELKONYV.97\\A97.PIF", "A97.EXE",
                                          "C:\\ZELKONYV.97\\A97.EXE", "C:\\ZELKONYV.97",
                                          "SERVER /KILEP");
@@ -84,6 +86,7 @@ private:
     }
 
     fs::path m_root;
+    zel::DosBoxStartPlanner m_dosStart;
     std::unique_ptr<zel::posix::PosixPlatform> m_platform;
 };
 

@@ -2,8 +2,8 @@
 // text: the tail is one line of at most 126 characters, and every line of the autoexec is
 // one of the launcher's own commands, whatever the texts held.
 
-#include "platform/DosBoxConfig.h"
-#include "platform/DosStart.h"
+#include "dos/DosBoxConfig.h"
+#include "dos/DosStart.h"
 
 #include <cstdlib>
 #include <string>

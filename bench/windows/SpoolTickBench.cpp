@@ -3,6 +3,7 @@
 // grid; later ticks find the folder unchanged. The printer is one that does not exist, so the
 // first list is tried and put back at every tick and the queue stays as long.
 
+#include "dos/DosBoxStartPlan.h"
 #include "platform/Platform.h"
 #include "winui/GdiPrinter.h"
 #include "winui/PrintControl.h"
@@ -34,7 +35,8 @@ int main(int argc, char** argv) {
     }
     const HWND window = CreateWindowExW(0, L"STATIC", L"TForm1", WS_OVERLAPPEDWINDOW, 0, 0, 600,
                                         450, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    const auto platform = zel::MakePlatform();
+    const zel::DosBoxStartPlanner dosStart;
+    const auto platform = zel::MakePlatform(dosStart);
     zel::PrintControl control(*platform, spool, window, {31, 109, 524, 126}, {31, 268, 524, 126},
                               window);
     control.Printer().Select(L"ZelkorNincsIlyen");

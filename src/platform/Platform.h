@@ -6,6 +6,7 @@
 // Operations whose failure the callers ignore return a result; the rest throw IoError.
 
 #include "platform/ClaimedFile.h"
+#include "platform/DosStartPlanner.h"
 #include "platform/DosTypes.h"
 #include "platform/FileStreams.h"
 #include "platform/SharingProbe.h"
@@ -105,7 +106,8 @@ public:
     [[nodiscard]] virtual bool DeleteShortcut(const ShortcutPlace& place) = 0;
 };
 
-// The platform of the machine this binary was built for.
-std::unique_ptr<Platform> MakePlatform();
+// The platform of the machine this binary was built for, starting DOS programs in DOSBox
+// as dosStart plans, which outlives it.
+std::unique_ptr<Platform> MakePlatform(const DosStartPlanner& dosStart);
 
 } // namespace zel

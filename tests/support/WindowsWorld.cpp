@@ -2,6 +2,7 @@
 // scripts/wine-world makes.
 #ifdef _WIN32
 
+#include "dos/DosBoxStartPlan.h"
 #include "platform/win32/Windows.h"
 #include "support/WineWorld.h"
 
@@ -147,7 +148,8 @@ fs::path WineWorld::WriteFile(std::string_view dosPath, std::string_view bytes) 
 }
 
 std::unique_ptr<Platform> WineWorld::MakePlatform() const {
-    return zel::MakePlatform();
+    static const DosBoxStartPlanner dosStart;
+    return zel::MakePlatform(dosStart);
 }
 
 } // namespace zel::test

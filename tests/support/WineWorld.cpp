@@ -1,5 +1,7 @@
 #include "support/WineWorld.h"
 
+#include "dos/DosBoxStartPlan.h"
+
 #include <cstdlib>
 #include <fstream>
 
@@ -69,7 +71,10 @@ fs::path WineWorld::WriteFile(std::string_view dosPath, std::string_view bytes) 
 }
 
 std::unique_ptr<posix::PosixPlatform> WineWorld::MakePlatform() const {
-    return std::make_unique<posix::PosixPlatform>(posix::WinePrefix(m_prefix));
+    static const DosBoxStartPlanner dosStart;
+    auto platform = std::make_unique<posix::PosixPlatform>(posix::WinePrefix(m_prefix));
+    platform->UseDosStart(dosStart);
+    return platform;
 }
 
 } // namespace zel::test

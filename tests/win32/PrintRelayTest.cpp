@@ -3,8 +3,8 @@
 
 #include "platform/win32/PrintRelay.h"
 
+#include "dos/PrintRelayJobs.h"
 #include "platform/KeptJobs.h"
-#include "platform/RawJobQueue.h"
 #include "platform/win32/CommandLine.h"
 #include "platform/win32/GdiPrinters.h"
 #include "platform/win32/LoopbackPeer.h"
@@ -134,7 +134,7 @@ TEST_F(PrintRelay, JobsAreCutAtThePausesAndArriveByteForByte) {
     ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &data), 0);
     RecordingPrinter printer;
     Intruder intruder(m_folder / "serial.conf");
-    EXPECT_EQ(win32::RunPrintRelay(Request("M\xE1trix"), printer, *m_kept), 0);
+    EXPECT_EQ(win32::RunPrintRelay(Request("M\xE1trix"), MakePrintRelayJobs, printer, *m_kept), 0);
     EXPECT_TRUE(intruder.Connected());
     WSACleanup();
     const auto expected = ExpectedJobs();
@@ -150,7 +150,7 @@ TEST_F(PrintRelay, ARefusingPrinterKeepsTheRelayUntilEveryJobIsPrintedInOrder) {
     ZEL_REQUIRE_WINE_WORLD();
     // The chosen printer and the default refuse the first job; it waits, the second behind it.
     RecordingPrinter printer(2);
-    EXPECT_EQ(win32::RunPrintRelay(Request("Matrix"), printer, *m_kept), 0);
+    EXPECT_EQ(win32::RunPrintRelay(Request("Matrix"), MakePrintRelayJobs, printer, *m_kept), 0);
     EXPECT_EQ(printer.refused, 2);
     const auto expected = ExpectedJobs();
     ASSERT_EQ(printer.jobs.size(), 2u);
@@ -162,11 +162,11 @@ TEST_F(PrintRelay, ASerialConfigurationThatIsAlreadyThereIsNotOverwritten) {
     ZEL_REQUIRE_WINE_WORLD();
     WriteFileBytes(m_folder / "serial.conf", "[serial]\nserial4=dummy\n");
     RecordingPrinter printer;
-    EXPECT_EQ(win32::RunPrintRelay(Request(""), printer, *m_kept), 1);
+    EXPECT_EQ(win32::RunPrintRelay(Request(""), MakePrintRelayJobs, printer, *m_kept), 1);
     EXPECT_EQ(ReadFileBytes(m_folder / "serial.conf"), "[serial]\nserial4=dummy\n");
     EXPECT_EQ(
         win32::RunPrintRelay({"", "A97.EXE", m_folder / "s2.conf", "", {m_folder / "NO.EXE"}, ""},
-                             printer, *m_kept),
+                             MakePrintRelayJobs, printer, *m_kept),
         1)
         << "no DOSBox to run";
 }
@@ -190,7 +190,7 @@ TEST_F(PrintRelay, WhenItEndsItRemovesTheStartFilesAndOnlyThem) {
                                     "",
                                     {m_folder / "DOSBox.exe"},
                                     starts[0]},
-                                   printer, *m_kept),
+                                   MakePrintRelayJobs, printer, *m_kept),
               0);
     EXPECT_EQ(printer.jobs.size(), 2u);
     EXPECT_EQ(GetFileAttributesA(starts[0].c_str()), INVALID_FILE_ATTRIBUTES);
@@ -198,7 +198,7 @@ TEST_F(PrintRelay, WhenItEndsItRemovesTheStartFilesAndOnlyThem) {
     EXPECT_EQ(
         win32::RunPrintRelay(
             {"", "A97.EXE", starts[1] + "\\serial.conf", "", {m_folder / "NO.EXE"}, starts[1]},
-            printer, *m_kept),
+            MakePrintRelayJobs, printer, *m_kept),
         1);
     EXPECT_EQ(ReadFileBytes(starts[1] + "\\LIST.TXT"), "not ours");
     EXPECT_EQ(GetFileAttributesA((starts[1] + "\\dosbox.conf").c_str()), INVALID_FILE_ATTRIBUTES);

@@ -1,3 +1,4 @@
+#include "dos/DosBoxStartPlan.h"
 #include "platform/win32/BuildWidth.h"
 #include "platform/win32/DosBoxLocation.h"
 #include "platform/win32/Win32Platform.h"
@@ -11,6 +12,8 @@
 
 namespace zel::test {
 namespace {
+
+const DosBoxStartPlanner kDosStart;
 
 std::map<std::string, std::string> LogEntries(const std::string& log) {
     std::map<std::string, std::string> entries;
@@ -80,6 +83,7 @@ private:
 TEST(Win32Start, AWindowsProgramStartsInItsFolderWithTheWholeParameterText) {
     ZEL_REQUIRE_WINE_WORLD();
     win32::Win32Platform platform;
+    platform.UseDosStart(kDosStart);
     const DriveFolder folder;
     ASSERT_TRUE(platform.CreateDirectory(folder / "ZELKONYV.97"));
     ASSERT_TRUE(platform.CreateDirectory(folder / "ADAT"));
@@ -103,6 +107,7 @@ TEST(Win32Start, AWindowsProgramStartsInItsFolderWithTheWholeParameterText) {
 TEST(Win32Start, WithoutAWorkingFolderTheProgramsOwnIsTaken) {
     ZEL_REQUIRE_WINE_WORLD();
     win32::Win32Platform platform;
+    platform.UseDosStart(kDosStart);
     const DriveFolder folder;
     const std::string program = folder / "B2017.EXE";
     ASSERT_TRUE(CopyFileA(OwnPath().c_str(), program.c_str(), FALSE));
@@ -117,6 +122,7 @@ TEST(Win32Start, WithoutAWorkingFolderTheProgramsOwnIsTaken) {
 TEST(Win32Start, WhatIsNoProgramIsNotStarted) {
     ZEL_REQUIRE_WINE_WORLD();
     win32::Win32Platform platform;
+    platform.UseDosStart(kDosStart);
     const DriveFolder folder;
     WriteFileBytes(folder / "README.TXT", "nothing to run");
     const auto cannot = [](DWORD error) {
@@ -137,6 +143,7 @@ TEST(Win32Start, WhatIsNoProgramIsNotStarted) {
 TEST(Win32Start, ADosProgramStartsOnlyInTheDosBoxItsInstallerRegistered) {
     ZEL_REQUIRE_WINE_WORLD();
     win32::Win32Platform platform;
+    platform.UseDosStart(kDosStart);
     const DriveFolder folder;
     ASSERT_TRUE(platform.CreateDirectory(folder / "ZELKONYV.97"));
     WriteFileBytes(folder / "ZELKONYV.97\\A97.EXE", DosExecutable());

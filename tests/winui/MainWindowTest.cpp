@@ -3,6 +3,7 @@
 #include "RecordingMessageView.h"
 #include "WindowDriving.h"
 #include "catalogue/ProgramCatalogue.h"
+#include "dos/DosBoxStartPlan.h"
 #include "platform/Platform.h"
 #include "support/WineWorld.h"
 #include "winui/ProgressWindow.h"
@@ -36,7 +37,7 @@ protected:
         ZEL_REQUIRE_WINE_WORLD();
         folder = std::make_unique<test::DriveFolder>();
         test::WriteFileBytes(*folder / "ZELPULT.INI", "[]\r\n");
-        platform = MakePlatform();
+        platform = MakePlatform(dosStart);
         window = std::make_unique<MainWindow>(*platform, catalogue, folder->Path(), messages.queue,
                                               [this] { ++ended; });
         messages.SetMainWindow(window->Handle());
@@ -50,6 +51,7 @@ protected:
     }
 
     std::unique_ptr<test::DriveFolder> folder;
+    const DosBoxStartPlanner dosStart;
     std::unique_ptr<Platform> platform;
     ProgramCatalogue catalogue;
     test::RecordingMessageView messages;

@@ -4,6 +4,7 @@
 
 #include "winui/PrintControl.h"
 
+#include "dos/DosBoxStartPlan.h"
 #include "platform/Platform.h"
 #include "support/CupsPdf.h"
 #include "support/TempDir.h"
@@ -99,7 +100,7 @@ bool PumpUntil(const std::function<bool()>& done, int seconds) {
 
 class PrintTab : public ::testing::Test {
 protected:
-    PrintTab() : m_platform(MakePlatform()) {
+    PrintTab() : m_platform(MakePlatform(m_dosStart)) {
         m_window = CreateWindowExW(0, L"STATIC", L"TForm1", WS_OVERLAPPEDWINDOW, 0, 0, 600, 450,
                                    nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
         static unsigned counter = 0;
@@ -141,6 +142,7 @@ protected:
         return m_control->Tick(true);
     }
 
+    const DosBoxStartPlanner m_dosStart;
     std::unique_ptr<Platform> m_platform;
     HWND m_window = nullptr;
     std::string m_folder;

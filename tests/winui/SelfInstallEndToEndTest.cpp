@@ -5,6 +5,7 @@
 #include "LauncherProcess.h"
 #include "WindowDriving.h"
 #include "WindowWaits.h"
+#include "dos/DosBoxStartPlan.h"
 #include "platform/Platform.h"
 #include "platform/win32/ShellLinks.h"
 #include "support/WineWorld.h"
@@ -19,6 +20,8 @@
 namespace zel {
 namespace {
 
+const DosBoxStartPlanner kDosStart;
+
 namespace fs = std::filesystem;
 
 constexpr int kLimit = test::kProcessLimit;
@@ -27,7 +30,7 @@ constexpr const char* kInstalled = "C:\\ZELKOR";
 // The folder the installation puts a shortcut into: the common one where the machine names
 // one, else the user's.
 std::string ShortcutFolder(ShortcutFolderKind common, ShortcutFolderKind user) {
-    const auto platform = MakePlatform();
+    const auto platform = MakePlatform(kDosStart);
     const std::string folder = platform->ShortcutFolder(common);
     return folder.empty() ? platform->ShortcutFolder(user) : folder;
 }
@@ -77,7 +80,7 @@ protected:
         programGroup = programs + "\\ZELKOR";
         desktopLink = desktop + "\\Zelkor.lnk";
         const std::string userDesktop =
-            MakePlatform()->ShortcutFolder(ShortcutFolderKind::UserDesktop);
+            MakePlatform(kDosStart)->ShortcutFolder(ShortcutFolderKind::UserDesktop);
         if (!userDesktop.empty() && !SamePath(userDesktop + "\\Zelkor.lnk", desktopLink)) {
             userDesktopLink = userDesktop + "\\Zelkor.lnk";
         }

@@ -16,7 +16,7 @@
 
 namespace zel {
 
-std::optional<int> RunHelperMode(int argc, char** argv) {
+std::optional<int> RunHelperMode(int argc, char** argv, const MakeRelayedPrinting& makeRelayed) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     if (posix::IsDriveCommand(arguments)) {
         // The letters given here join the map the launcher would make at its first start.
@@ -34,7 +34,7 @@ std::optional<int> RunHelperMode(int argc, char** argv) {
     posix::CupsRawPrinter printer;
     const auto kept = OpenKeptJobs(KeptJobsFolder());
     // The relay has no window; what the launcher's own output reaches is told there.
-    return posix::RunPrintRelay(*request, printer, *kept, [](const std::string& gone) {
+    return posix::RunPrintRelay(*request, makeRelayed, printer, *kept, [](const std::string& gone) {
         // Nobody may read it: a failed write changes nothing.
         (void)posix::WriteAll(STDERR_FILENO, PrinterGoneText(gone) + '\n');
     });

@@ -28,10 +28,12 @@ namespace fs = std::filesystem;
 
 namespace zel {
 
-std::unique_ptr<Platform> MakePlatform() {
+std::unique_ptr<Platform> MakePlatform(const DosStartPlanner& dosStart) {
     // Without a map the platform sees no drives, which the panel shows as it is.
     (void)posix::MakeFirstDriveMap();
-    return std::make_unique<posix::PosixPlatform>();
+    auto platform = std::make_unique<posix::PosixPlatform>();
+    platform->UseDosStart(dosStart);
+    return platform;
 }
 
 namespace posix {
@@ -381,7 +383,7 @@ std::unique_ptr<SharingProbe> PosixPlatform::MakeSharingProbe() {
 }
 
 StartOutcome PosixPlatform::StartProgram(const StartRequest& request) {
-    return StartProgramOf(m_prefix, request, m_printRelay);
+    return StartProgramOf(m_prefix, request, m_printRelay, m_dosStart);
 }
 
 bool PosixPlatform::HasCharacterPrinter(std::string_view printer) {

@@ -60,6 +60,8 @@ public:
     [[nodiscard]] const WinePrefix& Prefix() const { return m_prefix; }
     // The executable that runs the print relay: this one, unless a test names another.
     void SetPrintRelay(std::string executable) { m_printRelay = std::move(executable); }
+    // What DOS programs are started in DOSBox with; it outlives the platform.
+    void UseDosStart(const DosStartPlanner& planner) { m_dosStart = &planner; }
 
 private:
     // Relative DOS paths are taken against the current directory, as DOS does.
@@ -70,6 +72,7 @@ private:
     std::shared_ptr<OpenFileWatch> m_openFiles = std::make_shared<OpenFileWatch>();
     // What the probe of a spool tick read of a list, for the stamp that follows.
     std::string m_printRelay = "/proc/self/exe";
+    const DosStartPlanner* m_dosStart = nullptr;
 };
 
 } // namespace zel::posix

@@ -1,7 +1,6 @@
 #include "platform/posix/PrintRelay.h"
 
-#include "platform/PrintRelayJobs.h"
-#include "platform/PrinterCapture.h"
+#include "platform/PrinterCaptureSerial.h"
 #include "platform/posix/LoopbackPeer.h"
 #include "platform/posix/ProgramLock.h"
 
@@ -125,7 +124,7 @@ void Accept(int listener, Descriptor& connection) {
 }
 
 // False once the connection has ended.
-bool Receive(Descriptor& connection, PrintRelayJobs& jobs) {
+bool Receive(Descriptor& connection, RelayedPrinting& jobs) {
     char buffer[16384];
     const ssize_t got = ::read(connection.Get(), buffer, sizeof buffer);
     if (got > 0) {
@@ -141,8 +140,8 @@ bool Receive(Descriptor& connection, PrintRelayJobs& jobs) {
 
 } // namespace
 
-int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer, KeptJobs& kept,
-                  RawJobQueue::PrinterGone printerGone) {
+int RunPrintRelay(const PrintRelayRequest& request, const MakeRelayedPrinting& make,
+                  RawPrinter& printer, KeptJobs& kept, PrinterGone printerGone) {
     unsigned short port = 0;
     const Descriptor listener(Listen(port));
     if (listener.Get() < 0 ||
@@ -155,7 +154,9 @@ int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer, KeptJob
     }
     const Descriptor ended(ExitNotice(dosbox));
 
-    PrintRelayJobs jobs(printer, request.printer, request.title, std::move(printerGone), &kept);
+    const auto made =
+        make({printer, request.printer, request.title, std::move(printerGone), &kept});
+    RelayedPrinting& jobs = *made;
     Descriptor connection;
     int status = 0;
     bool running = true;

@@ -5,15 +5,16 @@
 
 #include "platform/KeptJobs.h"
 #include "platform/PrintRelayCommand.h"
-#include "platform/RawJobQueue.h"
 #include "platform/RawPrinter.h"
+#include "platform/RelayedPrinting.h"
 
 namespace zel::posix {
 
 // 0 when every job was printed; 1 when a job was given up or DOSBox could not be run.
 // Each job is kept until the printer has accepted it; what an earlier relay left is printed
 // first.
-[[nodiscard]] int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer,
-                                KeptJobs& kept, RawJobQueue::PrinterGone printerGone = {});
+// The jobs are made by make once DOSBox runs.
+[[nodiscard]] int RunPrintRelay(const PrintRelayRequest& request, const MakeRelayedPrinting& make,
+                                RawPrinter& printer, KeptJobs& kept, PrinterGone printerGone = {});
 
 } // namespace zel::posix

@@ -1,7 +1,7 @@
 #include "platform/posix/PrintRelayPlan.h"
 
+#include "platform/DosBoxStartFacts.h"
 #include "platform/PrintRelayCommand.h"
-#include "platform/PrinterCapture.h"
 
 namespace zel::posix {
 

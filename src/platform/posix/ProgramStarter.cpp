@@ -1,6 +1,5 @@
 #include "platform/posix/ProgramStarter.h"
 
-#include "platform/DosBoxStartPlan.h"
 #include "platform/posix/DetachedSpawn.h"
 #include "platform/posix/DriveFacts.h"
 #include "platform/posix/PrintRelayPlan.h"
@@ -181,9 +180,9 @@ bool WriteNew(const fs::path& path, std::string_view bytes) {
     return !out.fail();
 }
 
-StartOutcome StartInDosBox(const WinePrefix& prefix, const StartRequest& request,
-                           const fs::path& program, const fs::path& folder,
-                           const std::optional<CharacterPrinting>& printing,
+StartOutcome StartInDosBox(const WinePrefix& prefix, const DosStartPlanner& dosStart,
+                           const StartRequest& request, const fs::path& program,
+                           const fs::path& folder, const std::optional<CharacterPrinting>& printing,
                            const std::string& lockFile) {
     const auto dosbox = FindOnPath("dosbox");
     if (!dosbox) {
@@ -211,10 +210,15 @@ StartOutcome StartInDosBox(const WinePrefix& prefix, const StartRequest& request
     facts.workingFolder = *folderPath;
     facts.parameters = request.parameters;
     facts.capturePrinter = printing.has_value();
-    auto planned = PlanDosBoxStart(facts);
-    const auto privateFolder = planned ? MakePrivateFolder() : std::nullopt;
+    const auto privateFolder = MakePrivateFolder();
     if (!privateFolder) {
-        return StartOutcome::Failure(planned ? errno : 0);
+        return StartOutcome::Failure(errno);
+    }
+    const auto files = dosStart.StartFiles(facts, privateFolder->string());
+    if (!files) {
+        std::error_code ec;
+        fs::remove_all(*privateFolder, ec);
+        return StartOutcome::Failure();
     }
 
     SpawnPlan plan;
@@ -228,7 +232,7 @@ StartOutcome StartInDosBox(const WinePrefix& prefix, const StartRequest& request
     plan.leftoverFolder = privateFolder->string();
     plan.lockFile = lockFile;
     bool written = true;
-    for (const auto& file : DosBoxStartFiles(std::move(*planned), privateFolder->string())) {
+    for (const auto& file : *files) {
         const fs::path path = *privateFolder / file.name;
         plan.leftovers.push_back(path.string());
         written = written && WriteNew(path, file.bytes);
@@ -248,7 +252,7 @@ StartOutcome StartInDosBox(const WinePrefix& prefix, const StartRequest& request
 } // namespace
 
 StartOutcome StartProgramOf(const WinePrefix& prefix, StartRequest request,
-                            const std::string& relay) {
+                            const std::string& relay, const DosStartPlanner* dosStart) {
     if (request.program.empty()) {
         return StartOutcome::Failure(ENOENT);
     }
@@ -276,7 +280,10 @@ StartOutcome StartProgramOf(const WinePrefix& prefix, StartRequest request,
     const std::string lockFile = lock ? lock->string() : std::string{};
     switch (KindOf(*program, request.program)) {
     case ProgramKind::Dos:
-        return StartInDosBox(prefix, request, *program, *folder,
+        if (dosStart == nullptr) {
+            return StartOutcome::Failure(ENOEXEC);
+        }
+        return StartInDosBox(prefix, *dosStart, request, *program, *folder,
                              request.characterPrinter ? std::optional<CharacterPrinting>(
                                                             {*request.characterPrinter, relay})
                                                       : std::nullopt,

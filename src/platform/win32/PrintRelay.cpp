@@ -1,7 +1,6 @@
 #include "platform/win32/PrintRelay.h"
 
-#include "platform/PrintRelayJobs.h"
-#include "platform/PrinterCapture.h"
+#include "platform/PrinterCaptureSerial.h"
 #include "platform/win32/CommandLine.h"
 #include "platform/win32/LoopbackPeer.h"
 #include "platform/win32/StartFolder.h"
@@ -180,7 +179,7 @@ void Accept(SOCKET listener, WSAEVENT event, DWORD dosbox, Socket& connection) {
 }
 
 // Reads what has arrived; the connection is closed once it has ended.
-void Receive(Socket& connection, PrintRelayJobs& jobs) {
+void Receive(Socket& connection, RelayedPrinting& jobs) {
     char buffer[16384];
     while (connection.Open()) {
         const int got = recv(connection.Get(), buffer, sizeof buffer, 0);
@@ -196,7 +195,7 @@ void Receive(Socket& connection, PrintRelayJobs& jobs) {
 }
 
 // DOSBox has ended: the rest of its bytes wait in the connection, up to its end.
-void ReceiveRest(Socket& connection, PrintRelayJobs& jobs) {
+void ReceiveRest(Socket& connection, RelayedPrinting& jobs) {
     if (!connection.Open()) {
         return;
     }
@@ -214,8 +213,8 @@ void ReceiveRest(Socket& connection, PrintRelayJobs& jobs) {
 
 } // namespace
 
-int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer, KeptJobs& kept,
-                  RawJobQueue::PrinterGone printerGone) {
+int RunPrintRelay(const PrintRelayRequest& request, const MakeRelayedPrinting& make,
+                  RawPrinter& printer, KeptJobs& kept, PrinterGone printerGone) {
     const StartFilesRemoval removal(request.startFolder);
     const WinsockSession winsock;
     unsigned short port = 0;
@@ -235,7 +234,9 @@ int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer, KeptJob
     }
 
     const DWORD dosboxId = GetProcessId(dosbox.Get());
-    PrintRelayJobs jobs(printer, request.printer, request.title, std::move(printerGone), &kept);
+    const auto made =
+        make({printer, request.printer, request.title, std::move(printerGone), &kept});
+    RelayedPrinting& jobs = *made;
     Socket connection;
     bool running = true;
     while (running) {

@@ -6,15 +6,16 @@
 
 #include "platform/KeptJobs.h"
 #include "platform/PrintRelayCommand.h"
-#include "platform/RawJobQueue.h"
 #include "platform/RawPrinter.h"
+#include "platform/RelayedPrinting.h"
 
 namespace zel::win32 {
 
 // 0 once every job is printed; 1 when DOSBox's port could not be opened or DOSBox not run.
 // Each job is kept until the printer has accepted it; what an earlier relay left is printed
 // first.
-[[nodiscard]] int RunPrintRelay(const PrintRelayRequest& request, RawPrinter& printer,
-                                KeptJobs& kept, RawJobQueue::PrinterGone printerGone = {});
+// The jobs are made by make once DOSBox runs.
+[[nodiscard]] int RunPrintRelay(const PrintRelayRequest& request, const MakeRelayedPrinting& make,
+                                RawPrinter& printer, KeptJobs& kept, PrinterGone printerGone = {});
 
 } // namespace zel::win32

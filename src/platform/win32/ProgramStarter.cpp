@@ -1,8 +1,6 @@
 #include "platform/win32/ProgramStarter.h"
 
-#include "platform/DosBoxStartPlan.h"
 #include "platform/PrintRelayCommand.h"
-#include "platform/PrinterCapture.h"
 #include "platform/win32/BuildWidth.h"
 #include "platform/win32/CommandLine.h"
 #include "platform/win32/DosBoxLocation.h"
@@ -159,7 +157,7 @@ bool SpawnRelay(const StartRequest& request, const std::vector<std::string>& dos
            Spawn(relay, commandLine, temp, request.title, process, CREATE_NO_WINDOW);
 }
 
-StartOutcome StartInDosBox(const StartRequest& request) {
+StartOutcome StartInDosBox(const StartRequest& request, const DosStartPlanner& dosStart) {
     const auto dosbox = FindDosBox();
     if (!dosbox) {
         return {StartOutcomeKind::NoDosBox, 0};
@@ -187,14 +185,18 @@ StartOutcome StartInDosBox(const StartRequest& request) {
     facts.workingFolder = request.workingDirectory.substr(2);
     facts.parameters = request.parameters;
     facts.capturePrinter = request.characterPrinter.has_value();
-    auto planned = PlanDosBoxStart(facts);
-    const auto privateFolder = planned ? MakeStartFolder() : std::nullopt;
+    const auto privateFolder = MakeStartFolder();
     if (!privateFolder) {
-        return StartOutcome::Failure(planned ? static_cast<int>(GetLastError()) : 0);
+        return StartOutcome::Failure(static_cast<int>(GetLastError()));
+    }
+    const auto files = dosStart.StartFiles(facts, *privateFolder);
+    if (!files) {
+        RemoveStartFolder(*privateFolder);
+        return StartOutcome::Failure();
     }
 
     bool written = true;
-    for (const auto& file : DosBoxStartFiles(std::move(*planned), *privateFolder)) {
+    for (const auto& file : *files) {
         written = written && WriteStartFile(*privateFolder + "\\" + file.name, file.bytes);
     }
     const std::string config = *privateFolder + "\\" + kDosBoxConfigName;
@@ -244,7 +246,8 @@ InformationFileRunner MachineInformationFileRunner() {
     return runner;
 }
 
-StartOutcome StartProgramOf(StartRequest request, const InformationFileRunner& runner) {
+StartOutcome StartProgramOf(StartRequest request, const InformationFileRunner& runner,
+                            const DosStartPlanner* dosStart) {
     if (request.program.empty()) {
         return StartOutcome::Failure(ERROR_FILE_NOT_FOUND);
     }
@@ -271,7 +274,10 @@ StartOutcome StartProgramOf(StartRequest request, const InformationFileRunner& r
     case ProgramKind::Windows:
         return StartWindowsProgram(request);
     case ProgramKind::Dos:
-        return StartInDosBox(request);
+        if (dosStart == nullptr) {
+            return StartOutcome::Failure(ERROR_BAD_EXE_FORMAT);
+        }
+        return StartInDosBox(request, *dosStart);
     case ProgramKind::Unknown:
         break;
     }

@@ -4,6 +4,7 @@
 // did; elsewhere (64-bit Windows, Wine) a Windows executable starts directly, and a DOS one
 // in DOSBox from the same generated configuration as on Linux. Never through a shell.
 
+#include "platform/DosStartPlanner.h"
 #include "platform/StartOutcome.h"
 #include "platform/StartRequest.h"
 
@@ -26,8 +27,8 @@ struct InformationFileRunner {
 [[nodiscard]] bool RunsUnderWine();
 
 // NoDosBox for a DOS executable that neither the runner nor an installed DOSBox runs; the
-// caller tells the user.
-[[nodiscard]] StartOutcome StartProgramOf(StartRequest request,
-                                          const InformationFileRunner& runner);
+// caller tells the user. Without dosStart a DOS executable runs only through the runner.
+[[nodiscard]] StartOutcome StartProgramOf(StartRequest request, const InformationFileRunner& runner,
+                                          const DosStartPlanner* dosStart);
 
 } // namespace zel::win32

@@ -1,8 +1,6 @@
 #include "platform/win32/StartFolder.h"
 
-#include "platform/DosBoxConfig.h"
-#include "platform/DosStart.h"
-#include "platform/PrinterCapture.h"
+#include "platform/DosBoxStartFacts.h"
 #include "platform/win32/Windows.h"
 
 #include <cstdio>
@@ -41,7 +39,7 @@ bool WriteStartFile(const std::string& path, std::string_view bytes) {
 }
 
 void RemoveStartFolder(const std::string& folder) {
-    for (const char* name : {"dosbox.conf", kDosStartLoaderName, kDosStartDataName,
+    for (const char* name : {kDosBoxConfigName, kDosStartLoaderName, kDosStartDataName,
                              kPrinterCaptureName, kSerialConfigName}) {
         DeleteFileA((folder + "\\" + name).c_str());
     }

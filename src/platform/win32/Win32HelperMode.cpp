@@ -31,7 +31,7 @@ void TellPrinterGone(const std::string& printer) {
 
 } // namespace
 
-std::optional<int> RunHelperMode(int argc, char** argv) {
+std::optional<int> RunHelperMode(int argc, char** argv, const MakeRelayedPrinting& makeRelayed) {
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     const auto request = ParsePrintRelayCommand(arguments);
     if (!request) {
@@ -39,7 +39,7 @@ std::optional<int> RunHelperMode(int argc, char** argv) {
     }
     win32::WinspoolRawPrinter printer;
     const auto kept = OpenKeptJobs(KeptJobsFolder());
-    return win32::RunPrintRelay(*request, printer, *kept, TellPrinterGone);
+    return win32::RunPrintRelay(*request, makeRelayed, printer, *kept, TellPrinterGone);
 }
 
 } // namespace zel

@@ -17,8 +17,10 @@
 
 namespace zel {
 
-std::unique_ptr<Platform> MakePlatform() {
-    return std::make_unique<win32::Win32Platform>();
+std::unique_ptr<Platform> MakePlatform(const DosStartPlanner& dosStart) {
+    auto platform = std::make_unique<win32::Win32Platform>();
+    platform->UseDosStart(dosStart);
+    return platform;
 }
 
 namespace win32 {
@@ -259,7 +261,7 @@ std::unique_ptr<SharingProbe> Win32Platform::MakeSharingProbe() {
 }
 
 StartOutcome Win32Platform::StartProgram(const StartRequest& request) {
-    return StartProgramOf(request, m_informationFiles);
+    return StartProgramOf(request, m_informationFiles, m_dosStart);
 }
 
 bool Win32Platform::HasCharacterPrinter(std::string_view printer) {

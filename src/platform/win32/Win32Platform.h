@@ -61,8 +61,12 @@ public:
                                   std::string_view workingDirectory) override;
     bool DeleteShortcut(const ShortcutPlace& place) override;
 
+    // What DOS programs are started in DOSBox with; it outlives the platform.
+    void UseDosStart(const DosStartPlanner& planner) { m_dosStart = &planner; }
+
 private:
     InformationFileRunner m_informationFiles;
+    const DosStartPlanner* m_dosStart = nullptr;
     // What the spool tick's probe read of a list, for the stamp that follows.
 };
 

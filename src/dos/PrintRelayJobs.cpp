@@ -1,4 +1,4 @@
-#include "platform/PrintRelayJobs.h"
+#include "dos/PrintRelayJobs.h"
 
 #include <algorithm>
 #include <thread>
@@ -40,6 +40,12 @@ void PrintRelayJobs::Finish() {
             std::this_thread::sleep_until(*next);
         }
     }
+}
+
+std::unique_ptr<RelayedPrinting> MakePrintRelayJobs(RelayedPrintingParts parts) {
+    return std::make_unique<PrintRelayJobs>(parts.printer, std::move(parts.printerName),
+                                            std::move(parts.title), std::move(parts.printerGone),
+                                            parts.kept);
 }
 
 } // namespace zel

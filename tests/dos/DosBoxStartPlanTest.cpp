@@ -1,7 +1,7 @@
-#include "platform/DosBoxStartPlan.h"
+#include "dos/DosBoxStartPlan.h"
 
-#include "platform/DosStart.h"
-#include "platform/PrinterCapture.h"
+#include "dos/DosStart.h"
+#include "dos/PrinterCapture.h"
 
 #include <gtest/gtest.h>
 

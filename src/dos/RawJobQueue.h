@@ -8,10 +8,10 @@
 
 #include "platform/KeptJobs.h"
 #include "platform/RawPrinter.h"
+#include "platform/RelayedPrinting.h"
 
 #include <chrono>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -20,8 +20,7 @@ namespace zel {
 class RawJobQueue final {
 public:
     using Clock = std::chrono::steady_clock;
-    // Told the name of a chosen printer that is gone, once, before its jobs go to the default.
-    using PrinterGone = std::function<void(const std::string& printer)>;
+    using PrinterGone = zel::PrinterGone;
 
     static constexpr Clock::duration kRetryPause = std::chrono::seconds(10);
     static constexpr Clock::duration kLongestPause = std::chrono::seconds(80);

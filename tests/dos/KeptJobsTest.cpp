@@ -3,8 +3,8 @@
 
 #include "platform/KeptJobs.h"
 
+#include "dos/PrintRelayJobs.h"
 #include "platform/KeptJobFile.h"
-#include "platform/PrintRelayJobs.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "platform/PrintJobSplitter.h"
+#include "dos/PrintJobSplitter.h"
 
 namespace zel {
 

@@ -1,6 +1,6 @@
-#include "platform/DosBoxConfig.h"
+#include "dos/DosBoxConfig.h"
 
-#include "platform/DosStart.h"
+#include "dos/DosStart.h"
 
 #include <algorithm>
 

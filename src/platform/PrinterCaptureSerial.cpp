@@ -1,17 +1,6 @@
-#include "platform/PrinterCapture.h"
+#include "platform/PrinterCaptureSerial.h"
 
 namespace zel {
-namespace {
-
-constexpr unsigned char kCapture[] = {
-#include "PrinterCapture.inc"
-};
-
-} // namespace
-
-std::string_view PrinterCaptureProgram() {
-    return {reinterpret_cast<const char*>(kCapture), sizeof kCapture};
-}
 
 std::string PrinterCaptureSerialConfig(unsigned short port) {
     // Transparent: bytes pass as they are, without the line-state escapes; no transmit

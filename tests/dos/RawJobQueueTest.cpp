@@ -1,4 +1,4 @@
-#include "platform/RawJobQueue.h"
+#include "dos/RawJobQueue.h"
 
 #include <gtest/gtest.h>
 #include <vector>

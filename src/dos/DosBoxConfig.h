@@ -4,21 +4,13 @@
 // letters and hands over to the start loader, so that no text of the user's passes
 // through DOSBox's shell.
 
+#include "platform/DosBoxStartFacts.h"
+
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace zel {
-
-// The resident program that catches a DOS program's printing, on the loader's drive.
-inline constexpr const char* kPrinterCaptureName = "ZELPRN.COM";
-
-struct DosBoxDrive {
-    char letter = 'C';
-    std::string nativeRoot;
-    bool cdrom = false;
-    std::string label; // code page 1250; empty for none
-};
 
 struct DosBoxSetup {
     std::vector<DosBoxDrive> drives;

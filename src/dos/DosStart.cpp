@@ -1,4 +1,4 @@
-#include "platform/DosStart.h"
+#include "dos/DosStart.h"
 
 #include "text/OemText.h"
 

@@ -1,4 +1,4 @@
-#include "platform/PrintRelayJobs.h"
+#include "dos/PrintRelayJobs.h"
 
 #include <gtest/gtest.h>
 #include <vector>

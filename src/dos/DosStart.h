@@ -3,14 +3,14 @@
 // ">" and "|" for redirections and "%" for variables, so a small loader reads the
 // program, its working folder and its tail from a file and starts it through DOS itself.
 
+#include "platform/DosBoxStartFacts.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace zel {
 
-inline constexpr const char* kDosStartLoaderName = "ZELSTART.COM";
-inline constexpr const char* kDosStartDataName = "ZELSTART.DAT";
 inline constexpr std::size_t kDosStartDataSize = 384;
 inline constexpr std::size_t kDosTailCapacity = 126;
 

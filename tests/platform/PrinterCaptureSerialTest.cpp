@@ -1,11 +1,11 @@
-#include "platform/PrinterCapture.h"
+#include "platform/PrinterCaptureSerial.h"
 
 #include <gtest/gtest.h>
 
 namespace zel {
 namespace {
 
-TEST(PrinterCapture, TheSerialPortIsANullModemToTheRelay) {
+TEST(PrinterCaptureSerial, TheSerialPortIsANullModemToTheRelay) {
     EXPECT_EQ(PrinterCaptureSerialConfig(40123),
               "[serial]\nserial4=nullmodem server:127.0.0.1 port:40123 transparent:1 txdelay:0\n");
 }

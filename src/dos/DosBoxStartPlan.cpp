@@ -1,7 +1,7 @@
-#include "platform/DosBoxStartPlan.h"
+#include "dos/DosBoxStartPlan.h"
 
-#include "platform/DosStart.h"
-#include "platform/PrinterCapture.h"
+#include "dos/DosStart.h"
+#include "dos/PrinterCapture.h"
 #include "text/AsciiUpper.h"
 
 #include <algorithm>
@@ -48,6 +48,16 @@ std::vector<DosBoxStartFile> DosBoxStartFiles(DosBoxStartPlan plan,
         files.push_back({kPrinterCaptureName, std::string(PrinterCaptureProgram())});
     }
     return files;
+}
+
+std::optional<std::vector<DosBoxStartFile>>
+DosBoxStartPlanner::StartFiles(const DosBoxStartFacts& facts,
+                               std::string_view privateFolder) const {
+    auto plan = PlanDosBoxStart(facts);
+    if (!plan) {
+        return std::nullopt;
+    }
+    return DosBoxStartFiles(std::move(*plan), privateFolder);
 }
 
 } // namespace zel
