@@ -39,6 +39,14 @@ protected:
             world.AddDrive(drive);
         }
         world.WriteFile("C:\\BUILD\\ZELPULT.EXE", "MZ launcher");
+        // On Windows the world is the machine's own drives: what the installations make
+        // there goes again with the test, and what was there before stays.
+        for (const char* tree : {"C:\\ZELKOR", "D:\\ZELKOR", "E:\\ZELKOR", "C:\\ALL"}) {
+            std::error_code ec;
+            if (!fs::exists(world.Native(tree), ec)) {
+                made.push_back(world.Native(tree));
+            }
+        }
         platform = std::make_unique<test::ForwardingPlatform>(world.MakePlatform());
         platform->presentDrives = {'C', 'D'};
         platform->executablePath = "C:\\BUILD\\ZELPULT.EXE";
@@ -55,6 +63,13 @@ protected:
             [this](const std::exception& error) { errors.emplace_back(error.what()); });
     }
 
+    ~SelfInstallPanelTest() override {
+        std::error_code ec;
+        for (const fs::path& tree : made) {
+            fs::remove_all(tree, ec);
+        }
+    }
+
     [[nodiscard]] std::size_t EntryOf(char letter) const {
         for (std::size_t i = 0; i < view.entries.size(); ++i) {
             if (!view.entries[i].empty() && (view.entries[i].front() & ~0x20) == letter) {
@@ -65,6 +80,7 @@ protected:
     }
 
     test::WineWorld world;
+    std::vector<fs::path> made;
     std::unique_ptr<test::ForwardingPlatform> platform;
     RecordingSelfInstallView view;
     test::RecordingFace face;
