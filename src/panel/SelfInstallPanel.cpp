@@ -14,11 +14,7 @@ namespace zel {
 namespace {
 
 bool TickedInDescription(std::string_view name) {
-    const auto& controls = SelfInstallWindowDescription().controls;
-    const auto control =
-        std::find_if(controls.begin(), controls.end(),
-                     [name](const auto& described) { return described.name == name; });
-    return control != controls.end() && control->checked;
+    return DescribedControl(SelfInstallWindowDescription().controls, name).checked;
 }
 
 char LetterOf(const std::string& entry) {

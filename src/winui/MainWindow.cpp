@@ -211,6 +211,7 @@ void MainWindow::MakePrintPage(HWND page) {
     m_button2 = made["Button2"];
     m_btNyomtat = made["btNyomtat"];
     m_btMegszakit = made["btMegszakit"];
+    // Only the headings are made here, and nothing asks for them again.
     static_cast<void>(BuildPart(m_panel6, JobListsDescription(), kJobListHeadings));
 }
 

@@ -32,7 +32,7 @@ TEST_F(SelfInstallWindowTest, StartsAtTheCurrentDriveWithBothShortcutsChosen) {
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("  ZELKOR Indítópult telepítése"));
     window.show();
     EXPECT_EQ(window.DriveComboBox1()->count(), 2);
-    EXPECT_EQ(window.DriveComboBox1()->Drive(), 'D');
+    EXPECT_TRUE(window.DriveComboBox1()->currentText().startsWith(QStringLiteral("d:")));
     EXPECT_TRUE(window.CheckBox1()->isChecked());
     EXPECT_TRUE(window.CheckBox2()->isChecked());
     EXPECT_EQ(window.Gauge1()->minimum(), 0);
@@ -48,11 +48,12 @@ TEST_F(SelfInstallWindowTest, ShownAgainKeepsTheListAndTheChoice) {
 
     window.show();
     EXPECT_EQ(window.DriveComboBox1()->count(), 3);
-    window.DriveComboBox1()->SetDrive('E');
+    window.DriveComboBox1()->setCurrentIndex(
+        window.DriveComboBox1()->findText(QStringLiteral("e:"), Qt::MatchStartsWith));
     window.hide();
     window.show();
     EXPECT_EQ(window.DriveComboBox1()->count(), 3);
-    EXPECT_EQ(window.DriveComboBox1()->Drive(), 'E');
+    EXPECT_TRUE(window.DriveComboBox1()->currentText().startsWith(QStringLiteral("e:")));
 }
 
 TEST_F(SelfInstallWindowTest, KeepsThePanelsSizeWithItsMargins) {
