@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 #include <winsock2.h>
 
 namespace zel::win32 {
@@ -49,6 +51,7 @@ public:
 
     [[nodiscard]] SOCKET Get() const { return m_socket; }
     [[nodiscard]] bool Open() const { return m_socket != INVALID_SOCKET; }
+    [[nodiscard]] SOCKET Release() { return std::exchange(m_socket, INVALID_SOCKET); }
     void Reset(SOCKET socket = INVALID_SOCKET) {
         if (m_socket != INVALID_SOCKET) {
             closesocket(m_socket);
@@ -98,21 +101,45 @@ bool IsLoopback(const sockaddr_in& address) {
     return address.sin_family == AF_INET && (ntohl(address.sin_addr.s_addr) >> 24) == 127;
 }
 
-// The first connection DOSBox makes from this machine; any other is closed at once. Wine may
-// not yet know the owner of a connection just made: refusing DOSBox would lose all it prints,
-// so an owner not known is asked for again, for half a second at the most.
-bool FromDosBox(SOCKET accepted, const sockaddr_in& peer, int size, DWORD dosbox) {
-    if (size != sizeof peer || !IsLoopback(peer)) {
-        return false;
+// The first connection DOSBox makes from this machine is the relay's; any other is closed.
+// Wine may not yet know the owner of a connection just made (it was seen to take from 0.3 to
+// 0.7 s): refusing DOSBox would lose all it prints, so a connection whose owner is not known
+// waits, for three seconds at the most, while the others are served.
+class Callers final {
+public:
+    Callers() = default;
+    Callers(const Callers&) = delete;
+    Callers& operator=(const Callers&) = delete;
+
+    void Add(SOCKET accepted) {
+        m_waiting.push_back({std::make_unique<Socket>(accepted), Clock::now() + kOwnerPatience});
     }
-    for (int attempt = 0; attempt < 25; ++attempt) {
-        if (const auto owner = LoopbackPeerProcess(accepted)) {
-            return *owner == dosbox;
-        }
-        Sleep(20);
+    [[nodiscard]] bool Waiting() const { return !m_waiting.empty(); }
+
+    // Hands DOSBox's connection over once its owner is known.
+    void Sift(DWORD dosbox, WSAEVENT event, Socket& connection) {
+        std::erase_if(m_waiting, [&](const Caller& caller) {
+            const auto owner = LoopbackPeerProcess(caller.socket->Get());
+            if (!owner) {
+                return Clock::now() >= caller.until;
+            }
+            if (*owner == dosbox && !connection.Open() &&
+                WSAEventSelect(caller.socket->Get(), event, FD_READ | FD_CLOSE) == 0) {
+                connection.Reset(caller.socket->Release());
+            }
+            return true;
+        });
     }
-    return false;
-}
+
+private:
+    static constexpr std::chrono::seconds kOwnerPatience{3};
+
+    struct Caller {
+        std::unique_ptr<Socket> socket;
+        Clock::time_point until;
+    };
+    std::vector<Caller> m_waiting;
+};
 
 SOCKET Listen(unsigned short& port) {
     const SOCKET listener = WSASocketA(AF_INET, SOCK_STREAM, IPPROTO_TCP, nullptr, 0, 0);
@@ -161,7 +188,7 @@ DWORD Timeout(std::optional<Clock::time_point> until) {
     return static_cast<DWORD>(std::clamp<long long>(wait.count(), 0, INFINITE - 1));
 }
 
-void Accept(SOCKET listener, WSAEVENT event, DWORD dosbox, Socket& connection) {
+void Accept(SOCKET listener, const Socket& connection, Callers& callers) {
     for (;;) {
         sockaddr_in peer{};
         int size = sizeof peer;
@@ -169,9 +196,8 @@ void Accept(SOCKET listener, WSAEVENT event, DWORD dosbox, Socket& connection) {
         if (accepted == INVALID_SOCKET) {
             return;
         }
-        if (!connection.Open() && FromDosBox(accepted, peer, size, dosbox) &&
-            WSAEventSelect(accepted, event, FD_READ | FD_CLOSE) == 0) {
-            connection.Reset(accepted);
+        if (!connection.Open() && size == sizeof peer && IsLoopback(peer)) {
+            callers.Add(accepted);
         } else {
             closesocket(accepted);
         }
@@ -238,17 +264,21 @@ int RunPrintRelay(const PrintRelayRequest& request, const MakeRelayedPrinting& m
         make({printer, request.printer, request.title, std::move(printerGone), &kept});
     RelayedPrinting& jobs = *made;
     Socket connection;
+    Callers callers;
     bool running = true;
     while (running) {
         const HANDLE watched[] = {event.Get(), dosbox.Get()};
-        const DWORD woken = WaitForMultipleObjects(2, watched, FALSE, Timeout(jobs.NextWake()));
+        const DWORD timeout = Timeout(jobs.NextWake());
+        const DWORD woken = WaitForMultipleObjects(
+            2, watched, FALSE, callers.Waiting() ? std::min<DWORD>(timeout, 20) : timeout);
         if (woken == WAIT_FAILED) {
             // Without its wake-ups the relay still ends with DOSBox.
             WaitForSingleObject(dosbox.Get(), INFINITE);
         }
         // Reset before reading: whatever arrives after it sets the event again.
         WSAResetEvent(event.Get());
-        Accept(listener.Get(), event.Get(), dosboxId, connection);
+        Accept(listener.Get(), connection, callers);
+        callers.Sift(dosboxId, event.Get(), connection);
         Receive(connection, jobs);
         running = WaitForSingleObject(dosbox.Get(), 0) == WAIT_TIMEOUT;
         jobs.Work(Clock::now());
