@@ -3,8 +3,9 @@
 // rows, the install box, the print page, the keys, the closing and the application-wide
 // error handler. The panel holds the rows' drives, the print mode, the printing switch and
 // the chosen printer, and pushes them through MainView; a face forwards its controls'
-// events here. Every handler runs under AppException, so no error unwinds through a
-// toolkit's event delivery.
+// events here by the control's name (Clicked, Changed, Entered: MainWindowEvents.cpp holds
+// what each name means). Every handler runs under AppException, so no error unwinds through
+// a toolkit's event delivery.
 //
 // The form's events and what they call:
 //   A96Click               StartProgram(slot)
@@ -28,6 +29,7 @@
 #include "config/ProgressView.h"
 #include "config/RowState.h"
 #include "config/StartupControls.h"
+#include "panel/ControlEvents.h"
 #include "panel/MainView.h"
 #include "panel/MessageQueue.h"
 #include "panel/PanelKeys.h"
@@ -47,7 +49,7 @@ namespace zel {
 
 class SettingsPanel;
 
-class LauncherPanel final : public StartupControls {
+class LauncherPanel final : public StartupControls, public ControlEvents {
 public:
     static constexpr int kOuterWidth = 600;
     static constexpr int kOuterHeight = 512;
@@ -85,7 +87,12 @@ public:
     // A row page of the face has been made: the panel shows its rows' state on it.
     void RowPageMade(std::size_t page);
 
-    // Events; slot is the row whose control sent it. Texts are code page 1250.
+    // The main window's controls, by their form names.
+    void Clicked(std::string_view control) override;
+    void Changed(std::string_view control, std::string_view text) override;
+    void Entered(std::string_view control) override;
+
+    // What the events mean; slot is the row whose control sent it.
     void StartProgram(int slot);
     // The text of slot's drive box has changed.
     void ChooseDrive(int slot, std::string_view text);

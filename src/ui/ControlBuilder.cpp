@@ -1,13 +1,17 @@
 #include "ui/ControlBuilder.h"
 
+#include "panel/ControlEvents.h"
 #include "panel/WindowDescription.h"
 #include "ui/DriveComboBox.h"
 #include "ui/EditableCombo.h"
 #include "ui/Fonts.h"
 #include "ui/Glyphs.h"
+#include "ui/QtText.h"
 #include "ui/StringGrid.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -319,6 +323,24 @@ void BuildControls(QWidget& window, const WindowDescription& description) {
         window.setFixedSize(description.width, description.height);
     }
     BuildControls(window, description.controls);
+}
+
+void ForwardEvents(std::span<QWidget* const> made, QObject& context, ControlEvents& events) {
+    for (QWidget* control : made) {
+        const std::string name = control->objectName().toStdString();
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+            QObject::connect(button, &QAbstractButton::clicked, &context,
+                             [&events, name] { events.Clicked(name); });
+        } else if (auto* box = qobject_cast<QComboBox*>(control)) {
+            QObject::connect(
+                box, &QComboBox::currentTextChanged, &context,
+                [&events, name](const QString& text) { events.Changed(name, ToCp1250(text)); });
+        } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            QObject::connect(
+                edit, &QLineEdit::textChanged, &context,
+                [&events, name](const QString& text) { events.Changed(name, ToCp1250(text)); });
+        }
+    }
 }
 
 } // namespace zel

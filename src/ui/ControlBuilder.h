@@ -14,6 +14,7 @@ class QFont;
 
 namespace zel {
 
+class ControlEvents;
 struct ControlDescription;
 struct FontDescription;
 struct WindowDescription;
@@ -24,6 +25,10 @@ void BuildControls(QWidget& window, const WindowDescription& description);
 // Makes a part of a window on holder, where the parents they name are found; returns them in
 // the order made.
 std::vector<QWidget*> BuildControls(QWidget& holder, std::span<const ControlDescription> controls);
+
+// Every click, text change and entry of the controls made goes to events by the control's
+// name, for as long as context lives.
+void ForwardEvents(std::span<QWidget* const> made, QObject& context, ControlEvents& events);
 
 [[nodiscard]] QFont FontOf(const FontDescription& font);
 [[nodiscard]] QString FromUtf8(std::string_view utf8);

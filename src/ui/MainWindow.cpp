@@ -64,7 +64,6 @@ MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::str
     m_printControl =
         std::make_unique<PrintControl>(m_platform, m_panel.SpoolDirectory().Text(), *this);
     m_panel.SetPrintPage(m_printControl.get());
-    ConnectHandlers();
 }
 
 MainWindow::~MainWindow() = default;
@@ -109,6 +108,7 @@ void MainWindow::BuildUi() {
     m_timer1 = new QTimer(this);
     m_timer1->setObjectName(QStringLiteral("Timer1"));
     m_timer1->setInterval(1000);
+    connect(m_timer1, &QTimer::timeout, this, [this] { m_panel.SpoolTick(); });
     m_timer1->start();
 }
 
@@ -120,6 +120,7 @@ void MainWindow::MakeRowPage(std::size_t index) {
     QWidget* page = m_rowPages[index];
     const std::vector<QWidget*> made = BuildControls(*page, RowPageDescription(index));
     ShowOnPage(made, page);
+    ForwardEvents(made, *this, m_panel);
     for (int year = years.firstYear; year <= years.lastYear; ++year) {
         for (const Product product : {Product::Bookkeeping, Product::Payroll}) {
             ConnectRow(*page, RowSlot(product, year));
@@ -147,15 +148,12 @@ void MainWindow::ConnectRow(const QWidget& page, int slot) {
                              static_cast<QWidget*>(row.settings)}) {
         ListenForKeys(control);
     }
-    connect(row.year, &QPushButton::clicked, this, [this, slot] { m_panel.StartProgram(slot); });
-    connect(row.drive, &QComboBox::currentTextChanged, this,
-            [this, slot](const QString& text) { m_panel.ChooseDrive(slot, ToCp1250(text)); });
-    connect(row.settings, &QPushButton::clicked, this,
-            [this, slot] { m_panel.OpenSettings(slot); });
 }
 
 void MainWindow::MakeInstallBox(QWidget* page) {
-    ShowOnPage(BuildControls(*page, InstallBoxDescription()), page);
+    const std::vector<QWidget*> made = BuildControls(*page, InstallBoxDescription());
+    ShowOnPage(made, page);
+    ForwardEvents(made, *this, m_panel);
     m_ndiskA = Described<QRadioButton>(*page, "NDISKA");
     m_ndiskC = Described<QRadioButton>(*page, "NDISKC");
     m_npath = Described<QLineEdit>(*page, "NPATH");
@@ -172,7 +170,9 @@ void MainWindow::MakeInstallBox(QWidget* page) {
 
 void MainWindow::MakePrintPage(QWidget* page) {
     m_printPage = page;
-    ShowOnPage(BuildControls(*page, PrintPageDescription()), page);
+    const std::vector<QWidget*> made = BuildControls(*page, PrintPageDescription());
+    ShowOnPage(made, page);
+    ForwardEvents(made, *this, m_panel);
     m_printPanel = Described<QFrame>(*page, "Panel6");
     page->installEventFilter(this);
     m_edNyomDos = Described<QRadioButton>(*page, "edNyomDos");
@@ -242,24 +242,6 @@ int MainWindow::SlotOfControl(const QObject* control) const {
     return 0;
 }
 
-void MainWindow::ConnectHandlers() {
-    connect(m_button4, &QPushButton::clicked, this, [this] { m_panel.Install(); });
-    connect(m_button5, &QPushButton::clicked, this, [this] { m_panel.Quit(); });
-    connect(m_ndiskA, &QRadioButton::clicked, this, [this] { m_panel.ChooseInstallSource(true); });
-    connect(m_ndiskC, &QRadioButton::clicked, this, [this] { m_panel.ChooseInstallSource(false); });
-    connect(m_npath, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_panel.EditInstallPath(ToCp1250(text)); });
-    for (QPushButton* browse : {m_nbrowse, m_nbrowsePic}) {
-        connect(browse, &QPushButton::clicked, this, [this] { m_panel.BrowseForInstaller(); });
-    }
-    connect(m_timer1, &QTimer::timeout, this, [this] { m_panel.SpoolTick(); });
-    connect(m_button2, &QPushButton::clicked, this, [this] { m_panel.PrinterSetup(); });
-    connect(m_edNyomWindows, &QRadioButton::toggled, this,
-            [this](bool checked) { m_panel.ChoosePrintMode(checked); });
-    connect(m_btNyomtat, &QAbstractButton::toggled, this,
-            [this](bool checked) { m_panel.SwitchPrinting(checked); });
-}
-
 KeySender MainWindow::SenderOf(const QObject* control) const {
     if (SlotOfControl(control) != 0) {
         return KeySender::Row;
@@ -283,8 +265,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         return QWidget::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::FocusIn && watched == m_npath) {
-        m_panel.EnterInstallPath();
+    if (event->type() == QEvent::FocusIn) {
+        m_panel.Entered(watched->objectName().toStdString());
     }
     if (event->type() == QEvent::KeyPress &&
         m_panel.KeyDown(SenderOf(watched), KeyOf(*static_cast<QKeyEvent*>(event)))) {

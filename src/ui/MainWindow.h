@@ -120,7 +120,6 @@ private:
     void ListenForKeys(QWidget* control);
     // A row's controls, null until its page is made.
     [[nodiscard]] const RowControls& MadeRow(int slot) const;
-    void ConnectHandlers();
     [[nodiscard]] KeySender SenderOf(const QObject* control) const;
     void KeepOuterSize();
 

@@ -282,10 +282,8 @@ std::optional<KeySender> MainWindow::SenderOf(HWND control) const {
     if (SlotOfControl(control) != 0) {
         return KeySender::Row;
     }
-    for (const DescribedControls* part : {&m_installBox, &m_printPage}) {
-        if (const std::string_view name = part->NameOf(control); !name.empty()) {
-            return KeySenderOf(name);
-        }
+    if (const std::string_view name = NameOf(control); !name.empty()) {
+        return KeySenderOf(name);
     }
     return std::nullopt;
 }
@@ -307,6 +305,22 @@ void MainWindow::OnKey(Key key) {
     }
 }
 
+std::string_view MainWindow::NameOf(HWND control) const {
+    if (const int slot = SlotOfControl(control); slot != 0 && GetDlgCtrlID(control) >= kRowIds) {
+        const RowControls& row = MadeRow(slot);
+        const RowControlNames names = RowControlNamesOf(slot);
+        return control == row.year    ? names.year
+               : control == row.drive ? names.drive
+                                      : names.settings;
+    }
+    for (const DescribedControls* part : {&m_installBox, &m_printPage}) {
+        if (const std::string_view name = part->NameOf(control); !name.empty()) {
+            return name;
+        }
+    }
+    return {};
+}
+
 void MainWindow::OnCommand(int id, int notification, HWND control) {
     if (control == nullptr) {
         // IsDialogMessage's Enter and Escape.
@@ -315,68 +329,32 @@ void MainWindow::OnCommand(int id, int notification, HWND control) {
         }
         return;
     }
-    if (const int slot = SlotOfControl(control); slot != 0 && GetDlgCtrlID(control) >= kRowIds) {
-        const RowControls& row = MadeRow(slot);
-        if (control == row.year && notification == BN_CLICKED) {
-            m_panel.StartProgram(slot);
-        } else if (control == row.settings && notification == BN_CLICKED) {
-            m_panel.OpenSettings(slot);
-        } else if (control == row.drive && notification == CBN_SELCHANGE) {
+    const std::string_view name = NameOf(control);
+    wchar_t kind[16] = {};
+    GetClassNameW(control, kind, 16);
+    if (lstrcmpiW(kind, L"Button") == 0) {
+        if (notification == BN_CLICKED) {
+            m_panel.Clicked(name);
+        }
+    } else if (lstrcmpiW(kind, L"ComboBox") == 0) {
+        if (notification == CBN_SELCHANGE) {
             // The edit field shows the chosen entry only after this notification.
-            const auto chosen = SendMessageW(row.drive, CB_GETCURSEL, 0, 0);
+            const auto chosen = SendMessageW(control, CB_GETCURSEL, 0, 0);
             if (chosen != CB_ERR) {
                 std::wstring entry(
-                    static_cast<std::size_t>(SendMessageW(row.drive, CB_GETLBTEXTLEN, chosen, 0)),
+                    static_cast<std::size_t>(SendMessageW(control, CB_GETLBTEXTLEN, chosen, 0)),
                     L'\0');
-                SendMessageW(row.drive, CB_GETLBTEXT, chosen,
-                             reinterpret_cast<LPARAM>(entry.data()));
-                SetWindowTextW(row.drive, entry.c_str());
+                SendMessageW(control, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(entry.data()));
+                SetWindowTextW(control, entry.c_str());
             }
-            m_panel.ChooseDrive(slot, ControlText(row.drive));
-        } else if (control == row.drive && notification == CBN_EDITCHANGE) {
-            m_panel.ChooseDrive(slot, ControlText(row.drive));
         }
-        return;
-    }
-    if (notification == EN_SETFOCUS && control == m_npath) {
-        m_panel.EnterInstallPath();
-        return;
-    }
-    if (notification == EN_CHANGE && control == m_npath) {
-        m_panel.EditInstallPath(ControlText(m_npath));
-        return;
-    }
-    if (notification != BN_CLICKED) {
-        return;
-    }
-    switch (id) {
-    case kButton4:
-        m_panel.Install();
-        break;
-    case kButton5:
-        m_panel.Quit();
-        break;
-    case kNDISKA:
-    case kNDISKC:
-        m_panel.ChooseInstallSource(id == kNDISKA);
-        break;
-    case kNBROWSE:
-    case kNBROWSEPIC:
-        m_panel.BrowseForInstaller();
-        break;
-    case kButton2:
-        m_panel.PrinterSetup();
-        break;
-    case kEdNyomDos:
-    case kEdNyomWindows:
-        m_panel.ChoosePrintMode(id == kEdNyomWindows);
-        break;
-    case kBtNyomtat:
-    case kBtMegszakit:
-        m_panel.SwitchPrinting(id == kBtNyomtat);
-        break;
-    default:
-        break;
+        if (notification == CBN_SELCHANGE || notification == CBN_EDITCHANGE) {
+            m_panel.Changed(name, ControlText(control));
+        }
+    } else if (notification == EN_SETFOCUS) {
+        m_panel.Entered(name);
+    } else if (notification == EN_CHANGE) {
+        m_panel.Changed(name, ControlText(control));
     }
 }
 

@@ -122,6 +122,8 @@ private:
     // A row's controls, null until its page is made.
     [[nodiscard]] const RowControls& MadeRow(int slot) const;
 
+    // The form's name of a row's or a part's control; empty for any other.
+    [[nodiscard]] std::string_view NameOf(HWND control) const;
     void OnCommand(int id, int notification, HWND control);
     void OnKey(Key key);
     [[nodiscard]] std::optional<KeySender> SenderOf(HWND control) const;

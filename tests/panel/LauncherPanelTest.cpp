@@ -4,6 +4,7 @@
 #include "config/ConfigFile.h"
 #include "config/ProgressView.h"
 #include "launch/LaunchMachine.h"
+#include "panel/MainWindowDescription.h"
 #include "panel/SettingsPanel.h"
 #include "platform/IoError.h"
 #include "support/ForwardingPlatform.h"
@@ -166,6 +167,53 @@ TEST_F(LauncherPanelTest, TheInstallBoxFollowsTheChoiceAndThePathTheFaceSends) {
     EXPECT_EQ(face.installPath, "D:\\KESZLET\\INSTALL.EXE");
     panel->EditInstallPath("E:\\INSTALL.EXE");
     EXPECT_EQ(panel->CurrentConfig().installSourcePath, "E:\\INSTALL.EXE");
+}
+
+// The faces forward every event by the control's form name; what a name means is decided
+// here alone.
+TEST_F(LauncherPanelTest, AControlsEventsMeanWhatItsFormNameSays) {
+    const RowControlNames a97 = RowControlNamesOf(kA97);
+    panel->Changed(a97.drive, "D:");
+    EXPECT_EQ(catalogue.DriveLetter(kA97), 'D');
+    panel->Changed(a97.drive, "C: [RENDSZER]");
+    panel->Clicked(a97.year);
+    ASSERT_EQ(platform->started.size(), 1u);
+    EXPECT_EQ(platform->started[0].program, "C:\\ZELKONYV.97\\A97.EXE");
+    panel->Clicked(a97.settings);
+    EXPECT_EQ(face.shownYear, 1997);
+
+    panel->Clicked("edNyomWindows");
+    EXPECT_TRUE(face.windowsPrintMode);
+    panel->Clicked("edNyomDos");
+    EXPECT_FALSE(face.windowsPrintMode);
+    panel->Clicked("btMegszakit");
+    EXPECT_FALSE(face.printingEnabled);
+    panel->Clicked("btNyomtat");
+    EXPECT_TRUE(face.printingEnabled);
+    panel->Clicked("Button2");
+    EXPECT_EQ(printPage.setups, 1);
+
+    panel->Clicked("NDISKA");
+    EXPECT_FALSE(face.otherPathEnabled);
+    panel->Entered("NPATH");
+    EXPECT_TRUE(face.otherPathEnabled);
+    panel->Changed("NPATH", "E:\\INSTALL.EXE");
+    EXPECT_EQ(panel->CurrentConfig().installSourcePath, "E:\\INSTALL.EXE");
+
+    // A caption, a heading or a name no control has means nothing, and a row's controls
+    // mean only their own event.
+    for (const std::string_view name : {"Label5", "PageControl1", "A97X", ""}) {
+        panel->Clicked(name);
+        panel->Changed(name, "D:");
+        panel->Entered(name);
+    }
+    panel->Clicked(a97.drive);
+    panel->Changed(a97.year, "D:");
+    EXPECT_EQ(platform->started.size(), 1u);
+    EXPECT_EQ(catalogue.DriveLetter(kA97), 'C');
+    EXPECT_EQ(face.closes, 0);
+    panel->Clicked("Button5");
+    EXPECT_EQ(face.closes, 1);
 }
 
 TEST_F(LauncherPanelTest, ASecondStartInTheSamePlaceIsRefusedOnTheMainWindow) {
