@@ -1,10 +1,13 @@
 #include "ui/PrinterCanvas.h"
 
+#include "pdf/PdfDocument.h"
+#include "pdf/RunPlacement.h"
 #include "ui/MeasureWindow.h"
-#include "ui/PdfDocument.h"
 #include "ui/QtText.h"
 
+#include <QFile>
 #include <QFontMetricsF>
+#include <QPageLayout>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTransform>
@@ -15,6 +18,13 @@ namespace {
 
 QString FromUcs4(std::u32string_view text) {
     return QString::fromUcs4(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+SheetLayout SheetOf(const QPageLayout& layout, int resolution) {
+    const QRect full = layout.fullRectPoints();
+    const QRect printable = layout.paintRectPixels(resolution);
+    return {static_cast<double>(full.width()), static_cast<double>(full.height()), resolution,
+            printable.left(), printable.top()};
 }
 
 } // namespace
@@ -73,8 +83,9 @@ void PrinterCanvas::BeginDocument(std::string_view title) {
     }
     // The colour mode is not needed: the pages are black on white, which a grey-scale printer
     // prints alike.
-    m_job = std::make_unique<PdfDocument>(fileName, m_printer.pageLayout(), m_printer.resolution(),
-                                          FromCp1250(title));
+    m_job = std::make_unique<PdfDocument>(QFile::encodeName(fileName).toStdString(),
+                                          SheetOf(m_printer.pageLayout(), m_printer.resolution()),
+                                          FromCp1250(title).toStdU32String());
     if (!m_job->IsOpen()) {
         DropJob();
         Fail(notStarted);
@@ -142,7 +153,7 @@ void PrinterCanvas::DropJob() noexcept {
 void PrinterCanvas::SetStyle(bool bold, bool italic) {
     m_measure.SetStyle(bold, italic);
     m_drawingFont = m_measure.PixelFont();
-    m_drawingFace = QRawFont::fromFont(m_drawingFont);
+    m_drawingFace = QtFontFace(QRawFont::fromFont(m_drawingFont));
 }
 
 int PrinterCanvas::TextWidth(std::u32string_view text) {
@@ -179,7 +190,10 @@ void PrinterCanvas::DrawRun(std::u32string_view text, int naturalWidth, int natu
     const double squeeze = drawnWidth > 0 ? m_measure.TextWidth(run) / drawnWidth : 1.0;
     const QTransform glyphs = RunTransform(cells, {naturalWidth, naturalHeight}, squeeze,
                                            m_measure.Ascent(), m_measure.Descent());
-    if (!m_job->DrawRun(cells, glyphs, m_drawingFace, run)) {
+    const RunPlacement placement{
+        {cells.left(), cells.top(), cells.width(), cells.height()},
+        {glyphs.m11(), glyphs.m12(), glyphs.m21(), glyphs.m22(), glyphs.dx(), glyphs.dy()}};
+    if (!m_job->DrawRun(placement, m_drawingFace, m_drawingFace.PixelSize(), text)) {
         DropJob();
         Fail(QStringLiteral("A(z) „%1” nyomtató nem fogadta el a nyomtatást."));
     }

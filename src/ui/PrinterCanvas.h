@@ -14,9 +14,9 @@
 
 #include "spool/Canvas.h"
 #include "ui/CupsDelivery.h"
+#include "ui/QtFontFace.h"
 
 #include <QFont>
-#include <QRawFont>
 #include <QString>
 #include <chrono>
 #include <memory>
@@ -65,7 +65,7 @@ private:
     QPrinter& m_printer;
     MeasureWindow& m_measure;
     QFont m_drawingFont;
-    QRawFont m_drawingFace;
+    QtFontFace m_drawingFace;
     std::unique_ptr<QTemporaryDir> m_jobFolder;
     std::unique_ptr<PdfDocument> m_job;
     QString m_queue; // empty for a file printer

@@ -3,10 +3,11 @@
 // kilobytes of the face once instead of all of it. Glyphs are numbered anew in the order they
 // are first used; a composite glyph brings the glyphs it is made of along.
 
-#include <QByteArray>
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -15,7 +16,7 @@ namespace zel {
 class FontSubset final {
 public:
     // A table of the face by its four-letter tag, empty when the face has none.
-    using TableSource = std::function<QByteArray(const char* tag)>;
+    using TableSource = std::function<std::string(std::string_view tag)>;
 
     struct Box {
         double xMin = 0;
@@ -36,20 +37,20 @@ public:
     [[nodiscard]] double Ascent() const;
     [[nodiscard]] double Descent() const;
     // A font file of the glyphs used so far.
-    [[nodiscard]] QByteArray FontFile() const;
+    [[nodiscard]] std::string FontFile() const;
 
 private:
     FontSubset() = default;
-    [[nodiscard]] QByteArray GlyphData(std::uint32_t glyph) const;
-    [[nodiscard]] std::vector<std::uint16_t> Components(const QByteArray& glyph) const;
+    [[nodiscard]] std::string GlyphData(std::uint32_t glyph) const;
+    [[nodiscard]] std::vector<std::uint16_t> Components(const std::string& glyph) const;
     [[nodiscard]] double PerMille(int units) const;
     std::uint16_t Take(std::uint16_t glyph);
 
-    QByteArray m_head;
-    QByteArray m_hhea;
-    QByteArray m_maxp;
-    QByteArray m_glyf;
-    QByteArray m_hmtx;
+    std::string m_head;
+    std::string m_hhea;
+    std::string m_maxp;
+    std::string m_glyf;
+    std::string m_hmtx;
     std::vector<std::uint32_t> m_offsets;
     int m_metricCount = 0;
     int m_unitsPerEm = 0;
