@@ -22,7 +22,6 @@ SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageQueue& messages,
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_install(platform, *this, messages, std::move(onError)), m_screen(ScreenSize()) {
     DescribeWindow(*this, SelfInstallWindowDescription());
-    setWindowIcon(WindowIcon());
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     installEventFilter(this);
@@ -39,6 +38,7 @@ void SelfInstallWindow::MakeControls() {
     if (m_start != nullptr) {
         return;
     }
+    setWindowIcon(WindowIcon());
     BuildControls(*this, SelfInstallWindowDescription().controls);
     m_driveList = Described<DriveComboBox>(*this, "DriveComboBox1");
     m_programGroup = Described<QCheckBox>(*this, "CheckBox1");

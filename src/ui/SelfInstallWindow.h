@@ -25,8 +25,8 @@ public:
     SelfInstallWindow(Platform& platform, MessageQueue& messages, ErrorHandler onError);
     ~SelfInstallWindow() override;
 
-    // The controls are made when the window is first shown or one of them is asked for:
-    // a normal start makes the window but seldom shows it.
+    // The controls and the icon are made when the window is first shown or a control is
+    // asked for: a normal start makes the window but seldom shows it.
     [[nodiscard]] DriveComboBox* DriveComboBox1();
     [[nodiscard]] QCheckBox* CheckBox1();
     [[nodiscard]] QCheckBox* CheckBox2();

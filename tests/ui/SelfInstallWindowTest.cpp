@@ -30,9 +30,10 @@ TEST_F(SelfInstallWindowTest, StartsAtTheCurrentDriveWithBothShortcutsChosen) {
     auto platform = env.world.MakePlatform();
     SelfInstallWindow window(*platform, messages.Queue(), {});
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("  ZELKOR Indítópult telepítése"));
-    // Its controls, made as it shows, show with it.
+    // Its controls and its icon, made as it shows, show with it.
     EXPECT_TRUE(window.findChildren<QWidget*>().isEmpty());
     window.show();
+    EXPECT_FALSE(window.windowIcon().isNull());
     const QList<QWidget*> controls = window.findChildren<QWidget*>();
     EXPECT_FALSE(controls.isEmpty());
     for (const QWidget* control : controls) {
