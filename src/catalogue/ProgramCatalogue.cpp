@@ -90,7 +90,19 @@ std::string ProgramCatalogue::ExecutablePath(int slot) const {
 }
 
 std::string ProgramCatalogue::ExecutablePathOn(int slot, char driveLetter) const {
-    return DirectoryOn(slot, driveLetter) + "\\" + Slot(slot).exeName.str();
+    std::string path;
+    ExecutablePathOn(slot, driveLetter, path);
+    return path;
+}
+
+void ProgramCatalogue::ExecutablePathOn(int slot, char driveLetter, std::string& path) const {
+    const ProgramSlot& program = Slot(slot);
+    path.assign(program.directory.view());
+    if (!path.empty()) {
+        path.front() = driveLetter;
+    }
+    path += '\\';
+    path += program.exeName.view();
 }
 
 std::string ProgramCatalogue::ProgramInformationPath(int slot) const {

@@ -41,6 +41,8 @@ public:
     [[nodiscard]] std::string DirectoryOn(int slot, char driveLetter) const;
     [[nodiscard]] std::string ExecutablePath(int slot) const;
     [[nodiscard]] std::string ExecutablePathOn(int slot, char driveLetter) const;
+    // The same into the caller's string, whose room a search of every slot reuses.
+    void ExecutablePathOn(int slot, char driveLetter, std::string& path) const;
     [[nodiscard]] std::string ProgramInformationPath(int slot) const;
     [[nodiscard]] std::string DataLockPath(int slot) const;
 

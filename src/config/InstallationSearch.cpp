@@ -57,11 +57,12 @@ private:
         if (exact != entries.end()) {
             return &*exact;
         }
-        const std::string upper = AsciiUpper(name);
+        // Most names looked for are not there at all: compared in place, not copied first.
         const auto similar = std::find_if(entries.begin(), entries.end(), [&](const DirEntry& e) {
-            return e.name.size() == upper.size() &&
-                   std::equal(upper.begin(), upper.end(), e.name.begin(),
-                              [](char wanted, char c) { return AsciiUpper(c) == wanted; });
+            return e.name.size() == name.size() &&
+                   std::equal(name.begin(), name.end(), e.name.begin(), [](char wanted, char c) {
+                       return AsciiUpper(c) == AsciiUpper(wanted);
+                   });
         });
         return similar == entries.end() ? nullptr : &*similar;
     }
@@ -90,8 +91,9 @@ void SearchDrive(Platform& platform, const ProgramCatalogue& catalogue, char let
         return;
     }
     FolderListings listings(platform);
+    std::string path;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const std::string path = catalogue.ExecutablePathOn(slot, letter);
+        catalogue.ExecutablePathOn(slot, letter, path);
         if (HasRelativeParts(path)) {
             if (platform.FileExists(path)) {
                 finds.Add(slot, letter);

@@ -315,13 +315,17 @@ std::vector<QWidget*> BuildControls(QWidget& holder, std::span<const ControlDesc
     return made;
 }
 
-void BuildControls(QWidget& window, const WindowDescription& description) {
+void DescribeWindow(QWidget& window, const WindowDescription& description) {
     window.setObjectName(FromUtf8(description.name));
     window.setWindowTitle(FromUtf8(description.title));
     window.setFont(FontOf(description.font));
     if (description.width > 0) {
         window.setFixedSize(description.width, description.height);
     }
+}
+
+void BuildControls(QWidget& window, const WindowDescription& description) {
+    DescribeWindow(window, description);
     BuildControls(window, description.controls);
 }
 

@@ -19,8 +19,10 @@ struct ControlDescription;
 struct FontDescription;
 struct WindowDescription;
 
-// Names the window, gives it its title and font (and its size, where the description gives
-// one) and makes its controls in their tab order.
+// Names the window and gives it its title and font, and its size where the description
+// gives one.
+void DescribeWindow(QWidget& window, const WindowDescription& description);
+// DescribeWindow, then makes its controls in their tab order.
 void BuildControls(QWidget& window, const WindowDescription& description);
 // Makes a part of a window on holder, where the parents they name are found; returns them in
 // the order made.

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -36,11 +37,27 @@ QIcon SettingsGlyph() {
         }
     }
     gear.closeSubpath();
-    QPainterPath hole;
-    hole.addEllipse(centre, 2.6, 2.6);
+    // The axle hole as an octagon, the corners where subtracting a circle of radius 2.6
+    // from the gear put them: the same picture without the path clipper's code and tables.
+    constexpr double kHole = 2.6;
+    constexpr double kNear = 7.1615223689450005;
+    constexpr double kFar = 10.838477631055;
+    const std::array<QPointF, 8> hole = {{{centre.x() + kHole, centre.y()},
+                                          {kFar, kFar},
+                                          {centre.x(), centre.y() + kHole},
+                                          {kNear, kFar},
+                                          {centre.x() - kHole, centre.y()},
+                                          {kNear, kNear},
+                                          {centre.x(), centre.y() - kHole},
+                                          {kFar, kNear}}};
+    gear.moveTo(hole.front());
+    for (std::size_t corner = 1; corner < hole.size(); ++corner) {
+        gear.lineTo(hole[corner]);
+    }
+    gear.closeSubpath();
     painter.setPen(QPen(QColor(64, 64, 64), 1));
     painter.setBrush(QColor(160, 160, 176));
-    painter.drawPath(gear.subtracted(hole));
+    painter.drawPath(gear);
     return QIcon(picture);
 }
 

@@ -19,7 +19,15 @@ namespace {
 
 void SetFaceColour(QComboBox* combo, bool face) {
     QPalette palette = combo->palette();
-    palette.setBrush(QPalette::Base, face ? palette.button() : QApplication::palette(combo).base());
+    const QBrush base = face ? palette.button() : QApplication::palette(combo).base();
+    // Each row is told its state as its page is made and again after the drive scan.
+    const auto hasBase = [&](QPalette::ColorGroup group) {
+        return palette.brush(group, QPalette::Base) == base;
+    };
+    if (hasBase(QPalette::Active) && hasBase(QPalette::Inactive) && hasBase(QPalette::Disabled)) {
+        return;
+    }
+    palette.setBrush(QPalette::Base, base);
     combo->setPalette(palette);
 }
 

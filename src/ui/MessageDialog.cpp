@@ -22,7 +22,8 @@ MessageDialog::MessageDialog()
     : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::MSWindowsFixedSizeDialogHint) {
-    BuildUi();
+    // Most runs show no message: the controls, their pictures and their font wait for one.
+    setObjectName(FromUtf8(MessageDialogDescription().name));
 }
 
 MessageDialog::~MessageDialog() = default;
@@ -66,6 +67,9 @@ void MessageDialog::ShowMessage(const MessageOnScreen& message) {
                                : nullptr;
     m_ownerIsSelf = ownerWindow == nullptr;
     m_owner = ownerWindow;
+    if (m_button1 == nullptr) {
+        BuildUi();
+    }
 
     m_image1->setVisible(message.kind == MessageKind::Error);
     m_image2->setVisible(message.kind == MessageKind::Warning);

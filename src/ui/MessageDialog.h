@@ -40,6 +40,7 @@ public:
 
     // The window the last message belonged to; the dialog itself when none.
     [[nodiscard]] QWidget* CurrentOwner() const;
+    // Made with the first message; null until then.
     [[nodiscard]] QPushButton* Button1() const { return m_button1; }
     [[nodiscard]] QLabel* Label1() const { return m_label1; }
     [[nodiscard]] QLabel* Label2() const { return m_label2; }

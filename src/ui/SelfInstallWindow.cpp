@@ -10,7 +10,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
@@ -22,7 +21,10 @@ SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageQueue& messages,
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_install(platform, *this, messages, std::move(onError)), m_screen(ScreenSize()) {
-    BuildUi();
+    DescribeWindow(*this, SelfInstallWindowDescription());
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    installEventFilter(this);
     FormActivate();
     const QSize outer = size() + FrameExtra(*this);
     const auto [left, top] =
@@ -32,13 +34,12 @@ SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageQueue& messages,
 
 SelfInstallWindow::~SelfInstallWindow() = default;
 
-void SelfInstallWindow::BuildUi() {
-    BuildControls(*this, SelfInstallWindowDescription());
+void SelfInstallWindow::MakeControls() {
+    if (m_start != nullptr) {
+        return;
+    }
     setWindowIcon(WindowIcon());
-    setBackgroundRole(QPalette::Button);
-    setAutoFillBackground(true);
-
-    m_panel = Described<QFrame>(*this, "Panel1");
+    BuildControls(*this, SelfInstallWindowDescription().controls);
     m_driveList = Described<DriveComboBox>(*this, "DriveComboBox1");
     m_programGroup = Described<QCheckBox>(*this, "CheckBox1");
     m_desktopIcon = Described<QCheckBox>(*this, "CheckBox2");
@@ -57,29 +58,66 @@ void SelfInstallWindow::BuildUi() {
             [this](bool checked) { m_install.ChooseDesktopShortcut(checked); });
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
 
-    installEventFilter(this);
     for (QWidget* control : findChildren<QWidget*>()) {
         control->installEventFilter(this);
     }
 }
 
+DriveComboBox* SelfInstallWindow::DriveComboBox1() {
+    MakeControls();
+    return m_driveList;
+}
+
+QCheckBox* SelfInstallWindow::CheckBox1() {
+    MakeControls();
+    return m_programGroup;
+}
+
+QCheckBox* SelfInstallWindow::CheckBox2() {
+    MakeControls();
+    return m_desktopIcon;
+}
+
+QProgressBar* SelfInstallWindow::Gauge1() {
+    MakeControls();
+    return m_gauge;
+}
+
+QPushButton* SelfInstallWindow::Button1() {
+    MakeControls();
+    return m_start;
+}
+
+QPushButton* SelfInstallWindow::Button2() {
+    MakeControls();
+    return m_cancel;
+}
+
 void SelfInstallWindow::ShowDrives(const std::vector<std::string>& entries, std::size_t chosen) {
-    m_driveList->ShowEntries(entries, chosen);
+    DriveComboBox1()->ShowEntries(entries, chosen);
 }
 
 void SelfInstallWindow::SetGauge(int progress) {
-    m_gauge->setValue(progress);
+    Gauge1()->setValue(progress);
     m_gauge->repaint();
+}
+
+// Made before the window shows, the controls show with it.
+void SelfInstallWindow::setVisible(bool visible) {
+    if (visible) {
+        MakeControls();
+    }
+    QWidget::setVisible(visible);
 }
 
 // The window keeps its panel's size plus the margins around it, whatever the frame adds,
 // within the screen.
 void SelfInstallWindow::FormActivate() {
     const QSize frame = FrameExtra(*this);
-    const QRect panel = m_panel->geometry();
-    const QSize outer =
-        (frame + QSize(panel.width() + 2 * panel.left(), panel.height() + 2 * panel.top()))
-            .boundedTo(m_screen);
+    const ControlRect& panel =
+        DescribedControl(SelfInstallWindowDescription().controls, "Panel1").rect;
+    const QSize outer = (frame + QSize(panel.width + 2 * panel.left, panel.height + 2 * panel.top))
+                            .boundedTo(m_screen);
     setFixedSize(outer - frame);
 }
 

@@ -9,7 +9,6 @@
 #include <QWidget>
 
 class QCheckBox;
-class QFrame;
 class QProgressBar;
 class QPushButton;
 
@@ -26,17 +25,21 @@ public:
     SelfInstallWindow(Platform& platform, MessageQueue& messages, ErrorHandler onError);
     ~SelfInstallWindow() override;
 
-    [[nodiscard]] DriveComboBox* DriveComboBox1() const { return m_driveList; }
-    [[nodiscard]] QCheckBox* CheckBox1() const { return m_programGroup; }
-    [[nodiscard]] QCheckBox* CheckBox2() const { return m_desktopIcon; }
-    [[nodiscard]] QProgressBar* Gauge1() const { return m_gauge; }
+    // The controls and the icon are made when the window is first shown or a control is
+    // asked for: a normal start makes the window but seldom shows it.
+    [[nodiscard]] DriveComboBox* DriveComboBox1();
+    [[nodiscard]] QCheckBox* CheckBox1();
+    [[nodiscard]] QCheckBox* CheckBox2();
+    [[nodiscard]] QProgressBar* Gauge1();
     // "&Start": the installation is connected to its clicked signal.
-    [[nodiscard]] QPushButton* Button1() const { return m_start; }
-    [[nodiscard]] QPushButton* Button2() const { return m_cancel; }
+    [[nodiscard]] QPushButton* Button1();
+    [[nodiscard]] QPushButton* Button2();
 
     // SelfInstallView.
     void ShowDrives(const std::vector<std::string>& entries, std::size_t chosen) override;
     void SetGauge(int progress) override;
+
+    void setVisible(bool visible) override;
 
 signals:
     void Closed();
@@ -48,12 +51,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void BuildUi();
+    void MakeControls();
     void FormActivate();
 
     SelfInstallPanel m_install;
     QSize m_screen;
-    QFrame* m_panel = nullptr;
     DriveComboBox* m_driveList = nullptr;
     QCheckBox* m_programGroup = nullptr;
     QCheckBox* m_desktopIcon = nullptr;

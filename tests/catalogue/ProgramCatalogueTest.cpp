@@ -57,6 +57,10 @@ TEST_F(CatalogueTest, DerivedNames) {
     EXPECT_EQ(catalogue.DataLockPath(9), "E:\\ZELKONYV.200\\DATA\\ZEL2000.001");
     EXPECT_EQ(catalogue.ExecutablePathOn(9, 'F'), "F:\\ZELKONYV.200\\A2000.EXE");
     EXPECT_EQ(catalogue.DriveLetter(9), 'E');
+    // A reused string keeps nothing of the longer path it held before.
+    std::string path = catalogue.ExecutablePathOn(9, 'F');
+    catalogue.ExecutablePathOn(2, 'G', path);
+    EXPECT_EQ(path, "G:\\BER.96\\B96.EXE");
 }
 
 TEST_F(CatalogueTest, StartParamsAreCutAndNeverIndexedByANonLetter) {

@@ -39,6 +39,8 @@ TEST(CaptionsFit, InEveryWindowOfThePanel) {
     launcher.Catalogue().SetDriveLetter(43, 'C');
     launcher.Form3()->Panel().Open(43, {"C:", "D:"});
     ExpectCaptionsFit(*launcher.Form1());
+    // Its controls are made as it shows.
+    launcher.Form2()->show();
     ExpectCaptionsFit(*launcher.Form2());
     ExpectCaptionsFit(*launcher.Form3());
 }

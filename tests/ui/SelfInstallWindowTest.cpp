@@ -30,7 +30,15 @@ TEST_F(SelfInstallWindowTest, StartsAtTheCurrentDriveWithBothShortcutsChosen) {
     auto platform = env.world.MakePlatform();
     SelfInstallWindow window(*platform, messages.Queue(), {});
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8("  ZELKOR Indítópult telepítése"));
+    // Its controls and its icon, made as it shows, show with it.
+    EXPECT_TRUE(window.findChildren<QWidget*>().isEmpty());
     window.show();
+    EXPECT_FALSE(window.windowIcon().isNull());
+    const QList<QWidget*> controls = window.findChildren<QWidget*>();
+    EXPECT_FALSE(controls.isEmpty());
+    for (const QWidget* control : controls) {
+        EXPECT_TRUE(control->isVisible()) << control->objectName().toStdString();
+    }
     EXPECT_EQ(window.DriveComboBox1()->count(), 2);
     EXPECT_TRUE(window.DriveComboBox1()->currentText().startsWith(QStringLiteral("d:")));
     EXPECT_TRUE(window.CheckBox1()->isChecked());
