@@ -48,6 +48,26 @@ void SelfInstallPanel::ListDrives() {
     m_chosen = chosen;
 }
 
+void SelfInstallPanel::Clicked(std::string_view control) {
+    if (control == "Button1") {
+        Install();
+    }
+}
+
+void SelfInstallPanel::Checked(std::string_view control, bool checked) {
+    if (control == "CheckBox1") {
+        ChooseProgramGroup(checked);
+    } else if (control == "CheckBox2") {
+        ChooseDesktopShortcut(checked);
+    }
+}
+
+void SelfInstallPanel::Chosen(std::string_view control, std::size_t index) {
+    if (control == "DriveComboBox1") {
+        ChooseDrive(index);
+    }
+}
+
 void SelfInstallPanel::ChooseDrive(std::size_t index) {
     if (index < m_drives.size()) {
         m_chosen = index;

@@ -1,7 +1,7 @@
 #pragma once
 // The self-installation window (TForm2) as its panel sees it. What the user chooses comes to
-// the panel as it happens (SelfInstallPanel::ChooseDrive, ChooseProgramGroup,
-// ChooseDesktopShortcut); the window is never asked for it.
+// the panel as it happens, by the control's name (SelfInstallPanel's ControlEvents); the
+// window is never asked for it.
 
 #include <cstddef>
 #include <string>

@@ -19,6 +19,26 @@ void SettingsPanel::Open(int slot, std::vector<std::string> driveEntries) {
     m_view.ShowDialog();
 }
 
+void SettingsPanel::Clicked(std::string_view control) {
+    if (control == "Button3") {
+        Store();
+    } else if (control == "Button1") {
+        Cancel();
+    }
+}
+
+void SettingsPanel::Changed(std::string_view control, std::string_view text) {
+    if (control == "Edit1") {
+        EditParameters(std::string(text));
+    }
+}
+
+void SettingsPanel::Checked(std::string_view control, bool checked) {
+    if (control == "CheckBox1") {
+        CheckAllDrives(checked);
+    }
+}
+
 void SettingsPanel::Cancel() {
     m_view.HideDialog();
 }

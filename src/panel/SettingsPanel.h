@@ -1,20 +1,23 @@
 #pragma once
 // The settings dialog's behaviour (TForm3): filled afresh at every opening for one row's
-// program on the drive the row has chosen; its OK stores the start parameters.
+// program on the drive the row has chosen; its OK stores the start parameters. A face
+// forwards its controls' events here by the control's form name.
 
 #include "catalogue/ProgramCatalogue.h"
+#include "panel/ControlEvents.h"
 #include "panel/PanelKeys.h"
 #include "panel/PanelMessages.h"
 #include "panel/SettingsView.h"
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
 namespace zel {
 
-class SettingsPanel final {
+class SettingsPanel final : public ControlEvents {
 public:
     // stored runs after OK has stored a slot's parameters and the dialog has closed.
     SettingsPanel(ProgramCatalogue& catalogue, SettingsView& view, ErrorHandler onError,
@@ -25,6 +28,12 @@ public:
     // The settings button of slot was pressed; driveEntries are the texts of the row's drive
     // list, each beginning with its drive letter.
     void Open(int slot, std::vector<std::string> driveEntries);
+
+    // The dialog's controls, by their form names.
+    void Clicked(std::string_view control) override;
+    void Changed(std::string_view control, std::string_view text) override;
+    void Checked(std::string_view control, bool checked) override;
+
     // The user changed Edit1's text (code page 1250), or ticked CheckBox1.
     void EditParameters(std::string text) { m_parameterText = std::move(text); }
     void CheckAllDrives(bool checked) { m_allDrives = checked; }

@@ -1,7 +1,7 @@
 #pragma once
 // The settings dialog (TForm3) as its handlers see it. What the user types and ticks comes
-// to the panel as it happens (SettingsPanel::EditParameters, CheckAllDrives); the dialog
-// is never asked for it.
+// to the panel as it happens, by the control's name (SettingsPanel's ControlEvents); the
+// dialog is never asked for it.
 
 #include <string>
 #include <string_view>

@@ -335,10 +335,23 @@ void ForwardEvents(std::span<QWidget* const> made, QObject& context, ControlEven
         if (auto* button = qobject_cast<QAbstractButton*>(control)) {
             QObject::connect(button, &QAbstractButton::clicked, &context,
                              [&events, name] { events.Clicked(name); });
+            if (auto* check = qobject_cast<QCheckBox*>(control)) {
+                QObject::connect(check, &QCheckBox::toggled, &context,
+                                 [&events, name](bool checked) { events.Checked(name, checked); });
+            }
         } else if (auto* box = qobject_cast<QComboBox*>(control)) {
             QObject::connect(
                 box, &QComboBox::currentTextChanged, &context,
                 [&events, name](const QString& text) { events.Changed(name, ToCp1250(text)); });
+            if (!box->isEditable()) {
+                // Emptied while its entries are replaced: no entry is chosen then.
+                QObject::connect(box, &QComboBox::currentIndexChanged, &context,
+                                 [&events, name](int index) {
+                                     if (index >= 0) {
+                                         events.Chosen(name, static_cast<std::size_t>(index));
+                                     }
+                                 });
+            }
         } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
             QObject::connect(
                 edit, &QLineEdit::textChanged, &context,

@@ -28,8 +28,8 @@ void BuildControls(QWidget& window, const WindowDescription& description);
 // the order made.
 std::vector<QWidget*> BuildControls(QWidget& holder, std::span<const ControlDescription> controls);
 
-// Every click, text change and entry of the controls made goes to events by the control's
-// name, for as long as context lives.
+// Every click, text change, tick and choice in a list of the controls made goes to events by
+// the control's name, for as long as context lives.
 void ForwardEvents(std::span<QWidget* const> made, QObject& context, ControlEvents& events);
 
 [[nodiscard]] QFont FontOf(const FontDescription& font);

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <vector>
 
 namespace zel {
 
@@ -39,23 +40,15 @@ void SelfInstallWindow::MakeControls() {
         return;
     }
     setWindowIcon(WindowIcon());
-    BuildControls(*this, SelfInstallWindowDescription().controls);
+    const std::vector<QWidget*> made =
+        BuildControls(*this, SelfInstallWindowDescription().controls);
+    ForwardEvents(made, *this, m_install);
     m_driveList = Described<DriveComboBox>(*this, "DriveComboBox1");
     m_programGroup = Described<QCheckBox>(*this, "CheckBox1");
     m_desktopIcon = Described<QCheckBox>(*this, "CheckBox2");
     m_gauge = Described<QProgressBar>(*this, "Gauge1");
     m_start = Described<QPushButton>(*this, "Button1");
     m_cancel = Described<QPushButton>(*this, "Button2");
-    connect(m_start, &QPushButton::clicked, this, [this] { m_install.Install(); });
-    connect(m_driveList, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (index >= 0) {
-            m_install.ChooseDrive(static_cast<std::size_t>(index));
-        }
-    });
-    connect(m_programGroup, &QCheckBox::toggled, this,
-            [this](bool checked) { m_install.ChooseProgramGroup(checked); });
-    connect(m_desktopIcon, &QCheckBox::toggled, this,
-            [this](bool checked) { m_install.ChooseDesktopShortcut(checked); });
     connect(m_cancel, &QPushButton::clicked, this, &QWidget::close);
 
     for (QWidget* control : findChildren<QWidget*>()) {

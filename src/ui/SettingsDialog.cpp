@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWindow>
+#include <vector>
 
 namespace zel {
 namespace {
@@ -40,7 +41,9 @@ SettingsDialog::SettingsDialog(ProgramCatalogue& catalogue, QWidget* owner, QSiz
 SettingsDialog::~SettingsDialog() = default;
 
 void SettingsDialog::MakeControls() {
-    BuildControls(*this, SettingsDialogDescription());
+    DescribeWindow(*this, SettingsDialogDescription());
+    const std::vector<QWidget*> made = BuildControls(*this, SettingsDialogDescription().controls);
+    ForwardEvents(made, *this, m_settings);
     m_panel = Described<QFrame>(*this, "Panel1");
     m_pnev = Described<QLabel>(*this, "pnev");
     m_pev = Described<QLabel>(*this, "pev");
@@ -49,13 +52,6 @@ void SettingsDialog::MakeControls() {
     m_checkBox1 = Described<QCheckBox>(*this, "CheckBox1");
     m_button3 = Described<QPushButton>(*this, "Button3");
     m_button1 = Described<QPushButton>(*this, "Button1");
-    connect(m_button3, &QPushButton::clicked, this, [this] { m_settings.Store(); });
-    connect(m_button1, &QPushButton::clicked, this, [this] { m_settings.Cancel(); });
-    connect(m_edit1, &QLineEdit::textChanged, this,
-            [this](const QString& text) { m_settings.EditParameters(ToCp1250(text)); });
-    connect(m_checkBox1, &QCheckBox::toggled, this,
-            [this](bool checked) { m_settings.CheckAllDrives(checked); });
-
     for (QObject* control : {static_cast<QObject*>(this), static_cast<QObject*>(m_edit1),
                              static_cast<QObject*>(m_checkBox1), static_cast<QObject*>(m_button3),
                              static_cast<QObject*>(m_button1)}) {

@@ -6,6 +6,7 @@
 #include "panel/RowPages.h"
 #include "panel/WindowTitles.h"
 #include "platform/Platform.h"
+#include "winui/CommandForwarding.h"
 #include "winui/ControlBuilder.h"
 #include "winui/ControlParent.h"
 #include "winui/Glyphs.h"
@@ -329,33 +330,7 @@ void MainWindow::OnCommand(int id, int notification, HWND control) {
         }
         return;
     }
-    const std::string_view name = NameOf(control);
-    wchar_t kind[16] = {};
-    GetClassNameW(control, kind, 16);
-    if (lstrcmpiW(kind, L"Button") == 0) {
-        if (notification == BN_CLICKED) {
-            m_panel.Clicked(name);
-        }
-    } else if (lstrcmpiW(kind, L"ComboBox") == 0) {
-        if (notification == CBN_SELCHANGE) {
-            // The edit field shows the chosen entry only after this notification.
-            const auto chosen = SendMessageW(control, CB_GETCURSEL, 0, 0);
-            if (chosen != CB_ERR) {
-                std::wstring entry(
-                    static_cast<std::size_t>(SendMessageW(control, CB_GETLBTEXTLEN, chosen, 0)),
-                    L'\0');
-                SendMessageW(control, CB_GETLBTEXT, chosen, reinterpret_cast<LPARAM>(entry.data()));
-                SetWindowTextW(control, entry.c_str());
-            }
-        }
-        if (notification == CBN_SELCHANGE || notification == CBN_EDITCHANGE) {
-            m_panel.Changed(name, ControlText(control));
-        }
-    } else if (notification == EN_SETFOCUS) {
-        m_panel.Entered(name);
-    } else if (notification == EN_CHANGE) {
-        m_panel.Changed(name, ControlText(control));
-    }
+    ForwardCommand(m_panel, NameOf(control), control, notification);
 }
 
 LRESULT MainWindow::ControlColour(HWND control, HDC context, UINT message) {

@@ -2,7 +2,7 @@
 
 #include "panel/WindowDescriptions.h"
 #include "platform/Platform.h"
-#include "winui/ControlBuilder.h"
+#include "winui/CommandForwarding.h"
 #include "winui/DriveComboBox.h"
 #include "winui/FormPanel.h"
 #include "winui/WideText.h"
@@ -35,14 +35,13 @@ SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageQueue& messages,
 SelfInstallWindow::~SelfInstallWindow() = default;
 
 void SelfInstallWindow::MakeControls() {
-    const DescribedControls controls =
-        BuildControls(Handle(), SelfInstallWindowDescription(), kIds);
-    m_driveList = controls["DriveComboBox1"];
-    m_programGroup = controls["CheckBox1"];
-    m_desktopIcon = controls["CheckBox2"];
-    m_gauge = controls["Gauge1"];
-    m_start = controls["Button1"];
-    m_cancel = controls["Button2"];
+    m_controls = BuildControls(Handle(), SelfInstallWindowDescription(), kIds);
+    m_driveList = m_controls["DriveComboBox1"];
+    m_programGroup = m_controls["CheckBox1"];
+    m_desktopIcon = m_controls["CheckBox2"];
+    m_gauge = m_controls["Gauge1"];
+    m_start = m_controls["Button1"];
+    m_cancel = m_controls["Button2"];
 }
 
 void SelfInstallWindow::Show() {
@@ -64,26 +63,6 @@ void SelfInstallWindow::SetGauge(int progress) {
     UpdateWindow(m_gauge);
 }
 
-bool SelfInstallWindow::ForwardChoice(HWND control, WORD notification) {
-    if (control == m_driveList && notification == CBN_SELCHANGE) {
-        const LRESULT index = SendMessageW(m_driveList, CB_GETCURSEL, 0, 0);
-        if (index != CB_ERR) {
-            m_install.ChooseDrive(static_cast<std::size_t>(index));
-        }
-        return true;
-    }
-    const bool ticked = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    if (control == m_programGroup && notification == BN_CLICKED) {
-        m_install.ChooseProgramGroup(ticked);
-        return true;
-    }
-    if (control == m_desktopIcon && notification == BN_CLICKED) {
-        m_install.ChooseDesktopShortcut(ticked);
-        return true;
-    }
-    return false;
-}
-
 void SelfInstallWindow::FormClose() {
     const HWND self = Handle();
     if (!IsWindowVisible(self)) {
@@ -98,18 +77,13 @@ void SelfInstallWindow::FormClose() {
 LRESULT SelfInstallWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        if (LOWORD(wParam) == kStart && HIWORD(wParam) == BN_CLICKED) {
-            m_install.Install();
-            return 0;
-        }
         if (LOWORD(wParam) == IDCANCEL) {
             FormClose();
-            return 0;
+        } else {
+            const auto control = reinterpret_cast<HWND>(lParam);
+            ForwardCommand(m_install, m_controls.NameOf(control), control, HIWORD(wParam));
         }
-        if (ForwardChoice(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) {
-            return 0;
-        }
-        break;
+        return 0;
     case WM_CLOSE:
         FormClose();
         return 0;

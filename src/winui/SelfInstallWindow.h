@@ -6,6 +6,7 @@
 #include "panel/SelfInstallPanel.h"
 #include "panel/SelfInstallView.h"
 #include "winui/ActivationFocus.h"
+#include "winui/ControlBuilder.h"
 #include "winui/NativeWindow.h"
 
 #include <functional>
@@ -39,8 +40,6 @@ protected:
 
 private:
     void MakeControls();
-    // A choice in the drive list or a shortcut box, passed on to the panel.
-    bool ForwardChoice(HWND control, WORD notification);
     void FormClose();
 
     SelfInstallPanel m_install;
@@ -48,6 +47,7 @@ private:
     Bounds m_panel;
     Bounds m_keptBounds;
     ActivationFocus m_activation{m_driveList};
+    DescribedControls m_controls;
     HWND m_driveList = nullptr;
     HWND m_programGroup = nullptr;
     HWND m_desktopIcon = nullptr;

@@ -1,7 +1,7 @@
 #include "winui/SettingsDialog.h"
 
 #include "panel/WindowDescriptions.h"
-#include "winui/ControlBuilder.h"
+#include "winui/CommandForwarding.h"
 #include "winui/DialogKeys.h"
 #include "winui/FormPanel.h"
 #include "winui/WideText.h"
@@ -41,14 +41,14 @@ SettingsDialog::SettingsDialog(ProgramCatalogue& catalogue, HWND owner, ErrorHan
 SettingsDialog::~SettingsDialog() = default;
 
 void SettingsDialog::MakeControls() {
-    const DescribedControls controls = BuildControls(Handle(), SettingsDialogDescription(), kIds);
-    m_pnev = controls["pnev"];
-    m_pev = controls["pev"];
-    m_phely = controls["phely"];
-    m_edit1 = controls["Edit1"];
-    m_checkBox1 = controls["CheckBox1"];
-    m_button3 = controls["Button3"];
-    m_button1 = controls["Button1"];
+    m_controls = BuildControls(Handle(), SettingsDialogDescription(), kIds);
+    m_pnev = m_controls["pnev"];
+    m_pev = m_controls["pev"];
+    m_phely = m_controls["phely"];
+    m_edit1 = m_controls["Edit1"];
+    m_checkBox1 = m_controls["CheckBox1"];
+    m_button3 = m_controls["Button3"];
+    m_button1 = m_controls["Button1"];
     for (const HWND control : {m_edit1, m_checkBox1}) {
         ForwardDialogKeys(control, [this](Key key) { return m_settings.KeyDown(true, key); });
     }
@@ -108,24 +108,13 @@ void SettingsDialog::FormClose() {
 
 LRESULT SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDOK) {
-            m_settings.Store();
-            return 0;
-        }
-        if (LOWORD(wParam) == IDCANCEL) {
-            m_settings.Cancel();
-            return 0;
-        }
-        if (reinterpret_cast<HWND>(lParam) == m_edit1 && HIWORD(wParam) == EN_CHANGE) {
-            m_settings.EditParameters(ControlText(m_edit1));
-            return 0;
-        }
-        if (reinterpret_cast<HWND>(lParam) == m_checkBox1 && HIWORD(wParam) == BN_CLICKED) {
-            m_settings.CheckAllDrives(SendMessageW(m_checkBox1, BM_GETCHECK, 0, 0) == BST_CHECKED);
-            return 0;
-        }
-        break;
+    case WM_COMMAND: {
+        // Enter and Escape may come without the button whose id they carry.
+        const HWND control =
+            lParam != 0 ? reinterpret_cast<HWND>(lParam) : GetDlgItem(Handle(), LOWORD(wParam));
+        ForwardCommand(m_settings, m_controls.NameOf(control), control, HIWORD(wParam));
+        return 0;
+    }
     case WM_CLOSE:
         m_settings.Cancel();
         return 0;

@@ -6,6 +6,7 @@
 #include "panel/SettingsPanel.h"
 #include "panel/SettingsView.h"
 #include "winui/ActivationFocus.h"
+#include "winui/ControlBuilder.h"
 #include "winui/FocusReturn.h"
 #include "winui/NativeWindow.h"
 
@@ -51,6 +52,7 @@ private:
     Bounds m_panel;
     Bounds m_keptBounds;
     ActivationFocus m_activation{m_edit1};
+    DescribedControls m_controls;
     HWND m_pnev = nullptr;
     HWND m_pev = nullptr;
     HWND m_phely = nullptr;

@@ -298,6 +298,39 @@ TEST_F(LauncherPanelTest, TheAllDrivesTickLastsOneOpening) {
     EXPECT_EQ(catalogue.StartParams(kA97, 'D'), "/A");
 }
 
+// The settings dialog's faces forward its controls' events by name, as the main window's do.
+TEST_F(LauncherPanelTest, ASettingsControlsEventsMeanWhatItsFormNameSays) {
+    panel->OpenSettings(kA97);
+    settings.Changed("Edit1", "/A");
+    settings.Checked("CheckBox1", true);
+
+    // A caption, a value label, the box's own click or another control's event means nothing.
+    for (const std::string_view name : {"pnev", "Panel1", "Label1", "CheckBox1", "Edit1", ""}) {
+        settings.Clicked(name);
+        settings.Entered(name);
+        settings.Chosen(name, 0);
+    }
+    for (const std::string_view name : {"pnev", "CheckBox1", "Button3", ""}) {
+        settings.Changed(name, "/X");
+    }
+    for (const std::string_view name : {"Edit1", "Button3", "CheckBox2", ""}) {
+        settings.Checked(name, false);
+    }
+    EXPECT_TRUE(face.settingsShown);
+
+    settings.Clicked("Button3");
+    EXPECT_FALSE(face.settingsShown);
+    EXPECT_EQ(catalogue.StartParams(kA97, 'C'), "/A");
+    EXPECT_EQ(catalogue.StartParams(kA97, 'D'), "/A");
+    settings.Closed();
+
+    panel->OpenSettings(kA97);
+    settings.Changed("Edit1", "/B");
+    settings.Clicked("Button1");
+    EXPECT_FALSE(face.settingsShown);
+    EXPECT_EQ(catalogue.StartParams(kA97, 'C'), "/A");
+}
+
 TEST_F(LauncherPanelTest, ParametersThatNoLongerFitTheFileAreToldAfterOk) {
     test::AnswerNtFamily(*platform, true);
     panel->ChoosePrintMode(true);

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -133,6 +134,48 @@ TEST_F(SelfInstallPanelTest, ClearedBoxesMakeNoShortcutsAndAChoiceOutOfTheListIs
     EXPECT_TRUE(fs::exists(world.Native("D:\\ZELKOR\\ZELPULT.EXE")));
     EXPECT_TRUE(errors.empty());
     EXPECT_EQ(face.messages.size(), 1u) << "the success message";
+}
+
+// The faces forward every event by the control's form name; what a name means is decided
+// here alone.
+TEST_F(SelfInstallPanelTest, AControlsEventsMeanWhatItsFormNameSays) {
+    platform->presentDrives = {'C', 'D', 'E'};
+    panel->Shown();
+    panel->Chosen("DriveComboBox1", EntryOf('E'));
+    panel->Checked("CheckBox1", false);
+
+    // A caption, the gauge, the closing button or another control's event means nothing.
+    for (const std::string_view name : {"Label1", "Gauge1", "Button2", "CheckBox1", "CheckBox2",
+                                        "DriveComboBox1", "Panel1", ""}) {
+        panel->Clicked(name);
+        panel->Changed(name, "C:");
+        panel->Entered(name);
+    }
+    for (const std::string_view name : {"Button1", "DriveComboBox1", "CheckBox3", ""}) {
+        panel->Checked(name, false);
+    }
+    for (const std::string_view name : {"CheckBox1", "Button1", "DriveComboBox", ""}) {
+        panel->Chosen(name, EntryOf('C'));
+    }
+    EXPECT_FALSE(fs::exists(world.Native("E:\\ZELKOR")));
+    EXPECT_TRUE(face.messages.empty());
+
+    panel->Clicked("Button1");
+    EXPECT_TRUE(fs::exists(world.Native("E:\\ZELKOR\\ZELPULT.EXE")));
+    EXPECT_FALSE(fs::exists(world.Native("C:\\ZELKOR")));
+    ASSERT_EQ(platform->madeShortcuts.size(), 1u);
+    EXPECT_TRUE(platform->madeShortcuts[0].link.starts_with("C:\\ALL\\DESKTOP"))
+        << platform->madeShortcuts[0].link;
+
+    panel->Checked("CheckBox2", false);
+    panel->Checked("CheckBox1", true);
+    panel->Chosen("DriveComboBox1", EntryOf('C'));
+    panel->Clicked("Button1");
+    EXPECT_TRUE(fs::exists(world.Native("C:\\ZELKOR\\ZELPULT.EXE")));
+    ASSERT_EQ(platform->madeShortcuts.size(), 2u);
+    EXPECT_TRUE(platform->madeShortcuts[1].link.starts_with("C:\\ALL\\PROGRAMS"))
+        << platform->madeShortcuts[1].link;
+    EXPECT_TRUE(errors.empty());
 }
 
 // With no drive to install onto, Start says so instead of doing nothing.
