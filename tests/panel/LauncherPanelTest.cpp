@@ -28,6 +28,9 @@ protected:
         world.WriteFile("C:\\ZELKOR\\ZELPULT.INI", "");
         world.WriteFile("C:\\ZELKONYV.97\\A97.EXE", "MZ");
         platform = test::MakeLaunchMachine(world, log);
+        // Where the launcher lies decides its print folder, and so how long a parameter text
+        // fits: never the test program's own folder, which moves with the checkout.
+        platform->executablePath = "C:\\ZELKOR\\ZELPULT.EXE";
         panel =
             std::make_unique<LauncherPanel>(*platform, catalogue, "C:\\ZELKOR", face, face.queue);
         panel->SetPrintPage(&printPage);
