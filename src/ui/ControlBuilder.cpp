@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QIconEngine>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -55,13 +56,43 @@ QIcon DrawGlyph(Glyph glyph) {
     return {};
 }
 
+// A glyph drawn when a button first paints it, not when the button is made: the print page's
+// switches are made at start and seldom shown. The picture is then what it always was.
+class GlyphEngine final : public QIconEngine {
+public:
+    explicit GlyphEngine(Glyph glyph) : m_glyph(glyph) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        Drawn().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Drawn().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return Drawn().actualSize(size, mode, state);
+    }
+    [[nodiscard]] QIconEngine* clone() const override { return new GlyphEngine(m_glyph); }
+
+private:
+    const QIcon& Drawn() {
+        if (m_drawn.isNull()) {
+            m_drawn = DrawGlyph(m_glyph);
+        }
+        return m_drawn;
+    }
+
+    Glyph m_glyph;
+    QIcon m_drawn;
+};
+
 // A part draws each glyph once: drawing it costs more than the button that shows it.
 class GlyphIcons final {
 public:
     const QIcon& operator[](Glyph glyph) {
         auto& icon = m_icons.at(static_cast<std::size_t>(glyph));
         if (icon.isNull()) {
-            icon = DrawGlyph(glyph);
+            icon = QIcon(new GlyphEngine(glyph));
         }
         return icon;
     }

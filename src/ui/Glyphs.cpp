@@ -4,8 +4,6 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <array>
-#include <cmath>
-#include <numbers>
 
 namespace zel {
 namespace {
@@ -24,17 +22,28 @@ QIcon SettingsGlyph() {
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath gear;
     const QPointF centre(9, 9);
-    constexpr int kTeeth = 8;
-    for (int tooth = 0; tooth < kTeeth * 2; ++tooth) {
-        const double angle = tooth * std::numbers::pi / kTeeth;
-        const double radius = tooth % 2 == 0 ? 8.2 : 6.0;
-        const QPointF corner(centre.x() + radius * std::cos(angle),
-                             centre.y() + radius * std::sin(angle));
-        if (tooth == 0) {
-            gear.moveTo(corner);
-        } else {
-            gear.lineTo(corner);
-        }
+    // The corners of eight teeth, radius 8.2 at every eighth of a turn and 6.0 between, as
+    // the cosine and sine of each angle put them: written out, the start touches none of the
+    // maths library.
+    constexpr std::array<QPointF, 16> kCorners = {{{17.2, 9.0},
+                                                   {14.54327719506772, 11.296100594190538},
+                                                   {14.798275605729689, 14.798275605729689},
+                                                   {11.29610059419054, 14.54327719506772},
+                                                   {9.0, 17.2},
+                                                   {6.703899405809461, 14.54327719506772},
+                                                   {3.201724394270311, 14.798275605729689},
+                                                   {3.45672280493228, 11.29610059419054},
+                                                   {0.8000000000000007, 9.000000000000002},
+                                                   {3.456722804932279, 6.703899405809462},
+                                                   {3.2017243942703093, 3.201724394270311},
+                                                   {6.703899405809458, 3.456722804932281},
+                                                   {8.999999999999998, 0.8000000000000007},
+                                                   {11.29610059419054, 3.45672280493228},
+                                                   {14.798275605729689, 3.2017243942703093},
+                                                   {14.54327719506772, 6.703899405809458}}};
+    gear.moveTo(kCorners[0]);
+    for (std::size_t corner = 1; corner < kCorners.size(); ++corner) {
+        gear.lineTo(kCorners[corner]);
     }
     gear.closeSubpath();
     // The axle hole as an octagon, the corners where subtracting a circle of radius 2.6

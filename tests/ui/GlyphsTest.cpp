@@ -1,9 +1,14 @@
 #include "ui/Glyphs.h"
 
+#include "panel/MainWindowDescription.h"
+#include "ui/ControlBuilder.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QToolButton>
+#include <QWidget>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numbers>
@@ -47,6 +52,25 @@ TEST(Glyphs, TheGearIsThePictureTheSubtractedCircleMade) {
     for (int y = 0; y < reference.height(); ++y) {
         for (int x = 0; x < reference.width(); ++x) {
             EXPECT_EQ(drawn.pixel(x, y), reference.pixel(x, y)) << x << "," << y;
+        }
+    }
+}
+
+// The buttons draw their glyphs only when they first paint them; what they paint, enabled or
+// not, is the glyph as it is drawn at once.
+TEST(Glyphs, AButtonPaintsTheGlyphItDrawsLateAsItWouldHaveDrawnItAtOnce) {
+    QWidget page;
+    static_cast<void>(BuildControls(page, PrintPageDescription()));
+    const std::pair<const char*, QIcon> buttons[] = {{"btNyomtat", TickGlyph()},
+                                                     {"btMegszakit", CrossGlyph()}};
+    for (const auto& [name, glyph] : buttons) {
+        const QIcon icon = Described<QToolButton>(page, name)->icon();
+        for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
+            EXPECT_EQ(icon.actualSize(QSize(18, 18), mode), glyph.actualSize(QSize(18, 18), mode))
+                << name;
+            EXPECT_EQ(icon.pixmap(QSize(18, 18), mode).toImage(),
+                      glyph.pixmap(QSize(18, 18), mode).toImage())
+                << name << " mode " << mode;
         }
     }
 }
