@@ -15,9 +15,8 @@ class FolderListings final {
 public:
     explicit FolderListings(Platform& platform) : m_platform(platform) {}
 
-    // The path a case-insensitive look-up takes for dosPath ("D:\ZELKONYV.97\A97.EXE"),
-    // spelt as the folders spell it; nothing when some name in it is missing or a folder
-    // is not one.
+    // The path a case-insensitive look-up takes for a folder ("D:\ZELKONYV.97"), spelt as
+    // the folders spell it; nothing when some name in it is missing or is no folder.
     std::optional<std::string> Locate(std::string_view dosPath) {
         std::string folder(dosPath.substr(0, 2));
         std::string_view rest = dosPath.substr(2);
@@ -30,9 +29,7 @@ public:
                 continue;
             }
             const DirEntry* entry = EntryNamed(Listing(folder), name);
-            // Every name but the program's own must be a folder, and the program's must not.
-            const bool folderWanted = !last;
-            if (entry == nullptr || entry->isDirectory != folderWanted) {
+            if (entry == nullptr || !entry->isDirectory) {
                 return std::nullopt;
             }
             folder += '\\';
@@ -73,7 +70,9 @@ private:
 
 // Names the listing cannot take apart are asked of the platform as they are.
 bool HasRelativeParts(std::string_view dosPath) {
-    return dosPath.size() < 2 || dosPath[1] != ':' || dosPath.find("\\.") != std::string_view::npos;
+    return dosPath.size() < 2 || dosPath[1] != ':' ||
+           dosPath.find('\\') == std::string_view::npos ||
+           dosPath.find("\\.") != std::string_view::npos;
 }
 
 } // namespace
@@ -100,8 +99,11 @@ void SearchDrive(Platform& platform, const ProgramCatalogue& catalogue, char let
             }
             continue;
         }
-        // A listing tells the name is there; only the file itself tells it is a regular one.
-        if (const auto found = listings.Locate(path); found && platform.FileExists(*found)) {
+        // The listings tell the program's folder is there; the program itself is asked for
+        // at once, as the folder spells it: a folder is not listed for the one name in it.
+        const std::size_t slash = path.rfind('\\');
+        if (const auto folder = listings.Locate(std::string_view(path).substr(0, slash));
+            folder && platform.FileExists(*folder + path.substr(slash))) {
             finds.Add(slot, letter);
         }
     }
