@@ -19,6 +19,10 @@ if(WIN32)
     # Debian's MinGW-w64 compiler reports in optimised builds.
     target_compile_options(zel_common_cfg INTERFACE -Wno-restrict)
 endif()
+if(NOT WIN32)
+    # The Qt face's print support module links the core's libraries too.
+    set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+endif()
 if(ZEL_SANITIZE)
     target_compile_options(zel_common_cfg INTERFACE
         -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)

@@ -6,6 +6,8 @@
 #include "ui/PrinterCanvas.h"
 #include "ui/PrinterMaking.h"
 
+#include <QPageLayout>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <stdexcept>
 
@@ -78,6 +80,35 @@ void DesktopPrinter::CancelJob() noexcept {
 
 QPrinter& DesktopPrinter::Printer() {
     return *Ready().printer;
+}
+
+void DesktopPrinter::RunSetup(QWidget& owner) {
+    QPrinter& printer = Printer();
+    const QPrinter::OutputFormat format = printer.outputFormat();
+    const QString printerName = printer.printerName();
+    const QString fileName = printer.outputFileName();
+    const QPageLayout layout = printer.pageLayout();
+    QPrintDialog dialog(&printer, &owner);
+    dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+    if (dialog.exec() == QDialog::Accepted) {
+        m_chosen = true;
+        return;
+    }
+    // The dialog moves a printer that writes a file onto a real printer as it opens.
+    printer.setOutputFormat(format);
+    if (format == QPrinter::NativeFormat) {
+        printer.setPrinterName(printerName);
+    }
+    printer.setOutputFileName(fileName);
+    printer.setPageLayout(layout);
+}
+
+std::string DesktopPrinter::CharacterPrinter() {
+    // Only a setup the user confirmed names a printer; asking sooner would set one up.
+    if (!m_chosen || Printer().outputFormat() != QPrinter::NativeFormat) {
+        return {};
+    }
+    return Printer().printerName().toStdString();
 }
 
 } // namespace zel

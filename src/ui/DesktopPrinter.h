@@ -5,8 +5,8 @@
 // a start that prints nothing should not wait for, and the first job does so on a thread of
 // its own, as the server may not answer for minutes.
 
-#include "spool/JobPrinter.h"
 #include "ui/CupsDelivery.h"
+#include "ui/DesktopPrinting.h"
 
 #include <QtGlobal>
 #include <chrono>
@@ -20,7 +20,7 @@ namespace zel {
 
 class PrinterMaking;
 
-class DesktopPrinter final : public JobPrinter {
+class DesktopPrinter final : public DesktopPrinting {
     Q_DISABLE_COPY_MOVE(DesktopPrinter)
 
 public:
@@ -32,8 +32,10 @@ public:
     bool PrintSlice() override;
     void CancelJob() noexcept override;
 
+    void RunSetup(QWidget& owner) override;
+    [[nodiscard]] std::string CharacterPrinter() override;
     // Waits for a printer still being made: the setup asks the server all the same.
-    [[nodiscard]] QPrinter& Printer();
+    [[nodiscard]] QPrinter& Printer() override;
 
 private:
     struct Parts;
@@ -51,6 +53,7 @@ private:
     std::unique_ptr<PrinterMaking> m_making;
     std::optional<WaitingJob> m_waiting;
     std::unique_ptr<Parts> m_parts;
+    bool m_chosen = false;
 };
 
 } // namespace zel

@@ -1,16 +1,14 @@
 #include "ui/PrintControl.h"
 
 #include "ui/FileTimeText.h"
-
-#include <QPageLayout>
-#include <QPrintDialog>
-#include <QPrinter>
+#include "ui/PrintingModule.h"
 
 namespace zel {
 
 PrintControl::PrintControl(Platform& platform, std::string spoolDirectory, QWidget& owner,
-                           SpoolTiming timing)
-    : m_page(
+                           SpoolTiming timing, PrintingMaker makePrinting)
+    : m_printer(makePrinting ? std::move(makePrinting) : MakeModulePrinting),
+      m_page(
           platform, m_printer, std::move(spoolDirectory), LocaleFileTimeFormatter(), *this,
           [this] { ShowJobs(); }, std::move(timing)),
       m_owner(owner) {
@@ -37,37 +35,25 @@ void PrintControl::ShowJobs() {
 }
 
 std::string PrintControl::SetupPrinter() {
-    m_page.SetUpPrinter([this] { RunPrinterSetup(); });
+    m_page.SetUpPrinter([this] { m_printer.Made().RunSetup(m_owner); });
     return CharacterPrinter();
 }
 
-void PrintControl::RunPrinterSetup() {
-    QPrinter& printer = m_printer.Printer();
-    const QPrinter::OutputFormat format = printer.outputFormat();
-    const QString printerName = printer.printerName();
-    const QString fileName = printer.outputFileName();
-    const QPageLayout layout = printer.pageLayout();
-    QPrintDialog dialog(&printer, &m_owner);
-    dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
-    if (dialog.exec() == QDialog::Accepted) {
-        m_chosen = true;
-    } else {
-        // The dialog moves a printer that writes a file onto a real printer as it opens.
-        printer.setOutputFormat(format);
-        if (format == QPrinter::NativeFormat) {
-            printer.setPrinterName(printerName);
-        }
-        printer.setOutputFileName(fileName);
-        printer.setPageLayout(layout);
-    }
+std::string PrintControl::CharacterPrinter() {
+    return m_printer.IsMade() ? m_printer.Made().CharacterPrinter() : std::string();
 }
 
-std::string PrintControl::CharacterPrinter() {
-    // Only a setup the user confirmed names a printer; asking sooner would set one up.
-    if (!m_chosen || Printer().outputFormat() != QPrinter::NativeFormat) {
-        return {};
+DesktopPrinting& PrintControl::PrintingOnDemand::Made() {
+    if (!m_made) {
+        m_made = m_make();
     }
-    return Printer().printerName().toStdString();
+    return *m_made;
+}
+
+void PrintControl::PrintingOnDemand::CancelJob() noexcept {
+    if (m_made) {
+        m_made->CancelJob();
+    }
 }
 
 } // namespace zel

@@ -10,10 +10,12 @@
 #include "panel/PrintPage.h"
 #include "panel/PrintPageSpool.h"
 #include "panel/SliceScheduler.h"
-#include "ui/DesktopPrinter.h"
+#include "ui/DesktopPrinting.h"
 #include "ui/JobGridView.h"
 
 #include <QTimer>
+#include <functional>
+#include <memory>
 #include <optional>
 
 class QPrinter;
@@ -27,10 +29,13 @@ class PrintControl final : public PrintPage, private SliceScheduler {
     Q_DISABLE_COPY_MOVE(PrintControl)
 
 public:
+    using PrintingMaker = std::function<std::unique_ptr<DesktopPrinting>()>;
+
     // owner is the window the printer setup dialog blocks while it is up. The spool's timing
-    // is its own but where a test gives one.
+    // is its own but where a test gives one; the desktop printer comes from the print
+    // support module, made when a job or the setup first needs it, but where a test makes it.
     PrintControl(Platform& platform, std::string spoolDirectory, QWidget& owner,
-                 SpoolTiming timing = {});
+                 SpoolTiming timing = {}, PrintingMaker makePrinting = {});
 
     // From now on the job lists are shown in these tables, filled at once with what the
     // spool holds.
@@ -42,24 +47,39 @@ public:
     // The printer setup dialog; what the user chooses serves every later job.
     std::string SetupPrinter() override;
 
-    [[nodiscard]] QPrinter& Printer() { return m_printer.Printer(); }
+    [[nodiscard]] QPrinter& Printer() { return m_printer.Made().Printer(); }
     // The printer of a DOS program's own printing; empty for the default one.
     [[nodiscard]] std::string CharacterPrinter();
     [[nodiscard]] const PrintSpool& Spool() const { return m_page.Spool(); }
 
 private:
+    // The spool's printer until the desktop printer is made: nothing to print before a job.
+    class PrintingOnDemand final : public JobPrinter {
+    public:
+        explicit PrintingOnDemand(PrintingMaker make) : m_make(std::move(make)) {}
+        void BeginJob(InputFile& file, std::string_view title) override {
+            Made().BeginJob(file, title);
+        }
+        bool PrintSlice() override { return !m_made || m_made->PrintSlice(); }
+        void CancelJob() noexcept override;
+        [[nodiscard]] DesktopPrinting& Made();
+        [[nodiscard]] bool IsMade() const { return m_made != nullptr; }
+
+    private:
+        PrintingMaker m_make;
+        std::unique_ptr<DesktopPrinting> m_made;
+    };
+
     void Start() override { m_slices.start(); }
     void Stop() override { m_slices.stop(); }
     void ShowJobs();
-    void RunPrinterSetup();
 
-    DesktopPrinter m_printer;
+    PrintingOnDemand m_printer;
     QTimer m_slices;
     PrintPageSpool m_page;
     std::optional<JobGridView> m_running;
     std::optional<JobGridView> m_finished;
     QWidget& m_owner;
-    bool m_chosen = false;
 };
 
 } // namespace zel

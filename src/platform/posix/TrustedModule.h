@@ -1,0 +1,24 @@
+#pragma once
+// A module of the launcher's own, opened at run time from a folder it may lie in. Only a file
+// that nobody but root or this user could have put there is opened: a copy of the launcher on
+// a shared drive must never run code that somebody else left beside it.
+
+#include <string>
+#include <vector>
+
+namespace zel::posix {
+
+struct OpenedModule {
+    // Never closed: what the module made may outlive any one use of it.
+    void* handle = nullptr;
+    // Why none was opened: each candidate's reason, in order, in UTF-8.
+    std::string refusal;
+};
+
+// The first candidate that is there and may be trusted: a regular file owned by root or this
+// user and writable by neither group nor others, whose every folder, links followed, is owned
+// by root or this user and can be written by nobody else (or is root's and keeps each entry
+// to its owner, as /tmp).
+OpenedModule OpenTrustedModule(const std::vector<std::string>& candidates);
+
+} // namespace zel::posix
