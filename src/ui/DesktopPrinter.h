@@ -5,8 +5,8 @@
 // a start that prints nothing should not wait for, and the first job does so on a thread of
 // its own, as the server may not answer for minutes.
 
+#include "pdf/CupsDelivery.h"
 #include "spool/JobPrinter.h"
-#include "ui/CupsDelivery.h"
 
 #include <QtGlobal>
 #include <chrono>
