@@ -151,6 +151,22 @@ TEST(QtPrinting, PagesKeepThePrintableAreaAndSizeOfTheChosenLayout) {
                     .contains(QRegularExpression("Page size: +612 x 792 pts")));
 }
 
+// What a job takes from the printer the user chose: where it goes, and how many of it.
+TEST(QtPrinting, TheChosenPrinterCarriesItsFileAndCopies) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromUtf8("/tmp/bér lista.pdf"));
+    printer.setCopyCount(3);
+    printer.setCollateCopies(false);
+    ChosenPrinter chosen = ChosenPrinterOf(printer);
+    EXPECT_TRUE(chosen.toFile);
+    EXPECT_EQ(chosen.name, "/tmp/bér lista.pdf");
+    EXPECT_EQ(chosen.options.copies, 3);
+    EXPECT_FALSE(chosen.options.collate);
+    EXPECT_EQ(chosen.options.sides, "one-sided");
+    EXPECT_EQ(chosen.sheet.resolution, printer.resolution());
+}
+
 TEST(PrintControl, ShowsTheJobsAndStopsOnAPrinterThatFails) {
     WineWorld world;
     const fs::path root = world.AddDrive('C');
