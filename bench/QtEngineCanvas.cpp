@@ -1,7 +1,7 @@
 #include "QtEngineCanvas.h"
 
+#include "spool/RunTransform.h"
 #include "ui/MeasureWindow.h"
-#include "ui/PrinterCanvas.h"
 
 #include <QFontMetricsF>
 #include <QPrinter>
@@ -65,8 +65,10 @@ void QtEngineCanvas::DrawRun(std::u32string_view text, int naturalWidth, int nat
     m_painter.fillRect(cells, Qt::white);
     const double drawnWidth = QFontMetricsF(m_font).horizontalAdvance(run);
     const double squeeze = drawnWidth > 0 ? m_measure.TextWidth(run) / drawnWidth : 1.0;
-    m_painter.setTransform(RunTransform(cells, {naturalWidth, naturalHeight}, squeeze,
-                                        m_measure.Ascent(), m_measure.Descent()));
+    const GlyphMatrix glyphs = RunTransform(target, naturalWidth, naturalHeight, squeeze,
+                                            m_measure.Ascent(), m_measure.Descent());
+    m_painter.setTransform(
+        QTransform(glyphs.m11, glyphs.m12, glyphs.m21, glyphs.m22, glyphs.dx, glyphs.dy));
     m_painter.setFont(m_font);
     m_painter.drawText(QPointF(0, 0), run);
     m_painter.restore();

@@ -6,13 +6,15 @@
 #include "QtEngineCanvas.h"
 #include "SleepingChildren.h"
 #include "SpoolBenchWorld.h"
+#include "pdf/PdfCanvas.h"
 #include "platform/posix/PosixPlatform.h"
 #include "spool/JobPrinter.h"
 #include "spool/PageRenderer.h"
 #include "spool/PrintSpool.h"
 #include "support/MemoryFile.h"
 #include "ui/MeasureWindow.h"
-#include "ui/PrinterCanvas.h"
+#include "ui/QtChosenPrinter.h"
+#include "ui/QtPrintFont.h"
 
 #include <QApplication>
 #include <QPrinter>
@@ -90,11 +92,12 @@ void RendererToPdf(benchmark::State& state) {
     const std::string job = PlainJob(pages);
     const fs::path pdf = BenchFolder() / "renderer.pdf";
     zel::MeasureWindow measure;
+    zel::QtPrintFont font(measure);
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(pdf.string()));
-        zel::PrinterCanvas canvas(printer, measure);
+        zel::PdfCanvas canvas([&printer] { return zel::ChosenPrinterOf(printer); }, font);
         zel::test::MemoryFile file(job);
         zel::RenderPrintFile(file, canvas, "bench");
     }

@@ -1,10 +1,12 @@
 #include "ui/DesktopPrinter.h"
 
+#include "pdf/PdfCanvas.h"
 #include "spool/CanvasJobPrinter.h"
 #include "text/CodePage1250.h"
 #include "ui/MeasureWindow.h"
-#include "ui/PrinterCanvas.h"
 #include "ui/PrinterMaking.h"
+#include "ui/QtChosenPrinter.h"
+#include "ui/QtPrintFont.h"
 
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -15,11 +17,13 @@ namespace zel {
 
 struct DesktopPrinter::Parts {
     Parts(std::unique_ptr<QPrinter> made, std::chrono::milliseconds patience)
-        : printer(std::move(made)), canvas(*printer, measure, patience) {}
+        : printer(std::move(made)),
+          canvas([chosen = printer.get()] { return ChosenPrinterOf(*chosen); }, font, patience) {}
 
     std::unique_ptr<QPrinter> printer;
     MeasureWindow measure;
-    PrinterCanvas canvas;
+    QtPrintFont font{measure};
+    PdfCanvas canvas;
     CanvasJobPrinter jobPrinter{canvas};
 };
 

@@ -5,7 +5,7 @@
 // a start that prints nothing should not wait for, and the first job does so on a thread of
 // its own, as the server may not answer for minutes.
 
-#include "ui/CupsDelivery.h"
+#include "pdf/CupsDelivery.h"
 #include "ui/DesktopPrinting.h"
 
 #include <QtGlobal>

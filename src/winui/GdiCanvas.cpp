@@ -1,5 +1,6 @@
 #include "winui/GdiCanvas.h"
 
+#include "spool/RunTransform.h"
 #include "winui/MeasuringFont.h"
 #include "winui/PrintDevice.h"
 #include "winui/WideText.h"
@@ -28,19 +29,22 @@ std::wstring Utf16Of(std::u32string_view text) {
         Cp1250FromWide(WideFromUtf8("A nyomtató nem fogadta el a nyomtatást.")));
 }
 
-} // namespace
-
-XFORM RunTransform(const PixelRect& cells, int naturalWidth, int naturalHeight, int ascent,
-                   int descent) {
-    const double glyphHeight = 1.0 + ascent + descent;
-    const double press = glyphHeight > naturalHeight ? naturalHeight / glyphHeight : 1.0;
-    XFORM box{};
-    box.eM11 = static_cast<FLOAT>(static_cast<double>(cells.Width()) / naturalWidth);
-    box.eM22 = static_cast<FLOAT>(static_cast<double>(cells.Height()) / naturalHeight * press);
-    box.eDx = static_cast<FLOAT>(cells.left);
-    box.eDy = static_cast<FLOAT>(cells.top);
-    return box;
+// The text itself is drawn at (1, 1) of the box, baseline below the ascent, so the box alone
+// is the world transform.
+XFORM RunBoxTransform(const PixelRect& cells, int naturalWidth, int naturalHeight, int ascent,
+                      int descent) {
+    const GlyphMatrix box = RunBox(cells, naturalWidth, naturalHeight, ascent, descent);
+    XFORM world{};
+    world.eM11 = static_cast<FLOAT>(box.m11);
+    world.eM12 = static_cast<FLOAT>(box.m12);
+    world.eM21 = static_cast<FLOAT>(box.m21);
+    world.eM22 = static_cast<FLOAT>(box.m22);
+    world.eDx = static_cast<FLOAT>(box.dx);
+    world.eDy = static_cast<FLOAT>(box.dy);
+    return world;
 }
+
+} // namespace
 
 GdiCanvas::GdiCanvas(PrintDevice& device, MeasuringFont& measure)
     : m_device(device), m_measure(measure) {}
@@ -119,8 +123,8 @@ void GdiCanvas::DrawRun(std::u32string_view text, int naturalWidth, int naturalH
     const std::wstring run = Utf16Of(text);
     // The glyphs stand where the screen measured them, as they would on the old bitmap.
     std::vector<INT> advances = m_measure.Advances(run);
-    const XFORM box =
-        RunTransform(target, naturalWidth, naturalHeight, m_measure.Ascent(), m_measure.Descent());
+    const XFORM box = RunBoxTransform(target, naturalWidth, naturalHeight, m_measure.Ascent(),
+                                      m_measure.Descent());
     const HFONT font = DrawingFont();
 
     const int saved = SaveDC(m_page);

@@ -11,11 +11,6 @@ namespace zel {
 class MeasuringFont;
 class PrintDevice;
 
-// From the run's natural box (its text at (1, 1), baseline below the ascent) onto its cells;
-// a face taller than the box is pressed into it rather than losing its descenders.
-[[nodiscard]] XFORM RunTransform(const PixelRect& cells, int naturalWidth, int naturalHeight,
-                                 int ascent, int descent);
-
 class GdiCanvas final : public Canvas {
 public:
     GdiCanvas(PrintDevice& device, MeasuringFont& measure);

@@ -3,27 +3,27 @@
 // leave the list waiting, whole, with a message for the user.
 
 #include "TestPaths.h"
+#include "pdf/PdfCanvas.h"
 #include "spool/CanvasJobPrinter.h"
 #include "spool/PrintSpool.h"
 #include "support/CupsPdf.h"
+#include "support/SilentServer.h"
 #include "support/TempDir.h"
 #include "support/WineWorld.h"
 #include "text/CodePage1250.h"
 #include "ui/DesktopPrinter.h"
 #include "ui/MeasureWindow.h"
-#include "ui/PrinterCanvas.h"
+#include "ui/QtChosenPrinter.h"
+#include "ui/QtPrintFont.h"
 
 #include <QPrinter>
 #include <QProcess>
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 #include <optional>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -72,35 +72,6 @@ private:
     std::optional<std::string> m_before;
 };
 
-// A server that takes every connection and never answers, as a stopped cupsd does.
-class SilentServer final {
-public:
-    explicit SilentServer(const fs::path& socket) : m_fd(::socket(AF_UNIX, SOCK_STREAM, 0)) {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        const std::string path = socket.string();
-        std::memcpy(address.sun_path, path.c_str(),
-                    std::min(path.size() + 1, sizeof(address.sun_path)));
-        m_listening =
-            m_fd >= 0 && path.size() < sizeof(address.sun_path) &&
-            ::bind(m_fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0 &&
-            ::listen(m_fd, 16) == 0;
-    }
-    ~SilentServer() {
-        if (m_fd >= 0) {
-            ::close(m_fd);
-        }
-    }
-    SilentServer(const SilentServer&) = delete;
-    SilentServer& operator=(const SilentServer&) = delete;
-
-    [[nodiscard]] bool Listening() const { return m_listening; }
-
-private:
-    int m_fd;
-    bool m_listening = false;
-};
-
 // The list is written before the test starts: it need not wait to be seen quiet.
 const SpoolTiming kNoSettle{std::chrono::milliseconds(0), {}};
 
@@ -109,7 +80,7 @@ protected:
     PrinterRefusal()
         : m_queue(QStringLiteral("ZelkorTest%1").arg(::getpid())), m_root(m_world.AddDrive('C')),
           m_platform(m_world.MakePlatform()), m_printer(QPrinter::HighResolution),
-          m_canvas(m_printer, m_measure), m_jobPrinter(m_canvas),
+          m_font(m_measure), m_canvas(Chosen(), m_font), m_jobPrinter(m_canvas),
           m_spool(*m_platform, m_jobPrinter, "C:\\Printing", {}, kNoSettle) {
         fs::create_directories(m_root / "Printing");
         WriteNativeFile(Waiting(), kList);
@@ -124,6 +95,9 @@ protected:
         ASSERT_EQ(m_printer.printerName(), m_queue);
     }
 
+    [[nodiscard]] std::function<ChosenPrinter()> Chosen() {
+        return [this] { return ChosenPrinterOf(m_printer); };
+    }
     [[nodiscard]] fs::path Waiting() const { return m_root / "Printing" / "ws0001.A17"; }
 
     // Ticks until the job is over; its failure, or what the last tick said.
@@ -154,7 +128,8 @@ protected:
     std::unique_ptr<Platform> m_platform;
     QPrinter m_printer;
     MeasureWindow m_measure;
-    PrinterCanvas m_canvas;
+    QtPrintFont m_font;
+    PdfCanvas m_canvas;
     CanvasJobPrinter m_jobPrinter;
     PrintSpool m_spool;
 };
@@ -222,7 +197,7 @@ TEST_F(PrinterRefusal, AServerThatNeverAnswers) {
 
     // The printer was chosen while the server ran.
     {
-        PrinterCanvas canvas(m_printer, m_measure, std::chrono::seconds(1));
+        PdfCanvas canvas(Chosen(), m_font, std::chrono::seconds(1));
         CanvasJobPrinter jobPrinter(canvas);
         PrintSpool spool(*m_platform, jobPrinter, "C:\\Printing", {}, kNoSettle);
         ExpectTheListWaits(spool, PrintWithASilentServer(socket, spool, longest), kSilentMessage);

@@ -1,3 +1,4 @@
+#include "pdf/PdfCanvas.h"
 #include "spool/JobGrid.h"
 #include "spool/PageRenderer.h"
 #include "support/MemoryFile.h"
@@ -6,7 +7,8 @@
 #include "ui/FileTimeText.h"
 #include "ui/MeasureWindow.h"
 #include "ui/PrintControl.h"
-#include "ui/PrinterCanvas.h"
+#include "ui/QtChosenPrinter.h"
+#include "ui/QtPrintFont.h"
 #include "ui/StringGrid.h"
 
 #include <QApplication>
@@ -18,7 +20,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTimer>
-#include <QTransform>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -60,7 +61,8 @@ void PrintToPdf(const std::string& bytes, const fs::path& pdf) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(pdf.string()));
     MeasureWindow measure;
-    PrinterCanvas canvas(printer, measure);
+    QtPrintFont font(measure);
+    PdfCanvas canvas([&printer] { return ChosenPrinterOf(printer); }, font);
     MemoryFile file(bytes);
     RenderPrintFile(file, canvas, "lista");
 }
@@ -72,7 +74,7 @@ std::string TableLine(int i) {
     return line;
 }
 
-TEST(PrinterCanvas, APdfKeepsTheColumnsAndPagesOfTheList) {
+TEST(QtPrinting, APdfKeepsTheColumnsAndPagesOfTheList) {
     TempDir dir;
     std::string body;
     for (int i = 1; i <= 71; ++i) {
@@ -104,7 +106,7 @@ TEST(PrinterCanvas, APdfKeepsTheColumnsAndPagesOfTheList) {
     EXPECT_TRUE(PageText(pdf, 2).join('\n').contains("71"));
 }
 
-TEST(PrinterCanvas, HungarianLettersAndAttributesReachThePdf) {
+TEST(QtPrinting, HungarianLettersAndAttributesReachThePdf) {
     TempDir dir;
     const fs::path pdf = dir.Path() / "betuk.pdf";
     PrintToPdf("\xAD"
@@ -123,7 +125,7 @@ TEST(PrinterCanvas, HungarianLettersAndAttributesReachThePdf) {
     EXPECT_TRUE(PageText(pdf, 2).join('\n').contains(QString::fromUtf8("második")));
 }
 
-TEST(PrinterCanvas, PagesKeepThePrintableAreaAndSizeOfTheChosenLayout) {
+TEST(QtPrinting, PagesKeepThePrintableAreaAndSizeOfTheChosenLayout) {
     TempDir dir;
     const fs::path pdf = dir.Path() / "margins.pdf";
     QPrinter printer(QPrinter::HighResolution);
@@ -132,7 +134,8 @@ TEST(PrinterCanvas, PagesKeepThePrintableAreaAndSizeOfTheChosenLayout) {
     printer.setPageSize(QPageSize(QPageSize::Letter));
     printer.setPageMargins(QMarginsF(12, 7, 5, 20), QPageLayout::Millimeter);
     MeasureWindow measure;
-    PrinterCanvas canvas(printer, measure);
+    QtPrintFont font(measure);
+    PdfCanvas canvas([&printer] { return ChosenPrinterOf(printer); }, font);
     // As Qt's own PDF engine, which laid the pages out before, gives the printable area.
     QPdfWriter reference(QString{});
     reference.setResolution(printer.resolution());
@@ -148,16 +151,20 @@ TEST(PrinterCanvas, PagesKeepThePrintableAreaAndSizeOfTheChosenLayout) {
                     .contains(QRegularExpression("Page size: +612 x 792 pts")));
 }
 
-TEST(PrinterCanvas, EveryGlyphStaysInsideItsCells) {
-    const QRect cells(100, 200, 80, 30);
-    // A face taller than its box, as the installed monospace face is, and one that fits.
-    for (const auto& [ascent, descent] : {std::pair{15, 4}, std::pair{10, 3}}) {
-        const QTransform box = RunTransform(cells, {50, 17}, 1.0, ascent, descent);
-        const QRectF glyphs = box.mapRect(QRectF(0, -ascent, 48, ascent + descent));
-        EXPECT_GE(glyphs.top(), cells.top()) << ascent;
-        EXPECT_LE(glyphs.bottom(), cells.top() + cells.height()) << ascent;
-        EXPECT_LE(glyphs.right(), cells.left() + cells.width()) << ascent;
-    }
+// What a job takes from the printer the user chose: where it goes, and how many of it.
+TEST(QtPrinting, TheChosenPrinterCarriesItsFileAndCopies) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromUtf8("/tmp/bér lista.pdf"));
+    printer.setCopyCount(3);
+    printer.setCollateCopies(false);
+    ChosenPrinter chosen = ChosenPrinterOf(printer);
+    EXPECT_TRUE(chosen.toFile);
+    EXPECT_EQ(chosen.name, "/tmp/bér lista.pdf");
+    EXPECT_EQ(chosen.options.copies, 3);
+    EXPECT_FALSE(chosen.options.collate);
+    EXPECT_EQ(chosen.options.sides, "one-sided");
+    EXPECT_EQ(chosen.sheet.resolution, printer.resolution());
 }
 
 TEST(PrintControl, ShowsTheJobsAndStopsOnAPrinterThatFails) {

@@ -3,9 +3,11 @@
 // OUT.pdf the job goes to PRINTER, or the default printer; the exit status is 0 only when
 // the printing system accepted the job.
 
+#include "pdf/PdfCanvas.h"
 #include "spool/PageRenderer.h"
 #include "ui/MeasureWindow.h"
-#include "ui/PrinterCanvas.h"
+#include "ui/QtChosenPrinter.h"
+#include "ui/QtPrintFont.h"
 #include "ui/QtText.h"
 
 #include <QApplication>
@@ -57,7 +59,8 @@ int main(int argc, char** argv) {
         printer.setOutputFileName(arguments.at(1));
     }
     zel::MeasureWindow measure;
-    zel::PrinterCanvas canvas(printer, measure);
+    zel::QtPrintFont font(measure);
+    zel::PdfCanvas canvas([&printer] { return zel::ChosenPrinterOf(printer); }, font);
     QtInputFile input(file);
     try {
         zel::RenderPrintFile(input, canvas, file.fileName().toStdString());

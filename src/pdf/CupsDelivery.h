@@ -5,12 +5,11 @@
 // after a while, leaving the list to wait.
 
 #include "platform/posix/CupsSubmission.h"
+#include "platform/posix/PrivateFolder.h"
 
 #include <chrono>
 #include <memory>
 #include <string>
-
-class QTemporaryDir;
 
 namespace zel {
 
@@ -25,8 +24,8 @@ inline constexpr const char* kServerSilent =
 class CupsDelivery final {
 public:
     // folder holds the PDF; it is removed once the sender is done with it.
-    CupsDelivery(std::string queue, std::unique_ptr<QTemporaryDir> folder, std::string pdfPath,
-                 std::string title, posix::CupsJobOptions options,
+    CupsDelivery(std::string queue, std::unique_ptr<posix::PrivateFolder> folder,
+                 std::string pdfPath, std::string title, posix::CupsJobOptions options,
                  std::chrono::milliseconds patience);
     // A job not yet taken is abandoned: the sender, whenever it wakes, prints nothing.
     ~CupsDelivery();

@@ -1,8 +1,7 @@
-#include "ui/CupsDelivery.h"
+#include "pdf/CupsDelivery.h"
 
 #include "text/CodePage1250.h"
 
-#include <QTemporaryDir>
 #include <atomic>
 #include <condition_variable>
 #include <exception>
@@ -20,7 +19,7 @@ struct CupsDelivery::State {
     std::exception_ptr failure;
 };
 
-CupsDelivery::CupsDelivery(std::string queue, std::unique_ptr<QTemporaryDir> folder,
+CupsDelivery::CupsDelivery(std::string queue, std::unique_ptr<posix::PrivateFolder> folder,
                            std::string pdfPath, std::string title, posix::CupsJobOptions options,
                            std::chrono::milliseconds patience)
     : m_state(std::make_shared<State>()), m_deadline(std::chrono::steady_clock::now() + patience) {
