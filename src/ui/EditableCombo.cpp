@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QStyleOptionComboBox>
 
@@ -18,6 +19,24 @@ QCompleter& Placeholder() {
         placeholder = new QCompleter(QCoreApplication::instance());
     }
     return *placeholder;
+}
+
+// One edit field, never shown, that draws the text of every box without one of its own: what
+// it draws is what the box's own field will.
+QPointer<QLineEdit>& StampHeld() {
+    static QPointer<QLineEdit> stamp;
+    return stamp;
+}
+
+QLineEdit& Stamp() {
+    QPointer<QLineEdit>& stamp = StampHeld();
+    if (stamp.isNull()) {
+        stamp = new QLineEdit;
+        stamp->setFrame(false);
+        // A widget must go while the application is still whole.
+        qAddPostRoutine([] { delete StampHeld().data(); });
+    }
+    return *stamp;
 }
 
 } // namespace
@@ -49,7 +68,8 @@ void EditableCombo::MakeCompleter() {
 
 bool EditableCombo::event(QEvent* event) {
     switch (event->type()) {
-    case QEvent::Show:
+    // The pointer comes before its click, which then reaches the field.
+    case QEvent::Enter:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
@@ -67,6 +87,34 @@ bool EditableCombo::event(QEvent* event) {
         break;
     }
     return QComboBox::event(event);
+}
+
+void EditableCombo::paintEvent(QPaintEvent* event) {
+    QComboBox::paintEvent(event);
+    if (lineEdit() != nullptr) {
+        return;
+    }
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    QLineEdit& stamp = Stamp();
+    // Whole: what the box only inherits would otherwise fall back to the application's.
+    QFont ownFont = font();
+    ownFont.setResolveMask(QFont::AllPropertiesResolved);
+    stamp.setFont(ownFont);
+    QPalette ownPalette = palette();
+    ownPalette.setResolveMask(~QPalette::ResolveMask(0));
+    stamp.setPalette(ownPalette);
+    stamp.setEnabled(isEnabled());
+    stamp.resize(field.size());
+    // A text wider than the field is scrolled from where the last one drawn left it: an
+    // empty one puts it back where a new field starts.
+    stamp.clear();
+    stamp.grab();
+    stamp.setText(currentText());
+    // Through a picture of its own: rendered straight onto the window, it draws nothing there.
+    QPainter(this).drawPixmap(field.topLeft(), stamp.grab());
 }
 
 void EditableCombo::initStyleOption(QStyleOptionComboBox* option) const {

@@ -36,6 +36,9 @@ Traits TraitsOf(QComboBox& box) {
     box.setGeometry(0, 0, 97, 21);
     box.addItems({QStringLiteral("C:"), QStringLiteral("D:"), QStringLiteral("E:")});
     box.show();
+    // As the pointer comes to it: the light box makes its edit field then.
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(&box, &enter);
     traits.editable = box.isEditable();
     traits.frame = box.lineEdit()->hasFrame();
     traits.menu = box.lineEdit()->contextMenuPolicy();
@@ -87,28 +90,48 @@ TEST(EditableCombo, LooksAndAnswersAsABoxMadeEditableByQt) {
     EXPECT_TRUE(got == expected);
 }
 
-// Boxes on a page not yet shown have no edit field; the user must not tell.
-TEST(EditableCombo, MakesItsEditFieldUnseenAndLooksTheSame) {
-    const QStringList drives{QStringLiteral("C: [SYSTEM]"), QStringLiteral("D: [ADAT]")};
-    QWidget page;
-    page.resize(120, 30);
-    auto* usual = new QComboBox(&page);
-    usual->setEditable(true);
-    auto* light = new EditableCombo(&page);
-    for (QComboBox* box : {usual, static_cast<QComboBox*>(light)}) {
-        box->setGeometry(0, 0, 97, 21);
-        box->addItems(drives);
-        box->setCurrentIndex(1);
-    }
-    EXPECT_EQ(light->lineEdit(), nullptr);
-    EXPECT_EQ(light->currentText(), drives[1]);
+// A box makes no edit field until the pointer, the focus or a key comes to it; the user must
+// not tell, enabled or not, on the usual base or the button face, with a text wider than the
+// field.
+TEST(EditableCombo, DrawsItsTextAsItsEditFieldWillUntilItMakesIt) {
+    const QStringList drives{QStringLiteral("C: [SYSTEM]"), QStringLiteral("D: [ADAT]"),
+                             QStringLiteral("E: [A LABEL WIDER THAN THE BOX]")};
+    for (const bool enabled : {true, false}) {
+        for (const int chosen : {1, 2}) {
+            // The window's font, which the boxes only inherit, is not the application's.
+            QWidget page;
+            QFont windowFont = page.font();
+            windowFont.setPixelSize(windowFont.pixelSize() > 0 ? windowFont.pixelSize() + 5 : 17);
+            page.setFont(windowFont);
+            page.resize(120, 30);
+            auto* usual = new QComboBox(&page);
+            usual->setEditable(true);
+            auto* light = new EditableCombo(&page);
+            for (QComboBox* box : {usual, static_cast<QComboBox*>(light)}) {
+                box->setGeometry(0, 0, 97, 21);
+                box->addItems(drives);
+                box->setCurrentIndex(chosen);
+                box->setEnabled(enabled);
+                if (!enabled) {
+                    QPalette face = box->palette();
+                    face.setBrush(QPalette::Base, face.button());
+                    box->setPalette(face);
+                }
+            }
+            page.show();
+            EXPECT_EQ(light->lineEdit(), nullptr);
+            EXPECT_EQ(light->currentText(), drives[chosen]);
+            EXPECT_EQ(light->grab().toImage(), usual->grab().toImage()) << enabled << chosen;
 
-    page.show();
-    ASSERT_NE(light->lineEdit(), nullptr);
-    EXPECT_TRUE(light->lineEdit()->isVisible());
-    EXPECT_EQ(light->lineEdit()->text(), drives[1]);
-    EXPECT_EQ(light->lineEdit()->geometry(), usual->lineEdit()->geometry());
-    EXPECT_EQ(light->grab().toImage(), usual->grab().toImage());
+            QEvent enter(QEvent::Enter);
+            QCoreApplication::sendEvent(light, &enter);
+            ASSERT_NE(light->lineEdit(), nullptr);
+            EXPECT_TRUE(light->lineEdit()->isVisible());
+            EXPECT_EQ(light->lineEdit()->text(), drives[chosen]);
+            EXPECT_EQ(light->lineEdit()->geometry(), usual->lineEdit()->geometry());
+            EXPECT_EQ(light->grab().toImage(), usual->grab().toImage()) << enabled << chosen;
+        }
+    }
 }
 
 TEST(EditableCombo, TakesKeysAsAnEditableBoxBeforeItIsShown) {
