@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -36,7 +38,7 @@ TEST(TrustedModule, OpensOnlyAModuleThatNobodyElseCouldHavePlaced) {
     const fs::path root = dir.Path();
     fs::permissions(root, kOwnerOnly);
     const std::string sharedFolder =
-        PlaceProbe(root / "shared", "a.so", kOwnerOnly | fs::perms::group_write, kOwnerOnly);
+        PlaceProbe(root / "shared", "a.so", kOwnerOnly | fs::perms::others_write, kOwnerOnly);
     const std::string writableFile =
         PlaceProbe(root / "own", "b.so", kOwnerOnly, kOwnerOnly | fs::perms::others_write);
     const std::string missing = (root / "own" / "none.so").string();
@@ -45,8 +47,21 @@ TEST(TrustedModule, OpensOnlyAModuleThatNobodyElseCouldHavePlaced) {
     fs::create_symlink(sharedFolder, root / "own" / "link.so");
     const std::string link = (root / "own" / "link.so").string();
 
-    const OpenedModule opened =
-        OpenTrustedModule({sharedFolder, writableFile, missing, link, "relative.so", good});
+    // A group may write it where the group is the user's own, not another's.
+    const std::string ownGroup =
+        PlaceProbe(root / "own", "d.so", kOwnerOnly, kOwnerOnly | fs::perms::group_write);
+    std::vector<std::string> refusedOnes{sharedFolder, writableFile, missing, link};
+    if (::geteuid() == 0) {
+        const std::string otherGroup =
+            PlaceProbe(root / "own", "e.so", kOwnerOnly, kOwnerOnly | fs::perms::group_write);
+        ASSERT_EQ(::chown(otherGroup.c_str(), 0, ::getegid() + 1), 0);
+        refusedOnes.push_back(otherGroup);
+    }
+    std::vector<std::string> candidates = refusedOnes;
+    candidates.push_back("relative.so");
+    candidates.push_back(good);
+
+    const OpenedModule opened = OpenTrustedModule(candidates);
 
     ASSERT_NE(opened.handle, nullptr) << opened.refusal;
     EXPECT_TRUE(opened.refusal.empty());
@@ -54,11 +69,12 @@ TEST(TrustedModule, OpensOnlyAModuleThatNobodyElseCouldHavePlaced) {
     ASSERT_NE(probe, nullptr);
     EXPECT_EQ(probe(), 1729);
 
-    const OpenedModule none = OpenTrustedModule({sharedFolder, writableFile, missing, link});
+    const OpenedModule none = OpenTrustedModule(refusedOnes);
     EXPECT_EQ(none.handle, nullptr);
-    for (const std::string& refused : {sharedFolder, writableFile, missing, link}) {
+    for (const std::string& refused : refusedOnes) {
         EXPECT_NE(none.refusal.find(refused + ": "), std::string::npos) << none.refusal;
     }
+    EXPECT_NE(OpenTrustedModule({ownGroup}).handle, nullptr);
 }
 
 // A file that is no module is refused as the loader's own answer, not opened or crashed on.

@@ -11,19 +11,15 @@
 namespace zel::posix {
 namespace {
 
-bool OwnedSafely(const struct stat& st) {
-    return st.st_uid == 0 || st.st_uid == ::geteuid();
+// Root's or this user's, and writable by nobody else: not by others, and by a group only where
+// it is this user's own.
+bool NobodyElseWrites(const struct stat& st) {
+    return (st.st_uid == 0 || st.st_uid == ::geteuid()) && (st.st_mode & S_IWOTH) == 0 &&
+           ((st.st_mode & S_IWGRP) == 0 || st.st_gid == ::getegid());
 }
 
-// A folder whose entries nobody else can replace: nobody else may write it, or, as /tmp, it
-// is root's and keeps each entry to its owner.
-bool FolderSafe(const struct stat& st) {
-    return OwnedSafely(st) && ((st.st_mode & (S_IWGRP | S_IWOTH)) == 0 ||
-                               (st.st_uid == 0 && (st.st_mode & S_ISVTX) != 0));
-}
-
-// Empty when the module at path was opened into opened. Every folder on the way to the file
-// is checked, as whoever may replace one of them chooses what is opened.
+// Empty when the module at path was opened into opened. Whoever may write its folder could
+// have put it there, unless the folder is root's and keeps each entry to its owner, as /tmp.
 std::string TryOpen(const std::string& path, OpenedModule& opened) {
     if (path.empty() || path.front() != '/') {
         return "nem teljes útvonal";
@@ -33,20 +29,20 @@ std::string TryOpen(const std::string& path, OpenedModule& opened) {
         return std::generic_category().message(errno);
     }
     const std::string file(resolved);
+    const std::size_t slash = file.rfind('/');
+    const std::string folder = slash == 0 ? "/" : file.substr(0, slash);
     struct stat st {};
-    for (std::size_t slash = 0; slash != std::string::npos; slash = file.find('/', slash + 1)) {
-        const std::string folder = slash == 0 ? "/" : file.substr(0, slash);
-        if (::stat(folder.c_str(), &st) != 0) {
-            return std::generic_category().message(errno);
-        }
-        if (!FolderSafe(st)) {
-            return folder + " mappát mások is írhatják";
-        }
+    if (::stat(folder.c_str(), &st) != 0) {
+        return std::generic_category().message(errno);
+    }
+    const bool sticky = st.st_uid == 0 && (st.st_mode & S_ISVTX) != 0;
+    if (!NobodyElseWrites(st) && !sticky) {
+        return folder + " mappát mások is írhatják";
     }
     if (::stat(file.c_str(), &st) != 0) {
         return std::generic_category().message(errno);
     }
-    if (!S_ISREG(st.st_mode) || !OwnedSafely(st) || (st.st_mode & (S_IWGRP | S_IWOTH)) != 0) {
+    if (!S_ISREG(st.st_mode) || !NobodyElseWrites(st)) {
         return "mások is írhatják, vagy nem közönséges fájl";
     }
     opened.handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);

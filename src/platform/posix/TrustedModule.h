@@ -15,10 +15,10 @@ struct OpenedModule {
     std::string refusal;
 };
 
-// The first candidate that is there and may be trusted: a regular file owned by root or this
-// user and writable by neither group nor others, whose every folder, links followed, is owned
-// by root or this user and can be written by nobody else (or is root's and keeps each entry
-// to its owner, as /tmp).
+// The first candidate that is there and may be trusted, links followed: a regular file owned
+// by root or this user that nobody else may write (a group only where it is the user's own),
+// in a folder of the same kind or in one that is root's and keeps each entry to its owner, as
+// /tmp.
 OpenedModule OpenTrustedModule(const std::vector<std::string>& candidates);
 
 } // namespace zel::posix
