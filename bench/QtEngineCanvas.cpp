@@ -1,7 +1,7 @@
 #include "QtEngineCanvas.h"
 
 #include "spool/RunTransform.h"
-#include "ui/MeasureWindow.h"
+#include "uiprint/MeasureWindow.h"
 
 #include <QFontMetricsF>
 #include <QPrinter>

@@ -12,9 +12,9 @@
 #include "spool/PageRenderer.h"
 #include "spool/PrintSpool.h"
 #include "support/MemoryFile.h"
-#include "ui/MeasureWindow.h"
-#include "ui/QtChosenPrinter.h"
-#include "ui/QtPrintFont.h"
+#include "uiprint/MeasureWindow.h"
+#include "uiprint/QtChosenPrinter.h"
+#include "uiprint/QtPrintFont.h"
 
 #include <QApplication>
 #include <QPrinter>

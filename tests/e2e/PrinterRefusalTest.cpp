@@ -11,10 +11,10 @@
 #include "support/TempDir.h"
 #include "support/WineWorld.h"
 #include "text/CodePage1250.h"
-#include "ui/DesktopPrinter.h"
-#include "ui/MeasureWindow.h"
-#include "ui/QtChosenPrinter.h"
-#include "ui/QtPrintFont.h"
+#include "uiprint/DesktopPrinter.h"
+#include "uiprint/MeasureWindow.h"
+#include "uiprint/QtChosenPrinter.h"
+#include "uiprint/QtPrintFont.h"
 
 #include <QPrinter>
 #include <QProcess>

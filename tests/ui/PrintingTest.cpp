@@ -5,11 +5,11 @@
 #include "support/TempDir.h"
 #include "support/WineWorld.h"
 #include "ui/FileTimeText.h"
-#include "ui/MeasureWindow.h"
 #include "ui/PrintControl.h"
-#include "ui/QtChosenPrinter.h"
-#include "ui/QtPrintFont.h"
 #include "ui/StringGrid.h"
+#include "uiprint/MeasureWindow.h"
+#include "uiprint/QtChosenPrinter.h"
+#include "uiprint/QtPrintFont.h"
 
 #include <QApplication>
 #include <QDateTime>

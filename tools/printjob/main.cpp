@@ -5,10 +5,10 @@
 
 #include "pdf/PdfCanvas.h"
 #include "spool/PageRenderer.h"
-#include "ui/MeasureWindow.h"
-#include "ui/QtChosenPrinter.h"
-#include "ui/QtPrintFont.h"
 #include "ui/QtText.h"
+#include "uiprint/MeasureWindow.h"
+#include "uiprint/QtChosenPrinter.h"
+#include "uiprint/QtPrintFont.h"
 
 #include <QApplication>
 #include <QFile>

@@ -66,7 +66,7 @@ OpenedModule OpenTrustedModule(const std::vector<std::string>& candidates) {
         if (!opened.refusal.empty()) {
             opened.refusal += "; ";
         }
-        opened.refusal += path + ": " + refusal;
+        opened.refusal.append(path).append(": ").append(refusal);
     }
     return opened;
 }

@@ -1,7 +1,7 @@
 // The print support module's entry points, looked up by name when the launcher opens it.
 
 #include "panel/LauncherVersion.h"
-#include "ui/DesktopPrinter.h"
+#include "uiprint/DesktopPrinter.h"
 
 extern "C" {
 

@@ -1,7 +1,7 @@
-#include "ui/QtFontFace.h"
+#include "uiprint/QtFontFace.h"
 
 #include "pdf/FontSubset.h"
-#include "ui/MeasureWindow.h"
+#include "uiprint/MeasureWindow.h"
 
 #include <QPainterPath>
 #include <QRawFont>

@@ -1,6 +1,6 @@
-#include "ui/QtPrintFont.h"
+#include "uiprint/QtPrintFont.h"
 
-#include "ui/MeasureWindow.h"
+#include "uiprint/MeasureWindow.h"
 
 #include <QFontMetricsF>
 

@@ -1,4 +1,4 @@
-#include "ui/QtChosenPrinter.h"
+#include "uiprint/QtChosenPrinter.h"
 
 #include <QFile>
 #include <QPageLayout>

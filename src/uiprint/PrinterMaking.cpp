@@ -1,4 +1,4 @@
-#include "ui/PrinterMaking.h"
+#include "uiprint/PrinterMaking.h"
 
 #include <QPrinter>
 #include <chrono>

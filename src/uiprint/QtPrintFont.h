@@ -3,7 +3,7 @@
 // the raw face of the same font sized in pixels, which the PDF carries.
 
 #include "pdf/PrintFont.h"
-#include "ui/QtFontFace.h"
+#include "uiprint/QtFontFace.h"
 
 #include <QFont>
 

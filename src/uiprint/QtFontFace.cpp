@@ -1,4 +1,4 @@
-#include "ui/QtFontFace.h"
+#include "uiprint/QtFontFace.h"
 
 namespace zel {
 

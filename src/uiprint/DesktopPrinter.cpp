@@ -1,12 +1,12 @@
-#include "ui/DesktopPrinter.h"
+#include "uiprint/DesktopPrinter.h"
 
 #include "pdf/PdfCanvas.h"
 #include "spool/CanvasJobPrinter.h"
 #include "text/CodePage1250.h"
-#include "ui/MeasureWindow.h"
-#include "ui/PrinterMaking.h"
-#include "ui/QtChosenPrinter.h"
-#include "ui/QtPrintFont.h"
+#include "uiprint/MeasureWindow.h"
+#include "uiprint/PrinterMaking.h"
+#include "uiprint/QtChosenPrinter.h"
+#include "uiprint/QtPrintFont.h"
 
 #include <QPageLayout>
 #include <QPrintDialog>

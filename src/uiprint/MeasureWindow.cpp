@@ -1,4 +1,4 @@
-#include "ui/MeasureWindow.h"
+#include "uiprint/MeasureWindow.h"
 
 #include "ui/Fonts.h"
 
