@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <cstdio>
 #include <dlfcn.h>
 #include <stdexcept>
 #include <string>
@@ -16,9 +17,14 @@ namespace {
 
 using ModuleVersion = const char* (*)();
 
-[[noreturn]] void Fail(const std::string& why) {
-    throw std::runtime_error(Utf8ToCp1250("A nyomtatás nem indítható el: a nyomtatási modul („" +
-                                          std::string(kPrintingModuleName) + "”) " + why));
+// Short, as it follows the print page's own words on one line; where each place looked at
+// failed goes to the error output, for whoever puts the installation right.
+[[noreturn]] void Fail(const std::string& why, const std::string& detail = {}) {
+    if (!detail.empty()) {
+        std::fprintf(stderr, "zelpult: %s: %s\n", kPrintingModuleName, detail.c_str());
+    }
+    throw std::runtime_error(
+        Utf8ToCp1250("A nyomtatási modul (" + std::string(kPrintingModuleName) + ") " + why));
 }
 
 } // namespace
@@ -26,7 +32,7 @@ using ModuleVersion = const char* (*)();
 DesktopPrintingMaker OpenPrintingModule(const std::vector<std::string>& candidates) {
     const posix::OpenedModule module = posix::OpenTrustedModule(candidates);
     if (module.handle == nullptr) {
-        Fail("nem tölthető be. " + module.refusal);
+        Fail("nem tölthető be.", module.refusal);
     }
     const auto version =
         reinterpret_cast<ModuleVersion>(::dlsym(module.handle, "zel_printing_module_version"));
