@@ -27,6 +27,8 @@ struct RowControlNames {
     std::string_view settings;
 };
 [[nodiscard]] RowControlNames RowControlNamesOf(int slot);
+// The slot whose row has a control of that name; 0 for any other name.
+[[nodiscard]] int RowSlotOf(std::string_view controlName);
 
 // Panel4 and what lies on it, on the first row page.
 [[nodiscard]] std::span<const ControlDescription> InstallBoxDescription();

@@ -134,8 +134,7 @@ HWND MainWindow::MakePage() {
 }
 
 void MainWindow::MakeRowPage(std::size_t index) {
-    const RowPageYears years = kRowPageYears[index];
-    if (MadeRow(RowSlot(Product::Bookkeeping, years.firstYear)).year != nullptr) {
+    if (m_rowPages[index]) {
         return;
     }
     const auto part = RowPageDescription(index);
@@ -143,31 +142,8 @@ void MainWindow::MakeRowPage(std::size_t index) {
     for (const ControlDescription& control : part) {
         order.push_back({control.name});
     }
-    for (int year = years.firstYear; year <= years.lastYear; ++year) {
-        for (const Product product : {Product::Bookkeeping, Product::Payroll}) {
-            const int slot = RowSlot(product, year);
-            const RowControlNames names = RowControlNamesOf(slot);
-            const int firstId = kRowIds + 3 * (slot - 1);
-            for (NativeControl& native : order) {
-                if (native.name == names.year) {
-                    native.id = firstId;
-                } else if (native.name == names.drive) {
-                    native.id = firstId + 1;
-                } else if (native.name == names.settings) {
-                    native.id = firstId + 2;
-                }
-            }
-        }
-    }
-    const DescribedControls made = BuildPart(m_pages[index], part, order);
-    for (const NativeControl& native : order) {
-        if (native.id != 0) {
-            const int slot = (native.id - kRowIds) / 3 + 1;
-            const RowControlNames names = RowControlNamesOf(slot);
-            m_rows[static_cast<std::size_t>(slot - 1)] = {made[names.year], made[names.drive],
-                                                          made[names.settings]};
-        }
-    }
+    const DescribedControls& made =
+        m_rowPages[index].emplace(BuildPart(m_pages[index], part, order));
     std::vector<HWND> panels;
     for (const ControlDescription& control : part) {
         if (control.kind == ControlKind::Panel) {
@@ -255,23 +231,20 @@ RowControls MainWindow::Row(int slot) {
     return MadeRow(slot);
 }
 
-const RowControls& MainWindow::MadeRow(int slot) const {
-    return m_rows.at(static_cast<std::size_t>(slot - 1));
+RowControls MainWindow::MadeRow(int slot) const {
+    const std::size_t page = RowPageOf(slot);
+    if (page >= m_rowPages.size() || !m_rowPages[page]) {
+        return {};
+    }
+    const DescribedControls& made = *m_rowPages[page];
+    const RowControlNames names = RowControlNamesOf(slot);
+    return {made[names.year], made[names.drive], made[names.settings]};
 }
 
 int MainWindow::SlotOfControl(HWND control) const {
-    for (HWND candidate : {control, GetParent(control)}) {
-        const int id = GetDlgCtrlID(candidate) - kRowIds;
-        if (candidate == nullptr || id < 0 || id >= 3 * kSlotCount) {
-            continue;
-        }
-        const int slot = id / 3 + 1;
-        const RowControls& row = MadeRow(slot);
-        if (candidate == row.year || candidate == row.drive || candidate == row.settings) {
-            return slot;
-        }
-    }
-    return 0;
+    // The edit field of a drive box is the box's own, not a described control.
+    const int slot = RowSlotOf(NameOf(control));
+    return slot != 0 || control == nullptr ? slot : RowSlotOf(NameOf(GetParent(control)));
 }
 
 // The controls that pass their keys to the window's handler, as the Qt face's filter does;
@@ -307,15 +280,13 @@ void MainWindow::OnKey(Key key) {
 }
 
 std::string_view MainWindow::NameOf(HWND control) const {
-    if (const int slot = SlotOfControl(control); slot != 0 && GetDlgCtrlID(control) >= kRowIds) {
-        const RowControls& row = MadeRow(slot);
-        const RowControlNames names = RowControlNamesOf(slot);
-        return control == row.year    ? names.year
-               : control == row.drive ? names.drive
-                                      : names.settings;
-    }
     for (const DescribedControls* part : {&m_installBox, &m_printPage}) {
         if (const std::string_view name = part->NameOf(control); !name.empty()) {
+            return name;
+        }
+    }
+    for (const std::optional<DescribedControls>& page : m_rowPages) {
+        if (const std::string_view name = page ? page->NameOf(control) : ""; !name.empty()) {
             return name;
         }
     }

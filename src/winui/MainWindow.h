@@ -3,9 +3,9 @@
 // install box, the print page. It builds the native controls, forwards their events to the
 // panel layer and applies what the panel sets through MainView; it decides nothing itself.
 
-#include "catalogue/ProgramSlot.h"
 #include "panel/LauncherPanel.h"
 #include "panel/MainView.h"
+#include "panel/RowPages.h"
 #include "winui/ActivationFocus.h"
 #include "winui/ControlBuilder.h"
 #include "winui/NativeWindow.h"
@@ -29,9 +29,8 @@ struct RowControls {
     HWND settings = nullptr; // sa17
 };
 
-// WM_COMMAND identifiers: a row's three controls are kRowIds + 3 * (slot - 1) + 0, 1, 2.
+// WM_COMMAND identifiers of the install box's and the print page's controls.
 enum ControlId : int {
-    kRowIds = 1000,
     kNDISKA = 100,
     kNDISKC,
     kNPATH,
@@ -120,7 +119,7 @@ private:
     void MakePrintPage(HWND page);
     void AddToolTip(HWND control, const wchar_t* text);
     // A row's controls, null until its page is made.
-    [[nodiscard]] const RowControls& MadeRow(int slot) const;
+    [[nodiscard]] RowControls MadeRow(int slot) const;
 
     // The form's name of a row's or a part's control; empty for any other.
     [[nodiscard]] std::string_view NameOf(HWND control) const;
@@ -136,11 +135,12 @@ private:
     std::unique_ptr<PrintControl> m_printControl;
     bool m_closing = false;
 
-    std::array<RowControls, kSlotCount> m_rows{}; // null until its page is made
     HWND m_pageControl = nullptr;
     std::array<HWND, 4> m_pages{};
     HWND m_toolTips = nullptr;
-    // By name: a control's keys reach the panel as the sender its name says.
+    // By name: a control's keys reach the panel as the sender its name says, and a row's
+    // controls are known by the row names; a row page's are there once it is made.
+    std::array<std::optional<DescribedControls>, kRowPageYears.size()> m_rowPages;
     DescribedControls m_installBox;
     DescribedControls m_printPage;
     HWND m_ndiskA = nullptr;

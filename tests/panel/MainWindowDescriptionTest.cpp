@@ -127,6 +127,27 @@ TEST(MainWindowDescription, JobGridsHaveAWidthPerJobColumn) {
     }
 }
 
+// The faces know a row by the name of the control a click, a key or a colour request came
+// from: each of its three names leads back to it, and no other control's name to any row.
+TEST(MainWindowDescription, ARowsControlNamesLeadBackToItsSlotAndNoOtherNameDoes) {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const RowControlNames names = RowControlNamesOf(slot);
+        for (const std::string_view name : {names.year, names.drive, names.settings}) {
+            EXPECT_EQ(RowSlotOf(name), slot) << name;
+        }
+    }
+    int rowControls = 0;
+    for (const auto part : AllParts()) {
+        for (const ControlDescription& control : part) {
+            rowControls += RowSlotOf(control.name) != 0 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(rowControls, 3 * kSlotCount) << "a panel, heading or part's control taken for a row";
+    for (const std::string_view other : {"", "a97", "A97PATHX", "SA97", "A1997", "C97"}) {
+        EXPECT_EQ(RowSlotOf(other), 0) << other;
+    }
+}
+
 // The faces find a row's controls by the names the row page gives them, and the rows of a
 // page must neither overlap nor leave a slot without its row.
 TEST(MainWindowDescription, EverySlotHasItsRowOnItsPageOnce) {
