@@ -41,4 +41,9 @@ struct RowControlNames {
 // controls send as KeySender::Row, which the face knows by the row's slot.
 [[nodiscard]] std::optional<KeySender> KeySenderOf(std::string_view controlName);
 
+// The page, by its index in tab order, whose tab's mnemonic is key pressed with Alt (an ASCII
+// letter in either case); the first where two tabs share it. A tab's mnemonic comes before
+// any control's.
+[[nodiscard]] std::optional<std::size_t> PageOfMnemonic(char32_t key);
+
 } // namespace zel

@@ -13,7 +13,6 @@
 #include "winui/PrintControl.h"
 #include "winui/WideText.h"
 
-#include <cwctype>
 #include <vector>
 
 namespace zel {
@@ -400,25 +399,16 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool MainWindow::PreTranslate(const MSG& message) {
-    // A tab's mnemonic chooses its page before any control's: Alt+K is the first of the
-    // earlier years' pages, never the exit button.
+    // Before the dialog keys: Alt+K is the earlier years' page, never the exit button.
     if (message.message != WM_SYSCHAR) {
         return false;
     }
-    const auto pressed = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(message.wParam)));
-    int index = 0;
-    for (const ControlDescription& page : MainWindowPages().subspan(1)) {
-        const std::wstring caption = WideFromUtf8(page.caption);
-        const auto mark = caption.find(L'&');
-        if (mark != std::wstring::npos && mark + 1 < caption.size() &&
-            static_cast<wchar_t>(std::towupper(caption[mark + 1])) == pressed) {
-            ShowPage(index);
-            SetFocus(m_pageControl);
-            return true;
-        }
-        ++index;
+    const auto page = PageOfMnemonic(static_cast<char32_t>(message.wParam));
+    if (page) {
+        ShowPage(static_cast<int>(*page));
+        SetFocus(m_pageControl);
     }
-    return false;
+    return page.has_value();
 }
 
 } // namespace zel

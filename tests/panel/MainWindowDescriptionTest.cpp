@@ -148,6 +148,18 @@ TEST(MainWindowDescription, ARowsControlNamesLeadBackToItsSlotAndNoOtherNameDoes
     }
 }
 
+// Alt and a tab's letter choose its page before any control on the shown page takes the
+// letter; the two earlier years' pages share K, and the first of them has it.
+TEST(MainWindowDescription, ATabsMnemonicInEitherCaseChoosesItsPage) {
+    EXPECT_EQ(PageOfMnemonic(U'p'), 0u);
+    EXPECT_EQ(PageOfMnemonic(U'P'), 0u);
+    EXPECT_EQ(PageOfMnemonic(U'k'), 1u);
+    EXPECT_EQ(PageOfMnemonic(U'N'), 3u);
+    for (const char32_t other : {U'a', U'E', U'&', U'r', U'\u00F6', U'\0'}) {
+        EXPECT_EQ(PageOfMnemonic(other), std::nullopt) << static_cast<unsigned>(other);
+    }
+}
+
 // The faces find a row's controls by the names the row page gives them, and the rows of a
 // page must neither overlap nor leave a slot without its row.
 TEST(MainWindowDescription, EverySlotHasItsRowOnItsPageOnce) {
