@@ -82,10 +82,10 @@ MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::str
         nullptr);
     BuildUi();
     m_panel.FormCreate();
-    m_printControl =
-        std::make_unique<PrintControl>(m_platform, std::string(m_panel.SpoolDirectory().Text()),
-                                       m_panel6, BoundsOf(JobListsDescription(), "StringGrid1"),
-                                       BoundsOf(JobListsDescription(), "StringGrid2"), Handle());
+    m_printControl = std::make_unique<PrintControl>(
+        m_platform, std::string(m_panel.SpoolDirectory().Text()), m_printPage["Panel6"],
+        BoundsOf(JobListsDescription(), "StringGrid1"),
+        BoundsOf(JobListsDescription(), "StringGrid2"), Handle());
     m_panel.SetPrintPage(m_printControl.get());
     SetTimer(Handle(), kTimer1, 1000, nullptr);
 }
@@ -165,30 +165,16 @@ void MainWindow::MakeRowPage(std::size_t index) {
 HWND MainWindow::MakeInstallBox(HWND page) {
     m_installBox = BuildPart(page, InstallBoxDescription(), kInstallBoxOrder);
     const DescribedControls& made = m_installBox;
-    m_ndiskA = made["NDISKA"];
-    m_ndiskC = made["NDISKC"];
-    m_nbrowsePic = made["NBROWSEPIC"];
-    m_nbrowse = made["NBROWSE"];
-    m_npath = made["NPATH"];
-    m_button4 = made["Button4"];
-    m_button5 = made["Button5"];
     // The choices' captions give up what the path field covers.
-    GiveWay(m_ndiskA, m_npath);
-    GiveWay(m_ndiskC, m_npath);
+    GiveWay(made["NDISKA"], made["NPATH"]);
+    GiveWay(made["NDISKC"], made["NPATH"]);
     return made["Panel4"];
 }
 
 void MainWindow::MakePrintPage(HWND page) {
     m_printPage = BuildPart(page, PrintPageDescription(), kPrintPageOrder);
-    const DescribedControls& made = m_printPage;
-    m_panel6 = made["Panel6"];
-    m_edNyomDos = made["edNyomDos"];
-    m_edNyomWindows = made["edNyomWindows"];
-    m_button2 = made["Button2"];
-    m_btNyomtat = made["btNyomtat"];
-    m_btMegszakit = made["btMegszakit"];
     // Only the headings are made here, and nothing asks for them again.
-    static_cast<void>(BuildPart(m_panel6, JobListsDescription(), kJobListHeadings));
+    static_cast<void>(BuildPart(m_printPage["Panel6"], JobListsDescription(), kJobListHeadings));
 }
 
 void MainWindow::AddToolTip(HWND control, const wchar_t* text) {
@@ -320,11 +306,12 @@ void MainWindow::DrawOwnerButton(const DRAWITEMSTRUCT& item) const {
     const HDC context = item.hDC;
     RECT frame = item.rcItem;
     const bool enabled = (item.itemState & ODS_DISABLED) == 0;
-    const bool speed = item.hwndItem == m_btNyomtat || item.hwndItem == m_btMegszakit;
-    const bool down = speed ? (item.hwndItem == m_btNyomtat) == m_printingEnabled
-                            : (item.itemState & ODS_SELECTED) != 0;
+    const std::string_view name = NameOf(item.hwndItem);
+    const bool speed = name == "btNyomtat" || name == "btMegszakit";
+    const bool down =
+        speed ? (name == "btNyomtat") == m_printingEnabled : (item.itemState & ODS_SELECTED) != 0;
     FillRect(context, &frame, GetSysColorBrush(COLOR_BTNFACE));
-    if (item.hwndItem == m_nbrowsePic) {
+    if (name == "NBROWSEPIC") {
         DrawBrowseGlyph(context, frame.left + 1, frame.top + 5, enabled);
         return;
     }
@@ -347,7 +334,7 @@ void MainWindow::DrawOwnerButton(const DRAWITEMSTRUCT& item) const {
     const int width = 16 + 4 + extent.cx;
     const int left = frame.left + (frame.right - frame.left - width) / 2 + push;
     const int middle = (frame.top + frame.bottom) / 2 + push;
-    if (item.hwndItem == m_btNyomtat) {
+    if (name == "btNyomtat") {
         DrawTickGlyph(context, left, middle - 8, enabled);
     } else {
         DrawCrossGlyph(context, left, middle - 8, enabled);

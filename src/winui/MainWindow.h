@@ -65,14 +65,14 @@ public:
     [[nodiscard]] int SlotOfControl(HWND control) const;
 
     [[nodiscard]] HWND PageControl1() const { return m_pageControl; }
-    [[nodiscard]] HWND NDISKA() const { return m_ndiskA; }
-    [[nodiscard]] HWND NDISKC() const { return m_ndiskC; }
-    [[nodiscard]] HWND NPATH() const { return m_npath; }
-    [[nodiscard]] HWND Button4() const { return m_button4; }
-    [[nodiscard]] HWND Button5() const { return m_button5; }
-    [[nodiscard]] HWND Button2() const { return m_button2; }
-    [[nodiscard]] HWND btNyomtat() const { return m_btNyomtat; }
-    [[nodiscard]] HWND btMegszakit() const { return m_btMegszakit; }
+    [[nodiscard]] HWND NDISKA() const { return m_installBox["NDISKA"]; }
+    [[nodiscard]] HWND NDISKC() const { return m_installBox["NDISKC"]; }
+    [[nodiscard]] HWND NPATH() const { return m_installBox["NPATH"]; }
+    [[nodiscard]] HWND Button4() const { return m_installBox["Button4"]; }
+    [[nodiscard]] HWND Button5() const { return m_installBox["Button5"]; }
+    [[nodiscard]] HWND Button2() const { return m_printPage["Button2"]; }
+    [[nodiscard]] HWND btNyomtat() const { return m_printPage["btNyomtat"]; }
+    [[nodiscard]] HWND btMegszakit() const { return m_printPage["btMegszakit"]; }
 
     void Show();
     // Shows the page with the index in tab order, as a click on its tab would.
@@ -143,19 +143,6 @@ private:
     std::array<std::optional<DescribedControls>, kRowPageYears.size()> m_rowPages;
     DescribedControls m_installBox;
     DescribedControls m_printPage;
-    HWND m_ndiskA = nullptr;
-    HWND m_ndiskC = nullptr;
-    HWND m_npath = nullptr;
-    HWND m_nbrowse = nullptr;
-    HWND m_nbrowsePic = nullptr;
-    HWND m_button4 = nullptr;
-    HWND m_button5 = nullptr;
-    HWND m_edNyomDos = nullptr;
-    HWND m_edNyomWindows = nullptr;
-    HWND m_button2 = nullptr;
-    HWND m_panel6 = nullptr;
-    HWND m_btNyomtat = nullptr;
-    HWND m_btMegszakit = nullptr;
     bool m_printingEnabled = true;
     // The control that has the focus when the window is first activated.
     HWND m_focus = nullptr;
