@@ -1,5 +1,10 @@
 #include "panel/MainWindowDescription.h"
 
+#include "text/AsciiUpper.h"
+#include "text/Utf8.h"
+
+#include <string>
+
 namespace zel {
 namespace {
 
@@ -149,6 +154,22 @@ std::optional<KeySender> KeySenderOf(std::string_view controlName) {
     for (const KeyedControl& keyed : kKeyedControls) {
         if (keyed.name == controlName) {
             return keyed.sender;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> PageOfMnemonic(char32_t key) {
+    const auto upper = [](char32_t c) {
+        return c < 0x80 ? static_cast<char32_t>(AsciiUpper(static_cast<char>(c))) : c;
+    };
+    const auto pages = MainWindowPages().subspan(1);
+    for (std::size_t index = 0; index < pages.size(); ++index) {
+        const std::u32string caption = DecodeUtf8(pages[index].caption);
+        const auto mark = caption.find(U'&');
+        if (mark != std::u32string::npos && mark + 1 < caption.size() &&
+            upper(caption[mark + 1]) == upper(key)) {
+            return index;
         }
     }
     return std::nullopt;

@@ -27,6 +27,8 @@ struct RowControlNames {
     std::string_view settings;
 };
 [[nodiscard]] RowControlNames RowControlNamesOf(int slot);
+// The slot whose row has a control of that name; 0 for any other name.
+[[nodiscard]] int RowSlotOf(std::string_view controlName);
 
 // Panel4 and what lies on it, on the first row page.
 [[nodiscard]] std::span<const ControlDescription> InstallBoxDescription();
@@ -38,5 +40,10 @@ struct RowControlNames {
 // The sender the panel knows a control's keys by; none: the control keeps its keys. A row's
 // controls send as KeySender::Row, which the face knows by the row's slot.
 [[nodiscard]] std::optional<KeySender> KeySenderOf(std::string_view controlName);
+
+// The page, by its index in tab order, whose tab's mnemonic is key pressed with Alt (an ASCII
+// letter in either case); the first where two tabs share it. A tab's mnemonic comes before
+// any control's.
+[[nodiscard]] std::optional<std::size_t> PageOfMnemonic(char32_t key);
 
 } // namespace zel

@@ -36,13 +36,8 @@ struct RowControl {
 };
 
 RowControl RowControlNamed(std::string_view control) {
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const RowControlNames names = RowControlNamesOf(slot);
-        if (control == names.year || control == names.drive || control == names.settings) {
-            return {slot, names};
-        }
-    }
-    return {};
+    const int slot = RowSlotOf(control);
+    return slot == 0 ? RowControl{} : RowControl{slot, RowControlNamesOf(slot)};
 }
 
 } // namespace

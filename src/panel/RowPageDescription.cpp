@@ -3,6 +3,7 @@
 #include "panel/MainWindowDescription.h"
 #include "panel/RowPages.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <deque>
@@ -127,6 +128,15 @@ std::span<const ControlDescription> RowPageDescription(std::size_t page) {
 
 RowControlNames RowControlNamesOf(int slot) {
     return Tables().rows.at(static_cast<std::size_t>(slot - 1));
+}
+
+int RowSlotOf(std::string_view controlName) {
+    const auto& rows = Tables().rows;
+    const auto row = std::find_if(rows.begin(), rows.end(), [&](const RowControlNames& names) {
+        return controlName == names.year || controlName == names.drive ||
+               controlName == names.settings;
+    });
+    return row == rows.end() ? 0 : static_cast<int>(row - rows.begin()) + 1;
 }
 
 } // namespace zel

@@ -2,7 +2,6 @@
 
 #include "panel/WindowDescription.h"
 #include "winui/ControlParent.h"
-#include "winui/FormPanel.h"
 #include "winui/WideText.h"
 
 #include <algorithm>
@@ -77,7 +76,11 @@ Bounds BoundsOf(const ControlDescription& control, Bounds panel, HWND window) {
     if (control.kind == ControlKind::DriveList) {
         bounds.height = kDropDownHeight;
     }
-    return control.parent.empty() ? bounds : OnPanel(panel, bounds);
+    if (!control.parent.empty()) {
+        bounds.left += panel.left;
+        bounds.top += panel.top;
+    }
+    return bounds;
 }
 
 HWND MakeDescribed(HWND window, const ControlDescription& control, Bounds bounds, int id,

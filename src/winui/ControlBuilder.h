@@ -1,7 +1,7 @@
 #pragma once
 // Makes a window's native controls from its description (panel/WindowDescription.h): the one
 // place where the Win32 face turns names, kinds, captions, rectangles and fonts into child
-// windows. A described panel is no child window: the window draws it (winui/FormPanel.h) and
+// windows. A described panel is no child window: the window draws it (winui/PanelForm.h) and
 // the controls on it stand at its offset.
 
 #include "winui/Controls.h"

@@ -1,5 +1,6 @@
 #include "winui/FileTimeText.h"
 
+#include "platform/win32/SystemTime.h"
 #include "winui/WideText.h"
 #include "winui/Win32Ui.h"
 
@@ -18,13 +19,7 @@ std::wstring Terminated(const wchar_t* text, int length) {
 
 FileTimeFormatter LocaleFileTimeFormatter() {
     return [](const LocalDateTime& t) {
-        SYSTEMTIME time{};
-        time.wYear = static_cast<WORD>(t.year);
-        time.wMonth = static_cast<WORD>(t.month);
-        time.wDay = static_cast<WORD>(t.day);
-        time.wHour = static_cast<WORD>(t.hour);
-        time.wMinute = static_cast<WORD>(t.minute);
-        time.wSecond = static_cast<WORD>(t.second);
+        const SYSTEMTIME time = win32::ToSystemTime(t);
         wchar_t date[kCapacity]{};
         std::wstring text = Terminated(date, GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE,
                                                             &time, nullptr, date, kCapacity));

@@ -13,7 +13,6 @@
 #include "winui/PrintControl.h"
 #include "winui/WideText.h"
 
-#include <cwctype>
 #include <vector>
 
 namespace zel {
@@ -83,10 +82,10 @@ MainWindow::MainWindow(Platform& platform, ProgramCatalogue& catalogue, std::str
         nullptr);
     BuildUi();
     m_panel.FormCreate();
-    m_printControl =
-        std::make_unique<PrintControl>(m_platform, std::string(m_panel.SpoolDirectory().Text()),
-                                       m_panel6, BoundsOf(JobListsDescription(), "StringGrid1"),
-                                       BoundsOf(JobListsDescription(), "StringGrid2"), Handle());
+    m_printControl = std::make_unique<PrintControl>(
+        m_platform, std::string(m_panel.SpoolDirectory().Text()), m_printPage["Panel6"],
+        BoundsOf(JobListsDescription(), "StringGrid1"),
+        BoundsOf(JobListsDescription(), "StringGrid2"), Handle());
     m_panel.SetPrintPage(m_printControl.get());
     SetTimer(Handle(), kTimer1, 1000, nullptr);
 }
@@ -134,8 +133,7 @@ HWND MainWindow::MakePage() {
 }
 
 void MainWindow::MakeRowPage(std::size_t index) {
-    const RowPageYears years = kRowPageYears[index];
-    if (MadeRow(RowSlot(Product::Bookkeeping, years.firstYear)).year != nullptr) {
+    if (m_rowPages[index]) {
         return;
     }
     const auto part = RowPageDescription(index);
@@ -143,31 +141,8 @@ void MainWindow::MakeRowPage(std::size_t index) {
     for (const ControlDescription& control : part) {
         order.push_back({control.name});
     }
-    for (int year = years.firstYear; year <= years.lastYear; ++year) {
-        for (const Product product : {Product::Bookkeeping, Product::Payroll}) {
-            const int slot = RowSlot(product, year);
-            const RowControlNames names = RowControlNamesOf(slot);
-            const int firstId = kRowIds + 3 * (slot - 1);
-            for (NativeControl& native : order) {
-                if (native.name == names.year) {
-                    native.id = firstId;
-                } else if (native.name == names.drive) {
-                    native.id = firstId + 1;
-                } else if (native.name == names.settings) {
-                    native.id = firstId + 2;
-                }
-            }
-        }
-    }
-    const DescribedControls made = BuildPart(m_pages[index], part, order);
-    for (const NativeControl& native : order) {
-        if (native.id != 0) {
-            const int slot = (native.id - kRowIds) / 3 + 1;
-            const RowControlNames names = RowControlNamesOf(slot);
-            m_rows[static_cast<std::size_t>(slot - 1)] = {made[names.year], made[names.drive],
-                                                          made[names.settings]};
-        }
-    }
+    const DescribedControls& made =
+        m_rowPages[index].emplace(BuildPart(m_pages[index], part, order));
     std::vector<HWND> panels;
     for (const ControlDescription& control : part) {
         if (control.kind == ControlKind::Panel) {
@@ -190,30 +165,16 @@ void MainWindow::MakeRowPage(std::size_t index) {
 HWND MainWindow::MakeInstallBox(HWND page) {
     m_installBox = BuildPart(page, InstallBoxDescription(), kInstallBoxOrder);
     const DescribedControls& made = m_installBox;
-    m_ndiskA = made["NDISKA"];
-    m_ndiskC = made["NDISKC"];
-    m_nbrowsePic = made["NBROWSEPIC"];
-    m_nbrowse = made["NBROWSE"];
-    m_npath = made["NPATH"];
-    m_button4 = made["Button4"];
-    m_button5 = made["Button5"];
     // The choices' captions give up what the path field covers.
-    GiveWay(m_ndiskA, m_npath);
-    GiveWay(m_ndiskC, m_npath);
+    GiveWay(made["NDISKA"], made["NPATH"]);
+    GiveWay(made["NDISKC"], made["NPATH"]);
     return made["Panel4"];
 }
 
 void MainWindow::MakePrintPage(HWND page) {
     m_printPage = BuildPart(page, PrintPageDescription(), kPrintPageOrder);
-    const DescribedControls& made = m_printPage;
-    m_panel6 = made["Panel6"];
-    m_edNyomDos = made["edNyomDos"];
-    m_edNyomWindows = made["edNyomWindows"];
-    m_button2 = made["Button2"];
-    m_btNyomtat = made["btNyomtat"];
-    m_btMegszakit = made["btMegszakit"];
     // Only the headings are made here, and nothing asks for them again.
-    static_cast<void>(BuildPart(m_panel6, JobListsDescription(), kJobListHeadings));
+    static_cast<void>(BuildPart(m_printPage["Panel6"], JobListsDescription(), kJobListHeadings));
 }
 
 void MainWindow::AddToolTip(HWND control, const wchar_t* text) {
@@ -255,23 +216,20 @@ RowControls MainWindow::Row(int slot) {
     return MadeRow(slot);
 }
 
-const RowControls& MainWindow::MadeRow(int slot) const {
-    return m_rows.at(static_cast<std::size_t>(slot - 1));
+RowControls MainWindow::MadeRow(int slot) const {
+    const std::size_t page = RowPageOf(slot);
+    if (page >= m_rowPages.size() || !m_rowPages[page]) {
+        return {};
+    }
+    const DescribedControls& made = *m_rowPages[page];
+    const RowControlNames names = RowControlNamesOf(slot);
+    return {made[names.year], made[names.drive], made[names.settings]};
 }
 
 int MainWindow::SlotOfControl(HWND control) const {
-    for (HWND candidate : {control, GetParent(control)}) {
-        const int id = GetDlgCtrlID(candidate) - kRowIds;
-        if (candidate == nullptr || id < 0 || id >= 3 * kSlotCount) {
-            continue;
-        }
-        const int slot = id / 3 + 1;
-        const RowControls& row = MadeRow(slot);
-        if (candidate == row.year || candidate == row.drive || candidate == row.settings) {
-            return slot;
-        }
-    }
-    return 0;
+    // The edit field of a drive box is the box's own, not a described control.
+    const int slot = RowSlotOf(NameOf(control));
+    return slot != 0 || control == nullptr ? slot : RowSlotOf(NameOf(GetParent(control)));
 }
 
 // The controls that pass their keys to the window's handler, as the Qt face's filter does;
@@ -307,15 +265,13 @@ void MainWindow::OnKey(Key key) {
 }
 
 std::string_view MainWindow::NameOf(HWND control) const {
-    if (const int slot = SlotOfControl(control); slot != 0 && GetDlgCtrlID(control) >= kRowIds) {
-        const RowControls& row = MadeRow(slot);
-        const RowControlNames names = RowControlNamesOf(slot);
-        return control == row.year    ? names.year
-               : control == row.drive ? names.drive
-                                      : names.settings;
-    }
     for (const DescribedControls* part : {&m_installBox, &m_printPage}) {
         if (const std::string_view name = part->NameOf(control); !name.empty()) {
+            return name;
+        }
+    }
+    for (const std::optional<DescribedControls>& page : m_rowPages) {
+        if (const std::string_view name = page ? page->NameOf(control) : ""; !name.empty()) {
             return name;
         }
     }
@@ -350,11 +306,12 @@ void MainWindow::DrawOwnerButton(const DRAWITEMSTRUCT& item) const {
     const HDC context = item.hDC;
     RECT frame = item.rcItem;
     const bool enabled = (item.itemState & ODS_DISABLED) == 0;
-    const bool speed = item.hwndItem == m_btNyomtat || item.hwndItem == m_btMegszakit;
-    const bool down = speed ? (item.hwndItem == m_btNyomtat) == m_printingEnabled
-                            : (item.itemState & ODS_SELECTED) != 0;
+    const std::string_view name = NameOf(item.hwndItem);
+    const bool speed = name == "btNyomtat" || name == "btMegszakit";
+    const bool down =
+        speed ? (name == "btNyomtat") == m_printingEnabled : (item.itemState & ODS_SELECTED) != 0;
     FillRect(context, &frame, GetSysColorBrush(COLOR_BTNFACE));
-    if (item.hwndItem == m_nbrowsePic) {
+    if (name == "NBROWSEPIC") {
         DrawBrowseGlyph(context, frame.left + 1, frame.top + 5, enabled);
         return;
     }
@@ -377,7 +334,7 @@ void MainWindow::DrawOwnerButton(const DRAWITEMSTRUCT& item) const {
     const int width = 16 + 4 + extent.cx;
     const int left = frame.left + (frame.right - frame.left - width) / 2 + push;
     const int middle = (frame.top + frame.bottom) / 2 + push;
-    if (item.hwndItem == m_btNyomtat) {
+    if (name == "btNyomtat") {
         DrawTickGlyph(context, left, middle - 8, enabled);
     } else {
         DrawCrossGlyph(context, left, middle - 8, enabled);
@@ -429,25 +386,16 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 bool MainWindow::PreTranslate(const MSG& message) {
-    // A tab's mnemonic chooses its page before any control's: Alt+K is the first of the
-    // earlier years' pages, never the exit button.
+    // Before the dialog keys: Alt+K is the earlier years' page, never the exit button.
     if (message.message != WM_SYSCHAR) {
         return false;
     }
-    const auto pressed = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(message.wParam)));
-    int index = 0;
-    for (const ControlDescription& page : MainWindowPages().subspan(1)) {
-        const std::wstring caption = WideFromUtf8(page.caption);
-        const auto mark = caption.find(L'&');
-        if (mark != std::wstring::npos && mark + 1 < caption.size() &&
-            static_cast<wchar_t>(std::towupper(caption[mark + 1])) == pressed) {
-            ShowPage(index);
-            SetFocus(m_pageControl);
-            return true;
-        }
-        ++index;
+    const auto page = PageOfMnemonic(static_cast<char32_t>(message.wParam));
+    if (page) {
+        ShowPage(static_cast<int>(*page));
+        SetFocus(m_pageControl);
     }
-    return false;
+    return page.has_value();
 }
 
 } // namespace zel

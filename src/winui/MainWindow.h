@@ -3,9 +3,9 @@
 // install box, the print page. It builds the native controls, forwards their events to the
 // panel layer and applies what the panel sets through MainView; it decides nothing itself.
 
-#include "catalogue/ProgramSlot.h"
 #include "panel/LauncherPanel.h"
 #include "panel/MainView.h"
+#include "panel/RowPages.h"
 #include "winui/ActivationFocus.h"
 #include "winui/ControlBuilder.h"
 #include "winui/NativeWindow.h"
@@ -29,9 +29,8 @@ struct RowControls {
     HWND settings = nullptr; // sa17
 };
 
-// WM_COMMAND identifiers: a row's three controls are kRowIds + 3 * (slot - 1) + 0, 1, 2.
+// WM_COMMAND identifiers of the install box's and the print page's controls.
 enum ControlId : int {
-    kRowIds = 1000,
     kNDISKA = 100,
     kNDISKC,
     kNPATH,
@@ -66,14 +65,14 @@ public:
     [[nodiscard]] int SlotOfControl(HWND control) const;
 
     [[nodiscard]] HWND PageControl1() const { return m_pageControl; }
-    [[nodiscard]] HWND NDISKA() const { return m_ndiskA; }
-    [[nodiscard]] HWND NDISKC() const { return m_ndiskC; }
-    [[nodiscard]] HWND NPATH() const { return m_npath; }
-    [[nodiscard]] HWND Button4() const { return m_button4; }
-    [[nodiscard]] HWND Button5() const { return m_button5; }
-    [[nodiscard]] HWND Button2() const { return m_button2; }
-    [[nodiscard]] HWND btNyomtat() const { return m_btNyomtat; }
-    [[nodiscard]] HWND btMegszakit() const { return m_btMegszakit; }
+    [[nodiscard]] HWND NDISKA() const { return m_installBox["NDISKA"]; }
+    [[nodiscard]] HWND NDISKC() const { return m_installBox["NDISKC"]; }
+    [[nodiscard]] HWND NPATH() const { return m_installBox["NPATH"]; }
+    [[nodiscard]] HWND Button4() const { return m_installBox["Button4"]; }
+    [[nodiscard]] HWND Button5() const { return m_installBox["Button5"]; }
+    [[nodiscard]] HWND Button2() const { return m_printPage["Button2"]; }
+    [[nodiscard]] HWND btNyomtat() const { return m_printPage["btNyomtat"]; }
+    [[nodiscard]] HWND btMegszakit() const { return m_printPage["btMegszakit"]; }
 
     void Show();
     // Shows the page with the index in tab order, as a click on its tab would.
@@ -120,7 +119,7 @@ private:
     void MakePrintPage(HWND page);
     void AddToolTip(HWND control, const wchar_t* text);
     // A row's controls, null until its page is made.
-    [[nodiscard]] const RowControls& MadeRow(int slot) const;
+    [[nodiscard]] RowControls MadeRow(int slot) const;
 
     // The form's name of a row's or a part's control; empty for any other.
     [[nodiscard]] std::string_view NameOf(HWND control) const;
@@ -136,26 +135,14 @@ private:
     std::unique_ptr<PrintControl> m_printControl;
     bool m_closing = false;
 
-    std::array<RowControls, kSlotCount> m_rows{}; // null until its page is made
     HWND m_pageControl = nullptr;
     std::array<HWND, 4> m_pages{};
     HWND m_toolTips = nullptr;
-    // By name: a control's keys reach the panel as the sender its name says.
+    // By name: a control's keys reach the panel as the sender its name says, and a row's
+    // controls are known by the row names; a row page's are there once it is made.
+    std::array<std::optional<DescribedControls>, kRowPageYears.size()> m_rowPages;
     DescribedControls m_installBox;
     DescribedControls m_printPage;
-    HWND m_ndiskA = nullptr;
-    HWND m_ndiskC = nullptr;
-    HWND m_npath = nullptr;
-    HWND m_nbrowse = nullptr;
-    HWND m_nbrowsePic = nullptr;
-    HWND m_button4 = nullptr;
-    HWND m_button5 = nullptr;
-    HWND m_edNyomDos = nullptr;
-    HWND m_edNyomWindows = nullptr;
-    HWND m_button2 = nullptr;
-    HWND m_panel6 = nullptr;
-    HWND m_btNyomtat = nullptr;
-    HWND m_btMegszakit = nullptr;
     bool m_printingEnabled = true;
     // The control that has the focus when the window is first activated.
     HWND m_focus = nullptr;

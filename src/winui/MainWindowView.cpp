@@ -39,26 +39,26 @@ void MainWindow::SetRowState(int slot, bool rowEnabled, bool driveBoxEnabled) {
 }
 
 bool MainWindow::FloppyChosen() const {
-    return SendMessageW(m_ndiskA, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(NDISKA(), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void MainWindow::SetInstallSource(bool floppy) {
-    SendMessageW(m_ndiskA, BM_SETCHECK, floppy ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageW(m_ndiskC, BM_SETCHECK, floppy ? BST_UNCHECKED : BST_CHECKED, 0);
+    SendMessageW(NDISKA(), BM_SETCHECK, floppy ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(NDISKC(), BM_SETCHECK, floppy ? BST_UNCHECKED : BST_CHECKED, 0);
 }
 
 void MainWindow::SetFloppyEnabled(bool enabled) {
-    EnableWindow(m_ndiskA, enabled);
+    EnableWindow(NDISKA(), enabled);
 }
 
 void MainWindow::SetOtherPathEnabled(bool enabled) {
-    EnableWindow(m_npath, enabled);
-    EnableWindow(m_nbrowse, enabled);
-    EnableWindow(m_nbrowsePic, enabled);
+    EnableWindow(NPATH(), enabled);
+    EnableWindow(m_installBox["NBROWSE"], enabled);
+    EnableWindow(m_installBox["NBROWSEPIC"], enabled);
 }
 
 void MainWindow::SetInstallPath(std::string_view path) {
-    SetControlText(m_npath, path);
+    SetControlText(NPATH(), path);
 }
 
 std::string MainWindow::BrowseForInstaller(std::string_view nativeFolder, std::string_view fileName,
@@ -92,18 +92,19 @@ std::string MainWindow::BrowseForInstaller(std::string_view nativeFolder, std::s
 }
 
 bool MainWindow::WindowsPrintMode() const {
-    return SendMessageW(m_edNyomWindows, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendMessageW(m_printPage["edNyomWindows"], BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void MainWindow::SetWindowsPrintMode(bool windows) {
-    SendMessageW(m_edNyomWindows, BM_SETCHECK, windows ? BST_CHECKED : BST_UNCHECKED, 0);
-    SendMessageW(m_edNyomDos, BM_SETCHECK, windows ? BST_UNCHECKED : BST_CHECKED, 0);
+    SendMessageW(m_printPage["edNyomWindows"], BM_SETCHECK, windows ? BST_CHECKED : BST_UNCHECKED,
+                 0);
+    SendMessageW(m_printPage["edNyomDos"], BM_SETCHECK, windows ? BST_UNCHECKED : BST_CHECKED, 0);
 }
 
 void MainWindow::SetPrintingEnabled(bool enabled) {
     m_printingEnabled = enabled;
-    InvalidateRect(m_btNyomtat, nullptr, TRUE);
-    InvalidateRect(m_btMegszakit, nullptr, TRUE);
+    InvalidateRect(btNyomtat(), nullptr, TRUE);
+    InvalidateRect(btMegszakit(), nullptr, TRUE);
 }
 
 ScreenArea MainWindow::Screen() {

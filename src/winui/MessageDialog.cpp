@@ -41,18 +41,12 @@ MessageDialog::MessageDialog() {
     CreateNative(WideFromUtf8(description.name).c_str(), WideFromUtf8(description.title), kStyle,
                  kExStyle, {0, 0, description.width + extra.cx, description.height + extra.cy},
                  nullptr);
-    const DescribedControls controls = BuildControls(Handle(), description, kIds);
-    m_image1 = controls["Image1"];
-    m_image2 = controls["Image2"];
-    m_image3 = controls["Image3"];
-    for (const auto& [image, bitmap] :
-         {std::pair{m_image1, ErrorPicture()}, std::pair{m_image2, WarningPicture()},
-          std::pair{m_image3, InformationPicture()}}) {
-        SendMessageW(image, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
+    m_controls = BuildControls(Handle(), description, kIds);
+    for (const auto& [kind, bitmap] : {std::pair{MessageKind::Error, ErrorPicture()},
+                                       std::pair{MessageKind::Warning, WarningPicture()},
+                                       std::pair{MessageKind::Information, InformationPicture()}}) {
+        SendMessageW(Image(kind), STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap));
     }
-    m_label1 = controls["Label1"];
-    m_label2 = controls["Label2"];
-    m_button1 = controls["Button1"];
 }
 
 MessageDialog::~MessageDialog() {
@@ -71,11 +65,11 @@ void MessageDialog::SetWindows(HWND mainWindow, HWND selfInstallWindow) {
 HWND MessageDialog::Image(MessageKind kind) const {
     switch (kind) {
     case MessageKind::Error:
-        return m_image1;
+        return m_controls["Image1"];
     case MessageKind::Warning:
-        return m_image2;
+        return m_controls["Image2"];
     case MessageKind::Information:
-        return m_image3;
+        return m_controls["Image3"];
     }
     return nullptr;
 }
@@ -106,23 +100,24 @@ void MessageDialog::ShowMessage(const MessageOnScreen& message) {
     SetWindowLongPtrW(self, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_owner));
 
     ShowKind(message.kind, message.title);
-    SetLine(m_label1, message.text,
+    SetLine(Label1(), message.text,
             message.detail.empty() ? kMessageSingleLineTop : kMessageFirstLineTop);
-    SetLine(m_label2, message.detail, kMessageSecondLineTop);
+    SetLine(Label2(), message.detail, kMessageSecondLineTop);
     Place();
 
     EnableWindow(self, TRUE);
     ShowWindow(self, SW_SHOW);
     SetForegroundWindow(self);
     SetActiveWindow(self);
-    SetFocus(m_button1);
+    SetFocus(Button1());
     // On screen at once, even if the caller goes on with long work.
     UpdateWindow(self);
 }
 
 void MessageDialog::ShowKind(MessageKind kind, std::string_view title) {
-    for (const HWND image : {m_image1, m_image2, m_image3}) {
-        ShowWindow(image, SW_HIDE);
+    for (const MessageKind other :
+         {MessageKind::Error, MessageKind::Warning, MessageKind::Information}) {
+        ShowWindow(Image(other), SW_HIDE);
     }
     ShowWindow(Image(kind), SW_SHOW);
     SetWindowTextW(Handle(), WideFromCp1250(title).c_str());
@@ -140,10 +135,10 @@ void MessageDialog::SetLine(HWND label, std::string_view text, int top) {
 // The width follows the first line only; a longer second line is cut off at the edge.
 void MessageDialog::Place() {
     RECT label{0, 0, 0, 0};
-    GetClientRect(m_label1, &label);
+    GetClientRect(Label1(), &label);
     const int outerWidth = kMessageLineLeft + label.right + kMessageRightMargin;
     const int outerHeight = kMessageClientHeight + OuterExtra().cy;
-    SetWindowPos(m_button1, nullptr, (outerWidth - kMessageButtonWidth) / 2, kMessageButtonTop,
+    SetWindowPos(Button1(), nullptr, (outerWidth - kMessageButtonWidth) / 2, kMessageButtonTop,
                  kMessageButtonWidth, kMessageButtonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     const RECT area = m_owner != nullptr ? WindowBounds(m_owner)
                                          : RECT{0, 0, GetSystemMetrics(SM_CXSCREEN),
@@ -199,7 +194,7 @@ LRESULT MessageDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) {
-            SetFocus(m_button1);
+            SetFocus(Button1());
             return 0;
         }
         break;

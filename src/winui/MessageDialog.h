@@ -5,6 +5,7 @@
 
 #include "panel/MessageQueue.h"
 #include "panel/MessageView.h"
+#include "winui/ControlBuilder.h"
 #include "winui/FocusReturn.h"
 #include "winui/NativeWindow.h"
 
@@ -37,9 +38,9 @@ public:
     // The window the last message belonged to; null when none.
     [[nodiscard]] HWND CurrentOwner() const { return m_owner; }
     [[nodiscard]] HWND Image(MessageKind kind) const;
-    [[nodiscard]] HWND Label1() const { return m_label1; }
-    [[nodiscard]] HWND Label2() const { return m_label2; }
-    [[nodiscard]] HWND Button1() const { return m_button1; }
+    [[nodiscard]] HWND Label1() const { return m_controls["Label1"]; }
+    [[nodiscard]] HWND Label2() const { return m_controls["Label2"]; }
+    [[nodiscard]] HWND Button1() const { return m_controls["Button1"]; }
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -60,12 +61,7 @@ private:
     FocusReturn m_focusReturn;
     std::vector<std::function<void()>> m_due;
     MessageQueue m_queue{*this};
-    HWND m_image1 = nullptr;
-    HWND m_image2 = nullptr;
-    HWND m_image3 = nullptr;
-    HWND m_label1 = nullptr;
-    HWND m_label2 = nullptr;
-    HWND m_button1 = nullptr;
+    DescribedControls m_controls;
 };
 
 } // namespace zel

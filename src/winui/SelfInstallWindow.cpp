@@ -4,7 +4,6 @@
 #include "platform/Platform.h"
 #include "winui/CommandForwarding.h"
 #include "winui/DriveComboBox.h"
-#include "winui/FormPanel.h"
 #include "winui/WideText.h"
 
 #include <string>
@@ -23,26 +22,8 @@ constexpr DescribedId kIds[] = {{"Button1", kStart}, {"Button2", IDCANCEL}};
 
 SelfInstallWindow::SelfInstallWindow(Platform& platform, MessageQueue& messages,
                                      ErrorHandler onError, std::function<void()> closed)
-    : m_install(platform, *this, messages, std::move(onError)), m_closed(std::move(closed)),
-      m_panel(FormPanelOf(SelfInstallWindowDescription())),
-      m_keptBounds(PanelFormBounds(m_panel, kStyle, kExStyle)) {
-    const WindowDescription& description = SelfInstallWindowDescription();
-    CreateNative(WideFromUtf8(description.name).c_str(), WideFromUtf8(description.title), kStyle,
-                 kExStyle, m_keptBounds, nullptr);
-    MakeControls();
-}
-
-SelfInstallWindow::~SelfInstallWindow() = default;
-
-void SelfInstallWindow::MakeControls() {
-    m_controls = BuildControls(Handle(), SelfInstallWindowDescription(), kIds);
-    m_driveList = m_controls["DriveComboBox1"];
-    m_programGroup = m_controls["CheckBox1"];
-    m_desktopIcon = m_controls["CheckBox2"];
-    m_gauge = m_controls["Gauge1"];
-    m_start = m_controls["Button1"];
-    m_cancel = m_controls["Button2"];
-}
+    : PanelForm(SelfInstallWindowDescription(), kStyle, kExStyle, nullptr, kIds, "DriveComboBox1"),
+      m_install(platform, *this, messages, std::move(onError)), m_closed(std::move(closed)) {}
 
 void SelfInstallWindow::Show() {
     m_install.Shown();
@@ -50,17 +31,17 @@ void SelfInstallWindow::Show() {
     ShowWindow(self, SW_SHOW);
     SetForegroundWindow(self);
     SetActiveWindow(self);
-    SetFocus(m_driveList);
+    SetFocus(DriveComboBox1());
 }
 
 void SelfInstallWindow::ShowDrives(const std::vector<std::string>& entries, std::size_t chosen) {
-    ShowDriveEntries(m_driveList, entries, chosen);
+    ShowDriveEntries(DriveComboBox1(), entries, chosen);
 }
 
 void SelfInstallWindow::SetGauge(int progress) {
-    SendMessageW(m_gauge, PBM_SETPOS, static_cast<WPARAM>(progress), 0);
+    SendMessageW(Gauge1(), PBM_SETPOS, static_cast<WPARAM>(progress), 0);
     // The copy runs in the click handler: the bar must paint now, not when it returns.
-    UpdateWindow(m_gauge);
+    UpdateWindow(Gauge1());
 }
 
 void SelfInstallWindow::FormClose() {
@@ -81,24 +62,15 @@ LRESULT SelfInstallWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             FormClose();
         } else {
             const auto control = reinterpret_cast<HWND>(lParam);
-            ForwardCommand(m_install, m_controls.NameOf(control), control, HIWORD(wParam));
+            ForwardCommand(m_install, Controls().NameOf(control), control, HIWORD(wParam));
         }
         return 0;
     case WM_CLOSE:
         FormClose();
         return 0;
-    case WM_ACTIVATE:
-        if (m_activation.OnActivate(Handle(), wParam)) {
-            return 0;
-        }
-        break;
     default:
-        break;
+        return PanelForm::OnMessage(message, wParam, lParam);
     }
-    if (const auto answered = PanelFormMessage(Handle(), m_panel, m_keptBounds, message, lParam)) {
-        return *answered;
-    }
-    return NativeWindow::OnMessage(message, wParam, lParam);
 }
 
 } // namespace zel

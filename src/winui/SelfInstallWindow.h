@@ -5,9 +5,7 @@
 
 #include "panel/SelfInstallPanel.h"
 #include "panel/SelfInstallView.h"
-#include "winui/ActivationFocus.h"
-#include "winui/ControlBuilder.h"
-#include "winui/NativeWindow.h"
+#include "winui/PanelForm.h"
 
 #include <functional>
 
@@ -15,12 +13,11 @@ namespace zel {
 
 class Platform;
 
-class SelfInstallWindow final : public NativeWindow, public SelfInstallView {
+class SelfInstallWindow final : public PanelForm, public SelfInstallView {
 public:
     // closed runs once the window has closed, by any way.
     SelfInstallWindow(Platform& platform, MessageQueue& messages, ErrorHandler onError,
                       std::function<void()> closed);
-    ~SelfInstallWindow() override;
 
     void Show();
 
@@ -28,32 +25,21 @@ public:
     void ShowDrives(const std::vector<std::string>& entries, std::size_t chosen) override;
     void SetGauge(int progress) override;
 
-    [[nodiscard]] HWND DriveComboBox1() const { return m_driveList; }
-    [[nodiscard]] HWND CheckBox1() const { return m_programGroup; }
-    [[nodiscard]] HWND CheckBox2() const { return m_desktopIcon; }
-    [[nodiscard]] HWND Gauge1() const { return m_gauge; }
-    [[nodiscard]] HWND Button1() const { return m_start; }
-    [[nodiscard]] HWND Button2() const { return m_cancel; }
+    [[nodiscard]] HWND DriveComboBox1() const { return Controls()["DriveComboBox1"]; }
+    [[nodiscard]] HWND CheckBox1() const { return Controls()["CheckBox1"]; }
+    [[nodiscard]] HWND CheckBox2() const { return Controls()["CheckBox2"]; }
+    [[nodiscard]] HWND Gauge1() const { return Controls()["Gauge1"]; }
+    [[nodiscard]] HWND Button1() const { return Controls()["Button1"]; }
+    [[nodiscard]] HWND Button2() const { return Controls()["Button2"]; }
 
 protected:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void MakeControls();
     void FormClose();
 
     SelfInstallPanel m_install;
     std::function<void()> m_closed;
-    Bounds m_panel;
-    Bounds m_keptBounds;
-    ActivationFocus m_activation{m_driveList};
-    DescribedControls m_controls;
-    HWND m_driveList = nullptr;
-    HWND m_programGroup = nullptr;
-    HWND m_desktopIcon = nullptr;
-    HWND m_gauge = nullptr;
-    HWND m_start = nullptr;
-    HWND m_cancel = nullptr;
 };
 
 } // namespace zel

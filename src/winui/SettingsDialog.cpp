@@ -3,7 +3,6 @@
 #include "panel/WindowDescriptions.h"
 #include "winui/CommandForwarding.h"
 #include "winui/DialogKeys.h"
-#include "winui/FormPanel.h"
 #include "winui/WideText.h"
 
 #include <string>
@@ -29,48 +28,30 @@ void SetValue(HWND label, const std::wstring& text) {
 
 SettingsDialog::SettingsDialog(ProgramCatalogue& catalogue, HWND owner, ErrorHandler onError,
                                std::function<void(int slot)> stored)
-    : m_settings(catalogue, *this, std::move(onError), std::move(stored)), m_owner(owner),
-      m_panel(FormPanelOf(SettingsDialogDescription())),
-      m_keptBounds(PanelFormBounds(m_panel, kStyle, kExStyle)) {
-    const WindowDescription& description = SettingsDialogDescription();
-    CreateNative(WideFromUtf8(description.name).c_str(), WideFromUtf8(description.title), kStyle,
-                 kExStyle, m_keptBounds, owner);
-    MakeControls();
-}
-
-SettingsDialog::~SettingsDialog() = default;
-
-void SettingsDialog::MakeControls() {
-    m_controls = BuildControls(Handle(), SettingsDialogDescription(), kIds);
-    m_pnev = m_controls["pnev"];
-    m_pev = m_controls["pev"];
-    m_phely = m_controls["phely"];
-    m_edit1 = m_controls["Edit1"];
-    m_checkBox1 = m_controls["CheckBox1"];
-    m_button3 = m_controls["Button3"];
-    m_button1 = m_controls["Button1"];
-    for (const HWND control : {m_edit1, m_checkBox1}) {
+    : PanelForm(SettingsDialogDescription(), kStyle, kExStyle, owner, kIds, "Edit1"),
+      m_settings(catalogue, *this, std::move(onError), std::move(stored)), m_owner(owner) {
+    for (const HWND control : {Edit1(), CheckBox1()}) {
         ForwardDialogKeys(control, [this](Key key) { return m_settings.KeyDown(true, key); });
     }
 }
 
 void SettingsDialog::ShowValues(std::string_view productName, int year,
                                 std::string_view programPath) {
-    SetValue(m_pnev, WideFromCp1250(productName));
-    SetValue(m_pev, std::to_wstring(year));
-    SetValue(m_phely, WideFromCp1250(programPath));
+    SetValue(Pnev(), WideFromCp1250(productName));
+    SetValue(Pev(), std::to_wstring(year));
+    SetValue(Phely(), WideFromCp1250(programPath));
 }
 
 void SettingsDialog::SetParameterText(std::string_view text) {
-    SetControlText(m_edit1, text);
+    SetControlText(Edit1(), text);
 }
 
 void SettingsDialog::SetAllDrivesChecked(bool checked) {
-    SendMessageW(m_checkBox1, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendMessageW(CheckBox1(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void SettingsDialog::SetAllDrivesEnabled(bool enabled) {
-    EnableWindow(m_checkBox1, enabled ? TRUE : FALSE);
+    EnableWindow(CheckBox1(), enabled ? TRUE : FALSE);
 }
 
 void SettingsDialog::ShowDialog() {
@@ -84,8 +65,8 @@ void SettingsDialog::ShowDialog() {
     ShowWindow(self, SW_SHOW);
     SetForegroundWindow(self);
     SetActiveWindow(self);
-    SetFocus(m_edit1);
-    SendMessageW(m_edit1, EM_SETSEL, 0, -1);
+    SetFocus(Edit1());
+    SendMessageW(Edit1(), EM_SETSEL, 0, -1);
 }
 
 void SettingsDialog::HideDialog() {
@@ -112,24 +93,15 @@ LRESULT SettingsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // Enter and Escape may come without the button whose id they carry.
         const HWND control =
             lParam != 0 ? reinterpret_cast<HWND>(lParam) : GetDlgItem(Handle(), LOWORD(wParam));
-        ForwardCommand(m_settings, m_controls.NameOf(control), control, HIWORD(wParam));
+        ForwardCommand(m_settings, Controls().NameOf(control), control, HIWORD(wParam));
         return 0;
     }
     case WM_CLOSE:
         m_settings.Cancel();
         return 0;
-    case WM_ACTIVATE:
-        if (m_activation.OnActivate(Handle(), wParam)) {
-            return 0;
-        }
-        break;
     default:
-        break;
+        return PanelForm::OnMessage(message, wParam, lParam);
     }
-    if (const auto answered = PanelFormMessage(Handle(), m_panel, m_keptBounds, message, lParam)) {
-        return *answered;
-    }
-    return NativeWindow::OnMessage(message, wParam, lParam);
 }
 
 } // namespace zel

@@ -127,6 +127,39 @@ TEST(MainWindowDescription, JobGridsHaveAWidthPerJobColumn) {
     }
 }
 
+// The faces know a row by the name of the control a click, a key or a colour request came
+// from: each of its three names leads back to it, and no other control's name to any row.
+TEST(MainWindowDescription, ARowsControlNamesLeadBackToItsSlotAndNoOtherNameDoes) {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const RowControlNames names = RowControlNamesOf(slot);
+        for (const std::string_view name : {names.year, names.drive, names.settings}) {
+            EXPECT_EQ(RowSlotOf(name), slot) << name;
+        }
+    }
+    int rowControls = 0;
+    for (const auto part : AllParts()) {
+        for (const ControlDescription& control : part) {
+            rowControls += RowSlotOf(control.name) != 0 ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(rowControls, 3 * kSlotCount) << "a panel, heading or part's control taken for a row";
+    for (const std::string_view other : {"", "a97", "A97PATHX", "SA97", "A1997", "C97"}) {
+        EXPECT_EQ(RowSlotOf(other), 0) << other;
+    }
+}
+
+// Alt and a tab's letter choose its page before any control on the shown page takes the
+// letter; the two earlier years' pages share K, and the first of them has it.
+TEST(MainWindowDescription, ATabsMnemonicInEitherCaseChoosesItsPage) {
+    EXPECT_EQ(PageOfMnemonic(U'p'), 0u);
+    EXPECT_EQ(PageOfMnemonic(U'P'), 0u);
+    EXPECT_EQ(PageOfMnemonic(U'k'), 1u);
+    EXPECT_EQ(PageOfMnemonic(U'N'), 3u);
+    for (const char32_t other : {U'a', U'E', U'&', U'r', U'\u00F6', U'\0'}) {
+        EXPECT_EQ(PageOfMnemonic(other), std::nullopt) << static_cast<unsigned>(other);
+    }
+}
+
 // The faces find a row's controls by the names the row page gives them, and the rows of a
 // page must neither overlap nor leave a slot without its row.
 TEST(MainWindowDescription, EverySlotHasItsRowOnItsPageOnce) {

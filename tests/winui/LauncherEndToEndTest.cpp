@@ -15,7 +15,6 @@
 namespace zel {
 namespace {
 
-constexpr int kSlotA2023 = 55;
 constexpr const char* kProgramFolder = "D:\\ZELKONYV.223";
 constexpr int kLimit = test::kProcessLimit;
 
@@ -87,8 +86,9 @@ protected:
         }
         const HWND rows =
             GetParent(test::ChildWithText(panel, L"Egyszeres k\u00F6nyvviteli program"));
-        year = GetDlgItem(rows, kRowIds + 3 * (kSlotA2023 - 1));
-        settings = GetDlgItem(rows, kRowIds + 3 * (kSlotA2023 - 1) + 2);
+        year = test::ChildWithText(rows, L"2023");
+        // The row's drive box follows its year button, and its settings button the box.
+        settings = GetWindow(GetWindow(year, GW_HWNDNEXT), GW_HWNDNEXT);
         const bool found = year != nullptr && settings != nullptr &&
                            test::WaitUntil([&] { return IsWindowEnabled(year) != FALSE; }, kLimit);
         return found ? panel : nullptr;

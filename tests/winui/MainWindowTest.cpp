@@ -2,6 +2,7 @@
 
 #include "RecordingMessageView.h"
 #include "WindowDriving.h"
+#include "WindowWaits.h"
 #include "catalogue/ProgramCatalogue.h"
 #include "dos/DosBoxStartPlan.h"
 #include "platform/Platform.h"
@@ -17,13 +18,6 @@ namespace {
 constexpr int kSlotA2023 = 55;
 constexpr int kSlotB2023 = 56;
 constexpr int kSlotA2016 = 41;
-
-BOOL CALLBACK CountFirstRowButton(HWND child, LPARAM count) {
-    if (GetDlgCtrlID(child) == kRowIds) {
-        ++*reinterpret_cast<int*>(count);
-    }
-    return TRUE;
-}
 
 // Where a control lies in its parent's client area.
 Bounds Placed(HWND control) {
@@ -211,9 +205,7 @@ TEST_F(MainWindowTest, DriveBoxesShowWhatThePanelHoldsAndForwardAChoice) {
 }
 
 TEST_F(MainWindowTest, ARowPageMadeLaterShowsWhatThePanelHolds) {
-    int made = 0;
-    EnumChildWindows(window->Handle(), CountFirstRowButton, reinterpret_cast<LPARAM>(&made));
-    EXPECT_EQ(made, 0);
+    EXPECT_EQ(test::ChildWithText(window->Handle(), L"1996"), nullptr);
     RowStates states{};
     states[0] = {{"C:", "D:"}, 1, true, false};
     window->Panel().ApplyRowStates(states);

@@ -9,6 +9,7 @@
 #include "platform/win32/ReplacementFile.h"
 #include "platform/win32/ShellFolders.h"
 #include "platform/win32/ShellLinks.h"
+#include "platform/win32/SystemTime.h"
 #include "platform/win32/Win32SharingProbe.h"
 #include "platform/win32/Windows.h"
 #include "text/DosWildcard.h"
@@ -36,10 +37,6 @@ std::string RootOf(char letter) {
 
 DWORD AttributesOf(std::string_view dosPath) {
     return GetFileAttributesA(Text(dosPath).c_str());
-}
-
-LocalDateTime FromSystemTime(const SYSTEMTIME& time) {
-    return {time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute, time.wSecond};
 }
 
 // The buffer's text up to its first zero.
@@ -203,13 +200,7 @@ std::optional<FileStamp> Win32Platform::Stamp(std::string_view dosPath) {
 }
 
 bool Win32Platform::SetLastWriteTime(std::string_view dosPath, const LocalDateTime& time) {
-    SYSTEMTIME local{};
-    local.wYear = static_cast<WORD>(time.year);
-    local.wMonth = static_cast<WORD>(time.month);
-    local.wDay = static_cast<WORD>(time.day);
-    local.wHour = static_cast<WORD>(time.hour);
-    local.wMinute = static_cast<WORD>(time.minute);
-    local.wSecond = static_cast<WORD>(time.second);
+    const SYSTEMTIME local = ToSystemTime(time);
     SYSTEMTIME universal{};
     FILETIME written{};
     if (!TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal) ||
