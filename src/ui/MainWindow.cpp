@@ -228,18 +228,15 @@ const RowControls& MainWindow::MadeRow(int slot) const {
     return m_rows.at(static_cast<std::size_t>(slot - 1));
 }
 
+// By its form name, as the panel names a row's controls; a drive box's edit field by its box's.
 int MainWindow::SlotOfControl(const QObject* control) const {
     if (control == nullptr) {
         return 0;
     }
-    for (int slot = 1; slot <= kSlotCount; ++slot) {
-        const RowControls& row = m_rows[static_cast<std::size_t>(slot - 1)];
-        if (row.year != nullptr && (control == row.year || control == row.drive ||
-                                    control == row.settings || control == row.drive->lineEdit())) {
-            return slot;
-        }
-    }
-    return 0;
+    const int slot = RowSlotOf(control->objectName().toStdString());
+    return slot != 0 || control->parent() == nullptr
+               ? slot
+               : RowSlotOf(control->parent()->objectName().toStdString());
 }
 
 KeySender MainWindow::SenderOf(const QObject* control) const {
