@@ -109,6 +109,16 @@ bool WaitForFile(const std::string& path, int seconds) {
     return false;
 }
 
+std::string WaitForBytes(const std::string& path, int seconds) {
+    for (int waited = 0; waited < seconds * 20; ++waited) {
+        if (std::string bytes = ReadFileBytes(path); !bytes.empty()) {
+            return bytes;
+        }
+        Sleep(50);
+    }
+    return {};
+}
+
 WineWorld::~WineWorld() {
     std::error_code ec;
     for (const auto& path : m_made) {

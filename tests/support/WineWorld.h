@@ -60,6 +60,9 @@ void WriteFileBytes(const std::string& path, std::string_view bytes);
 [[nodiscard]] std::string ReadFileBytes(const std::string& path);
 // Waits up to seconds for a file to appear.
 [[nodiscard]] bool WaitForFile(const std::string& path, int seconds);
+// Waits up to seconds for a file that reads with bytes: under a Wine that is still starting,
+// a file that is there may not be readable at once. Its bytes; empty when none came.
+[[nodiscard]] std::string WaitForBytes(const std::string& path, int seconds);
 
 class WineWorld final {
 public:

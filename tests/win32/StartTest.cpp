@@ -177,8 +177,8 @@ TEST(Win32Start, ADosProgramStartsOnlyInTheDosBoxItsInstallerRegistered) {
                                    {},
                                    {}})
                     .Started());
-    ASSERT_TRUE(WaitForFile(log, 30));
-    const std::string text = ReadFileBytes(log);
+    const std::string text = WaitForBytes(log, 30);
+    ASSERT_FALSE(text.empty());
     EXPECT_NE(text.find("LOADER=yes\n"), std::string::npos) << text;
     const auto entries = LogEntries(text);
     EXPECT_EQ(entries.at("DRIVE"), "3"); // D:
@@ -202,8 +202,8 @@ TEST(Win32Start, ADosProgramStartsOnlyInTheDosBoxItsInstallerRegistered) {
     StartRequest printing{
         folder / "ZELKONYV.97\\A97.EXE", folder / "ZELKONYV.97", "SERVER", "A97", "", "", {}};
     ASSERT_TRUE(platform.StartProgram(printing).Started());
-    ASSERT_TRUE(WaitForFile(log, 30));
-    const std::string relayed = ReadFileBytes(log);
+    const std::string relayed = WaitForBytes(log, 30);
+    ASSERT_FALSE(relayed.empty());
     SetEnvironmentVariableA(kDosBoxLogVariable, nullptr);
     EXPECT_NE(relayed.find("CAPTURE=yes\n"), std::string::npos) << relayed;
     const std::string relayedAutoexec = relayed.substr(relayed.find("[autoexec]"));
