@@ -5,7 +5,7 @@
 
 #include "dos/DosBoxStartPlan.h"
 #include "platform/Platform.h"
-#include "winui/GdiPrinter.h"
+#include "winprint/GdiPrinter.h"
 #include "winui/PrintControl.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "winui/ControlBuilder.h"
 
 #include "panel/WindowDescription.h"
+#include "text/WideText.h"
 #include "winui/ControlParent.h"
-#include "winui/WideText.h"
 
 #include <algorithm>
 #include <stdexcept>

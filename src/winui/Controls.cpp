@@ -1,6 +1,6 @@
 #include "winui/Controls.h"
 
-#include "winui/WideText.h"
+#include "text/WideText.h"
 
 #include <map>
 #include <tuple>

@@ -1,6 +1,6 @@
 #include "winui/DriveComboBox.h"
 
-#include "winui/WideText.h"
+#include "text/WideText.h"
 
 #include <string>
 

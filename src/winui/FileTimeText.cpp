@@ -1,7 +1,7 @@
 #include "winui/FileTimeText.h"
 
 #include "platform/win32/SystemTime.h"
-#include "winui/WideText.h"
+#include "text/WideText.h"
 #include "winui/Win32Ui.h"
 
 #include <string>

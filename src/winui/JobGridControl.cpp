@@ -1,7 +1,7 @@
 #include "winui/JobGridControl.h"
 
 #include "panel/MainWindowDescription.h"
-#include "winui/WideText.h"
+#include "text/WideText.h"
 
 #include <algorithm>
 

@@ -6,12 +6,12 @@
 #include "panel/RowPages.h"
 #include "panel/WindowTitles.h"
 #include "platform/Platform.h"
+#include "text/WideText.h"
 #include "winui/CommandForwarding.h"
 #include "winui/ControlBuilder.h"
 #include "winui/ControlParent.h"
 #include "winui/Glyphs.h"
 #include "winui/PrintControl.h"
-#include "winui/WideText.h"
 
 #include <vector>
 

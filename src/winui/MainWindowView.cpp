@@ -1,7 +1,7 @@
 // What the panel shows on the main window's controls.
 
+#include "text/WideText.h"
 #include "winui/MainWindow.h"
-#include "winui/WideText.h"
 
 #include <commdlg.h>
 

@@ -3,9 +3,9 @@
 #include "panel/MessageDialogLayout.h"
 #include "panel/WindowDescriptions.h"
 #include "panel/WindowPlacement.h"
+#include "text/WideText.h"
 #include "winui/ControlBuilder.h"
 #include "winui/MessagePictures.h"
-#include "winui/WideText.h"
 
 #include <algorithm>
 #include <utility>

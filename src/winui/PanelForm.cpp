@@ -2,7 +2,7 @@
 
 #include "panel/WindowDescription.h"
 #include "panel/WindowPlacement.h"
-#include "winui/WideText.h"
+#include "text/WideText.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "winui/PrintControl.h"
 
+#include "winprint/GdiPrinter.h"
 #include "winui/FileTimeText.h"
-#include "winui/GdiPrinter.h"
 
 namespace zel {
 namespace {

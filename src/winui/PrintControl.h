@@ -8,8 +8,8 @@
 #include "panel/PrintPage.h"
 #include "panel/PrintPageSpool.h"
 #include "panel/SliceScheduler.h"
+#include "winprint/DesktopJobPrinter.h"
 #include "winui/Controls.h"
-#include "winui/DesktopJobPrinter.h"
 #include "winui/IdleSlices.h"
 #include "winui/JobGridControl.h"
 

@@ -2,8 +2,8 @@
 
 #include "panel/WindowDescriptions.h"
 #include "panel/WindowPlacement.h"
+#include "text/WideText.h"
 #include "winui/ControlBuilder.h"
-#include "winui/WideText.h"
 
 namespace zel {
 namespace {

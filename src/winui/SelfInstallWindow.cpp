@@ -2,9 +2,9 @@
 
 #include "panel/WindowDescriptions.h"
 #include "platform/Platform.h"
+#include "text/WideText.h"
 #include "winui/CommandForwarding.h"
 #include "winui/DriveComboBox.h"
-#include "winui/WideText.h"
 
 #include <string>
 

@@ -1,9 +1,9 @@
 #include "winui/SettingsDialog.h"
 
 #include "panel/WindowDescriptions.h"
+#include "text/WideText.h"
 #include "winui/CommandForwarding.h"
 #include "winui/DialogKeys.h"
-#include "winui/WideText.h"
 
 #include <string>
 

@@ -6,9 +6,9 @@
 #include "WindowWaits.h"
 #include "support/WindowsStandIns.h"
 #include "support/WineWorld.h"
+#include "text/WideText.h"
 #include "winui/Controls.h"
 #include "winui/MainWindow.h"
-#include "winui/WideText.h"
 
 #include <gtest/gtest.h>
 

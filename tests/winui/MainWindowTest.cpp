@@ -7,8 +7,8 @@
 #include "dos/DosBoxStartPlan.h"
 #include "platform/Platform.h"
 #include "support/WineWorld.h"
+#include "text/WideText.h"
 #include "winui/ProgressWindow.h"
-#include "winui/WideText.h"
 
 #include <gtest/gtest.h>
 

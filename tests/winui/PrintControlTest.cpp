@@ -9,8 +9,8 @@
 #include "support/CupsPdf.h"
 #include "support/TempDir.h"
 #include "support/UnixTools.h"
-#include "winui/GdiPrinter.h"
-#include "winui/WideText.h"
+#include "text/WideText.h"
+#include "winprint/GdiPrinter.h"
 
 #include <atomic>
 #include <chrono>

@@ -9,8 +9,8 @@
 #include "platform/Platform.h"
 #include "platform/win32/ShellLinks.h"
 #include "support/WineWorld.h"
+#include "text/WideText.h"
 #include "winui/Controls.h"
-#include "winui/WideText.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

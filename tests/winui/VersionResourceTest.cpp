@@ -2,7 +2,7 @@
 // software inventories read them.
 
 #include "LauncherProcess.h"
-#include "winui/WideText.h"
+#include "text/WideText.h"
 
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "winui/GdiPrinter.h"
+#include "winprint/GdiPrinter.h"
 
-#include "winui/WideText.h"
+#include "text/WideText.h"
 
 #include <commdlg.h>
 #include <cstring>

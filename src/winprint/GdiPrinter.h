@@ -1,10 +1,10 @@
 #pragma once
-// The desktop printer of the Windows face: the printer and settings chosen in the printer
+// The desktop printer of the Windows edition: the printer and settings chosen in the printer
 // setup dialog, or until then the default printer, and the documents made on it through the
 // spooler. A document counts as printed only when the spooler has taken all of it; a failure
 // drops the document, so that no half job reaches the printer.
 
-#include "winui/PrintDevice.h"
+#include "winprint/PrintDevice.h"
 
 #include <cstddef>
 #include <string>

@@ -1,9 +1,9 @@
-#include "winui/GdiCanvas.h"
+#include "winprint/GdiCanvas.h"
 
 #include "spool/RunTransform.h"
-#include "winui/MeasuringFont.h"
-#include "winui/PrintDevice.h"
-#include "winui/WideText.h"
+#include "text/WideText.h"
+#include "winprint/MeasuringFont.h"
+#include "winprint/PrintDevice.h"
 
 #include <algorithm>
 #include <stdexcept>

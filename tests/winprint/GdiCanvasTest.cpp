@@ -1,13 +1,13 @@
 // The GDI canvas on a page in memory: each run lands on exactly its cells of the character
 // grid, in a fixed-pitch measuring font, with the print table's letters as text.
 
-#include "winui/GdiCanvas.h"
+#include "winprint/GdiCanvas.h"
 
 #include "spool/PageGeometry.h"
 #include "spool/PageRenderer.h"
 #include "support/MemoryFile.h"
-#include "winui/MeasuringFont.h"
-#include "winui/PrintDevice.h"
+#include "winprint/MeasuringFont.h"
+#include "winprint/PrintDevice.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -6,9 +6,9 @@
 // Failures throw, with a text fit to show the user.
 
 #include "spool/Canvas.h"
-#include "winui/Win32Ui.h"
 
 #include <string_view>
+#include <windows.h>
 
 namespace zel {
 

@@ -1,4 +1,4 @@
-#include "winui/MeasuringFont.h"
+#include "winprint/MeasuringFont.h"
 
 #include <stdexcept>
 #include <string>

@@ -4,7 +4,8 @@
 // but sharp on paper and searchable wherever the printer makes a PDF.
 
 #include "spool/Canvas.h"
-#include "winui/Win32Ui.h"
+
+#include <windows.h>
 
 namespace zel {
 

@@ -4,10 +4,9 @@
 // resolution, because the page is laid out in the cells of a character printer, not in the
 // printer's own font metrics.
 
-#include "winui/Win32Ui.h"
-
 #include <string_view>
 #include <vector>
+#include <windows.h>
 
 namespace zel {
 

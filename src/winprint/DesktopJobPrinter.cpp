@@ -1,9 +1,9 @@
-#include "winui/DesktopJobPrinter.h"
+#include "winprint/DesktopJobPrinter.h"
 
 #include "spool/CanvasJobPrinter.h"
-#include "winui/GdiCanvas.h"
-#include "winui/GdiPrinter.h"
-#include "winui/MeasuringFont.h"
+#include "winprint/GdiCanvas.h"
+#include "winprint/GdiPrinter.h"
+#include "winprint/MeasuringFont.h"
 
 namespace zel {
 

@@ -1,4 +1,4 @@
-#include "winui/WideText.h"
+#include "text/WideText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-// The job printer of the Windows face: the GDI printer, the measuring font and the canvas,
+// The job printer of the Windows edition: the GDI printer, the measuring font and the canvas,
 // made when the first job or the printer setup needs them. Asking the spooler for printers
 // is work that a start which prints nothing should not wait for.
 
