@@ -19,7 +19,8 @@ namespace {
 class DriveCommandTest : public ::testing::Test {
 protected:
     DriveCommandTest() {
-        EXPECT_TRUE(posix::MakeFirstDriveMapIn(home.Path()));
+        EXPECT_EQ(posix::MakeFirstDriveMapIn(home.Path()).outcome,
+                  posix::FirstDriveMap::Outcome::Made);
         fs::create_directories(server);
     }
 

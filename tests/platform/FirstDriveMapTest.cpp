@@ -5,14 +5,21 @@
 #include "support/TempDir.h"
 #include "support/TreeSnapshot.h"
 
+#include <cerrno>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace zel {
 namespace {
+
+using Outcome = posix::FirstDriveMap::Outcome;
 
 mode_t ModeOf(const fs::path& path) {
     struct stat st {};
@@ -22,7 +29,7 @@ mode_t ModeOf(const fs::path& path) {
 
 TEST(FirstDriveMap, AnAccountWithoutAMapGetsDriveCPrivateToItsUser) {
     test::TempDir home;
-    ASSERT_TRUE(posix::MakeFirstDriveMapIn(home.Path()));
+    ASSERT_EQ(posix::MakeFirstDriveMapIn(home.Path()).outcome, Outcome::Made);
     const fs::path prefix = home.Path() / ".wine";
     EXPECT_EQ(fs::read_symlink(prefix / "dosdevices" / "c:"), "../drive_c");
     for (const fs::path& folder : {prefix, prefix / "drive_c", prefix / "dosdevices"}) {
@@ -34,7 +41,7 @@ TEST(FirstDriveMap, AnAccountWithoutAMapGetsDriveCPrivateToItsUser) {
 
     // Made once: the second start finds it and leaves it be.
     const std::string made = test::Snapshot(prefix);
-    EXPECT_FALSE(posix::MakeFirstDriveMapIn(home.Path()));
+    EXPECT_EQ(posix::MakeFirstDriveMapIn(home.Path()).outcome, Outcome::Found);
     EXPECT_EQ(test::Snapshot(prefix), made);
 }
 
@@ -49,13 +56,13 @@ TEST(FirstDriveMap, AMapThatExistsIsLeftByteForByte) {
     test::WriteNativeFile(prefix / "system.reg", "WINE REGISTRY Version 2\n[Software\\\\Wine]\n");
     fs::permissions(prefix, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec);
     const std::string before = test::Snapshot(home.Path());
-    EXPECT_FALSE(posix::MakeFirstDriveMapIn(home.Path()));
+    EXPECT_EQ(posix::MakeFirstDriveMapIn(home.Path()).outcome, Outcome::Found);
     EXPECT_EQ(test::Snapshot(home.Path()), before);
 
     // A prefix without its drive links is one Wine has not started yet: a map all the same.
     fs::remove_all(prefix / "dosdevices");
     const std::string unstarted = test::Snapshot(home.Path());
-    EXPECT_FALSE(posix::MakeFirstDriveMapIn(home.Path()));
+    EXPECT_EQ(posix::MakeFirstDriveMapIn(home.Path()).outcome, Outcome::Found);
     EXPECT_EQ(test::Snapshot(home.Path()), unstarted);
 }
 
@@ -63,11 +70,11 @@ TEST(FirstDriveMap, APlantedLinkIsNeverFollowed) {
     test::TempDir home;
     test::TempDir elsewhere;
     fs::create_directory_symlink(elsewhere.Path() / "map", home.Path() / ".wine");
-    EXPECT_FALSE(posix::MakeFirstDriveMapIn(home.Path()));
+    EXPECT_EQ(posix::MakeFirstDriveMapIn(home.Path()).outcome, Outcome::Found);
     EXPECT_FALSE(fs::exists(elsewhere.Path() / "map"));
 
     fs::create_directories(elsewhere.Path() / "map");
-    EXPECT_FALSE(posix::MakeFirstDriveMapIn(home.Path()));
+    EXPECT_EQ(posix::MakeFirstDriveMapIn(home.Path()).outcome, Outcome::Found);
     EXPECT_TRUE(fs::is_empty(elsewhere.Path() / "map"));
 }
 
@@ -76,12 +83,40 @@ TEST(FirstDriveMap, AChosenPrefixIsTheUsersEvenWhereItIsMissing) {
     test::ScopedEnvironment environment;
     environment.Set("HOME", home.Path().string());
     environment.Set("WINEPREFIX", (home.Path() / "elsewhere").string());
-    EXPECT_FALSE(posix::MakeFirstDriveMap());
+    EXPECT_EQ(posix::MakeFirstDriveMap().outcome, Outcome::Found);
     EXPECT_TRUE(fs::is_empty(home.Path()));
 
     environment.Unset("WINEPREFIX");
-    EXPECT_TRUE(posix::MakeFirstDriveMap());
+    EXPECT_EQ(posix::MakeFirstDriveMap().outcome, Outcome::Made);
     EXPECT_TRUE(fs::is_symlink(home.Path() / ".wine" / "dosdevices" / "c:"));
+}
+
+TEST(FirstDriveMap, AMapThatCannotBeMadeWholeLeavesNothingAndSaysWhy) {
+    test::TempDir home;
+    test::WriteNativeFile(home.Path() / "file", "");
+    const posix::FirstDriveMap notAFolder = posix::MakeFirstDriveMapIn(home.Path() / "file");
+    EXPECT_EQ(notAFolder.outcome, Outcome::NotMade);
+    EXPECT_EQ(notAFolder.error, ENOTDIR);
+
+    // Two descriptors to spare: the home and the prefix open, drive_c is made but cannot be
+    // opened. What was made goes again, so that the next start does not find a map
+    // without drives and keep it.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const int spare = ::open("/", O_RDONLY);
+        ::close(spare);
+        const rlimit limit{static_cast<rlim_t>(spare + 2), static_cast<rlim_t>(spare + 2)};
+        ::setrlimit(RLIMIT_NOFILE, &limit);
+        const posix::FirstDriveMap map = posix::MakeFirstDriveMapIn(home.Path());
+        ::_exit(map.outcome == Outcome::NotMade && map.error == EMFILE ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_FALSE(fs::exists(home.Path() / ".wine"));
+
+    EXPECT_EQ(posix::MakeFirstDriveMapIn(home.Path()).outcome, Outcome::Made);
 }
 
 } // namespace

@@ -1,6 +1,9 @@
 #include "platform/posix/FirstDriveMap.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,57 +13,99 @@ namespace {
 
 constexpr mode_t kPrivate = 0700;
 
+FirstDriveMap NotMade(int error) {
+    return {FirstDriveMap::Outcome::NotMade, error};
+}
+
 // A folder just made in a folder only this user can write: nothing can have been put in
-// its place, yet it is opened without following a link all the same.
+// its place, yet it is opened without following a link all the same. Where it is made but
+// cannot be opened, it is removed again.
 int OpenMadeFolder(int parent, const char* name) {
     if (::mkdirat(parent, name, kPrivate) != 0) {
         return -1;
     }
     const int fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     struct stat st {};
-    if (fd >= 0 &&
-        (::fstat(fd, &st) != 0 || st.st_uid != ::geteuid() || ::fchmod(fd, kPrivate) != 0)) {
-        ::close(fd);
-        return -1;
+    int error = 0;
+    if (fd < 0 || ::fstat(fd, &st) != 0) {
+        error = errno;
+    } else if (st.st_uid != ::geteuid()) {
+        error = EPERM;
+    } else if (::fchmod(fd, kPrivate) != 0) {
+        error = errno;
+    } else {
+        return fd;
     }
-    return fd;
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    ::unlinkat(parent, name, AT_REMOVEDIR);
+    errno = error;
+    return -1;
+}
+
+// drive_c and dosdevices/c: in the prefix just made; the system's error, or 0.
+int FillPrefix(int prefix) {
+    const int driveC = OpenMadeFolder(prefix, "drive_c");
+    if (driveC < 0) {
+        return errno;
+    }
+    ::close(driveC);
+    const int devices = OpenMadeFolder(prefix, "dosdevices");
+    if (devices < 0) {
+        const int error = errno;
+        ::unlinkat(prefix, "drive_c", AT_REMOVEDIR);
+        return error;
+    }
+    // Relative, as Wine makes it: the prefix can be moved whole.
+    const int linked = ::symlinkat("../drive_c", devices, "c:") == 0 ? 0 : errno;
+    ::close(devices);
+    if (linked != 0) {
+        ::unlinkat(prefix, "dosdevices", AT_REMOVEDIR);
+        ::unlinkat(prefix, "drive_c", AT_REMOVEDIR);
+    }
+    return linked;
 }
 
 } // namespace
 
-bool MakeFirstDriveMap() {
+FirstDriveMap MakeFirstDriveMap() {
     if (const char* prefix = std::getenv("WINEPREFIX"); prefix != nullptr && *prefix != '\0') {
-        return false;
+        return {};
     }
     const char* home = std::getenv("HOME");
     if (home == nullptr || *home != '/') {
-        return false;
+        return NotMade(ENOENT);
     }
     return MakeFirstDriveMapIn(home);
 }
 
-bool MakeFirstDriveMapIn(const std::filesystem::path& home) {
+void MakeFirstDriveMapOrSayWhy() {
+    if (const FirstDriveMap map = MakeFirstDriveMap();
+        map.outcome == FirstDriveMap::Outcome::NotMade) {
+        std::fprintf(stderr, "zelpult: ~/.wine: %s\n", std::strerror(map.error));
+    }
+}
+
+FirstDriveMap MakeFirstDriveMapIn(const std::filesystem::path& home) {
     const int homeFd = ::open(home.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (homeFd < 0) {
-        return false;
+        return NotMade(errno);
     }
     // mkdir fails on whatever is there already, a dangling link included.
     const int prefix = OpenMadeFolder(homeFd, ".wine");
-    ::close(homeFd);
     if (prefix < 0) {
-        return false;
+        const int error = errno;
+        ::close(homeFd);
+        return error == EEXIST ? FirstDriveMap{} : NotMade(error);
     }
-    bool made = false;
-    if (const int driveC = OpenMadeFolder(prefix, "drive_c"); driveC >= 0) {
-        ::close(driveC);
-        if (const int devices = OpenMadeFolder(prefix, "dosdevices"); devices >= 0) {
-            // Relative, as Wine makes it: the prefix can be moved whole.
-            made = ::symlinkat("../drive_c", devices, "c:") == 0;
-            ::close(devices);
-        }
-    }
+    const int error = FillPrefix(prefix);
     ::close(prefix);
-    return made;
+    if (error != 0) {
+        ::unlinkat(homeFd, ".wine", AT_REMOVEDIR);
+    }
+    ::close(homeFd);
+    return error == 0 ? FirstDriveMap{FirstDriveMap::Outcome::Made} : NotMade(error);
 }
 
 } // namespace zel::posix

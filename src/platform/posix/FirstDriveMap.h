@@ -7,10 +7,27 @@
 
 namespace zel::posix {
 
+struct FirstDriveMap {
+    enum class Outcome {
+        Made,
+        // There already, or $WINEPREFIX names the user's own.
+        Found,
+        // None is there and none could be made: the panel sees no drive.
+        NotMade,
+    };
+    Outcome outcome = Outcome::Found;
+    // The system's error where NotMade.
+    int error = 0;
+};
+
 // Without $WINEPREFIX and without ~/.wine: ~/.wine with drive C: (dosdevices/c: leading to
-// drive_c), private to the user. Whether it was made.
-bool MakeFirstDriveMap();
-// The same in home's .wine.
-bool MakeFirstDriveMapIn(const std::filesystem::path& home);
+// drive_c), private to the user.
+FirstDriveMap MakeFirstDriveMap();
+// The same at a start: where none could be made, the error output says why, since the panel
+// can only show no drive.
+void MakeFirstDriveMapOrSayWhy();
+// The same in home's .wine. A map half made is taken away again, so that the next start
+// tries anew instead of finding a map without drives.
+FirstDriveMap MakeFirstDriveMapIn(const std::filesystem::path& home);
 
 } // namespace zel::posix

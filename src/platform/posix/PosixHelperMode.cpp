@@ -20,7 +20,7 @@ std::optional<int> RunHelperMode(int argc, char** argv, const MakeRelayedPrintin
     const std::vector<std::string> arguments(argv + std::min(argc, 1), argv + argc);
     if (posix::IsDriveCommand(arguments)) {
         // The letters given here join the map the launcher would make at its first start.
-        (void)posix::MakeFirstDriveMap();
+        posix::MakeFirstDriveMapOrSayWhy();
         posix::DescriptorOutput outBuffer(STDOUT_FILENO);
         posix::DescriptorOutput errBuffer(STDERR_FILENO);
         std::ostream out(&outBuffer);

@@ -29,8 +29,7 @@ namespace fs = std::filesystem;
 namespace zel {
 
 std::unique_ptr<Platform> MakePlatform(const DosStartPlanner& dosStart) {
-    // Without a map the platform sees no drives, which the panel shows as it is.
-    (void)posix::MakeFirstDriveMap();
+    posix::MakeFirstDriveMapOrSayWhy();
     auto platform = std::make_unique<posix::PosixPlatform>();
     platform->UseDosStart(dosStart);
     return platform;
