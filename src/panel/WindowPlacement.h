@@ -22,5 +22,9 @@ struct ScreenRect {
 // Where a window stands when centred over another: their middles meet, each halved to whole
 // pixels as the old panel did, even where it then leaves the screen.
 [[nodiscard]] std::pair<int, int> CentredOver(int width, int height, ScreenRect area);
+// The outer size of a dialog whose client area is its panel with the panel's own margins on
+// every side, its frame adding frameWidth and frameHeight; never larger than the screen.
+[[nodiscard]] std::pair<int, int> OuterSizeAround(ScreenRect panel, int frameWidth, int frameHeight,
+                                                  ScreenArea screen);
 
 } // namespace zel

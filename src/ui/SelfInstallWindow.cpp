@@ -109,9 +109,10 @@ void SelfInstallWindow::FormActivate() {
     const QSize frame = FrameExtra(*this);
     const ControlRect& panel =
         DescribedControl(SelfInstallWindowDescription().controls, "Panel1").rect;
-    const QSize outer = (frame + QSize(panel.width + 2 * panel.left, panel.height + 2 * panel.top))
-                            .boundedTo(m_screen);
-    setFixedSize(outer - frame);
+    const auto [width, height] =
+        OuterSizeAround({panel.left, panel.top, panel.width, panel.height}, frame.width(),
+                        frame.height(), {m_screen.width(), m_screen.height()});
+    setFixedSize(QSize(width, height) - frame);
 }
 
 bool SelfInstallWindow::eventFilter(QObject* watched, QEvent* event) {

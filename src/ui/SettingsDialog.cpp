@@ -62,8 +62,10 @@ void SettingsDialog::MakeControls() {
 QSize SettingsDialog::OuterSize() const {
     const QSize frame = frameGeometry().size() - size();
     const QRect panel = m_panel->geometry();
-    const QSize outer = frame + panel.size() + 2 * QSize(panel.left(), panel.top());
-    return outer.boundedTo(m_screenSize);
+    const auto [width, height] =
+        OuterSizeAround({panel.left(), panel.top(), panel.width(), panel.height()}, frame.width(),
+                        frame.height(), {m_screenSize.width(), m_screenSize.height()});
+    return {width, height};
 }
 
 void SettingsDialog::FormCreate() {

@@ -4,19 +4,18 @@
 #include "panel/WindowPlacement.h"
 #include "text/WideText.h"
 
-#include <algorithm>
-
 namespace zel {
 namespace {
 
 // The outer bounds of a window of this style whose client area is the panel with its
 // margins, limited to the screen and centred on it.
 Bounds OuterBounds(Bounds panel, DWORD style, DWORD exStyle) {
-    RECT frame{0, 0, panel.width + 2 * panel.left, panel.height + 2 * panel.top};
+    RECT frame{};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     const ScreenArea screen{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    const int width = std::min(static_cast<int>(frame.right - frame.left), screen.width);
-    const int height = std::min(static_cast<int>(frame.bottom - frame.top), screen.height);
+    const auto [width, height] =
+        OuterSizeAround({panel.left, panel.top, panel.width, panel.height},
+                        frame.right - frame.left, frame.bottom - frame.top, screen);
     const auto [left, top] = CentredOnScreen(width, height, screen);
     return {left, top, width, height};
 }

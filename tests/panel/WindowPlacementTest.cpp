@@ -23,5 +23,14 @@ TEST(WindowPlacement, CentresOverAnotherWindowByTheirHalves) {
     EXPECT_EQ(CentredOver(800, 600, {0, 0, 640, 480}), Place(-80, -60));
 }
 
+// The settings dialog's panel at (8, 8) in a frame of 8 by 27: each side on its own keeps
+// within a small screen.
+TEST(WindowPlacement, ADialogIsItsPanelWithMarginsAndFrameWithinTheScreen) {
+    const ScreenRect panel{8, 8, 418, 200};
+    EXPECT_EQ(OuterSizeAround(panel, 8, 27, {1024, 768}), Place(442, 243));
+    EXPECT_EQ(OuterSizeAround(panel, 8, 27, {440, 768}), Place(440, 243));
+    EXPECT_EQ(OuterSizeAround(panel, 8, 27, {1024, 240}), Place(442, 240));
+}
+
 } // namespace
 } // namespace zel
