@@ -1,6 +1,6 @@
 #pragma once
 // The message dialog is laid out anew for each message: one line sits lower than two, and
-// the window is as wide as its first line. Both faces move its controls by these numbers.
+// the window is as wide as its first line. Both faces move its controls as these say.
 
 namespace zel {
 
@@ -15,5 +15,20 @@ inline constexpr int kMessageRightMargin = 25;
 inline constexpr int kMessageButtonTop = 64;
 inline constexpr int kMessageButtonWidth = 65;
 inline constexpr int kMessageButtonHeight = 25;
+
+[[nodiscard]] constexpr int MessageFirstLineTop(bool twoLines) {
+    return twoLines ? kMessageFirstLineTop : kMessageSingleLineTop;
+}
+
+struct MessageWidth {
+    int outer = 0;
+    int buttonLeft = 0;
+};
+
+// The first line measuring firstLineWidth: a longer second line is cut off at the edge.
+[[nodiscard]] constexpr MessageWidth MessageWidthFor(int firstLineWidth) {
+    const int outer = kMessageLineLeft + firstLineWidth + kMessageRightMargin;
+    return {outer, (outer - kMessageButtonWidth) / 2};
+}
 
 } // namespace zel

@@ -80,8 +80,7 @@ void MessageDialog::ShowMessage(const MessageOnScreen& message) {
     m_label2->setText(FromCp1250(message.detail));
     m_label1->adjustSize();
     m_label2->adjustSize();
-    m_label1->move(kMessageLineLeft,
-                   message.detail.empty() ? kMessageSingleLineTop : kMessageFirstLineTop);
+    m_label1->move(kMessageLineLeft, MessageFirstLineTop(!message.detail.empty()));
 
     if (!testAttribute(Qt::WA_WState_Created)) {
         create();
@@ -117,11 +116,11 @@ void MessageDialog::CloseSelfInstallWindow() {
 
 // Size and position go by the outer size, which includes the frame.
 void MessageDialog::Place() {
-    // The width follows the first line only; a longer second line is cut off at the edge.
     const QSize frame = FrameExtra(*this);
-    const int outerWidth = m_label1->x() + m_label1->width() + kMessageRightMargin;
+    const MessageWidth width = MessageWidthFor(m_label1->width());
+    const int outerWidth = width.outer;
     setFixedSize(outerWidth - frame.width(), kMessageClientHeight);
-    m_button1->move((outerWidth - kMessageButtonWidth) / 2, m_button1->y());
+    m_button1->move(width.buttonLeft, m_button1->y());
 
     const int outerHeight = kMessageClientHeight + frame.height();
     const QRect area = m_owner ? m_owner->frameGeometry() : QRect(QPoint(0, 0), ScreenSize());

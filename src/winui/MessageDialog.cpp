@@ -100,10 +100,10 @@ void MessageDialog::ShowMessage(const MessageOnScreen& message) {
     SetWindowLongPtrW(self, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_owner));
 
     ShowKind(message.kind, message.title);
-    SetLine(Label1(), message.text,
-            message.detail.empty() ? kMessageSingleLineTop : kMessageFirstLineTop);
+    const int firstLineWidth =
+        SetLine(Label1(), message.text, MessageFirstLineTop(!message.detail.empty()));
     SetLine(Label2(), message.detail, kMessageSecondLineTop);
-    Place();
+    Place(MessageWidthFor(firstLineWidth));
 
     EnableWindow(self, TRUE);
     ShowWindow(self, SW_SHOW);
@@ -123,23 +123,21 @@ void MessageDialog::ShowKind(MessageKind kind, std::string_view title) {
     SetWindowTextW(Handle(), WideFromCp1250(title).c_str());
 }
 
-void MessageDialog::SetLine(HWND label, std::string_view text, int top) {
+int MessageDialog::SetLine(HWND label, std::string_view text, int top) {
     const std::wstring wide = WideFromCp1250(text);
     SetWindowTextW(label, wide.c_str());
     const SIZE size =
         wide.empty() ? SIZE{0, 0} : TextExtent(label, wide, DT_SINGLELINE | DT_NOPREFIX);
     SetWindowPos(label, nullptr, kMessageLineLeft, top, size.cx, size.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    return size.cx;
 }
 
-// The width follows the first line only; a longer second line is cut off at the edge.
-void MessageDialog::Place() {
-    RECT label{0, 0, 0, 0};
-    GetClientRect(Label1(), &label);
-    const int outerWidth = kMessageLineLeft + label.right + kMessageRightMargin;
+void MessageDialog::Place(MessageWidth width) {
+    const int outerWidth = width.outer;
     const int outerHeight = kMessageClientHeight + OuterExtra().cy;
-    SetWindowPos(Button1(), nullptr, (outerWidth - kMessageButtonWidth) / 2, kMessageButtonTop,
-                 kMessageButtonWidth, kMessageButtonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Button1(), nullptr, width.buttonLeft, kMessageButtonTop, kMessageButtonWidth,
+                 kMessageButtonHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     const RECT area = m_owner != nullptr ? WindowBounds(m_owner)
                                          : RECT{0, 0, GetSystemMetrics(SM_CXSCREEN),
                                                 GetSystemMetrics(SM_CYSCREEN)};

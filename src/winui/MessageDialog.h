@@ -3,6 +3,7 @@
 // panel-side queue. While a message is up the window it belongs to is disabled, as Windows
 // does for a dialog's owner, and when it closes that window is enabled again.
 
+#include "panel/MessageDialogLayout.h"
 #include "panel/MessageQueue.h"
 #include "panel/MessageView.h"
 #include "winui/ControlBuilder.h"
@@ -48,8 +49,9 @@ protected:
 private:
     [[nodiscard]] HWND OwnerWindow(MessageOwner owner) const;
     void ShowKind(MessageKind kind, std::string_view title);
-    void SetLine(HWND label, std::string_view text, int top);
-    void Place();
+    // Its width.
+    int SetLine(HWND label, std::string_view text, int top);
+    void Place(MessageWidth width);
     void RunDue();
 
     HWND m_mainWindow = nullptr;
