@@ -1,5 +1,6 @@
 #include "ui/Launcher.h"
 
+#include "panel/WindowTitles.h"
 #include "platform/Platform.h"
 #include "ui/Application.h"
 #include "ui/MainWindow.h"
@@ -57,7 +58,7 @@ MessageQueue& Launcher::Messages() {
 }
 
 void Launcher::NameApplication() {
-    QCoreApplication::setApplicationName(QString::fromUtf8("  Zelkor Indítópult"));
+    QCoreApplication::setApplicationName(QString::fromUtf8(kApplicationTitle));
 }
 
 void Launcher::CreateMainWindow() {

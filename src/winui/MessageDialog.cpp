@@ -3,6 +3,7 @@
 #include "panel/MessageDialogLayout.h"
 #include "panel/WindowDescriptions.h"
 #include "panel/WindowPlacement.h"
+#include "panel/WindowTitles.h"
 #include "text/WideText.h"
 #include "winui/ControlBuilder.h"
 #include "winui/MessagePictures.h"
@@ -83,7 +84,7 @@ HWND MessageDialog::OwnerWindow(MessageOwner owner) const {
 
 void MessageDialog::ShowStandardError(std::string_view text) {
     const HWND active = GetActiveWindow();
-    MessageBoxW(active, WideFromCp1250(text).c_str(), WideFromUtf8("  Zelkor Indítópult").c_str(),
+    MessageBoxW(active, WideFromCp1250(text).c_str(), WideFromUtf8(kApplicationTitle).c_str(),
                 MB_OK | MB_ICONERROR);
 }
 
