@@ -27,12 +27,11 @@ int OpenMadeFolder(int parent, const char* name) {
     const int fd = ::openat(parent, name, O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     struct stat st {};
     int error = 0;
-    if (fd < 0 || ::fstat(fd, &st) != 0) {
+    if (fd < 0 || ::fstat(fd, &st) != 0 ||
+        (st.st_uid == ::geteuid() && ::fchmod(fd, kPrivate) != 0)) {
         error = errno;
     } else if (st.st_uid != ::geteuid()) {
         error = EPERM;
-    } else if (::fchmod(fd, kPrivate) != 0) {
-        error = errno;
     } else {
         return fd;
     }
