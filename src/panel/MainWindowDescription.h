@@ -7,6 +7,7 @@
 #include "panel/PanelKeys.h"
 #include "panel/WindowDescription.h"
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <span>
@@ -29,9 +30,15 @@ struct RowControlNames {
 [[nodiscard]] RowControlNames RowControlNamesOf(int slot);
 // The slot whose row has a control of that name; 0 for any other name.
 [[nodiscard]] int RowSlotOf(std::string_view controlName);
+// The slot of a control a face made, by its name and its parent's: a part the toolkit makes
+// inside a described control, such as a drive box's edit field, belongs to that control.
+[[nodiscard]] int RowSlotOfControl(std::string_view name, std::string_view parentName);
 
 // Panel4 and what lies on it, on the first row page.
 [[nodiscard]] std::span<const ControlDescription> InstallBoxDescription();
+// The install box's controls that serve only an installation from another path.
+inline constexpr std::array<std::string_view, 3> kOtherPathControls = {"NPATH", "NBROWSE",
+                                                                       "NBROWSEPIC"};
 // Panel6 and what lies on it, on the print page.
 [[nodiscard]] std::span<const ControlDescription> PrintPageDescription();
 // The job tables and their headings, on Panel6.

@@ -139,4 +139,9 @@ int RowSlotOf(std::string_view controlName) {
     return row == rows.end() ? 0 : static_cast<int>(row - rows.begin()) + 1;
 }
 
+int RowSlotOfControl(std::string_view name, std::string_view parentName) {
+    const int slot = RowSlotOf(name);
+    return slot != 0 ? slot : RowSlotOf(parentName);
+}
+
 } // namespace zel

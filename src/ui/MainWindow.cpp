@@ -228,15 +228,13 @@ const RowControls& MainWindow::MadeRow(int slot) const {
     return m_rows.at(static_cast<std::size_t>(slot - 1));
 }
 
-// By its form name, as the panel names a row's controls; a drive box's edit field by its box's.
 int MainWindow::SlotOfControl(const QObject* control) const {
     if (control == nullptr) {
         return 0;
     }
-    const int slot = RowSlotOf(control->objectName().toStdString());
-    return slot != 0 || control->parent() == nullptr
-               ? slot
-               : RowSlotOf(control->parent()->objectName().toStdString());
+    const QObject* parent = control->parent();
+    return RowSlotOfControl(control->objectName().toStdString(),
+                            parent != nullptr ? parent->objectName().toStdString() : std::string());
 }
 
 KeySender MainWindow::SenderOf(const QObject* control) const {

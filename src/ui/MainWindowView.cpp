@@ -1,5 +1,7 @@
 // What the panel shows on the main window's controls.
 
+#include "panel/MainWindowDescription.h"
+#include "ui/ControlBuilder.h"
 #include "ui/EditableCombo.h"
 #include "ui/MainWindow.h"
 #include "ui/QtText.h"
@@ -72,9 +74,9 @@ void MainWindow::SetFloppyEnabled(bool enabled) {
 }
 
 void MainWindow::SetOtherPathEnabled(bool enabled) {
-    m_npath->setEnabled(enabled);
-    m_nbrowse->setEnabled(enabled);
-    m_nbrowsePic->setEnabled(enabled);
+    for (const std::string_view name : kOtherPathControls) {
+        Described<QWidget>(*m_rowPages[0], name)->setEnabled(enabled);
+    }
 }
 
 void MainWindow::SetInstallPath(std::string_view path) {

@@ -227,9 +227,7 @@ RowControls MainWindow::MadeRow(int slot) const {
 }
 
 int MainWindow::SlotOfControl(HWND control) const {
-    // The edit field of a drive box is the box's own, not a described control.
-    const int slot = RowSlotOf(NameOf(control));
-    return slot != 0 || control == nullptr ? slot : RowSlotOf(NameOf(GetParent(control)));
+    return control == nullptr ? 0 : RowSlotOfControl(NameOf(control), NameOf(GetParent(control)));
 }
 
 // The controls that pass their keys to the window's handler, as the Qt face's filter does;

@@ -1,5 +1,6 @@
 // What the panel shows on the main window's controls.
 
+#include "panel/MainWindowDescription.h"
 #include "text/WideText.h"
 #include "winui/MainWindow.h"
 
@@ -52,9 +53,9 @@ void MainWindow::SetFloppyEnabled(bool enabled) {
 }
 
 void MainWindow::SetOtherPathEnabled(bool enabled) {
-    EnableWindow(NPATH(), enabled);
-    EnableWindow(m_installBox["NBROWSE"], enabled);
-    EnableWindow(m_installBox["NBROWSEPIC"], enabled);
+    for (const std::string_view name : kOtherPathControls) {
+        EnableWindow(m_installBox[name], enabled);
+    }
 }
 
 void MainWindow::SetInstallPath(std::string_view path) {

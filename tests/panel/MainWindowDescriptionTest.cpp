@@ -146,6 +146,13 @@ TEST(MainWindowDescription, ARowsControlNamesLeadBackToItsSlotAndNoOtherNameDoes
     for (const std::string_view other : {"", "a97", "A97PATHX", "SA97", "A1997", "C97"}) {
         EXPECT_EQ(RowSlotOf(other), 0) << other;
     }
+
+    // A drive box's edit field is the box's; a row's control on its page is its own.
+    const RowControlNames names = RowControlNamesOf(43);
+    EXPECT_EQ(RowSlotOfControl("", names.drive), 43);
+    EXPECT_EQ(RowSlotOfControl(names.settings, "TabSheet1"), 43);
+    EXPECT_EQ(RowSlotOfControl(names.year, RowControlNamesOf(2).drive), 43);
+    EXPECT_EQ(RowSlotOfControl("Button5", "Panel4"), 0);
 }
 
 // Alt and a tab's letter choose its page before any control on the shown page takes the
